@@ -1,0 +1,43 @@
+// A set of pixels as a list of rectangles (union, intersection, difference, point tests).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "gfx/Geometry.h"
+
+namespace gfx {
+
+// Value type over a pixman 32-bit region; the pixman object stays an implementation detail.
+class Region {
+ public:
+  Region();
+  explicit Region(const Rect& r);
+  explicit Region(const std::vector<Rect>& rects);  // the union of the rectangles
+  Region(const Region& other);
+  Region(Region&& other) noexcept;
+  Region& operator=(const Region& other);
+  Region& operator=(Region&& other) noexcept;
+  ~Region();
+
+  bool IsEmpty() const;
+  Rect Bounds() const;
+  bool Contains(Point p) const;
+  // The rectangles in y-x banded order as pixman keeps them.
+  std::vector<Rect> Rects() const;
+
+  Region& Union(const Region& other);
+  Region& Union(const Rect& r);
+  Region& Intersect(const Region& other);
+  Region& Intersect(const Rect& r);
+  Region& Subtract(const Region& other);
+  Region& Offset(int32_t dx, int32_t dy);
+
+  friend bool operator==(const Region& a, const Region& b);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace gfx
