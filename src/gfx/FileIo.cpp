@@ -1,0 +1,100 @@
+// Whole-file reading and atomic writing with POSIX calls, so every failure has its errno text.
+#include "gfx/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "gfx/ImageError.h"
+
+namespace gfx {
+
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  int release() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string Reason() { return std::strerror(errno); }
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) throw ImageError("无法读取文件 " + path + ": " + Reason());
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) throw ImageError("无法读取文件 " + path + ": " + Reason());
+  if (S_ISDIR(st.st_mode)) throw ImageError("无法读取文件 " + path + ": 这是一个文件夹");
+  std::vector<uint8_t> bytes;
+  if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+  uint8_t buffer[1 << 16];
+  for (;;) {
+    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw ImageError("无法读取文件 " + path + ": " + Reason());
+    }
+    if (n == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + n);
+  }
+  return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size) {
+  std::string dir = ".";
+  size_t slash = path.rfind('/');
+  if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
+  std::string temp = (dir == "/" ? std::string() : dir) + "/.orvel-XXXXXX";
+  std::vector<char> name(temp.begin(), temp.end());
+  name.push_back('\0');
+  FileDescriptor fd(::mkstemp(name.data()));
+  if (fd.get() < 0) throw ImageError("无法写入文件 " + path + ": " + Reason());
+  std::string temp_path(name.data());
+  auto fail = [&](const std::string& reason) {
+    ::unlink(temp_path.c_str());
+    throw ImageError("无法写入文件 " + path + ": " + reason);
+  };
+  size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::write(fd.get(), data + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fail(Reason());
+    }
+    done += static_cast<size_t>(n);
+  }
+  // New files get the usual permissions (mkstemp makes them private); an existing file keeps its own.
+  struct stat st {};
+  mode_t mode = 0666;
+  if (::stat(path.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode &= ~mask;
+  }
+  ::fchmod(fd.get(), mode);
+  if (::close(fd.release()) != 0) fail(Reason());
+  if (::rename(temp_path.c_str(), path.c_str()) != 0) fail(Reason());
+}
+
+}  // namespace gfx

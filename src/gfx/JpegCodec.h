@@ -1,0 +1,33 @@
+// JPEG decoding and encoding through libjpeg.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "gfx/Bitmap.h"
+
+namespace gfx {
+
+struct JpegPicture {
+  Bitmap bitmap;                      // 24-bit, with the file's orientation already applied
+  std::vector<uint8_t> icc_profile;   // the source's ICC profile, empty when it has none
+};
+
+// Decodes a JPEG file into a 24-bit picture: grey-scale becomes three equal channels, Adobe
+// CMYK/YCCK is converted to RGB, an EXIF orientation is applied to the pixels. A damaged or
+// truncated file is refused with ImageError.
+JpegPicture DecodeJpeg(std::span<const uint8_t> data);
+JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
+
+struct JpegEncodeOptions {
+  int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does
+  std::vector<uint8_t> icc_profile;   // written as APP2 markers when not empty
+};
+
+// Encodes a picture (any depth; converted to 24 bits) with libjpeg's defaults, the quality with
+// baseline tables, sequential, colour.
+std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& options = {});
+
+}  // namespace gfx
