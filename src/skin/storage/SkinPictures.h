@@ -25,10 +25,10 @@ struct SkinPictures {
 void AppendSkinPictures(const SkinPictures& pictures, std::vector<uint8_t>& out);
 std::vector<uint8_t> EncodeSkinPictures(const SkinPictures& pictures);
 
-// Reads the stream from the start of `data` (any non-zero flag byte means an empty picture) and
-// stores the bytes it took in `consumed`. A stream that ends early, a negative count or one that the
-// remaining bytes cannot hold, and any damaged bitmap are refused with SkinStorageError or
-// gfx::ImageError; nothing is read outside `data`.
+// Reads the stream from the start of `data` (any non-zero flag byte means an empty picture; a
+// count below 1 means no active pictures) and stores the bytes it took in `consumed`. A stream that
+// ends early, a count that the remaining bytes cannot hold and any damaged bitmap are refused with
+// SkinStorageError or gfx::ImageError; nothing is read outside `data`.
 SkinPictures DecodeSkinPictures(std::span<const uint8_t> data, size_t* consumed = nullptr);
 
 }  // namespace skin

@@ -47,6 +47,13 @@ class TskStoredSkin {
   SkinPictures pictures_;
 };
 
+class IniFile;
+
+// The pictures a skin INI's [PICTURES] section names, read from `folder` (which ends in '/' or is
+// empty): picture, inactivepicture and mask (an empty value gives an empty picture), then the
+// entries 0 to activepicturescount - 1. Throws gfx::ImageError naming a missing or damaged file.
+SkinPictures LoadSkinFolderPictures(const IniFile& ini, const std::string& folder);
+
 // The folder part of a path, up to and including its last '/' ("" when there is none).
 std::string FolderOf(const std::string& path);
 
