@@ -94,4 +94,21 @@ gfx::Rect SizeMoveBounds(const gfx::Rect& start, HitCode hit, gfx::Point delta, 
   return r;
 }
 
+gfx::Rect ClampToSizeLimits(const gfx::Rect& bounds, HitCode hit, gfx::Size min_size, gfx::Size max_size) {
+  bool left = hit == HitCode::kLeft || hit == HitCode::kTopLeft || hit == HitCode::kBottomLeft;
+  bool top = hit == HitCode::kTop || hit == HitCode::kTopLeft || hit == HitCode::kTopRight;
+  int32_t width = std::max(Clamp(bounds.Width(), min_size.width, max_size.width), 0);
+  int32_t height = std::max(Clamp(bounds.Height(), min_size.height, max_size.height), 0);
+  gfx::Rect r = bounds;
+  if (left)
+    r.left = r.right - width;
+  else
+    r.right = r.left + width;
+  if (top)
+    r.top = r.bottom - height;
+  else
+    r.bottom = r.top + height;
+  return r;
+}
+
 }  // namespace platform

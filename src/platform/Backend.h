@@ -134,5 +134,8 @@ bool HasBackend();
 // outer bounds: kCaption moves, a border code moves that edge or corner, keeping the opposite edges.
 gfx::Rect SizeMoveBounds(const gfx::Rect& start, HitCode hit, gfx::Point delta, gfx::Size min_size,
                          gfx::Size max_size);
+// Keeps the size of `bounds` within the limits ((0, 0) = none), anchoring the edges a resize from
+// `hit` does not drag (kCaption and the others anchor the top-left).
+gfx::Rect ClampToSizeLimits(const gfx::Rect& bounds, HitCode hit, gfx::Size min_size, gfx::Size max_size);
 
 }  // namespace platform
