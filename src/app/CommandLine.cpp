@@ -2,12 +2,169 @@
 #include "app/CommandLine.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/BatchCompressor.h"
+#include "batch/FileConverter.h"
+#include "gfx/Geometry.h"
+#include "picture/PictureFile.h"
 
 namespace app {
 
-int RunCommandLine(int, char**) {
-  std::fprintf(stderr, "orvel: the command line is not built yet\n");
-  return 2;
+namespace {
+
+constexpr const char* kHelp =
+    "用法:\n"
+    "  orvel                                     启动图形界面\n"
+    "  orvel --batch [-q Q] -o DIR FILE...       批量压缩: 每个 FILE 写成 DIR/Orvel_<名字>.jpg\n"
+    "  orvel --convert IN OUT [-q Q] [--size WxH]\n"
+    "                                            另存一张图片: OUT 以 .bmp 结尾时存为位图(保持颜色深度),\n"
+    "                                            否则存为 JPEG (扩展名换成 .jpg); --size 先缩放到 W x H\n"
+    "  orvel --help                              显示本说明\n"
+    "\n"
+    "选项:\n"
+    "  -q, --quality Q   JPEG 质量 0..100 (默认 75; 0 按 1 处理)\n"
+    "  -o, --output DIR  输出目录 (必须已存在)\n"
+    "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
+    "\n"
+    "以 .BMP 结尾的源文件按位图读取, 其它一律按 JPEG 解码。输出先写入临时文件, 完成后才改名,\n"
+    "失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
+
+class UsageError : public std::exception {
+ public:
+  explicit UsageError(std::string text) : text_(std::move(text)) {}
+  const char* what() const noexcept override { return text_.c_str(); }
+
+ private:
+  std::string text_;
+};
+
+int ParseInt(const std::string& text, int low, int high, const std::string& what) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    throw UsageError(what + " 必须是 " + std::to_string(low) + " 到 " + std::to_string(high) + " 的整数: " + text);
+  int value = std::atoi(text.c_str());
+  if (value < low || value > high)
+    throw UsageError(what + " 必须是 " + std::to_string(low) + " 到 " + std::to_string(high) + " 的整数: " + text);
+  return value;
+}
+
+gfx::Size ParseSize(const std::string& text) {
+  size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) throw UsageError("--size 的格式是 WxH, 例如 800x600: " + text);
+  int w = ParseInt(text.substr(0, x), 0, 100000, "宽度");
+  int h = ParseInt(text.substr(x + 1), 0, 100000, "高度");
+  if (w == 0 || h == 0) throw UsageError("自定义图片大小无效: 宽度和高度都必须大于 0: " + text);
+  return {w, h};
+}
+
+struct Arguments {
+  std::vector<std::string> positional;
+  int quality = 75;
+  std::string output;
+  unsigned jobs = 0;
+  std::optional<gfx::Size> size;
+};
+
+Arguments Parse(int argc, char** argv, int first) {
+  Arguments a;
+  auto value = [&](int& i) -> std::string {
+    if (i + 1 >= argc) throw UsageError(std::string(argv[i]) + " 需要一个值");
+    return argv[++i];
+  };
+  bool options_done = false;
+  for (int i = first; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (options_done || arg.empty() || arg[0] != '-' || arg == "-") {
+      a.positional.push_back(arg);
+    } else if (arg == "--") {
+      options_done = true;
+    } else if (arg == "-q" || arg == "--quality") {
+      a.quality = ParseInt(value(i), 0, 100, "质量");
+    } else if (arg == "-o" || arg == "--output") {
+      a.output = value(i);
+    } else if (arg == "-j" || arg == "--jobs") {
+      a.jobs = static_cast<unsigned>(ParseInt(value(i), 1, 256, "文件数"));
+    } else if (arg == "--size") {
+      a.size = ParseSize(value(i));
+    } else {
+      throw UsageError("未知的选项: " + arg);
+    }
+  }
+  return a;
+}
+
+int RunBatch(const Arguments& a) {
+  if (a.output.empty()) throw UsageError("--batch 需要输出目录 -o DIR");
+  if (a.positional.empty()) throw UsageError("请导入图片！");
+  if (!batch::IsExistingFolder(a.output)) {
+    std::fprintf(stderr, "不是有效的路径！请重新选择！ (%s)\n", a.output.c_str());
+    return 1;
+  }
+  batch::BatchOptions options;
+  options.output_folder = a.output;
+  options.quality = a.quality;
+  options.workers = a.jobs;
+  const size_t n = a.positional.size();
+  batch::BatchCompressor compressor;
+  batch::BatchSummary summary =
+      compressor.Run(a.positional, options, [n](const batch::FileReport& r) {
+        if (r.status == batch::FileStatus::kDone) {
+          std::printf("[%zu/%zu] %s -> %s  %llu -> %llu 字节\n", r.index + 1, n, r.source.c_str(), r.output.c_str(),
+                      static_cast<unsigned long long>(r.input_bytes), static_cast<unsigned long long>(r.output_bytes));
+        } else if (r.status == batch::FileStatus::kFailed) {
+          std::printf("[%zu/%zu] %s 失败: %s\n", r.index + 1, n, r.source.c_str(), r.error.c_str());
+        }
+        std::fflush(stdout);
+      });
+  std::printf("压缩完成！ %zu 个文件, %zu 成功, %zu 失败; 输入 %llu 字节, 输出 %llu 字节; %.2f 秒\n", summary.files,
+              summary.done, summary.failed, static_cast<unsigned long long>(summary.input_bytes),
+              static_cast<unsigned long long>(summary.output_bytes), summary.seconds);
+  return summary.failed == 0 && !summary.cancelled ? 0 : 1;
+}
+
+int RunConvert(const Arguments& a) {
+  if (a.positional.size() != 2) throw UsageError("--convert 需要两个文件名: IN OUT");
+  const std::string& in = a.positional[0];
+  const std::string& out = a.positional[1];
+  std::optional<picture::LoadedPicture> loaded = picture::LoadPictureFromFile(in);
+  if (!loaded) {
+    std::fprintf(stderr, "没有读取图片，程序错误: %s (文件不存在或不是 BMP/JPEG 文件)\n", in.c_str());
+    return 1;
+  }
+  if (loaded->bitmap.IsEmpty()) {
+    std::fprintf(stderr, "没有可以保存的图片！ (%s)\n", in.c_str());
+    return 1;
+  }
+  std::string written = batch::IsBitmapSource(out)
+                            ? picture::SavePictureAsBitmap(loaded->bitmap, out, a.size)
+                            : picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile);
+  std::printf("%s -> %s\n", in.c_str(), written.c_str());
+  return 0;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+  std::string command = argc > 1 ? argv[1] : "";
+  try {
+    if (command == "--help" || command == "-h") {
+      std::fputs(kHelp, stdout);
+      return 0;
+    }
+    if (command == "--batch") return RunBatch(Parse(argc, argv, 2));
+    if (command == "--convert") return RunConvert(Parse(argc, argv, 2));
+    throw UsageError("未知的命令: " + command);
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "orvel: %s\n\n%s", e.what(), kHelp);
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "orvel: %s\n", e.what());
+    return 1;
+  }
 }
 
 }  // namespace app

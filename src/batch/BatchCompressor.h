@@ -1,0 +1,63 @@
+// Compresses a list of pictures into JPEG files in one folder, in parallel, reporting in order.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace batch {
+
+struct BatchOptions {
+  std::string output_folder;
+  int quality = 75;             // 0..100
+  unsigned workers = 0;         // 0: one per core
+  bool stop_on_failure = false; // start no further file once one has failed
+};
+
+enum class FileStatus { kStarted, kDone, kFailed };
+
+struct FileReport {
+  size_t index = 0;
+  FileStatus status = FileStatus::kStarted;
+  std::string source;
+  std::string output;
+  uint64_t input_bytes = 0;   // with kDone
+  uint64_t output_bytes = 0;  // with kDone
+  std::string error;          // with kFailed: the reader's or writer's text
+};
+
+struct BatchSummary {
+  size_t files = 0;      // files in the list
+  size_t done = 0;
+  size_t failed = 0;
+  uint64_t input_bytes = 0;
+  uint64_t output_bytes = 0;
+  double seconds = 0;
+  bool cancelled = false;  // some files were never started
+};
+
+// True when the path exists and is a folder.
+bool IsExistingFolder(const std::string& path);
+
+class BatchCompressor {
+ public:
+  using Listener = std::function<void(const FileReport&)>;
+
+  // Converts every source as the single-file converters do, on worker threads. The listener is
+  // called on the calling thread: each file's kStarted in the files' order, and each file's kDone
+  // or kFailed in the files' order too. Each output is written whole to a temporary file and then
+  // renamed; when two sources share an output name the later one's output stands, as in a
+  // sequential run; a file whose output would overwrite a source of this batch fails instead.
+  // Throws gfx::ImageError when the output folder does not exist.
+  BatchSummary Run(const std::vector<std::string>& sources, const BatchOptions& options, const Listener& listener);
+
+  // Asks a running batch to start no further file; files in progress finish. Any thread.
+  void Cancel() { cancel_requested_ = true; }
+
+ private:
+  std::atomic<bool> cancel_requested_{false};
+};
+
+}  // namespace batch

@@ -1,0 +1,25 @@
+// Thumbnail sizing with integer division, scaled with the high-quality filter.
+#include "picture/Thumbnail.h"
+
+#include <cstdint>
+
+#include "gfx/Resample.h"
+
+namespace picture {
+
+gfx::Bitmap MakeThumbnail(const gfx::Bitmap& picture) {
+  if (picture.IsEmpty()) return {};
+  constexpr int64_t kSide = 180;
+  const int64_t w = picture.Width(), h = picture.Height();
+  if (w <= kSide && h <= kSide) return picture.ToBgr24();
+  int64_t tw = kSide, th = kSide;
+  if (h >= w)
+    tw = kSide * w / h;
+  else
+    th = kSide * h / w;
+  // A sliver (1 x 5000, say) has a side of 0 at this scale: its thumbnail is empty.
+  if (tw < 1 || th < 1) return {};
+  return gfx::ResizeHighQuality(picture, static_cast<int32_t>(tw), static_cast<int32_t>(th));
+}
+
+}  // namespace picture

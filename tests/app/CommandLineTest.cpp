@@ -1,0 +1,114 @@
+// The command line end to end: batch output against the reference encoder, conversions, exit codes.
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "gfx/BmpCodec.h"
+#include "gfx/JpegCodec.h"
+#include "support/TempDir.h"
+
+namespace app {
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+int RunOrvel(std::vector<std::string> args) {
+  args.insert(args.begin(), "orvel");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  return RunCommandLine(static_cast<int>(args.size()), argv.data());
+}
+
+int Shell(const std::string& command) { return std::system(command.c_str()); }
+
+// The bytes from the first quantisation table on: the headers before it may differ (density).
+std::vector<uint8_t> FromFirstQuantTable(const std::vector<uint8_t>& jpeg) {
+  for (size_t i = 0; i + 1 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDB) return {jpeg.begin() + static_cast<long>(i), jpeg.end()};
+  return {};
+}
+
+gfx::Bitmap Photo(int w, int h) {
+  gfx::Bitmap b(w, h, 24);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      b.SetPixel(x, y, gfx::Rgb(static_cast<uint8_t>((x * x + y) % 256), static_cast<uint8_t>(x * 5 + y * 3),
+                                static_cast<uint8_t>((x ^ y) * 4)));
+  return b;
+}
+
+TEST(CommandLineTest, BatchEqualsTheReferenceEncoderAtEveryQuality) {
+  ASSERT_EQ(Shell("command -v cjpeg >/dev/null && command -v djpeg >/dev/null"), 0)
+      << "cjpeg and djpeg (libjpeg-turbo-progs) are needed";
+  TempDir dir;
+  WriteBytes(dir / "pic.bmp", gfx::EncodeBmp(Photo(37, 23)));
+  WriteBytes(dir / "pic.jpg", gfx::EncodeJpeg(Photo(41, 19), {95, {}}));
+  ASSERT_EQ(Shell("djpeg -rgb -ppm -outfile '" + (dir / "pic.ppm") + "' '" + (dir / "pic.jpg") + "'"), 0);
+  std::string out = dir / "out";
+  ASSERT_EQ(Shell("mkdir '" + out + "'"), 0);
+  // A bitmap source is compared with cjpeg reading the same bitmap; a JPEG source with cjpeg reading
+  // djpeg's decode of it.
+  struct Source { const char* name; const char* reference_input; };
+  for (int q = 1; q <= 100; ++q) {
+    for (const Source& source : {Source{"pic.bmp", "pic.bmp"}, Source{"pic.jpg", "pic.ppm"}}) {
+      ASSERT_EQ(RunOrvel({"--batch", "-q", std::to_string(q), "-o", out, dir / source.name}), 0);
+      std::string reference = dir / "reference.jpg";
+      ASSERT_EQ(Shell("cjpeg -baseline -quality " + std::to_string(q) + " -outfile '" + reference + "' '" +
+                      (dir / source.reference_input) + "'"),
+                0);
+      std::vector<uint8_t> expected = FromFirstQuantTable(ReadBytes(reference));
+      ASSERT_FALSE(expected.empty());
+      ASSERT_EQ(FromFirstQuantTable(ReadBytes(out + "/Orvel_pic.jpg")), expected) << source.name << " at quality " << q;
+    }
+  }
+}
+
+TEST(CommandLineTest, ExitCodes) {
+  TempDir dir;
+  WriteBytes(dir / "a.bmp", gfx::EncodeBmp(Photo(8, 8)));
+  WriteBytes(dir / "bad.jpg", {0xFF, 0xD8, 0xFF, 0xE0});
+  struct Case { std::vector<std::string> args; int code; };
+  const Case cases[] = {
+      {{"--help"}, 0},
+      {{"--batch", "-o", dir.path(), dir / "a.bmp"}, 0},
+      {{"--batch", "-o", dir.path(), dir / "a.bmp", dir / "bad.jpg"}, 1},  // one file failed
+      {{"--batch", "-o", dir / "nowhere", dir / "a.bmp"}, 1},
+      {{"--batch", "-o", dir.path()}, 2},
+      {{"--batch", "-q", "101", "-o", dir.path(), dir / "a.bmp"}, 2},
+      {{"--batch", "-q", "abc", "-o", dir.path(), dir / "a.bmp"}, 2},
+      {{"--convert", dir / "a.bmp"}, 2},
+      {{"--convert", dir / "a.bmp", dir / "z.jpg", "--size", "0x10"}, 2},
+      {{"--convert", dir / "missing.bmp", dir / "y.jpg"}, 1},
+      {{"--convert", dir / "bad.jpg", dir / "y.jpg"}, 1},
+      {{"--frobnicate"}, 2},
+  };
+  for (const Case& c : cases) {
+    std::string joined;
+    for (const std::string& a : c.args) joined += a + " ";
+    EXPECT_EQ(RunOrvel(c.args), c.code) << joined;
+  }
+  // The failures wrote nothing: no z.*, no y.*.
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"Orvel_a.jpg", "a.bmp", "bad.jpg"}));
+}
+
+TEST(CommandLineTest, ConvertChoosesTheFormatByTheOutputName) {
+  TempDir dir;
+  gfx::Bitmap pal(6, 4, 8);
+  pal.SetPalette({gfx::Rgb(0, 0, 0), gfx::Rgb(9, 99, 199)});
+  pal.Row(2)[3] = 1;
+  WriteBytes(dir / "p.bmp", gfx::EncodeBmp(pal));
+  ASSERT_EQ(RunOrvel({"--convert", dir / "p.bmp", dir / "copy.BMP"}), 0);
+  EXPECT_EQ(gfx::DecodeBmp(ReadBytes(dir / "copy.bmp")), pal);  // own depth, palette kept
+  ASSERT_EQ(RunOrvel({"--convert", dir / "p.bmp", dir / "small.png", "-q", "80", "--size", "3x2"}), 0);
+  EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(dir / "small.jpg")).bitmap.GetSize(), (gfx::Size{3, 2}));
+}
+
+}  // namespace
+}  // namespace app

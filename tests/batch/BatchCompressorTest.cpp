@@ -1,0 +1,170 @@
+// The batch engine: report order, failures, name clashes, protection of sources, cancelling.
+#include "batch/BatchCompressor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gfx/BmpCodec.h"
+#include "gfx/ImageError.h"
+#include "gfx/JpegCodec.h"
+#include "support/TempDir.h"
+
+namespace batch {
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+gfx::Bitmap Picture(int w, int h, uint8_t tint) {
+  gfx::Bitmap b(w, h, 24);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      b.SetPixel(x, y, gfx::Rgb(static_cast<uint8_t>(x * 7 + tint), static_cast<uint8_t>(y * 3), tint));
+  return b;
+}
+
+struct Recorder {
+  std::vector<std::string> events;  // "S0", "D0", "F1", ...
+  std::vector<FileReport> reports;
+  BatchCompressor::Listener listener() {
+    return [this](const FileReport& r) {
+      const char* kind = r.status == FileStatus::kStarted ? "S" : r.status == FileStatus::kDone ? "D" : "F";
+      events.push_back(kind + std::to_string(r.index));
+      reports.push_back(r);
+    };
+  }
+};
+
+TEST(BatchCompressorTest, ConvertsEveryFileAndReportsInOrder) {
+  TempDir in, out;
+  WriteBytes(in / "a.bmp", gfx::EncodeBmp(Picture(64, 48, 10)));
+  WriteBytes(in / "b.JPG", gfx::EncodeJpeg(Picture(300, 200, 20)));
+  WriteBytes(in / "photo", gfx::EncodeJpeg(Picture(8, 8, 30)));  // a JPEG without extension
+  WriteBytes(in / "c.bmp", gfx::EncodeBmp(Picture(5, 5, 40)));
+  std::vector<std::string> sources = {in / "a.bmp", in / "b.JPG", in / "photo", in / "c.bmp"};
+
+  for (unsigned workers : {1u, 2u, 3u}) {
+    Recorder rec;
+    BatchOptions options{out.path(), 60, workers, false};
+    BatchSummary s = BatchCompressor().Run(sources, options, rec.listener());
+    EXPECT_EQ(s.files, 4u);
+    EXPECT_EQ(s.done, 4u);
+    EXPECT_EQ(s.failed, 0u);
+    EXPECT_FALSE(s.cancelled);
+    std::vector<std::string> starts, ends;
+    for (const std::string& e : rec.events) (e[0] == 'S' ? starts : ends).push_back(e.substr(1));
+    EXPECT_EQ(starts, (std::vector<std::string>{"0", "1", "2", "3"}));
+    EXPECT_EQ(ends, (std::vector<std::string>{"0", "1", "2", "3"}));
+    uint64_t out_bytes = 0;
+    for (const FileReport& r : rec.reports)
+      if (r.status == FileStatus::kDone) {
+        EXPECT_EQ(r.output_bytes, ReadBytes(r.output).size());
+        EXPECT_EQ(r.input_bytes, ReadBytes(r.source).size());
+        out_bytes += r.output_bytes;
+      }
+    EXPECT_EQ(s.output_bytes, out_bytes);
+  }
+  EXPECT_EQ(out.List(), (std::vector<std::string>{"Orvel_a.jpg", "Orvel_b.jpg", "Orvel_c.jpg", "Orvel_photo.jpg"}));
+  gfx::JpegPicture b = gfx::DecodeJpeg(ReadBytes(out / "Orvel_b.jpg"));
+  EXPECT_EQ(b.bitmap.GetSize(), (gfx::Size{300, 200}));
+}
+
+TEST(BatchCompressorTest, AFailedFileIsReportedAndTheOthersGoOn) {
+  TempDir in, out;
+  std::vector<uint8_t> jpeg = gfx::EncodeJpeg(Picture(64, 64, 5));
+  WriteBytes(in / "good.jpg", jpeg);
+  WriteBytes(in / "cut.jpg", std::vector<uint8_t>(jpeg.begin(), jpeg.begin() + static_cast<long>(jpeg.size() / 2)));
+  WriteBytes(in / "garbage.bmp", {'B', 'M', 1, 2, 3});
+  Recorder rec;
+  BatchSummary s = BatchCompressor().Run({in / "cut.jpg", in / "missing.jpg", in / "garbage.bmp", in / "good.jpg"},
+                                         {out.path(), 75, 2, false}, rec.listener());
+  EXPECT_EQ(s.done, 1u);
+  EXPECT_EQ(s.failed, 3u);
+  for (const FileReport& r : rec.reports) {
+    if (r.status != FileStatus::kFailed) continue;
+    std::string name = r.source.substr(r.source.rfind('/') + 1);
+    EXPECT_NE(r.error.find(name), std::string::npos) << "the message names the file: " << r.error;
+  }
+  // Nothing half-written: only the good file's output, and no temporary files.
+  EXPECT_EQ(out.List(), (std::vector<std::string>{"Orvel_good.jpg"}));
+}
+
+TEST(BatchCompressorTest, StopOnFailureStartsNoFurtherFile) {
+  TempDir in, out;
+  WriteBytes(in / "bad.jpg", {0xFF, 0xD8, 0xFF});
+  WriteBytes(in / "good.jpg", gfx::EncodeJpeg(Picture(8, 8, 5)));
+  BatchSummary s = BatchCompressor().Run({in / "bad.jpg", in / "good.jpg", in / "good.jpg"},
+                                         {out.path(), 75, 1, true}, nullptr);
+  EXPECT_EQ(s.failed, 1u);
+  EXPECT_EQ(s.done, 0u);
+  EXPECT_TRUE(s.cancelled);
+  EXPECT_TRUE(out.List().empty());
+}
+
+TEST(BatchCompressorTest, TheLaterSourceWithTheSameNameWins) {
+  // The first source is large and slow, the second tiny: with two workers the second finishes
+  // first, yet its output must be the one that stands, as in a sequential run.
+  TempDir one, two, out;
+  WriteBytes(one / "cat.bmp", gfx::EncodeBmp(Picture(1500, 1000, 1)));
+  WriteBytes(two / "cat.jpg", gfx::EncodeJpeg(Picture(9, 7, 2)));
+  for (int round = 0; round < 3; ++round) {
+    BatchSummary s = BatchCompressor().Run({one / "cat.bmp", two / "cat.jpg"}, {out.path(), 75, 2, false}, nullptr);
+    EXPECT_EQ(s.done, 2u);
+    EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(out / "Orvel_cat.jpg")).bitmap.Width(), 9) << "round " << round;
+  }
+}
+
+TEST(BatchCompressorTest, NeverOverwritesASourceOfTheBatch) {
+  TempDir dir;
+  std::vector<uint8_t> first = gfx::EncodeJpeg(Picture(8, 8, 1));
+  std::vector<uint8_t> second = gfx::EncodeJpeg(Picture(8, 8, 200));
+  WriteBytes(dir / "cat.jpg", first);
+  WriteBytes(dir / "Orvel_cat.jpg", second);
+  Recorder rec;
+  BatchSummary s = BatchCompressor().Run({dir / "cat.jpg", dir / "Orvel_cat.jpg"}, {dir.path(), 75, 2, false},
+                                         rec.listener());
+  EXPECT_EQ(s.failed, 1u);
+  EXPECT_EQ(s.done, 1u);
+  EXPECT_EQ(ReadBytes(dir / "Orvel_cat.jpg"), second);  // the source is untouched
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"Orvel_Orvel_cat.jpg", "Orvel_cat.jpg", "cat.jpg"}));
+}
+
+TEST(BatchCompressorTest, OutputFolderMustExist) {
+  TempDir in;
+  try {
+    BatchCompressor().Run({in / "x.jpg"}, {in / "nowhere", 75, 0, false}, nullptr);
+    FAIL();
+  } catch (const gfx::ImageError& e) {
+    EXPECT_STREQ(e.what(), "不是有效的路径！请重新选择！");
+  }
+  EXPECT_THROW(BatchCompressor().Run({}, {"", 75, 0, false}, nullptr), gfx::ImageError);
+}
+
+TEST(BatchCompressorTest, CancelStopsStartingFiles) {
+  TempDir in, out;
+  // A hundred files of a few milliseconds each: the request lands long before the list ends.
+  WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(400, 300, 1)));
+  std::vector<std::string> sources(100, in / "a.jpg");
+  BatchCompressor compressor;
+  size_t ends = 0;
+  BatchSummary s = compressor.Run(sources, {out.path(), 75, 1, false}, [&](const FileReport& r) {
+    if (r.status != FileStatus::kStarted) ++ends;
+    if (r.index == 1) compressor.Cancel();
+  });
+  EXPECT_TRUE(s.cancelled);
+  EXPECT_LT(s.done, 100u);
+  EXPECT_EQ(ends, s.done + s.failed);
+}
+
+TEST(BatchCompressorTest, EmptyListDoesNothing) {
+  TempDir out;
+  BatchSummary s = BatchCompressor().Run({}, {out.path(), 75, 0, false}, nullptr);
+  EXPECT_EQ(s.files, 0u);
+  EXPECT_FALSE(s.cancelled);
+}
+
+}  // namespace
+}  // namespace batch
