@@ -21,8 +21,8 @@ int64_t OverlapArea(const gfx::Rect& a, const gfx::Rect& b) {
 
 // Squared distance between two rectangles (0 when they touch or overlap).
 int64_t GapSquared(const gfx::Rect& a, const gfx::Rect& b) {
-  int64_t dx = std::max<int64_t>({0, int64_t{b.left} - a.right + 1, int64_t{a.left} - b.right + 1});
-  int64_t dy = std::max<int64_t>({0, int64_t{b.top} - a.bottom + 1, int64_t{a.top} - b.bottom + 1});
+  int64_t dx = std::max<int64_t>({0, int64_t{b.left} - a.right, int64_t{a.left} - b.right});
+  int64_t dy = std::max<int64_t>({0, int64_t{b.top} - a.bottom, int64_t{a.top} - b.bottom});
   return dx * dx + dy * dy;
 }
 

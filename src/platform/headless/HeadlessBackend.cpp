@@ -88,7 +88,10 @@ bool HeadlessBackend::PollEvent(Event& event) {
 bool HeadlessBackend::WaitEvent(Event& event, int32_t /*timeout_ms*/) {
   for (;;) {
     if (PollEvent(event)) return true;
-    if (!idle_ || !idle_()) return false;
+    if (!idle_) return false;
+    bool more = idle_();
+    if (PollEvent(event)) return true;
+    if (!more) return false;
   }
 }
 
