@@ -17,8 +17,10 @@ struct JpegPicture {
 
 // Decodes a JPEG file into a 24-bit picture: grey-scale becomes three equal channels, Adobe
 // CMYK/YCCK is converted to RGB, an EXIF orientation is applied to the pixels. A damaged or
-// truncated file is refused with ImageError.
+// truncated file, and one whose picture would have more than `max_pixels` pixels, is refused with
+// ImageError before its pixels are allocated.
 JpegPicture DecodeJpeg(std::span<const uint8_t> data);
+JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels);
 JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
 
 struct JpegEncodeOptions {
@@ -27,7 +29,8 @@ struct JpegEncodeOptions {
 };
 
 // Encodes a picture (any depth; converted to 24 bits) with libjpeg's defaults, the quality with
-// baseline tables, sequential, colour.
+// baseline tables, sequential, colour. Throws ImageError for the empty picture (a JPEG file cannot
+// hold zero pixels) and for sizes the format cannot hold (above 65500 pixels a side).
 std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& options = {});
 
 }  // namespace gfx
