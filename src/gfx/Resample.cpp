@@ -114,21 +114,25 @@ constexpr int32_t kBoxedScale = 8;
 // Resamples one axis of `src` to `target` pixels with a separable convolution: when shrinking, a
 // Lanczos-3 low-pass scaled to the destination pixel over box-shaped source pixels; when enlarging,
 // cubic interpolation. The source is padded with its edge pixels, so no dark border comes in.
-Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target) {
+// `extent` is the picture's length in source pixels (after a box reduction the last source pixel
+// may stand for a shorter group than the others).
+Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double extent) {
   const int32_t n = horizontal ? src.width : src.height;
-  const double scale = static_cast<double>(n) / target;  // source pixels per destination pixel
+  const double scale = extent / target;  // source pixels per destination pixel
   const bool shrinking = scale > 1.0;
   int n_params = 0;
   const pixman_fixed_t one = pixman_fixed_1;
   const pixman_kernel_t reconstruct = shrinking ? PIXMAN_KERNEL_BOX : PIXMAN_KERNEL_CUBIC;
   const pixman_kernel_t sample = shrinking ? PIXMAN_KERNEL_LANCZOS3 : PIXMAN_KERNEL_BOX;
+  // The other axis gets a single tap of weight one (a box source pixel sampled at one point).
+  const pixman_kernel_t still_reconstruct = PIXMAN_KERNEL_BOX, still_sample = PIXMAN_KERNEL_IMPULSE;
   std::unique_ptr<pixman_fixed_t, FreeParams> params(
       horizontal ? pixman_filter_create_separable_convolution(
-                       &n_params, ToFixed(scale), one, reconstruct, PIXMAN_KERNEL_IMPULSE, sample,
-                       PIXMAN_KERNEL_IMPULSE, 4, 0)
+                       &n_params, ToFixed(scale), one, reconstruct, still_reconstruct, sample,
+                       still_sample, 4, 0)
                  : pixman_filter_create_separable_convolution(
-                       &n_params, one, ToFixed(scale), PIXMAN_KERNEL_IMPULSE, reconstruct,
-                       PIXMAN_KERNEL_IMPULSE, sample, 0, 4));
+                       &n_params, one, ToFixed(scale), still_reconstruct, reconstruct, still_sample,
+                       sample, 0, 4));
   if (!params) throw ImageError("缩放图片失败: 内存不足");
 
   Plane out(horizontal ? target : src.width, horizontal ? src.height : target);
@@ -192,10 +196,13 @@ Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height) {
     const int32_t n = horizontal ? plane.width : plane.height;
     const int32_t target = horizontal ? width : height;
     if (n == target) continue;
-    if (static_cast<double>(n) / target > kMaxFilterScale) {
-      plane = BoxReduce(plane, horizontal, n / (target * kBoxedScale));
+    double extent = n;
+    if (extent / target > kMaxFilterScale) {
+      const int32_t factor = n / (target * kBoxedScale);
+      plane = BoxReduce(plane, horizontal, factor);
+      extent /= factor;
     }
-    plane = ResampleAxis(plane, horizontal, target);
+    plane = ResampleAxis(plane, horizontal, target, extent);
   }
   return FromPlane(plane);
 }
