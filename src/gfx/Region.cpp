@@ -3,6 +3,9 @@
 
 #include <pixman.h>
 
+#include <limits>
+#include <new>
+
 namespace gfx {
 
 struct Region::Impl {
@@ -42,6 +45,23 @@ Region::Region(const std::vector<Rect>& rects) : Region() {
     pixman_region32_union_rect(&impl_->r, &impl_->r, b.x1, b.y1, static_cast<unsigned>(b.x2 - b.x1),
                                static_cast<unsigned>(b.y2 - b.y1));
   }
+}
+
+Region Region::FromRects(const Rect* rects, size_t count) {
+  std::vector<pixman_box32_t> boxes;
+  boxes.reserve(count);
+  for (size_t i = 0; i < count; ++i)
+    if (!rects[i].IsEmpty()) boxes.push_back({rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  Region out;
+  if (boxes.empty()) return out;
+  if (boxes.size() > static_cast<size_t>(std::numeric_limits<int>::max())) throw std::bad_alloc();
+  // pixman sorts and merges an arbitrary list itself (its validate pass) when given all boxes at once.
+  pixman_region32_fini(&out.impl_->r);
+  if (!pixman_region32_init_rects(&out.impl_->r, boxes.data(), static_cast<int>(boxes.size()))) {
+    pixman_region32_init(&out.impl_->r);
+    throw std::bad_alloc();
+  }
+  return out;
 }
 
 Region::Region(const Region& other) : Region() { pixman_region32_copy(&impl_->r, &other.impl_->r); }
