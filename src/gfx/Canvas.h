@@ -181,6 +181,7 @@ class Canvas {
   struct State {
     Point origin;
     Region clip;  // bitmap coordinates, within the bitmap
+    std::vector<Rect> clip_rects;  // clip's rectangles, kept for the pixel loops
     gfx::Pen pen;
     gfx::Brush brush;
     gfx::Font font;
