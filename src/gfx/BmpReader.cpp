@@ -39,6 +39,7 @@ uint32_t U32(const uint8_t* p) {
 // What the headers say, reduced to what decoding needs.
 struct Layout {
   size_t limit = 0;             // bytes of the buffer that belong to this file
+  bool standalone = true;       // the limit is the buffer's end rather than the total size
   uint32_t data_offset = 0;     // where the pixels start
   uint32_t header_size = 0;
   bool core = false;            // 12-byte header: 16-bit sizes, 3-byte palette entries
@@ -52,6 +53,11 @@ struct Layout {
   uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
   size_t headers_end = 0;       // end of the headers and of the masks that follow an info header
 };
+
+[[noreturn]] void FailMissingPixels(const Layout& l) {
+  if (l.standalone) Fail("位图文件不完整：缺少像素数据");
+  Fail("位图文件头中的总大小 " + std::to_string(l.limit) + " 字节容不下它的像素数据");
+}
 
 // A channel of a bit-field pixel and its scaling to 8 bits.
 struct Channel {
@@ -97,6 +103,7 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
   l.header_size = U32(p + 14);
 
   l.limit = data.size();
+  l.standalone = standalone;
   if (!standalone) {
     if (total > data.size())
       Fail("位图文件不完整：文件头给出的总大小为 " + std::to_string(total) + " 字节，但只有 " +
@@ -139,7 +146,8 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
   l.headers_end = kFileHeaderSize + hs;
 
   if (l.os2 && l.compression == kBitfields) Fail("不支持的位图压缩方式: OS/2 Huffman 1D");
-  if (l.os2 && l.compression == kJpeg && l.bits != 24) Fail("不支持的位图压缩方式: OS/2 RLE24 需要 24 位像素");
+  if (l.os2 && l.compression == kJpeg && l.bits != 24)
+    Fail("不支持的位图压缩方式: OS/2 RLE24 需要 24 位像素");
   if (!l.os2 && l.compression == kJpeg) Fail("不支持内嵌 JPEG 图像的位图文件");
   if (l.compression == kPng) Fail("不支持内嵌 PNG 图像的位图文件");
   bool bitfields = !l.os2 && (l.compression == kBitfields || l.compression == kAlphaBitfields);
@@ -180,7 +188,7 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
     Fail("位图尺寸过大: " + std::to_string(l.width) + " x " + std::to_string(l.height));
   if (l.data_offset < l.headers_end)
     Fail("位图像素数据的位置无效: " + std::to_string(l.data_offset));
-  if (l.data_offset > l.limit) Fail("位图文件不完整：缺少像素数据");
+  if (l.data_offset > l.limit) FailMissingPixels(l);
   return l;
 }
 
@@ -241,7 +249,7 @@ int32_t RowOf(const Layout& l, int64_t n) {
 const uint8_t* CheckRows(std::span<const uint8_t> data, const Layout& l, size_t stride) {
   uint64_t used = (static_cast<uint64_t>(l.width) * l.bits + 7) / 8;
   uint64_t need = static_cast<uint64_t>(stride) * static_cast<uint64_t>(l.height - 1) + used;
-  if (l.data_offset + need > l.limit) Fail("位图文件不完整：缺少像素数据");
+  if (l.data_offset + need > l.limit) FailMissingPixels(l);
   return data.data() + l.data_offset;
 }
 
