@@ -108,8 +108,8 @@ constexpr int32_t kBandLength = 8192;
 constexpr double kWindowLimit = 30000.0;
 // Beyond this shrink factor the picture is first averaged down by whole pixels, to about
 // kBoxedScale times the target.
-constexpr double kMaxFilterScale = 24.0;
-constexpr int32_t kBoxedScale = 8;
+constexpr double kMaxFilterScale = 8.0;
+constexpr int32_t kBoxedScale = 3;
 
 // Resamples one axis of `src` to `target` pixels with a separable convolution: when shrinking, a
 // Lanczos-3 low-pass scaled to the destination pixel over box-shaped source pixels; when enlarging,
