@@ -1,0 +1,475 @@
+// Control: a visible component with bounds in its parent's client area, alignment, input and painting.
+#include "ui/Control.h"
+
+#include <cctype>
+
+#include "gfx/Canvas.h"
+
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/PopupMenu.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+
+Control::Control() = default;
+
+Control::~Control() {
+  BeginDestroy();
+  if (Application* app = Application::Current()) app->ControlDestroyed(this);
+  if (parent_ != nullptr) {
+    // The parent may still hold our memory when someone else deletes us (it never should);
+    // either way the parent must forget this control.
+    WinControl* p = parent_;
+    parent_ = nullptr;
+    std::unique_ptr<Control> mine = p->RemoveChild(this);
+    (void)mine.release();
+  }
+}
+
+void Control::SetParent(WinControl* parent) {
+  if (parent == parent_) return;
+  if (parent == this) return;
+  std::unique_ptr<Control> self;
+  if (parent_ != nullptr) {
+    self = parent_->RemoveChild(this);
+  } else if (Owner() != nullptr) {
+    std::unique_ptr<Component> held = Owner()->ReleaseOwnership(this);
+    if (held) self.reset(static_cast<Control*>(held.release()));
+  }
+  if (parent == nullptr) {
+    // Back to the owner's keeping; a control with neither stays with whoever holds it now.
+    if (self && Owner() != nullptr) {
+      Component* owner = Owner();
+      owner->Own(std::move(self));
+    } else {
+      (void)self.release();
+    }
+    ParentChanged();
+    return;
+  }
+  // When nobody held the memory (a control on the stack or a member) the parent only refers to it.
+  parent->InsertChild(this, std::move(self));
+  ParentChanged();
+}
+
+Form* Control::ParentForm() const {
+  const Control* c = this;
+  while (c->parent_ != nullptr) c = c->parent_;
+  return dynamic_cast<Form*>(const_cast<Control*>(c));
+}
+
+void Control::ApplyBounds(const gfx::Rect& r) {
+  if (r == bounds_) return;
+  bool resized = r.Width() != bounds_.Width() || r.Height() != bounds_.Height();
+  bool moved = r.left != bounds_.left || r.top != bounds_.top;
+  if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
+  bounds_ = r;
+  if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
+  if (moved) Perform(kMsgMove, 0, MakePointParam(r.left, r.top));
+  if (resized) Perform(kMsgSize, kSizeRestored, MakePointParam(r.Width(), r.Height()));
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+  if (width < 0) width = 0;
+  if (height < 0) height = 0;
+  gfx::Rect r = gfx::Rect::FromSize(left, top, width, height);
+  if (r == bounds_) return;
+  ApplyBounds(r);
+  RememberAnchorDistances();
+  RequestParentRealign();
+}
+
+void Control::SetAlignedBounds(const gfx::Rect& r) {
+  ApplyBounds(r);
+  RememberAnchorDistances();
+}
+
+void Control::SetClientSize(int width, int height) {
+  gfx::Rect c = ClientRect();
+  SetBounds(Left(), Top(), Width() + width - c.Width(), Height() + height - c.Height());
+}
+
+void Control::RememberAnchorDistances() {
+  if (parent_ == nullptr) return;
+  gfx::Rect pc = parent_->ClientRect();
+  anchor_right_ = pc.Width() - bounds_.right;
+  anchor_bottom_ = pc.Height() - bounds_.bottom;
+}
+
+void Control::ApplyAnchors(gfx::Size pc) {
+  if (align_ != Align::kNone) return;
+  gfx::Rect r = bounds_;
+  if (anchors_ & kAnchorRight) {
+    if (anchors_ & kAnchorLeft) {
+      r.right = pc.width - anchor_right_;
+      if (r.right < r.left) r.right = r.left;
+    } else {
+      int w = r.Width();
+      r.right = pc.width - anchor_right_;
+      r.left = r.right - w;
+    }
+  }
+  if (anchors_ & kAnchorBottom) {
+    if (anchors_ & kAnchorTop) {
+      r.bottom = pc.height - anchor_bottom_;
+      if (r.bottom < r.top) r.bottom = r.top;
+    } else {
+      int h = r.Height();
+      r.bottom = pc.height - anchor_bottom_;
+      r.top = r.bottom - h;
+    }
+  }
+  ApplyBounds(r);
+}
+
+void Control::RequestParentRealign() {
+  if (parent_ != nullptr && !Destroying()) parent_->Realign();
+}
+
+gfx::Point Control::OriginInWindow() const {
+  gfx::Point p{0, 0};
+  const Control* c = this;
+  while (c != nullptr) {
+    gfx::Rect cr = c->ClientRect();
+    p.x += cr.left;
+    p.y += cr.top;
+    if (c->parent_ == nullptr) break;
+    p.x += c->bounds_.left;
+    p.y += c->bounds_.top;
+    c = c->parent_;
+  }
+  return p;
+}
+
+gfx::Point Control::ClientToScreen(gfx::Point p) const {
+  gfx::Point o = OriginInWindow();
+  Form* f = ParentForm();
+  gfx::Point base{0, 0};
+  if (f != nullptr) base = {f->Left(), f->Top()};
+  return {p.x + o.x + base.x, p.y + o.y + base.y};
+}
+
+gfx::Point Control::ScreenToClient(gfx::Point p) const {
+  gfx::Point zero = ClientToScreen({0, 0});
+  return {p.x - zero.x, p.y - zero.y};
+}
+
+void Control::SetAlign(Align a) {
+  if (a == align_) return;
+  align_ = a;
+  RequestParentRealign();
+}
+
+void Control::SetAnchors(Anchors a) {
+  anchors_ = a;
+  RememberAnchorDistances();
+}
+
+void Control::SetVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  VisibleChanged();
+}
+
+void Control::VisibleChanged() {
+  if (parent_ != nullptr) {
+    parent_->InvalidateRect(bounds_);
+    RequestParentRealign();
+  }
+  if (!visible_) {
+    if (Application* app = Application::Current()) app->ControlHidden(this);
+  }
+}
+
+bool Control::Showing() const {
+  const Control* c = this;
+  while (c != nullptr) {
+    if (!c->visible_) return false;
+    if (c->parent_ == nullptr) return dynamic_cast<const Form*>(c) != nullptr;
+    c = c->parent_;
+  }
+  return false;
+}
+
+void Control::SetEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  Perform(kMsgEnable, v ? 1 : 0);
+  EnabledChanged();
+  Invalidate();
+  if (!v) {
+    if (Application* app = Application::Current()) app->ControlHidden(this);
+  }
+}
+
+bool Control::EffectivelyEnabled() const {
+  for (const Control* c = this; c != nullptr; c = c->parent_) {
+    if (!c->enabled_) return false;
+  }
+  return true;
+}
+
+void Control::SetCaption(const std::string& text) {
+  if (text == caption_) return;
+  caption_ = text;
+  Perform(kMsgSetText, 0, reinterpret_cast<intptr_t>(caption_.c_str()));
+}
+
+void Control::SetFont(const gfx::Font& f) {
+  parent_font_ = false;
+  if (f == font_) return;
+  font_ = f;
+  FontChanged();
+  if (auto* w = dynamic_cast<WinControl*>(this)) {
+    for (Control* c : w->Controls()) c->ParentFontChanged();
+  }
+  Invalidate();
+}
+
+void Control::SetParentFont(bool v) {
+  parent_font_ = v;
+  if (v) ParentFontChanged();
+}
+
+void Control::ParentFontChanged() {
+  if (!parent_font_ || parent_ == nullptr) return;
+  if (font_ == parent_->font_) return;
+  font_ = parent_->font_;
+  FontChanged();
+  if (auto* w = dynamic_cast<WinControl*>(this)) {
+    for (Control* c : w->Controls()) c->ParentFontChanged();
+  }
+  Invalidate();
+}
+
+void Control::SetColor(gfx::Color c) {
+  parent_color_ = false;
+  if (c == color_) return;
+  color_ = c;
+  if (auto* w = dynamic_cast<WinControl*>(this)) {
+    for (Control* child : w->Controls()) child->ParentColorChanged();
+  }
+  Invalidate();
+}
+
+void Control::SetParentColor(bool v) {
+  parent_color_ = v;
+  if (v) ParentColorChanged();
+}
+
+void Control::ParentColorChanged() {
+  if (!parent_color_ || parent_ == nullptr) return;
+  if (color_ == parent_->color_) return;
+  color_ = parent_->color_;
+  if (auto* w = dynamic_cast<WinControl*>(this)) {
+    for (Control* c : w->Controls()) c->ParentColorChanged();
+  }
+  Invalidate();
+}
+
+void Control::SetPopupMenu(PopupMenu* menu) {
+  if (popup_menu_ != nullptr) RemoveFreeNotification(popup_menu_);
+  popup_menu_ = menu;
+  if (menu != nullptr) FreeNotification(menu);
+}
+
+void Control::Notification(Component* component, Operation operation) {
+  Component::Notification(component, operation);
+  if (operation == Operation::kRemove && component == popup_menu_) popup_menu_ = nullptr;
+}
+
+void Control::Invalidate() { InvalidateRect(ClientRect()); }
+
+void Control::InvalidateRect(const gfx::Rect& r) {
+  if (Destroying()) return;
+  Form* f = ParentForm();
+  if (f == nullptr) return;
+  gfx::Point o = OriginInWindow();
+  // Painting never reaches outside the control, so clip to it here.
+  gfx::Rect cr = ClientRect();
+  gfx::Rect own{-cr.left, -cr.top, Width() - cr.left, Height() - cr.top};
+  gfx::Rect clipped = r.Intersect(own);
+  if (clipped.IsEmpty()) return;
+  f->InvalidateWindowRect(clipped.Offset(o.x, o.y));
+}
+
+void Control::Update() {
+  if (Form* f = ParentForm()) f->UpdateNow();
+}
+
+intptr_t Control::Perform(uint32_t id, intptr_t wparam, intptr_t lparam) {
+  Message m{id, wparam, lparam, 0};
+  Dispatch(m);
+  return m.result;
+}
+
+void Control::Dispatch(Message& m) {
+  if (window_proc_) {
+    // Copy first: the procedure may replace itself while it runs.
+    WindowProcFn proc = window_proc_;
+    proc(m);
+    return;
+  }
+  WndProc(m);
+}
+
+WindowProcFn Control::WindowProc() {
+  if (window_proc_) return window_proc_;
+  return [this](Message& m) { WndProc(m); };
+}
+
+void Control::Post(uint32_t id, intptr_t wparam, intptr_t lparam) {
+  if (Application* app = Application::Current()) app->PostMessage(this, Message{id, wparam, lparam, 0});
+}
+
+void Control::SetTimer(uintptr_t id, uint32_t interval_ms) {
+  if (Application* app = Application::Current()) app->SetControlTimer(this, id, interval_ms);
+}
+
+void Control::KillTimer(uintptr_t id) {
+  if (Application* app = Application::Current()) app->KillControlTimer(this, id);
+}
+
+Control* Control::ControlAtPoint(gfx::Point p, bool allow_disabled) {
+  if (!visible_ || (!allow_disabled && !enabled_)) return nullptr;
+  if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
+  return this;
+}
+
+void Control::Click() {
+  if (OnClick) OnClick(this);
+}
+
+bool Control::IsAccelerator(char32_t ch) const {
+  const std::string& s = caption_;
+  for (size_t i = 0; i + 1 < s.size(); ++i) {
+    if (s[i] != '&') continue;
+    if (s[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    unsigned char c = static_cast<unsigned char>(s[i + 1]);
+    if (c >= 0x80 || ch >= 0x80) return false;
+    return std::toupper(c) == std::toupper(static_cast<int>(ch));
+  }
+  return false;
+}
+
+void Control::Paint(gfx::Canvas&) {}
+
+void Control::EraseBackground(gfx::Canvas& canvas) {
+  if (!Opaque() && !IsWindowed()) return;
+  canvas.FillRect(ClientRect().Offset(-ClientRect().left, -ClientRect().top), color_);
+}
+
+void Control::WndProc(Message& m) {
+  ShiftState shift = static_cast<ShiftState>(m.wparam & 0xFF);
+  switch (m.id) {
+    case kMsgPaint:
+      if (m.wparam != 0) Paint(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      return;
+    case kMsgEraseBackground:
+      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      m.result = 1;
+      return;
+    case kMsgMouseMove:
+      MouseMove(shift, LowSigned(m.lparam), HighSigned(m.lparam));
+      return;
+    case kMsgLButtonDown:
+    case kMsgRButtonDown:
+    case kMsgMButtonDown:
+    case kMsgLButtonDblClk:
+    case kMsgRButtonDblClk:
+    case kMsgMButtonDblClk: {
+      MouseButton b = (m.id == kMsgLButtonDown || m.id == kMsgLButtonDblClk)   ? MouseButton::kLeft
+                      : (m.id == kMsgRButtonDown || m.id == kMsgRButtonDblClk) ? MouseButton::kRight
+                                                                               : MouseButton::kMiddle;
+      bool dbl = m.id == kMsgLButtonDblClk || m.id == kMsgRButtonDblClk || m.id == kMsgMButtonDblClk;
+      if (b == MouseButton::kLeft) {
+        if (dbl) DblClick();
+        clicked_ = ClicksOnRelease();
+      }
+      MouseDown(b, dbl ? shift | kDouble : shift, LowSigned(m.lparam), HighSigned(m.lparam));
+      return;
+    }
+    case kMsgLButtonUp:
+    case kMsgRButtonUp:
+    case kMsgMButtonUp: {
+      MouseButton b = m.id == kMsgLButtonUp ? MouseButton::kLeft : m.id == kMsgRButtonUp ? MouseButton::kRight
+                                                                                          : MouseButton::kMiddle;
+      int x = LowSigned(m.lparam);
+      int y = HighSigned(m.lparam);
+      bool fire = b == MouseButton::kLeft && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
+      if (b == MouseButton::kLeft) clicked_ = false;
+      MouseUp(b, shift, x, y);
+      if (fire) Click();
+      return;
+    }
+    case kMsgMouseEnter:
+      MouseEnter();
+      return;
+    case kMsgMouseLeave:
+      MouseLeave();
+      return;
+    case kMsgMouseWheel: {
+      int delta = HighSigned(m.wparam);
+      m.result = MouseWheel(static_cast<ShiftState>(m.wparam & 0xFF), delta, LowSigned(m.lparam),
+                            HighSigned(m.lparam)) ? 1 : 0;
+      return;
+    }
+    case kMsgSize:
+      Resize();
+      return;
+    case kMsgTimer:
+      TimerTick(static_cast<uintptr_t>(m.wparam));
+      return;
+    case kMsgSetText:
+      CaptionChanged();
+      Invalidate();
+      return;
+    case kMsgCancelMode:
+      clicked_ = false;
+      return;
+    default:
+      return;
+  }
+}
+
+void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void Control::MouseMove(ShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void Control::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void Control::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+bool Control::MouseWheel(ShiftState shift, int delta, int x, int y) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, shift, delta, x, y, handled);
+  return handled;
+}
+
+void Control::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void Control::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+void Control::TimerTick(uintptr_t) {}
+
+}  // namespace ui

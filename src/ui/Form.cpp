@@ -1,0 +1,909 @@
+// Form: a windowed control that is a top-level surface, with outer bounds, a client rectangle and a frame buffer.
+#include "ui/Form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "gfx/Canvas.h"
+#include "platform/Backend.h"
+#include "ui/Application.h"
+#include "ui/PopupMenu.h"
+
+namespace ui {
+
+namespace {
+
+ShiftState ShiftFromModifiers(uint32_t m) {
+  uint8_t s = 0;
+  if (m & platform::kModShift) s |= kShift;
+  if (m & platform::kModAlt) s |= kAlt;
+  if (m & platform::kModControl) s |= kCtrl;
+  if (m & platform::kModLeftButton) s |= kLeftHeld;
+  if (m & platform::kModRightButton) s |= kRightHeld;
+  if (m & platform::kModMiddleButton) s |= kMiddleHeld;
+  return static_cast<ShiftState>(s);
+}
+
+platform::HitCode ToHitCode(intptr_t code) {
+  switch (code) {
+    case kHtNowhere:
+    case kHtClient:
+    case kHtCaption:
+    case kHtLeft:
+    case kHtRight:
+    case kHtTop:
+    case kHtTopLeft:
+    case kHtTopRight:
+    case kHtBottom:
+    case kHtBottomLeft:
+    case kHtBottomRight:
+    case kHtObject:
+      return static_cast<platform::HitCode>(code);
+    default:
+      // Caption buttons, the system menu box and other frame parts are the toolkit's own.
+      return platform::HitCode::kObject;
+  }
+}
+
+// Edge codes of kMsgSizing (1 = left ... 8 = bottom-right), from a border hit code.
+intptr_t SizingEdge(platform::HitCode hit) {
+  switch (hit) {
+    case platform::HitCode::kLeft: return 1;
+    case platform::HitCode::kRight: return 2;
+    case platform::HitCode::kTop: return 3;
+    case platform::HitCode::kTopLeft: return 4;
+    case platform::HitCode::kTopRight: return 5;
+    case platform::HitCode::kBottom: return 6;
+    case platform::HitCode::kBottomLeft: return 7;
+    case platform::HitCode::kBottomRight: return 8;
+    default: return 0;
+  }
+}
+
+void ReportLater(std::exception_ptr e) {
+  if (Application* app = Application::Current()) app->RunOnMainThread([app, e] { app->HandleException(e); });
+}
+
+}  // namespace
+
+Form::Form() {
+  InitVisible(false);
+  SetColor(kColorBtnFace);
+  SetParentFont(false);
+  bounds_ = {0, 0, 320, 240};
+  client_rect_ = {0, 0, 320, 240};
+  if (Application* app = Application::Current()) app->FormCreated(this);
+}
+
+Form::~Form() {
+  BeginDestroy();
+  if (Application* app = Application::Current()) app->FormRemoved(this);
+  // Components such as a frame handler must go while the form is whole: they may put back a
+  // window procedure they replaced.
+  DestroyComponents();
+  DestroyChildren();
+  active_control_ = nullptr;
+  DestroySurface();
+}
+
+void Form::SetBorderStyle(BorderStyle style) {
+  if (style == border_style_) return;
+  border_style_ = style;
+  if (surface_) RecreateWnd();
+  else RecalcClientRect();
+}
+
+void Form::SetSystemFrame(bool on) {
+  if (on == system_frame_) return;
+  system_frame_ = on;
+  if (surface_) RecreateWnd();
+  else RecalcClientRect();
+}
+
+void Form::SetMinSize(gfx::Size s) {
+  min_size_ = s;
+  ApplySizeLimits();
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void Form::SetMaxSize(gfx::Size s) {
+  max_size_ = s;
+  ApplySizeLimits();
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+  if (min_size_.width > 0) width = std::max(width, min_size_.width);
+  if (min_size_.height > 0) height = std::max(height, min_size_.height);
+  if (max_size_.width > 0) width = std::min(width, max_size_.width);
+  if (max_size_.height > 0) height = std::min(height, max_size_.height);
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  gfx::Rect r = gfx::Rect::FromSize(left, top, width, height);
+  if (surface_ && !applying_surface_bounds_) {
+    surface_->SetBounds(r);
+    // The window system may keep the size within its own limits.
+    r = surface_->Bounds();
+  }
+  if (r == bounds_) return;
+  bool resized = r.Width() != bounds_.Width() || r.Height() != bounds_.Height();
+  bool moved = r.left != bounds_.left || r.top != bounds_.top;
+  bounds_ = r;
+  if (resized) RecalcClientRect();
+  if (moved) Perform(kMsgMove, 0, MakePointParam(r.left + client_rect_.left, r.top + client_rect_.top));
+  if (resized) Perform(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+}
+
+void Form::RecalcClientRect() {
+  NcCalcSizeParams p{{0, 0, Width(), Height()}};
+  Perform(kMsgNcCalcSize, 0, reinterpret_cast<intptr_t>(&p));
+  if (p.rect.right < p.rect.left) p.rect.right = p.rect.left;
+  if (p.rect.bottom < p.rect.top) p.rect.bottom = p.rect.top;
+  bool changed = p.rect != client_rect_;
+  client_rect_ = p.rect;
+  EnsureFrameBuffer();
+  if (changed) Realign();
+  InvalidateAll();
+}
+
+platform::Surface& Form::HandleNeeded() {
+  if (!surface_) CreateSurface();
+  return *surface_;
+}
+
+void Form::CreateSurface() {
+  platform::Backend& backend = platform::GetBackend();
+  platform::SurfaceParams p;
+  p.kind = surface_kind_;
+  p.bounds = bounds_;
+  p.title = Caption();
+  bool framed = p.kind == platform::SurfaceKind::kNormal || p.kind == platform::SurfaceKind::kDialog;
+  p.decorated = framed && SystemFrame();
+  p.resizable = Sizeable();
+  if (p.kind == platform::SurfaceKind::kDialog || p.kind == platform::SurfaceKind::kPopup) {
+    Application* app = Application::Current();
+    Form* owner = app != nullptr ? app->MainForm() : nullptr;
+    if (owner != nullptr && owner != this) p.owner = &owner->HandleNeeded();
+    if (p.owner == nullptr && p.kind == platform::SurfaceKind::kDialog) p.kind = platform::SurfaceKind::kNormal;
+  }
+  gfx::Size wanted_client{client_rect_.Width(), client_rect_.Height()};
+  surface_ = backend.CreateSurface(p);
+  surface_->SetHitTest([this](gfx::Point local) {
+    if (!surface_) return platform::HitCode::kClient;
+    gfx::Rect outer = surface_->Bounds();
+    gfx::Point off = surface_->ClientRect().TopLeft();
+    gfx::Point screen{outer.left + off.x + local.x, outer.top + off.y + local.y};
+    try {
+      return ToHitCode(Perform(kMsgNcHitTest, 0, MakePointParam(screen.x, screen.y)));
+    } catch (...) {
+      ReportLater(std::current_exception());
+      return platform::HitCode::kClient;
+    }
+  });
+  surface_->SetSizeMoveFilter([this](const gfx::Rect& proposed, platform::HitCode hit) {
+    gfx::Rect r = proposed;
+    try {
+      if (hit == platform::HitCode::kCaption) {
+        Perform(kMsgMoving, 0, reinterpret_cast<intptr_t>(&r));
+      } else {
+        Perform(kMsgSizing, SizingEdge(hit), reinterpret_cast<intptr_t>(&r));
+      }
+    } catch (...) {
+      ReportLater(std::current_exception());
+      return proposed;
+    }
+    return r;
+  });
+  if (alpha_) surface_->SetOpacity(*alpha_);
+  ApplySizeLimits();
+  applying_surface_bounds_ = true;
+  bounds_ = surface_->Bounds();
+  applying_surface_bounds_ = false;
+  RecalcClientRect();
+  // A window-system frame takes room from the outer rectangle: keep the client size asked for.
+  if (p.decorated && (client_rect_.Width() != wanted_client.width || client_rect_.Height() != wanted_client.height)) {
+    SetBounds(Left(), Top(), Width() + wanted_client.width - client_rect_.Width(),
+              Height() + wanted_client.height - client_rect_.Height());
+  }
+  if (window_region_) SetWindowRegion(window_region_);
+}
+
+void Form::DestroySurface() {
+  if (!surface_) return;
+  if (Application* app = Application::Current()) {
+    Control* cap = app->CaptureControl();
+    if (cap != nullptr && (cap == this || Contains(cap))) app->SetCaptureControl(nullptr);
+  }
+  surface_.reset();
+  frame_ = gfx::Bitmap();
+  active_ = false;
+}
+
+void Form::RecreateWnd() {
+  bool shown = surface_ && surface_->IsVisible();
+  DestroySurface();
+  CreateSurface();
+  if (shown) surface_->Show(surface_kind_ != platform::SurfaceKind::kPopup);
+  InvalidateAll();
+}
+
+void Form::SetWindowRegion(std::optional<gfx::Region> region) {
+  window_region_ = std::move(region);
+  if (surface_) {
+    if (!window_region_) {
+      surface_->SetShape(std::nullopt);
+    } else {
+      // Window coordinates to surface (frame-buffer) coordinates.
+      gfx::Region shape = *window_region_;
+      gfx::Point off = BufferOffset();
+      shape.Offset(-off.x, -off.y);
+      surface_->SetShape(std::move(shape));
+    }
+  }
+  InvalidateAll();
+}
+
+bool Form::SetAlphaBlendValue(uint8_t alpha) {
+  alpha_ = alpha;
+  if (!surface_) return platform::GetBackend().LayeredWindowsAvailable();
+  return surface_->SetOpacity(alpha);
+}
+
+gfx::Point Form::BufferOffset() const {
+  if (!surface_) return {0, 0};
+  return surface_->ClientRect().TopLeft();
+}
+
+void Form::EnsureFrameBuffer() {
+  if (!surface_) return;
+  gfx::Size s = surface_->FrameSize();
+  if (frame_.Width() == s.width && frame_.Height() == s.height) return;
+  frame_ = gfx::Bitmap(s.width, s.height, 24);
+  invalid_.Union(gfx::Rect{0, 0, Width(), Height()});
+}
+
+void Form::ApplySizeLimits() {
+  MinMaxInfo info{};
+  Perform(kMsgGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
+  if (!surface_) return;
+  surface_->SetMinSize(info.min_track);
+  surface_->SetMaxSize(info.max_track);
+}
+
+void Form::InvalidateWindowRect(const gfx::Rect& r) {
+  gfx::Rect clipped = r.Intersect({0, 0, Width(), Height()});
+  if (clipped.IsEmpty()) return;
+  invalid_.Union(clipped);
+}
+
+void Form::InvalidateAll() { InvalidateWindowRect({0, 0, Width(), Height()}); }
+
+void Form::UpdateNow() {
+  if (!surface_ || !Visible() || Destroying()) return;
+  EnsureFrameBuffer();
+  gfx::Point off = BufferOffset();
+  gfx::Rect buffer_area{off.x, off.y, off.x + frame_.Width(), off.y + frame_.Height()};
+  if (!invalid_.IsEmpty()) {
+    gfx::Region dirty = std::move(invalid_);
+    invalid_ = gfx::Region();
+    dirty.Intersect(buffer_area);
+    gfx::Region nc = dirty;
+    nc.Subtract(gfx::Region(client_rect_));
+    if (!nc.IsEmpty()) Perform(kMsgNcPaint, reinterpret_cast<intptr_t>(&nc));
+    gfx::Region client = dirty;
+    client.Intersect(client_rect_);
+    if (!client.IsEmpty() && !frame_.IsEmpty()) {
+      gfx::Canvas canvas(frame_);
+      canvas.SetOrigin({client_rect_.left - off.x, client_rect_.top - off.y});
+      client.Offset(-client_rect_.left, -client_rect_.top);
+      canvas.SetClipRegion(client);
+      canvas.SetFont(GetFont());
+      PaintTree(canvas, client.Bounds());
+    }
+    unpresented_.Union(dirty);
+  }
+  if (unpresented_.IsEmpty()) return;
+  std::vector<gfx::Rect> rects = unpresented_.Rects();
+  unpresented_ = gfx::Region();
+  if (rects.size() > 8) rects = {gfx::Region(rects).Bounds()};
+  for (const gfx::Rect& r : rects) surface_->Present(frame_, r.Offset(-off.x, -off.y));
+}
+
+Form::WindowDC::WindowDC(Form& form) : form_(form) {
+  form_.EnsureFrameBuffer();
+  canvas_ = std::make_unique<gfx::Canvas>(form_.frame_);
+  gfx::Point off = form_.BufferOffset();
+  canvas_->SetOrigin({-off.x, -off.y});
+  canvas_->SetFont(form_.GetFont());
+}
+
+Form::WindowDC::~WindowDC() {
+  canvas_.reset();
+  gfx::Point off = form_.BufferOffset();
+  form_.unpresented_.Union(gfx::Rect{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()});
+  // Presenting now keeps drawing done outside a paint cycle (a frame redrawn from a timer) visible
+  // without waiting for the loop.
+  if (form_.surface_ && form_.Visible() && form_.invalid_.IsEmpty()) form_.UpdateNow();
+}
+
+void Form::Paint(gfx::Canvas& canvas) {
+  if (OnPaint) OnPaint(this, canvas);
+}
+
+void Form::Activate() {
+  if (!Visible()) return;
+  HandleNeeded().Activate();
+}
+
+void Form::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  Application* app = Application::Current();
+  if (app != nullptr) {
+    if (active) app->active_form_ = this;
+    else if (app->active_form_ == this) app->active_form_ = nullptr;
+  }
+  Perform(kMsgNcActivate, active ? 1 : 0);
+  Perform(kMsgActivate, active ? kActiveByClick : kActiveNone);
+}
+
+void Form::SetActiveControl(WinControl* control) {
+  if (control == active_control_) return;
+  if (control != nullptr && (control->ParentForm() != this || !control->CanFocus())) return;
+  WinControl* old = active_control_;
+  active_control_ = control;
+  if (old != nullptr) old->Perform(kMsgKillFocus);
+  // A handler of the old control may have moved the focus elsewhere already.
+  if (active_control_ == control && control != nullptr) control->Perform(kMsgSetFocus);
+}
+
+void Form::SelectNext(bool forward) {
+  std::vector<WinControl*> list;
+  GetTabOrderList(list);
+  std::vector<WinControl*> candidates;
+  for (WinControl* w : list) {
+    if (w->TabStop() && w->CanFocus()) candidates.push_back(w);
+  }
+  if (candidates.empty()) return;
+  auto it = std::find(candidates.begin(), candidates.end(), active_control_);
+  size_t n = candidates.size();
+  size_t next;
+  if (it == candidates.end()) {
+    // The focus sits on a control without a tab stop: continue from its place in the full list.
+    next = forward ? 0 : n - 1;
+    auto pos = std::find(list.begin(), list.end(), active_control_);
+    if (pos != list.end()) {
+      for (size_t i = 0; i < n; ++i) {
+        auto ci = std::find(list.begin(), list.end(), candidates[i]);
+        if (forward && ci > pos) { next = i; break; }
+        if (!forward && ci < pos) next = i;
+      }
+    }
+  } else {
+    size_t i = static_cast<size_t>(it - candidates.begin());
+    next = forward ? (i + 1) % n : (i + n - 1) % n;
+  }
+  SetActiveControl(candidates[next]);
+}
+
+void Form::Close() { Perform(kMsgClose); }
+
+bool Form::CloseQuery() {
+  bool can_close = true;
+  if (OnCloseQuery) OnCloseQuery(this, can_close);
+  return can_close;
+}
+
+int Form::ShowModal() {
+  if (Visible() || modal_) throw std::logic_error("Cannot make a visible window modal");
+  Application* app = Application::Current();
+  if (app == nullptr) throw std::logic_error("no application");
+  app->SetCaptureControl(nullptr);
+  app->CancelHint();
+  std::vector<Form*> disabled;
+  for (Form* f : app->live_forms_) {
+    if (f != this && f->Visible() && f->Enabled()) {
+      f->SetEnabled(false);
+      disabled.push_back(f);
+    }
+  }
+  Form* previous = app->ActiveForm();
+  modal_ = true;
+  modal_result_ = kMrNone;
+  struct Restore {
+    Form* self;
+    Application* app;
+    std::vector<Form*>& disabled;
+    Form* previous;
+    ~Restore() {
+      for (Form* f : disabled) {
+        if (app->IsLive(f)) f->SetEnabled(true);
+      }
+      if (app->IsLive(self)) {
+        self->modal_ = false;
+        self->Hide();
+      }
+      if (previous != nullptr && app->IsLive(previous) && previous->Visible()) previous->Activate();
+    }
+  } restore{this, app, disabled, previous};
+  Show();
+  Activate();
+  bool gone = false;
+  app->RunUntil([&] {
+    if (!app->IsLive(this)) {
+      gone = true;
+      return true;
+    }
+    if (!Visible()) {
+      if (modal_result_ == kMrNone) modal_result_ = kMrCancel;
+      return true;
+    }
+    if (modal_result_ == kMrNone) return false;
+    // A result was set: the form may still refuse to close.
+    CloseAction action = CloseAction::kHide;
+    if (!CloseQuery()) {
+      modal_result_ = kMrNone;
+      return false;
+    }
+    if (OnClose) OnClose(this, action);
+    if (action == CloseAction::kNone) {
+      modal_result_ = kMrNone;
+      return false;
+    }
+    return true;
+  });
+  if (gone) return kMrCancel;
+  return modal_result_;
+}
+
+void Form::Release() {
+  if (Application* app = Application::Current()) app->to_release_.push_back(this);
+}
+
+void Form::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void Form::DoDestroy() { Perform(kMsgDestroy); }
+
+void Form::VisibleChanged() {
+  if (Destroying()) return;
+  Application* app = Application::Current();
+  if (Visible()) {
+    HandleNeeded();
+    PlaceOnFirstShow();
+    Perform(kMsgShowWindow, 1);
+    InvalidateAll();
+    surface_->Show(surface_kind_ != platform::SurfaceKind::kPopup);
+    if (OnShow) OnShow(this);
+    return;
+  }
+  if (app != nullptr) app->ControlHidden(this);
+  if (surface_) {
+    Perform(kMsgShowWindow, 0);
+    surface_->Hide();
+  }
+  if (active_) SetActive(false);
+  if (OnHide) OnHide(this);
+}
+
+void Form::PlaceOnFirstShow() {
+  if (placed_) return;
+  placed_ = true;
+  if (position_ == FormPosition::kDesigned) return;
+  gfx::Rect area{0, 0, 0, 0};
+  if (position_ == FormPosition::kScreenCenter) {
+    gfx::Size s = platform::GetBackend().ScreenSize();
+    area = {0, 0, s.width, s.height};
+  } else {
+    Application* app = Application::Current();
+    Form* main = app != nullptr ? app->MainForm() : nullptr;
+    if (main == nullptr || main == this) {
+      gfx::Size s = platform::GetBackend().ScreenSize();
+      area = {0, 0, s.width, s.height};
+    } else {
+      area = main->BoundsRect();
+    }
+  }
+  SetBounds(area.left + (area.Width() - Width()) / 2, area.top + (area.Height() - Height()) / 2, Width(), Height());
+}
+
+void Form::SurfaceBoundsChanged(const gfx::Rect& outer) {
+  applying_surface_bounds_ = true;
+  SetBounds(outer.left, outer.top, outer.Width(), outer.Height());
+  applying_surface_bounds_ = false;
+}
+
+void Form::ControlGone(Control* c) {
+  if (active_control_ != nullptr && (active_control_ == c || (c != this && c->IsWindowed() &&
+                                                              static_cast<WinControl*>(c)->Contains(active_control_)))) {
+    active_control_ = nullptr;
+  }
+}
+
+void Form::HandleEvent(const platform::Event& ev) {
+  using platform::EventType;
+  Application* app = Application::Current();
+  switch (ev.type) {
+    case EventType::kMouseMove:
+    case EventType::kMouseDown:
+    case EventType::kMouseUp:
+    case EventType::kMouseWheel:
+      HandleMouse(ev);
+      return;
+    case EventType::kMouseLeave:
+      if (app != nullptr && app->MouseControl() != nullptr && app->MouseControl()->ParentForm() == this) {
+        app->SetMouseControl(nullptr);
+      }
+      Perform(kMsgNcMouseLeave);
+      return;
+    case EventType::kKeyDown:
+    case EventType::kKeyUp:
+      HandleKey(ev);
+      return;
+    case EventType::kTextInput:
+      HandleText(ev);
+      return;
+    case EventType::kFocusIn:
+    case EventType::kFocusOut:
+      if (active_control_ != nullptr) active_control_->Invalidate();
+      return;
+    case EventType::kActivate:
+      SetActive(true);
+      return;
+    case EventType::kDeactivate:
+      SetActive(false);
+      return;
+    case EventType::kCloseRequest:
+      if (EffectivelyEnabled()) Close();
+      return;
+    case EventType::kDropFiles:
+      if (OnDropFiles) OnDropFiles(this, ev.files);
+      return;
+    case EventType::kExpose: {
+      Perform(kMsgSyncPaint);
+      gfx::Point off = BufferOffset();
+      unpresented_.Union(ev.rect.Offset(off.x, off.y));
+      return;
+    }
+    case EventType::kMoved:
+    case EventType::kResized:
+      SurfaceBoundsChanged(ev.rect);
+      return;
+    case EventType::kMinimized:
+      Perform(kMsgSize, kSizeMinimized, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      return;
+    case EventType::kRestored:
+      Perform(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      InvalidateAll();
+      return;
+    case EventType::kSizeMoveBegin:
+      in_size_move_ = true;
+      ApplySizeLimits();
+      Perform(kMsgEnterSizeMove);
+      return;
+    case EventType::kSizeMoveEnd:
+      if (!ev.rect.IsEmpty()) SurfaceBoundsChanged(ev.rect);
+      in_size_move_ = false;
+      size_move_pending_ = false;
+      Perform(kMsgExitSizeMove);
+      return;
+    case EventType::kCaptureLost:
+      if (app != nullptr) {
+        Control* cap = app->CaptureControl();
+        if (cap != nullptr && cap->ParentForm() == this) app->SetCaptureControl(nullptr);
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+void Form::RunSizeMoveLoop() {
+  // Like the classic window system, the move/size loop runs inside the handling of the press:
+  // the caller of the non-client button message gets control back when the loop has ended.
+  Application* app = Application::Current();
+  if (app == nullptr) return;
+  bool headless = platform::GetBackend().Name() == "headless";
+  while (size_move_pending_ && !app->Terminated() && app->IsLive(this)) {
+    // On the headless backend nothing more arrives once the script is exhausted.
+    if (!app->HandleMessage() && headless) break;
+  }
+  size_move_pending_ = false;
+}
+
+void Form::HandleMouse(const platform::Event& ev) {
+  using platform::EventType;
+  Application* app = Application::Current();
+  if (app == nullptr) return;
+  gfx::Point off = BufferOffset();
+  gfx::Point wp{ev.local.x + off.x, ev.local.y + off.y};
+  ShiftState shift = ShiftFromModifiers(ev.modifiers);
+  if (!EffectivelyEnabled()) {
+    if (ev.type == EventType::kMouseDown) platform::GetBackend().Beep();
+    return;
+  }
+  if (ev.type == EventType::kMouseDown) app->CancelHint();
+  Control* capture = app->CaptureControl();
+  if (capture != nullptr && capture->ParentForm() != this) capture = nullptr;
+  bool in_client = ev.hit == platform::HitCode::kClient && client_rect_.Contains(wp);
+  Control* under = in_client ? ControlAtPoint(wp, false) : nullptr;
+  if (ev.type != EventType::kMouseWheel) app->MouseMovedOver(under, ev.screen);
+
+  if (capture == nullptr && !in_client) {
+    intptr_t hit = static_cast<intptr_t>(ev.hit);
+    intptr_t at = MakePointParam(ev.screen.x, ev.screen.y);
+    uint32_t id = 0;
+    bool dbl = ev.click_count >= 2;
+    switch (ev.type) {
+      case EventType::kMouseMove:
+        id = kMsgNcMouseMove;
+        break;
+      case EventType::kMouseDown:
+        if (ev.button == platform::MouseButton::kLeft) {
+          id = dbl ? kMsgNcLButtonDblClk : kMsgNcLButtonDown;
+          size_move_pending_ = !dbl && platform::StartsSizeMove(ev.hit);
+        } else {
+          id = ev.button == platform::MouseButton::kRight ? (dbl ? kMsgNcRButtonDblClk : kMsgNcRButtonDown)
+                                                          : (dbl ? kMsgNcMButtonDblClk : kMsgNcMButtonDown);
+        }
+        break;
+      case EventType::kMouseUp:
+        id = ev.button == platform::MouseButton::kLeft    ? kMsgNcLButtonUp
+             : ev.button == platform::MouseButton::kRight ? kMsgNcRButtonUp
+                                                          : kMsgNcMButtonUp;
+        break;
+      default:
+        return;
+    }
+    Perform(id, hit, at);
+    return;
+  }
+
+  if (ev.type == EventType::kMouseWheel) {
+    Control* c = capture != nullptr ? capture : (under != nullptr ? under : this);
+    for (; c != nullptr; c = c->Parent()) {
+      gfx::Point o = c->OriginInWindow();
+      intptr_t w = (static_cast<intptr_t>(static_cast<uint16_t>(ev.wheel_delta)) << 16) | shift;
+      if (c->Perform(kMsgMouseWheel, w, MakePointParam(wp.x - o.x, wp.y - o.y)) != 0) break;
+    }
+    return;
+  }
+
+  Control* target = capture != nullptr ? capture : (under != nullptr ? under : this);
+  gfx::Point o = target->OriginInWindow();
+  intptr_t at = MakePointParam(wp.x - o.x, wp.y - o.y);
+  switch (ev.type) {
+    case EventType::kMouseMove:
+      target->Perform(kMsgMouseMove, shift, at);
+      return;
+    case EventType::kMouseDown: {
+      bool dbl = ev.click_count >= 2;
+      uint32_t id;
+      if (ev.button == platform::MouseButton::kLeft) id = dbl ? kMsgLButtonDblClk : kMsgLButtonDown;
+      else if (ev.button == platform::MouseButton::kRight) id = dbl ? kMsgRButtonDblClk : kMsgRButtonDown;
+      else id = dbl ? kMsgMButtonDblClk : kMsgMButtonDown;
+      if (capture == nullptr) {
+        app->SetCaptureControl(target);
+        app->auto_capture_ = true;
+      }
+      if (ev.button == platform::MouseButton::kLeft && target->IsWindowed() && target != this) {
+        auto* w = static_cast<WinControl*>(target);
+        if (w->CanFocus()) SetActiveControl(w);
+      }
+      target->Perform(id, shift, at);
+      return;
+    }
+    case EventType::kMouseUp: {
+      uint32_t id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonUp
+                    : ev.button == platform::MouseButton::kRight ? kMsgRButtonUp
+                                                                 : kMsgMButtonUp;
+      target->Perform(id, shift, at);
+      uint32_t held = ev.modifiers & (platform::kModLeftButton | platform::kModRightButton | platform::kModMiddleButton);
+      if (app->auto_capture_ && held == 0 && app->CaptureControl() == target) app->SetCaptureControl(nullptr);
+      if (ev.button == platform::MouseButton::kRight && app->IsLive(this)) {
+        // The context menu of the control (or the nearest parent that has one).
+        for (Control* c = target; c != nullptr; c = c->Parent()) {
+          bool handled = false;
+          if (c->OnContextPopup) c->OnContextPopup(c, ev.screen, handled);
+          if (handled) break;
+          if (PopupMenu* menu = c->GetPopupMenu()) {
+            menu->SetPopupComponent(c);
+            menu->Popup(ev.screen.x, ev.screen.y);
+            break;
+          }
+        }
+      }
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void Form::HandleKey(const platform::Event& ev) {
+  if (!EffectivelyEnabled()) return;
+  ShiftState shift = ShiftFromModifiers(ev.modifiers);
+  bool alt = Has(shift, kAlt);
+  uint16_t key = ev.key;
+  WinControl* target = active_control_ != nullptr ? active_control_ : this;
+  if (ev.type == platform::EventType::kKeyUp) {
+    target->Perform(alt ? kMsgSysKeyUp : kMsgKeyUp, key, shift);
+    return;
+  }
+  if (key_preview_ && target != this) {
+    uint16_t k = key;
+    WinControl::KeyDown(k, shift);
+    if (k == 0) return;
+    key = k;
+  }
+  intptr_t left = target->Perform(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift);
+  if (left == 0) return;
+  key = static_cast<uint16_t>(left);
+  if (alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
+    TryAccelerator(static_cast<char32_t>(key));
+    return;
+  }
+  if (!target->WantsKey(key)) DialogKey(key, shift);
+}
+
+void Form::HandleText(const platform::Event& ev) {
+  if (!EffectivelyEnabled()) return;
+  const std::string& s = ev.text;
+  size_t i = 0;
+  while (i < s.size()) {
+    // Decode one UTF-8 sequence; malformed bytes become U+FFFD.
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    char32_t cp = 0xFFFD;
+    size_t len = 1;
+    if (b < 0x80) {
+      cp = b;
+    } else if ((b & 0xE0) == 0xC0 && i + 1 < s.size()) {
+      cp = ((b & 0x1F) << 6) | (s[i + 1] & 0x3F);
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0 && i + 2 < s.size()) {
+      cp = ((b & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
+      len = 3;
+    } else if ((b & 0xF8) == 0xF0 && i + 3 < s.size()) {
+      cp = ((b & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6) | (s[i + 3] & 0x3F);
+      len = 4;
+    }
+    i += len;
+    WinControl* target = active_control_ != nullptr ? active_control_ : this;
+    intptr_t left = target->Perform(kMsgChar, static_cast<intptr_t>(cp));
+    if (left == 0 || target->WantsChars()) continue;
+    if (cp < 0x80 && ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9'))) {
+      TryAccelerator(cp);
+    }
+  }
+}
+
+bool Form::TryAccelerator(char32_t ch) {
+  // Depth-first over the visible, enabled controls.
+  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  while (!stack.empty()) {
+    Control* c = stack.back();
+    stack.pop_back();
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->IsAccelerator(ch) && c->HandleAccelerator()) return true;
+    if (c->IsWindowed()) {
+      const auto& kids = static_cast<WinControl*>(c)->Controls();
+      stack.insert(stack.end(), kids.rbegin(), kids.rend());
+    }
+  }
+  return false;
+}
+
+bool Form::DialogKey(uint16_t key, ShiftState shift) {
+  if (key == platform::kVkTab && !Has(shift, kCtrl) && !Has(shift, kAlt)) {
+    SelectNext(!Has(shift, kShift));
+    return true;
+  }
+  if (key != platform::kVkReturn && key != platform::kVkEscape) return false;
+  bool enter = key == platform::kVkReturn;
+  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  while (!stack.empty()) {
+    Control* c = stack.back();
+    stack.pop_back();
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (enter ? c->IsDefaultButton() : c->IsCancelButton()) {
+      c->Click();
+      return true;
+    }
+    if (c->IsWindowed()) {
+      const auto& kids = static_cast<WinControl*>(c)->Controls();
+      stack.insert(stack.end(), kids.rbegin(), kids.rend());
+    }
+  }
+  return false;
+}
+
+void Form::WndProc(Message& m) {
+  switch (m.id) {
+    case kMsgNcCalcSize: {
+      auto* p = reinterpret_cast<NcCalcSizeParams*>(m.lparam);
+      if (p != nullptr && SystemFrame() && surface_ && surface_->Kind() != platform::SurfaceKind::kPopup) {
+        // The window system's frame surrounds the frame buffer.
+        gfx::Rect c = surface_->ClientRect();
+        gfx::Rect outer = surface_->Bounds();
+        p->rect = {p->rect.left + c.left, p->rect.top + c.top, p->rect.right - (outer.Width() - c.right),
+                   p->rect.bottom - (outer.Height() - c.bottom)};
+      }
+      return;
+    }
+    case kMsgNcHitTest: {
+      gfx::Point screen = PointFromParam(m.lparam);
+      gfx::Rect outer = surface_ ? surface_->Bounds() : bounds_;
+      gfx::Point wp{screen.x - outer.left, screen.y - outer.top};
+      m.result = client_rect_.Contains(wp) ? kHtClient : kHtObject;
+      return;
+    }
+    case kMsgNcLButtonDown:
+      if (size_move_pending_) RunSizeMoveLoop();
+      return;
+    case kMsgNcPaint:
+    case kMsgNcActivate:
+      m.result = 1;
+      return;
+    case kMsgSyncPaint:
+      InvalidateAll();
+      return;
+    case kMsgActivate:
+      if (m.wparam != kActiveNone) {
+        if (active_control_ == nullptr) SelectNext(true);
+        if (OnActivate) OnActivate(this);
+      } else if (OnDeactivate) {
+        OnDeactivate(this);
+      }
+      return;
+    case kMsgGetMinMaxInfo: {
+      auto* info = reinterpret_cast<MinMaxInfo*>(m.lparam);
+      if (info == nullptr) return;
+      if (min_size_.width > 0) info->min_track.width = min_size_.width;
+      if (min_size_.height > 0) info->min_track.height = min_size_.height;
+      if (max_size_.width > 0) info->max_track.width = max_size_.width;
+      if (max_size_.height > 0) info->max_track.height = max_size_.height;
+      return;
+    }
+    case kMsgSetText:
+      if (surface_) surface_->SetTitle(Caption());
+      WinControl::WndProc(m);
+      return;
+    case kMsgClose: {
+      if (modal_) {
+        modal_result_ = kMrCancel;
+        return;
+      }
+      if (!CloseQuery()) return;
+      Application* app = Application::Current();
+      bool main = app != nullptr && app->MainForm() == this;
+      CloseAction action = main ? CloseAction::kFree : CloseAction::kHide;
+      if (OnClose) OnClose(this, action);
+      if (action == CloseAction::kNone) return;
+      if (action == CloseAction::kMinimize) {
+        if (surface_) surface_->Minimize();
+        return;
+      }
+      if (main) {
+        // Closing the main form ends the program, whatever other forms still exist.
+        Hide();
+        app->Terminate();
+        return;
+      }
+      if (action == CloseAction::kHide) Hide();
+      else Release();
+      return;
+    }
+    case kMsgDestroy:
+      if (OnDestroy) OnDestroy(this);
+      return;
+    case kMsgEraseBackground:
+      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      m.result = 1;
+      return;
+    default:
+      WinControl::WndProc(m);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,194 @@
+// Form: a windowed control that is a top-level surface, with outer bounds, a client rectangle and a frame buffer.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "gfx/Bitmap.h"
+#include "gfx/Region.h"
+#include "platform/Event.h"
+#include "platform/Surface.h"
+#include "ui/WinControl.h"
+
+namespace gfx {
+class Canvas;
+}
+
+namespace ui {
+
+enum class BorderStyle { kNone, kSingle, kSizeable, kDialog, kToolWindow, kSizeToolWin };
+enum class FormPosition { kDesigned, kScreenCenter, kMainFormCenter };
+enum class CloseAction { kNone, kHide, kFree, kMinimize };
+
+// Modal results.
+constexpr int kMrNone = 0;
+constexpr int kMrOk = 1;
+constexpr int kMrCancel = 2;
+constexpr int kMrAbort = 3;
+constexpr int kMrRetry = 4;
+constexpr int kMrIgnore = 5;
+constexpr int kMrYes = 6;
+constexpr int kMrNo = 7;
+
+// Coordinates: a form's Left/Top/Width/Height are its outer bounds on the screen. "Window
+// coordinates" have their origin at the outer top-left corner; the client rectangle (ClientRect)
+// is in window coordinates and comes from kMsgNcCalcSize. Children are placed in client
+// coordinates. Every message of the form, the non-client ones included, goes through its window
+// procedure (Control::WindowProc / SetWindowProc).
+//
+// A form with a border uses the window system's own decorations until something calls
+// SetSystemFrame(false) (a component drawing its own frame); then the frame buffer covers the
+// whole outer rectangle and the non-client area is the window procedure's to paint.
+class Form : public WinControl {
+ public:
+  Form();
+  ~Form() override;
+
+  Form* ParentForm() const override { return const_cast<Form*>(this); }
+
+  // --- window attributes ---
+  BorderStyle GetBorderStyle() const { return border_style_; }
+  void SetBorderStyle(BorderStyle style);
+  bool Sizeable() const { return border_style_ == BorderStyle::kSizeable || border_style_ == BorderStyle::kSizeToolWin; }
+  bool SystemFrame() const { return system_frame_ && border_style_ != BorderStyle::kNone; }
+  // Switches the window system's frame on or off; recreates the surface when it exists.
+  void SetSystemFrame(bool on);
+  platform::SurfaceKind SurfaceKind() const { return surface_kind_; }
+  void SetSurfaceKind(platform::SurfaceKind kind) { surface_kind_ = kind; }
+  FormPosition Position() const { return position_; }
+  void SetPosition(FormPosition p) { position_ = p; }
+  // Smallest and largest outer size (0 = no limit).
+  gfx::Size MinSize() const { return min_size_; }
+  void SetMinSize(gfx::Size s);
+  gfx::Size MaxSize() const { return max_size_; }
+  void SetMaxSize(gfx::Size s);
+  bool KeyPreview() const { return key_preview_; }
+  void SetKeyPreview(bool v) { key_preview_ = v; }
+
+  gfx::Rect ClientRect() const override { return client_rect_; }
+  void SetBounds(int left, int top, int width, int height) override;
+  // Sends kMsgNcCalcSize again and lays the form out for the new client rectangle.
+  void RecalcClientRect();
+
+  // --- surface ---
+  platform::Surface* Surface() const { return surface_.get(); }
+  bool HandleAllocated() const { return surface_ != nullptr; }
+  platform::Surface& HandleNeeded();
+  // Destroys and recreates the surface (after a change of frame or kind).
+  void RecreateWnd();
+  // The window shape in window coordinates; nullopt is the whole rectangle. Input outside the
+  // shape goes to what lies below.
+  void SetWindowRegion(std::optional<gfx::Region> region);
+  const std::optional<gfx::Region>& WindowRegion() const { return window_region_; }
+  // Translucency 0-255; false when the window system cannot show it.
+  bool SetAlphaBlendValue(uint8_t alpha);
+
+  // --- painting ---
+  void InvalidateWindowRect(const gfx::Rect& r);  // window coordinates
+  void InvalidateAll();
+  // Paints what is invalid and presents what changed.
+  void UpdateNow();
+  bool NeedsPaint() const { return !invalid_.IsEmpty() || !unpresented_.IsEmpty(); }
+  // The frame buffer (its origin at the buffer offset of window coordinates).
+  const gfx::Bitmap& FrameBuffer() const { return frame_; }
+
+  // A canvas over the whole window in window coordinates (non-client area included), like a
+  // window device context. What is drawn is presented when the object goes away.
+  class WindowDC {
+   public:
+    explicit WindowDC(Form& form);
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC();
+    gfx::Canvas& Canvas() { return *canvas_; }
+
+   private:
+    Form& form_;
+    std::unique_ptr<gfx::Canvas> canvas_;
+  };
+
+  // --- activation, focus, closing ---
+  bool Active() const { return active_; }
+  void Activate();
+  WinControl* ActiveControl() const { return active_control_; }
+  void SetActiveControl(WinControl* control);
+  // Moves the focus to the next (or previous) focusable control in tab order, wrapping around.
+  void SelectNext(bool forward);
+  void Close();
+  // Shows the form, runs a nested loop until ModalResult is set and returns it.
+  int ShowModal();
+  bool Modal() const { return modal_; }
+  int ModalResult() const { return modal_result_; }
+  void SetModalResult(int r) { modal_result_ = r; }
+  // Queues the destruction of the form; it happens when the loop gets back to it.
+  void Release();
+
+  // Runs the creation and destruction hooks (Application calls these).
+  void DoCreate();
+  void DoDestroy();
+
+  NotifyEvent OnCreate;
+  NotifyEvent OnDestroy;
+  NotifyEvent OnShow;
+  NotifyEvent OnHide;
+  NotifyEvent OnActivate;
+  NotifyEvent OnDeactivate;
+  std::function<void(Component* sender, bool& can_close)> OnCloseQuery;
+  std::function<void(Component* sender, CloseAction& action)> OnClose;
+  std::function<void(Component* sender, gfx::Canvas& canvas)> OnPaint;
+  std::function<void(Component* sender, const std::vector<std::string>& files)> OnDropFiles;
+
+  // --- input from the application's event loop ---
+  void HandleEvent(const platform::Event& ev);
+
+ protected:
+  void WndProc(Message& m) override;
+  void VisibleChanged() override;
+  void Paint(gfx::Canvas& canvas) override;
+  virtual bool CloseQuery();
+  // Dialog-key handling after the focused control left the key alone.
+  virtual bool DialogKey(uint16_t key, ShiftState shift);
+
+ private:
+  friend class Application;
+  void CreateSurface();
+  void DestroySurface();
+  void EnsureFrameBuffer();
+  gfx::Point BufferOffset() const;
+  void ApplySizeLimits();
+  void PlaceOnFirstShow();
+  void SurfaceBoundsChanged(const gfx::Rect& outer);
+  void HandleMouse(const platform::Event& ev);
+  void HandleKey(const platform::Event& ev);
+  void HandleText(const platform::Event& ev);
+  void RunSizeMoveLoop();
+  void SetActive(bool active);
+  bool TryAccelerator(char32_t ch);
+  void ControlGone(Control* c);
+
+  std::unique_ptr<platform::Surface> surface_;
+  gfx::Bitmap frame_;
+  gfx::Region invalid_;      // window coordinates, waiting to be painted
+  gfx::Region unpresented_;  // window coordinates, painted and waiting to be presented
+  gfx::Rect client_rect_;
+  std::optional<gfx::Region> window_region_;
+  std::optional<uint8_t> alpha_;
+  BorderStyle border_style_ = BorderStyle::kSizeable;
+  bool system_frame_ = true;
+  platform::SurfaceKind surface_kind_ = platform::SurfaceKind::kNormal;
+  FormPosition position_ = FormPosition::kDesigned;
+  gfx::Size min_size_;
+  gfx::Size max_size_;
+  bool key_preview_ = false;
+  bool placed_ = false;
+  bool active_ = false;
+  bool modal_ = false;
+  int modal_result_ = kMrNone;
+  bool in_size_move_ = false;
+  bool size_move_pending_ = false;
+  bool applying_surface_bounds_ = false;
+  WinControl* active_control_ = nullptr;
+};
+
+}  // namespace ui

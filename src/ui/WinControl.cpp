@@ -1,0 +1,308 @@
+// WinControl: a control with children, tab order, keyboard focus and keyboard input.
+#include "ui/WinControl.h"
+
+#include <algorithm>
+
+#include "gfx/Canvas.h"
+#include "platform/KeyCodes.h"
+#include "ui/Form.h"
+
+namespace ui {
+
+WinControl::WinControl() = default;
+
+WinControl::~WinControl() {
+  BeginDestroy();
+  DestroyChildren();
+}
+
+void WinControl::DestroyChildren() {
+  // Children go first, newest first, while this control is still whole.
+  while (!controls_.empty()) {
+    Control* child = controls_.back();
+    std::unique_ptr<Control> held = RemoveChild(child);
+    held.reset();
+  }
+}
+
+void WinControl::InsertChild(Control* child, std::unique_ptr<Control> held) {
+  child->parent_ = this;
+  controls_.push_back(child);
+  if (held) held_children_.push_back(std::move(held));
+  if (auto* w = dynamic_cast<WinControl*>(child)) tab_list_.push_back(w);
+  child->ParentFontChanged();
+  child->ParentColorChanged();
+  child->RememberAnchorDistances();
+  if (child->Visible()) InvalidateRect(child->bounds_);
+  Realign();
+}
+
+std::unique_ptr<Control> WinControl::RemoveChild(Control* child) {
+  auto it = std::find(controls_.begin(), controls_.end(), child);
+  if (it == controls_.end()) return nullptr;
+  if (child->Visible() && !Destroying()) InvalidateRect(child->bounds_);
+  controls_.erase(it);
+  tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), child), tab_list_.end());
+  child->parent_ = nullptr;
+  std::unique_ptr<Control> out;
+  for (auto h = held_children_.begin(); h != held_children_.end(); ++h) {
+    if (h->get() != child) continue;
+    out = std::move(*h);
+    held_children_.erase(h);
+    break;
+  }
+  if (!Destroying()) Realign();
+  return out;
+}
+
+bool WinControl::Contains(const Control* c) const {
+  for (; c != nullptr; c = c->Parent()) {
+    if (c == this) return true;
+  }
+  return false;
+}
+
+int WinControl::TabOrder() const {
+  if (Parent() == nullptr) return -1;
+  const auto& list = Parent()->tab_list_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void WinControl::SetTabOrder(int index) {
+  if (Parent() == nullptr) return;
+  auto& list = Parent()->tab_list_;
+  auto it = std::find(list.begin(), list.end(), this);
+  if (it == list.end()) return;
+  list.erase(it);
+  index = std::clamp(index, 0, static_cast<int>(list.size()));
+  list.insert(list.begin() + index, this);
+}
+
+bool WinControl::CanFocus() const {
+  if (Destroying()) return false;
+  const Control* c = this;
+  for (; c != nullptr; c = c->Parent()) {
+    if (!c->Visible() || !c->Enabled()) return false;
+  }
+  return true;
+}
+
+void WinControl::SetFocus() {
+  Form* f = ParentForm();
+  if (f == nullptr) return;
+  if (f == this) {
+    f->SetActiveControl(nullptr);
+    return;
+  }
+  f->SetActiveControl(this);
+}
+
+bool WinControl::Focused() const {
+  Form* f = ParentForm();
+  return f != nullptr && f->ActiveControl() == this && f->Active();
+}
+
+void WinControl::GetTabOrderList(std::vector<WinControl*>& out) const {
+  for (WinControl* w : tab_list_) {
+    out.push_back(w);
+    w->GetTabOrderList(out);
+  }
+}
+
+bool WinControl::HandleAccelerator() {
+  if (!CanFocus()) return false;
+  SetFocus();
+  return true;
+}
+
+bool WinControl::WantsKey(uint16_t key) const {
+  (void)key;
+  return false;
+}
+
+void WinControl::EnableAlign() {
+  if (align_disabled_ > 0) --align_disabled_;
+  if (align_disabled_ == 0) Realign();
+}
+
+void WinControl::Realign() {
+  if (align_disabled_ > 0 || realigning_ || Destroying()) return;
+  realigning_ = true;
+  gfx::Rect rect = AlignRect();
+  gfx::Size client{ClientRect().Width(), ClientRect().Height()};
+  // Controls of one alignment are placed in order of their position along the docking axis,
+  // so "below the first panel" keeps meaning what it meant when the layout was built.
+  auto place = [&](Align align) {
+    std::vector<Control*> list;
+    for (Control* c : controls_) {
+      if (c->Visible() && c->GetAlign() == align) list.push_back(c);
+    }
+    auto key = [align](const Control* c) {
+      switch (align) {
+        case Align::kTop: return c->Top();
+        case Align::kBottom: return -c->BoundsRect().bottom;
+        case Align::kLeft: return c->Left();
+        case Align::kRight: return -c->BoundsRect().right;
+        default: return 0;
+      }
+    };
+    std::stable_sort(list.begin(), list.end(), [&](const Control* a, const Control* b) { return key(a) < key(b); });
+    for (Control* c : list) {
+      gfx::Rect r;
+      switch (align) {
+        case Align::kTop:
+          r = {rect.left, rect.top, rect.right, rect.top + c->Height()};
+          rect.top = std::min(rect.bottom, r.bottom);
+          break;
+        case Align::kBottom:
+          r = {rect.left, rect.bottom - c->Height(), rect.right, rect.bottom};
+          rect.bottom = std::max(rect.top, r.top);
+          break;
+        case Align::kLeft:
+          r = {rect.left, rect.top, rect.left + c->Width(), rect.bottom};
+          rect.left = std::min(rect.right, r.right);
+          break;
+        case Align::kRight:
+          r = {rect.right - c->Width(), rect.top, rect.right, rect.bottom};
+          rect.right = std::max(rect.left, r.left);
+          break;
+        case Align::kClient:
+          r = rect;
+          break;
+        case Align::kNone:
+          break;
+      }
+      if (r.right < r.left) r.right = r.left;
+      if (r.bottom < r.top) r.bottom = r.top;
+      c->SetAlignedBounds(r);
+    }
+  };
+  place(Align::kTop);
+  place(Align::kBottom);
+  place(Align::kLeft);
+  place(Align::kRight);
+  place(Align::kClient);
+  for (Control* c : controls_) {
+    if (c->GetAlign() == Align::kNone) c->ApplyAnchors(client);
+  }
+  realigning_ = false;
+}
+
+void WinControl::Resize() {
+  Realign();
+  Control::Resize();
+}
+
+Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
+  if (!Visible() || (!allow_disabled && !Enabled())) return nullptr;
+  if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
+  gfx::Rect cr = ClientRect();
+  gfx::Point cp{p.x - cr.left, p.y - cr.top};
+  if (cr.Contains(p)) {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+      Control* c = *it;
+      gfx::Point local{cp.x - c->Left(), cp.y - c->Top()};
+      if (Control* hit = c->ControlAtPoint(local, allow_disabled)) return hit;
+    }
+  }
+  return this;
+}
+
+void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
+  // The canvas origin is this control's client origin; `dirty` is in the same coordinates.
+  {
+    gfx::CanvasSaver saver(canvas);
+    canvas.IntersectClip(dirty);
+    // Windowed children paint themselves: clip them out so the parent never draws under them.
+    for (Control* c : controls_) {
+      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(c->bounds_);
+    }
+    if (!canvas.ClipRegion().IsEmpty()) {
+      Perform(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
+      Perform(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+    }
+  }
+  for (Control* c : controls_) {
+    if (!c->Visible()) continue;
+    gfx::Rect area = c->bounds_.Intersect(dirty);
+    if (area.IsEmpty()) continue;
+    PaintChild(c, canvas, dirty);
+  }
+}
+
+void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect& dirty) {
+  gfx::CanvasSaver saver(canvas);
+  canvas.IntersectClip(child->bounds_);
+  canvas.Translate(child->Left(), child->Top());
+  gfx::Rect local = dirty.Offset(-child->Left(), -child->Top());
+  if (auto* w = dynamic_cast<WinControl*>(child)) {
+    // A child paints at its client origin; the clip stays its whole rectangle so a border
+    // outside the client area can be drawn too.
+    gfx::Rect cr = w->ClientRect();
+    canvas.Translate(cr.left, cr.top);
+    canvas.SetFont(w->GetFont());
+    w->PaintTree(canvas, local.Offset(-cr.left, -cr.top));
+    return;
+  }
+  canvas.IntersectClip(local);
+  canvas.SetFont(child->GetFont());
+  child->Perform(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+}
+
+void WinControl::WndProc(Message& m) {
+  switch (m.id) {
+    case kMsgKeyDown:
+    case kMsgSysKeyDown: {
+      uint16_t key = static_cast<uint16_t>(m.wparam);
+      KeyDown(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      m.result = key;
+      return;
+    }
+    case kMsgKeyUp:
+    case kMsgSysKeyUp: {
+      uint16_t key = static_cast<uint16_t>(m.wparam);
+      KeyUp(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      m.result = key;
+      return;
+    }
+    case kMsgChar: {
+      char32_t ch = static_cast<char32_t>(m.wparam);
+      KeyPress(ch);
+      m.result = static_cast<intptr_t>(ch);
+      return;
+    }
+    case kMsgSetFocus:
+      DoEnter();
+      return;
+    case kMsgKillFocus:
+      DoExit();
+      return;
+    default:
+      Control::WndProc(m);
+  }
+}
+
+void WinControl::KeyDown(uint16_t& key, ShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void WinControl::KeyUp(uint16_t& key, ShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void WinControl::KeyPress(char32_t& ch) {
+  if (OnKeyPress) OnKeyPress(this, ch);
+}
+
+void WinControl::DoEnter() {
+  Invalidate();
+  if (OnEnter) OnEnter(this);
+}
+
+void WinControl::DoExit() {
+  Invalidate();
+  if (OnExit) OnExit(this);
+}
+
+}  // namespace ui

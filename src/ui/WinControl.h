@@ -1,0 +1,103 @@
+// WinControl: a control with children, tab order, keyboard focus and keyboard input.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class WinControl : public Control {
+ public:
+  WinControl();
+  ~WinControl() override;
+
+  bool IsWindowed() const override { return true; }
+
+  // Children in z-order (first painted first); the parent holds their memory.
+  const std::vector<Control*>& Controls() const { return controls_; }
+  // Adds a child (taking it from whoever held it) and returns it.
+  template <class T>
+  T* AddChild(std::unique_ptr<T> child) {
+    T* raw = child.get();
+    raw->SetParent(nullptr);
+    InsertChild(raw, std::unique_ptr<Control>(std::move(child)));
+    return raw;
+  }
+  // Creates a child whose owner is `owner` (for lookup by name and notifications) and which
+  // this control holds.
+  template <class T, class... Args>
+  T* MakeChild(Component* owner, Args&&... args) {
+    T* raw = owner != nullptr ? owner->Make<T>(std::forward<Args>(args)...)
+                              : AddChild(std::make_unique<T>(std::forward<Args>(args)...));
+    raw->SetParent(this);
+    return raw;
+  }
+  // Gives up a child: it leaves the control list and the caller takes its memory.
+  std::unique_ptr<Control> RemoveChild(Control* child);
+  bool Contains(const Control* c) const;  // c is this control or below it
+
+  // --- focus and tab order ---
+  bool TabStop() const { return tab_stop_; }
+  void SetTabStop(bool v) { tab_stop_ = v; }
+  int TabOrder() const;
+  void SetTabOrder(int index);
+  // Windowed children in tab order.
+  const std::vector<WinControl*>& TabList() const { return tab_list_; }
+  virtual bool CanFocus() const;
+  void SetFocus();
+  bool Focused() const;
+  // Appends this control's windowed descendants in tab order, depth-first.
+  void GetTabOrderList(std::vector<WinControl*>& out) const;
+  // Keys the control handles itself instead of leaving them to dialog navigation.
+  virtual bool WantsKey(uint16_t key) const;
+  // Whether characters typed while focused go to this control rather than to accelerators.
+  virtual bool WantsChars() const { return false; }
+
+  // --- alignment ---
+  // Places aligned children in the client area and re-applies anchors.
+  void Realign();
+  void DisableAlign() { ++align_disabled_; }
+  void EnableAlign();
+
+  Control* ControlAtPoint(gfx::Point client_point, bool allow_disabled) override;
+
+  // Paints this control and its visible children into the canvas, clipped to `dirty`
+  // (in this control's client coordinates).
+  void PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty);
+
+  KeyEvent OnKeyDown;
+  KeyEvent OnKeyUp;
+  KeyPressEvent OnKeyPress;
+  NotifyEvent OnEnter;
+  NotifyEvent OnExit;
+
+ protected:
+  void WndProc(Message& m) override;
+  virtual void KeyDown(uint16_t& key, ShiftState shift);
+  virtual void KeyUp(uint16_t& key, ShiftState shift);
+  virtual void KeyPress(char32_t& ch);
+  virtual void DoEnter();
+  virtual void DoExit();
+  void Resize() override;
+  bool HandleAccelerator() override;
+  // Frees every child now, newest first.
+  void DestroyChildren();
+  // Lays out aligned children inside `rect` (client coordinates); derived controls may shrink it.
+  virtual gfx::Rect AlignRect() const { return ClientRect(); }
+
+ private:
+  friend class Control;
+  void InsertChild(Control* child, std::unique_ptr<Control> held);
+  void PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect& dirty);
+
+  std::vector<Control*> controls_;
+  std::vector<std::unique_ptr<Control>> held_children_;
+  std::vector<WinControl*> tab_list_;
+  bool tab_stop_ = false;
+  int align_disabled_ = 0;
+  bool realigning_ = false;
+};
+
+}  // namespace ui
