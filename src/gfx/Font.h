@@ -47,11 +47,12 @@ struct FontMetrics {
 //
 // Height follows the classic convention:
 //   height > 0: the cell height (ascent + descent) in pixels. The em size is the largest whole pixel
-//               size whose rounded-up ascent plus rounded-up descent (from the face's OS/2 Windows
+//               size whose rounded ascent plus rounded descent (from the face's OS/2 Windows
 //               metrics) fits in the height, so "Arial" 14 is Liberation Sans at 12 pixels per em
 //               with ascent 11 and descent 3, as the classic rasteriser gives it;
 //   height < 0: -height is the em size in pixels (the cell is then taller);
 //   height == 0: the default, treated as 14.
+// Em sizes are limited to 512 pixels, so a hostile height cannot exhaust memory.
 // Characters the chosen face lacks (Chinese above all) are drawn from a CJK face and then from any
 // face fontconfig knows to have them; line metrics always come from the chosen face.
 class Font {
