@@ -1,4 +1,5 @@
 // Fuzzes the compressed skin reader: the file header, inflating the data and the payload inside.
+// fuzz-seeds: tests/data/skins/seeds/compressed
 #include <cstddef>
 #include <cstdint>
 #include <span>

@@ -1,4 +1,5 @@
 // Fuzzes the skin INI reader and the value encodings; the written text must read back the same.
+// fuzz-seeds: tests/data/skins/mini
 #include <cstddef>
 #include <cstdint>
 #include <string>

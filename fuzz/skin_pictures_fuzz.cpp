@@ -1,4 +1,5 @@
 // Fuzzes the reader of a stored skin's Pictures stream; what it accepts must write and read back.
+// fuzz-seeds: tests/data/skins/seeds/pictures
 #include <cstddef>
 #include <cstdint>
 #include <span>
