@@ -312,10 +312,11 @@ Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l) {
 // Run-length streams: pairs (count, value) and escapes 0-0 end of line, 0-1 end of picture,
 // 0-2-dx-dy move, 0-n n literal pixels padded to an even byte count. Rows are counted in file
 // order. A run or move that leaves the picture is refused rather than clipped: such a stream is
-// damaged, and what it meant to draw is unknown.
+// damaged, and what it meant to draw is unknown. Without an output picture the stream is only
+// checked, so that a damaged one is refused before a large picture is allocated for it.
 class RleDecoder {
  public:
-  RleDecoder(std::span<const uint8_t> data, const Layout& l, Bitmap& out)
+  RleDecoder(std::span<const uint8_t> data, const Layout& l, Bitmap* out)
       : src_(data.data() + l.data_offset),
         end_(data.data() + l.limit),
         layout_(l),
@@ -405,7 +406,8 @@ class RleDecoder {
   }
 
   void SetIndex(int64_t x, uint8_t index) {
-    uint8_t* row = out_.Row(RowOf(layout_, y_));
+    if (!out_) return;
+    uint8_t* row = out_->Row(RowOf(layout_, y_));
     if (layout_.bits == 8) {
       row[x] = index;
       return;
@@ -414,7 +416,8 @@ class RleDecoder {
   }
 
   void SetColor(int64_t x, const uint8_t* bgr) {
-    uint8_t* p = out_.Row(RowOf(layout_, y_)) + 3 * x;
+    if (!out_) return;
+    uint8_t* p = out_->Row(RowOf(layout_, y_)) + 3 * x;
     p[0] = bgr[0];
     p[1] = bgr[1];
     p[2] = bgr[2];
@@ -423,7 +426,7 @@ class RleDecoder {
   const uint8_t* src_;
   const uint8_t* end_;
   const Layout& layout_;
-  Bitmap& out_;
+  Bitmap* out_;
   int64_t width_;
   int64_t height_;
   int64_t x_ = 0;
@@ -434,9 +437,10 @@ Bitmap DecodeRle(std::span<const uint8_t> data, const Layout& l) {
   bool rgb = l.compression == kJpeg;
   std::vector<Color> palette;
   if (!rgb) palette = ReadPalette(data, l);
+  RleDecoder(data, l, nullptr).Run();
   Bitmap out(static_cast<int32_t>(l.width), static_cast<int32_t>(l.height), rgb ? 24 : l.bits);
   out.SetPalette(std::move(palette));
-  RleDecoder(data, l, out).Run();
+  RleDecoder(data, l, &out).Run();
   return out;
 }
 
