@@ -25,7 +25,7 @@ JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
 
 struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does
-  std::vector<uint8_t> icc_profile;   // written as APP2 markers when not empty
+  std::vector<uint8_t> icc_profile{};  // written as APP2 markers when not empty
 };
 
 // Encodes a picture (any depth; converted to 24 bits) with libjpeg's defaults, the quality with
