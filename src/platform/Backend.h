@@ -86,8 +86,10 @@ class Backend {
   virtual bool IsKeyDown(KeyCode key) const = 0;
   // The kMod* bits now.
   virtual uint32_t Modifiers() const = 0;
-  // Text input with input methods for `surface`; caret (surface coordinates) places the candidate
-  // window. Without it only key events arrive.
+  // Typed characters always arrive as kTextInput (control keys such as Return, Back and Escape only
+  // as key events). StartTextInput says a text field of `surface` has the focus: the input method
+  // (for Chinese, say) may compose there and places its candidate window at `caret` (surface
+  // coordinates); StopTextInput says no text field has it any more.
   virtual void StartTextInput(SurfaceId surface, const gfx::Rect& caret) = 0;
   virtual void StopTextInput() = 0;
 
