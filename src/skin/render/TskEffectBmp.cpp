@@ -12,31 +12,47 @@ namespace skin {
 
 namespace {
 
-// Rounds to the nearest integer, halves to even: adding and removing 1.5 * 2^52 leaves no bits
-// below the units, and the default rounding mode resolves a tie to the even neighbour. Cheaper than
-// a library call and exact for every magnitude a channel computation reaches.
-inline double RoundHalfEven(double v) {
-  constexpr double kShift = 6755399441055744.0;
-  return (v + kShift) - kShift;
+constexpr double kRoundShift = 6755399441055744.0;  // 1.5 * 2^52
+
+// Rounds to the nearest integer, halves to even: adding 1.5 * 2^52 leaves no bits below the units,
+// the default rounding mode resolves a tie to the even neighbour, and the integer then sits in the
+// low bits of the sum. Exact for |v| < 2^31, far beyond any channel computation, and much cheaper
+// than a library call.
+inline int32_t RoundToInt(double v) {
+  const double shifted = v + kRoundShift;
+  uint64_t bits;
+  std::memcpy(&bits, &shifted, sizeof bits);
+  return static_cast<int32_t>(static_cast<uint32_t>(bits));
 }
 
-inline uint8_t ToChannel(double v) {
-  const double r = RoundHalfEven(v);
-  if (!(r > 0)) return 0;
-  if (r > 255) return 255;
-  return static_cast<uint8_t>(r);
-}
-
-inline int32_t RoundToInt(double v) { return static_cast<int32_t>(RoundHalfEven(v)); }
+inline uint8_t ToChannel(double v) { return static_cast<uint8_t>(std::clamp(RoundToInt(v), 0, 255)); }
 
 double Clamp01(double k) {
   if (!(k > 0)) return 0;  // also NaN
   return k > 1 ? 1 : k;
 }
 
-// n[i] = wn·n[i] + wa·a[i] over count channel bytes.
-void BlendSpan(uint8_t* n, const uint8_t* a, size_t count, double wn, double wa) {
-  for (size_t i = 0; i < count; ++i) n[i] = ToChannel(wn * n[i] + wa * a[i]);
+// n[i] = Round(wn·n[i] + wa·a[i]) over count channel bytes. The weights are never negative and add
+// up to 1, so every value lies in 0..255 and the rounded integer is the low byte of the shifted
+// sum; the loop has no branch and vectorises.
+void BlendSpan(uint8_t* __restrict n, const uint8_t* __restrict a, size_t count, double wn, double wa) {
+  for (size_t i = 0; i < count; ++i) {
+    const double shifted = (wn * n[i] + wa * a[i]) + kRoundShift;
+    uint64_t bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    n[i] = static_cast<uint8_t>(bits);
+  }
+}
+
+// As BlendSpan with a pair of weights per channel byte.
+void BlendSpan(uint8_t* __restrict n, const uint8_t* __restrict a, size_t count, const double* wn,
+               const double* wa) {
+  for (size_t i = 0; i < count; ++i) {
+    const double shifted = (wn[i] * n[i] + wa[i] * a[i]) + kRoundShift;
+    uint64_t bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    n[i] = static_cast<uint8_t>(bits);
+  }
 }
 
 // The weights of a soft edge: t starts at 0 and grows by step per pixel, held at 1.
@@ -93,19 +109,16 @@ bool TskEffectBmp::SameSize(const TskEffectBmp& other) const {
 
 void TskEffectBmp::BlendColumns(const TskEffectBmp& active, const double* t, int32_t x_from, int32_t x_to) {
   if (x_from > x_to) return;
-  const size_t count = static_cast<size_t>(x_to - x_from + 1);
-  std::vector<double> wa(count);
-  for (size_t i = 0; i < count; ++i) wa[i] = 1.0 - t[i];
-  for (int32_t y = 0; y < Height(); ++y) {
-    uint8_t* n = bitmap_.Row(y) + static_cast<size_t>(x_from) * 3;
-    const uint8_t* a = active.bitmap_.Row(y) + static_cast<size_t>(x_from) * 3;
-    for (size_t i = 0; i < count; ++i) {
-      const double wn = t[i], w = wa[i];
-      n[i * 3] = ToChannel(wn * n[i * 3] + w * a[i * 3]);
-      n[i * 3 + 1] = ToChannel(wn * n[i * 3 + 1] + w * a[i * 3 + 1]);
-      n[i * 3 + 2] = ToChannel(wn * n[i * 3 + 2] + w * a[i * 3 + 2]);
-    }
+  const size_t count = static_cast<size_t>(x_to - x_from + 1) * 3;
+  // Each column's weights repeated for its three channels, so the row loop runs over bytes.
+  std::vector<double> wn(count), wa(count);
+  for (size_t i = 0; i < count; ++i) {
+    wn[i] = t[i / 3];
+    wa[i] = 1.0 - t[i / 3];
   }
+  for (int32_t y = 0; y < Height(); ++y)
+    BlendSpan(bitmap_.Row(y) + static_cast<size_t>(x_from) * 3, active.bitmap_.Row(y) + static_cast<size_t>(x_from) * 3,
+              count, wn.data(), wa.data());
 }
 
 // Columns x_from..x_to (inclusive) take the active image's columns from from_x on.
@@ -132,6 +145,7 @@ bool TskEffectBmp::Morph(int kind, const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphBlend(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphBlend(TskEffectBmp(bitmap_), k);  // the row loops need two images
   k = Clamp01(k);
   const size_t count = static_cast<size_t>(Width()) * 3;
   for (int32_t y = 0; y < Height(); ++y) BlendSpan(bitmap_.Row(y), active.bitmap_.Row(y), count, 1.0 - k, k);
@@ -139,6 +153,7 @@ void TskEffectBmp::MorphBlend(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphGradient(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphGradient(TskEffectBmp(bitmap_), k);  // the row loops need two images
   k = Clamp01(k);
   const int32_t w = Width(), h = Height();
   if (w < h) {
@@ -176,6 +191,7 @@ void TskEffectBmp::MorphGradient(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphLeftGradient(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphLeftGradient(TskEffectBmp(bitmap_), k);  // the row loops need two images
   const int32_t w = Width();
   const int32_t a = std::max(1, std::min(w - 1, RoundToInt(w * Clamp01(k))));
   const int32_t last = std::min(a, w - 1);
@@ -186,6 +202,7 @@ void TskEffectBmp::MorphLeftGradient(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphRightGradient(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphRightGradient(TskEffectBmp(bitmap_), k);  // the row loops need two images
   const int32_t w = Width();
   const int32_t a = std::max(0, std::min(w - 1, w - RoundToInt(w * Clamp01(k))));
   const double step = w - a <= 0 ? 1.0 : 1.0 / (w - a);
@@ -198,6 +215,7 @@ void TskEffectBmp::MorphRightGradient(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphLeftSlide(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphLeftSlide(TskEffectBmp(bitmap_), k);  // the row loops need two images
   const int32_t w = Width();
   const int32_t b = std::max(1, std::min(w - 1, RoundToInt(w * Clamp01(k))));
   TakeColumns(active, 0, b - 1, w - b);
@@ -205,6 +223,7 @@ void TskEffectBmp::MorphLeftSlide(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphRightSlide(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphRightSlide(TskEffectBmp(bitmap_), k);  // the row loops need two images
   const int32_t w = Width();
   const int32_t b = std::max(1, std::min(w - 1, RoundToInt(w * Clamp01(k))));
   TakeColumns(active, w - b, w - 1, 0);
@@ -212,6 +231,7 @@ void TskEffectBmp::MorphRightSlide(const TskEffectBmp& active, double k) {
 
 void TskEffectBmp::MorphPush(const TskEffectBmp& active, double k) {
   if (!SameSize(active)) return;
+  if (&active == this) return MorphPush(TskEffectBmp(bitmap_), k);  // the row loops need two images
   const int32_t w = Width();
   const int32_t a = std::max(0, std::min(w - 1, RoundToInt(w * Clamp01(k))));
   // Columns a + 1 and on take N's columns from 0; column a (N's column 0) is covered by A below.
