@@ -49,7 +49,9 @@ struct FontMetrics {
 //   height > 0: the cell height (ascent + descent) in pixels. The em size is the largest whole pixel
 //               size whose rounded ascent plus rounded descent (from the face's OS/2 Windows
 //               metrics) fits in the height, so "Arial" 14 is Liberation Sans at 12 pixels per em
-//               with ascent 11 and descent 3, as the classic rasteriser gives it;
+//               with ascent 11 and descent 3, as the classic rasteriser gives it. When the
+//               rounding leaves the cell a row short, the descent takes the row, so the line
+//               height is always the requested height;
 //   height < 0: -height is the em size in pixels (the cell is then taller);
 //   height == 0: the default, treated as 14.
 // Em sizes are limited to 512 pixels, so a hostile height cannot exhaust memory.

@@ -256,6 +256,13 @@ struct FontCache::Impl {
           inst.pixel_size = PixelSizeFor(slot->face.get(), key.height);
           FT_Set_Pixel_Sizes(slot->face.get(), 0, static_cast<FT_UInt>(inst.pixel_size));
           inst.metrics = MetricsOf(slot->face.get(), inst.pixel_size);
+          // Whole-pixel sizes can fall a row short of a requested cell height; the line keeps the
+          // requested height, the spare row going below the baseline.
+          if (key.height > 0 && inst.metrics.height < key.height && inst.pixel_size < kMaxPixelSize) {
+            inst.metrics.descent += key.height - inst.metrics.height;
+            inst.metrics.height = key.height;
+            inst.metrics.internal_leading = std::max(0, inst.metrics.height - inst.pixel_size);
+          }
           inst.faces.push_back(std::move(slot));
           return;
         }
