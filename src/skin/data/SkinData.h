@@ -110,6 +110,17 @@ class TskSkinData {
     return index < 0 ? nullptr : RecordAs<T>(object_records_[index].get());
   }
 
+  // The first object record of class T or a class derived from it, whatever its section name (how
+  // popup menus find their item look), or null.
+  template <class T>
+  T* FirstObjectRecord() const {
+    if (is_empty_) return nullptr;
+    for (const auto& record : object_records_) {
+      if (T* found = RecordAs<T>(record.get())) return found;
+    }
+    return nullptr;
+  }
+
   // Sends `message` synchronously to the owner form first, then to every other open form in the
   // application's order, with this object and kSkinMessageParam as parameters.
   void BroadcastSkinMessage(uint32_t message);

@@ -243,8 +243,20 @@ TEST_F(SkinDataTest, LookupIsExactAndTakesTheFirstOfDuplicateNames) {
   EXPECT_NE(data_.FindControlRecord<TskDataSkinButtonControl>("toolbutton"), nullptr);
   EXPECT_EQ(data_.FindControlRecord<TskDataSkinCustomControl>("tab"), nullptr);
   EXPECT_NE(data_.FindObjectRecord<TskDataSkinButton>("close"), nullptr);
+  EXPECT_EQ(data_.FirstObjectRecord<TskDataSkinMenuItem>(), data_.ObjectRecord(1));
   data_.ClearAll();
   EXPECT_EQ(data_.FindControlRecord<TskDataSkinButtonControl>("button"), nullptr);
+}
+
+TEST_F(SkinDataTest, PopupMenusTakeTheFirstMenuItemWhateverItsName) {
+  TskStoredSkin stored = StoredSkin(
+      "[VERSION]\na=1\n[PICTURES]\na=1\n[FORMINFO]\na=1\n[SKINCONTROLS]\na=1\n"
+      "[SKINOBJECTS]\ncount=4\n0=bar:mainmenubaritem\n1=second:menuitem\n2=third:menuitem\n3=x:caption\n");
+  data_.LoadFromStoredSkin(stored);
+  ASSERT_NE(data_.FirstObjectRecord<TskDataSkinMenuItem>(), nullptr);
+  EXPECT_EQ(data_.FirstObjectRecord<TskDataSkinMenuItem>()->SectionName(), "second");
+  EXPECT_EQ(data_.FirstObjectRecord<TskDataSkinMainMenuItem>()->SectionName(), "bar");
+  EXPECT_EQ(data_.FirstObjectRecord<TskDataSkinButton>(), nullptr);
 }
 
 TEST_F(SkinDataTest, FormInfoCorrections) {
@@ -537,6 +549,43 @@ TEST_F(SkinDataTest, HugeCountsStayBounded) {
   EXPECT_EQ(data_.ObjectRecords()[0]->SectionName(), "first");
   EXPECT_EQ(data_.ObjectRecords()[1]->SectionName(), "last");
   EXPECT_TRUE(data_.ControlRecords().empty());
+}
+
+// The fixture skin folder, packed both ways, loads to the same records; a few of its values show
+// the reading rules at work on a hand-written file.
+TEST(SkinDataFixture, TheMiniSkinFolderLoadsAlikeFromBothContainers) {
+  const std::string ini_path = std::string(ORVEL_TEST_DATA_DIR) + "/skins/mini/skin.ini";
+  TskStoredSkin stored;
+  stored.LoadFromSkinFolder(ini_path);
+  TskCompressedStoredSkin compressed;
+  ASSERT_TRUE(compressed.BuildFromSkinFolder(ini_path));
+  TskSkinData from_stored;
+  from_stored.LoadFromStoredSkin(stored);
+  TskSkinData from_compressed;
+  from_compressed.LoadFromCompressedStoredSkin(compressed);
+
+  for (const TskSkinData* data : {&from_stored, &from_compressed}) {
+    ASSERT_FALSE(data->IsEmpty());
+    EXPECT_EQ(data->ObjectRecords().size(), 8u);
+    EXPECT_EQ(data->ControlRecords().size(), 15u);
+    EXPECT_EQ(data->ActivePictures().size(), 3u);
+    EXPECT_EQ(data->FrameInfo().maskrectarea, (gfx::Rect{3, 9, 45, 29}));
+    EXPECT_EQ(data->FrameInfo().hittestlefttoppoint, (gfx::Point{4, 10}));
+    EXPECT_TRUE(data->FrameInfo().mainmenupopupup);
+    EXPECT_EQ(data->PopupWindow().scrollmarkeractivecolor, 0xFF00u);
+    EXPECT_EQ(data->FindObjectRecord<TskDataSkinAnimate>("spinner")->command, SkinCommand::cmminimizetotray);
+    EXPECT_EQ(data->FindObjectRecord<TskDataUserObject>("logo")->skinrect, (gfx::Rect{3, 4, 13, 5}));
+    EXPECT_NE(data->FindObjectRecord<TskDataSkinButton>("helpbutton"), nullptr);
+    EXPECT_EQ(data->FindControlIndex("mystery"), -1);
+  }
+  for (size_t i = 0; i < from_stored.ControlRecords().size(); ++i) {
+    EXPECT_EQ(from_stored.ControlRecords()[i]->Values(), from_compressed.ControlRecords()[i]->Values());
+  }
+  for (size_t i = 0; i < from_stored.ObjectRecords().size(); ++i) {
+    EXPECT_EQ(from_stored.ObjectRecords()[i]->Values(), from_compressed.ObjectRecords()[i]->Values());
+  }
+  EXPECT_EQ(from_stored.FramePicture(), from_compressed.FramePicture());
+  EXPECT_EQ(from_stored.ActivePictures(), from_compressed.ActivePictures());
 }
 
 TEST(SkinDataLifetime, DestructionSendsNoMessage) {
