@@ -110,8 +110,12 @@ Decompressor::Decompressor() {
   info_.err = &error_.mgr;
   progress_.mgr.progress_monitor = Monitor;
   progress_.error = &error_;
-  // jpeg_create_decompress clears the object but keeps err; it can fail only for lack of memory.
-  Run(CreateDecompress, nullptr, "无法解码 JPEG 图片: ");
+  // jpeg_create_decompress clears the object but keeps err; it can fail only for lack of memory,
+  // and then frees whatever it had already allocated before the error is thrown.
+  if (!RunGuarded(Common(), error_, CreateDecompress, nullptr)) {
+    jpeg_destroy_decompress(&info_);
+    Throw(error_, "无法解码 JPEG 图片: ");
+  }
   info_.progress = &progress_.mgr;
 }
 
@@ -138,7 +142,10 @@ Compressor::Compressor(size_t initial_capacity) {
   buffer_.mgr.init_destination = InitDestination;
   buffer_.mgr.empty_output_buffer = EmptyOutputBuffer;
   buffer_.mgr.term_destination = TermDestination;
-  Run(CreateCompress, nullptr, "无法编码 JPEG 图片: ");
+  if (!RunGuarded(Common(), error_, CreateCompress, nullptr)) {
+    jpeg_destroy_compress(&info_);
+    Throw(error_, "无法编码 JPEG 图片: ");
+  }
   info_.dest = &buffer_.mgr;
 }
 

@@ -120,6 +120,25 @@ TEST(JpegDecodeTest, CutFilesAreRefused) {
   }
 }
 
+// Thousands of scans only make decoding take forever; the decoder stops counting at a limit.
+TEST(JpegDecodeTest, FileWithThousandsOfScansIsRefused) {
+  const std::vector<uint8_t> progressive = ReadBytes(JpegDataPath("peacock.progressive.jpeg"));
+  // The first scan (DC of all components, bytes 233 to 441) repeated: every copy decodes cleanly.
+  const size_t first = 233, second = 441;
+  ASSERT_EQ(progressive[first + 1], 0xDA);
+  ASSERT_EQ(progressive[second + 1], 0xDA);
+  std::vector<uint8_t> bytes = Slice(progressive, second);
+  for (int i = 0; i < 1000; ++i)
+    bytes.insert(bytes.end(), progressive.begin() + first, progressive.begin() + second);
+  bytes.insert(bytes.end(), progressive.begin() + second, progressive.end());
+  try {
+    DecodeJpeg(bytes);
+    ADD_FAILURE() << "decoded";
+  } catch (const ImageError& e) {
+    EXPECT_NE(std::string(e.what()).find("1000"), std::string::npos) << e.what();
+  }
+}
+
 TEST(JpegDecodeTest, StrayBytesBetweenCompleteSegmentsAreAccepted) {
   std::vector<uint8_t> bytes = ReadBytes(JpegDataPath("testorig.jpg"));
   const JpegPicture clean = DecodeJpeg(bytes);
