@@ -1,0 +1,251 @@
+// The application loop: timers on the virtual clock, posted messages, modal loops, the error report, cross-thread calls.
+#include "ui/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/KeyCodes.h"
+#include "ui/Button.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Timer.h"
+#include "ui/UiTestEnv.h"
+
+namespace {
+
+using ui_test::UiTest;
+
+class ApplicationTest : public UiTest {
+ protected:
+  ui::Form* ShownForm() {
+    auto* f = app_->CreateForm<ui::Form>();
+    f->SetBounds(100, 100, 300, 200);
+    f->Show();
+    Pump();
+    return f;
+  }
+};
+
+TEST_F(ApplicationTest, ControlTimersFireOnTheVirtualClockWithoutCatchingUp) {
+  ui::Form* form = ShownForm();
+  int ticks = 0;
+  ui::WindowProcFn saved = form->WindowProc();
+  form->SetWindowProc([&](ui::Message& m) {
+    if (m.id == ui::kMsgTimer && m.wparam == 7) ++ticks;
+    saved(m);
+  });
+  form->SetTimer(7, 50);
+  Advance(49);
+  EXPECT_EQ(ticks, 0);
+  Advance(1);
+  EXPECT_EQ(ticks, 1);
+  Advance(500);  // late: one tick, not ten
+  EXPECT_EQ(ticks, 2);
+  form->SetTimer(7, 20);  // setting again restarts with the new interval
+  Advance(20);
+  EXPECT_EQ(ticks, 3);
+  form->KillTimer(7);
+  Advance(100);
+  EXPECT_EQ(ticks, 3);
+  form->SetWindowProc(saved);
+}
+
+TEST_F(ApplicationTest, TimerComponentStopsWhenDisabledOrDestroyed) {
+  auto* form = ShownForm();
+  auto* timer = form->Make<ui::Timer>();
+  int ticks = 0;
+  timer->OnTimer = [&](ui::Component*) { ++ticks; };
+  timer->SetInterval(25);
+  Advance(25);
+  Advance(25);
+  EXPECT_EQ(ticks, 2);
+  timer->SetEnabled(false);
+  Advance(100);
+  EXPECT_EQ(ticks, 2);
+  timer->SetEnabled(true);
+  form->DestroyComponents();
+  Advance(100);
+  EXPECT_EQ(ticks, 2);
+}
+
+TEST_F(ApplicationTest, PostedMessagesArriveInOrderAndNotForDestroyedTargets) {
+  ui::Form* form = ShownForm();
+  auto* label = form->MakeChild<ui::Label>(form);
+  std::vector<intptr_t> got;
+  ui::WindowProcFn saved = form->WindowProc();
+  form->SetWindowProc([&](ui::Message& m) {
+    if (m.id == ui::kMsgUser) got.push_back(m.wparam);
+    saved(m);
+  });
+  form->Post(ui::kMsgUser, 1);
+  label->Post(ui::kMsgUser, 99);
+  form->Post(ui::kMsgUser, 2);
+  EXPECT_TRUE(got.empty());  // queued, not sent
+  delete form->RemoveChild(label).release();
+  Pump();
+  EXPECT_EQ(got, (std::vector<intptr_t>{1, 2}));
+  form->SetWindowProc(saved);
+}
+
+TEST_F(ApplicationTest, NestedModalLoopsReturnTheirOwnResults) {
+  ShownForm();
+  auto outer = std::make_unique<ui::Form>();
+  auto inner = std::make_unique<ui::Form>();
+  auto* inner_ok = inner->MakeChild<ui::Button>(inner.get());
+  inner_ok->SetModalResult(ui::kMrYes);
+  int inner_result = -1;
+  int step = 0;
+  // The script runs whenever the loops wait: open the inner box from the outer one, answer it
+  // with a click, then close the outer one with a result of its own.
+  backend_->SetIdleHandler([&] {
+    ++step;
+    if (step == 1) {
+      inner_result = inner->ShowModal();
+      return true;
+    }
+    if (step == 2) {
+      EXPECT_TRUE(inner->Modal());
+      EXPECT_FALSE(outer->Enabled());  // the outer modal form waits for the inner one
+      inner_ok->Click();
+      return true;
+    }
+    if (step == 3) {
+      outer->SetModalResult(ui::kMrRetry);
+      return true;
+    }
+    return false;
+  });
+  int outer_result = outer->ShowModal();
+  EXPECT_EQ(inner_result, ui::kMrYes);
+  EXPECT_EQ(outer_result, ui::kMrRetry);
+  EXPECT_FALSE(outer->Visible());
+  EXPECT_TRUE(app_->MainForm()->Enabled());
+  backend_->SetIdleHandler(nullptr);
+}
+
+TEST_F(ApplicationTest, ModalFormMayRefuseToCloseAndShowModalOnAVisibleFormFails) {
+  ShownForm();
+  auto dialog = std::make_unique<ui::Form>();
+  int queries = 0;
+  dialog->OnCloseQuery = [&](ui::Component*, bool& can) { can = ++queries > 1; };
+  // Returning false hands control back to the loop, which then looks at the modal result.
+  backend_->SetIdleHandler([&] {
+    if (queries < 2) dialog->SetModalResult(ui::kMrOk);
+    return false;
+  });
+  EXPECT_EQ(dialog->ShowModal(), ui::kMrOk);
+  EXPECT_EQ(queries, 2);
+  backend_->SetIdleHandler(nullptr);
+  dialog->Show();
+  EXPECT_THROW(dialog->ShowModal(), std::logic_error);
+}
+
+TEST_F(ApplicationTest, ErrorReportShowsTheTextAndTheLoopGoesOn) {
+  ui::Form* form = ShownForm();
+  auto* button = form->MakeChild<ui::Button>(form);
+  button->SetBounds(10, 10, 75, 25);
+  button->OnClick = [](ui::Component*) { throw std::runtime_error("文件无法读取"); };
+  Pump();
+  std::string shown;
+  bool dismissed = false;
+  backend_->SetIdleHandler([&] {
+    if (dismissed) return false;
+    // The report is a modal box over the form; read its text and press Enter on it.
+    ui::Form* box = dynamic_cast<ui::Form*>(app_->ActiveForm());
+    if (box == nullptr || box == form) return false;
+    if (auto* text = dynamic_cast<ui::Label*>(box->FindComponent("Message"))) shown = text->Caption();
+    backend_->PressKey(platform::kVkReturn);
+    dismissed = true;
+    return true;
+  });
+  gfx::Point at = button->ClientToScreen({5, 5});
+  backend_->Click(at);
+  Pump();
+  EXPECT_EQ(shown, "文件无法读取");
+  EXPECT_TRUE(dismissed);
+  // The program goes on: the next click is handled and reported again.
+  backend_->SetIdleHandler(nullptr);
+  int clicks = 0;
+  button->OnClick = [&](ui::Component*) { ++clicks; };
+  backend_->Click(at);
+  Pump();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(app_->Terminated());
+}
+
+TEST_F(ApplicationTest, OnExceptionReplacesTheBox) {
+  ShownForm();
+  std::vector<std::string> reports;
+  app_->OnException = [&](const std::string& text) { reports.push_back(text); };
+  app_->RunOnMainThread([] { throw std::runtime_error("one"); });
+  app_->RunOnMainThread([] { throw 42; });
+  Pump();
+  EXPECT_EQ(reports, (std::vector<std::string>{"one", "Unknown error."}));
+}
+
+TEST_F(ApplicationTest, WorkerThreadsRunCodeOnTheUiThread) {
+  ShownForm();
+  std::thread::id ui_thread = std::this_thread::get_id();
+  std::atomic<bool> async_on_ui{false};
+  std::atomic<bool> sync_on_ui{false};
+  std::atomic<bool> sync_returned{false};
+  std::atomic<bool> error_reached_worker{false};
+  std::thread worker([&] {
+    app_->RunOnMainThread([&] { async_on_ui = std::this_thread::get_id() == ui_thread; });
+    app_->RunOnMainThreadSync([&] { sync_on_ui = std::this_thread::get_id() == ui_thread; });
+    sync_returned = true;
+    try {
+      app_->RunOnMainThreadSync([] { throw std::runtime_error("bad"); });
+    } catch (const std::runtime_error&) {
+      error_reached_worker = true;
+    }
+  });
+  // Serve the loop until the worker is done (it waits for the synchronous calls).
+  while (!error_reached_worker) {
+    Pump();
+    std::this_thread::yield();
+  }
+  worker.join();
+  EXPECT_TRUE(async_on_ui);
+  EXPECT_TRUE(sync_on_ui);
+  EXPECT_TRUE(sync_returned);
+}
+
+TEST_F(ApplicationTest, SyncCallIsReleasedWhenTheApplicationGoesAway) {
+  std::atomic<bool> failed{false};
+  std::atomic<bool> queued{false};
+  std::thread worker([&] {
+    try {
+      queued = true;
+      app_->RunOnMainThreadSync([] {});
+    } catch (const std::runtime_error&) {
+      failed = true;
+    }
+  });
+  while (!queued) std::this_thread::yield();
+  // Give the worker time to queue its call; the UI thread never serves it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  app_.reset();
+  worker.join();
+  EXPECT_TRUE(failed);
+  app_ = std::make_unique<ui::Application>();
+}
+
+TEST_F(ApplicationTest, FormsKeepCreationOrderAndTheFirstIsMain) {
+  auto* a = app_->CreateForm<ui::Form>();
+  auto* b = app_->CreateForm<ui::Form>();
+  auto* c = app_->CreateForm<ui::Form>();
+  EXPECT_EQ(app_->Forms(), (std::vector<ui::Form*>{a, b, c}));
+  EXPECT_EQ(app_->MainForm(), a);
+  std::vector<std::string> destroyed;
+  a->OnDestroy = [&](ui::Component*) { destroyed.push_back("a"); };
+  c->OnDestroy = [&](ui::Component*) { destroyed.push_back("c"); };
+  app_.reset();
+  EXPECT_EQ(destroyed, (std::vector<std::string>{"c", "a"}));
+  app_ = std::make_unique<ui::Application>();
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Alignment, anchors, parent ownership and hit testing of windowed controls.
+#include "ui/WinControl.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/Panel.h"
+
+namespace {
+
+using ui::Align;
+
+struct AlignCase {
+  const char* name;
+  // Each child: alignment and designed bounds (left, top, width, height).
+  std::vector<std::pair<Align, gfx::Rect>> children;
+  std::vector<gfx::Rect> expected;  // bounds after alignment, in child order
+};
+
+class AlignTest : public ::testing::TestWithParam<AlignCase> {};
+
+TEST_P(AlignTest, PlacesChildrenInTheClientArea) {
+  const AlignCase& c = GetParam();
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 200, 100);
+  std::vector<ui::Control*> kids;
+  // Built like a stored layout: every designed position is in place before alignment runs.
+  parent.DisableAlign();
+  for (const auto& [align, r] : c.children) {
+    auto* w = parent.AddChild(std::make_unique<ui::WinControl>());
+    w->SetBounds(r.left, r.top, r.Width(), r.Height());
+    w->SetAlign(align);
+    kids.push_back(w);
+  }
+  parent.EnableAlign();
+  for (size_t i = 0; i < kids.size(); ++i) EXPECT_EQ(kids[i]->BoundsRect(), c.expected[i]) << c.name << " child " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AlignTest,
+    ::testing::Values(
+        AlignCase{"top then bottom then client",
+                  {{Align::kTop, gfx::Rect::FromSize(5, 5, 50, 20)},
+                   {Align::kBottom, gfx::Rect::FromSize(0, 0, 10, 21)},
+                   {Align::kClient, gfx::Rect::FromSize(0, 0, 1, 1)}},
+                  {{0, 0, 200, 20}, {0, 79, 200, 100}, {0, 20, 200, 79}}},
+        // Two top-aligned controls stack in the order of their designed tops, not of creation.
+        AlignCase{"tops ordered by position",
+                  {{Align::kTop, gfx::Rect::FromSize(0, 50, 10, 30)}, {Align::kTop, gfx::Rect::FromSize(0, 0, 10, 10)}},
+                  {{0, 10, 200, 40}, {0, 0, 200, 10}}},
+        AlignCase{"left and right share the height left by top",
+                  {{Align::kTop, gfx::Rect::FromSize(0, 0, 0, 10)},
+                   {Align::kLeft, gfx::Rect::FromSize(0, 0, 30, 5)},
+                   {Align::kRight, gfx::Rect::FromSize(0, 0, 40, 5)},
+                   {Align::kClient, gfx::Rect::FromSize(0, 0, 0, 0)}},
+                  {{0, 0, 200, 10}, {0, 10, 30, 100}, {160, 10, 200, 100}, {30, 10, 160, 100}}},
+        // More docked height than room: a docked control keeps its height and the client control
+        // gets an empty rectangle, never a negative one.
+        AlignCase{"overfull",
+                  {{Align::kTop, gfx::Rect::FromSize(0, 0, 0, 80)},
+                   {Align::kTop, gfx::Rect::FromSize(0, 90, 0, 80)},
+                   {Align::kClient, gfx::Rect::FromSize(0, 0, 0, 0)}},
+                  {{0, 0, 200, 80}, {0, 80, 200, 160}, {0, 100, 200, 100}}}),
+    [](const auto& info) {
+      std::string n = info.param.name;
+      for (char& ch : n) {
+        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      }
+      return n;
+    });
+
+TEST(WinControlTest, HiddenControlsTakeNoRoomAndRealignWhenShown) {
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 100, 100);
+  auto* top = parent.AddChild(std::make_unique<ui::WinControl>());
+  top->SetBounds(0, 0, 100, 30);
+  top->SetAlign(Align::kTop);
+  auto* client = parent.AddChild(std::make_unique<ui::WinControl>());
+  client->SetAlign(Align::kClient);
+  EXPECT_EQ(client->BoundsRect(), (gfx::Rect{0, 30, 100, 100}));
+  top->Hide();
+  EXPECT_EQ(client->BoundsRect(), (gfx::Rect{0, 0, 100, 100}));
+  top->Show();
+  EXPECT_EQ(client->BoundsRect(), (gfx::Rect{0, 30, 100, 100}));
+}
+
+TEST(WinControlTest, AnchorsFollowTheParentsSize) {
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 200, 100);
+  auto* right = parent.AddChild(std::make_unique<ui::WinControl>());
+  right->SetBounds(150, 10, 40, 20);
+  right->SetAnchors(ui::kAnchorRight | ui::kAnchorTop);
+  auto* stretch = parent.AddChild(std::make_unique<ui::WinControl>());
+  stretch->SetBounds(10, 10, 100, 80);
+  stretch->SetAnchors(ui::kAnchorLeft | ui::kAnchorTop | ui::kAnchorRight | ui::kAnchorBottom);
+  parent.SetBounds(0, 0, 300, 150);
+  EXPECT_EQ(right->BoundsRect(), (gfx::Rect{250, 10, 290, 30}));
+  EXPECT_EQ(stretch->BoundsRect(), (gfx::Rect{10, 10, 210, 140}));
+}
+
+TEST(WinControlTest, PanelKeepsAlignedChildrenInsideItsBevel) {
+  ui::Panel panel;
+  panel.SetBounds(0, 0, 100, 50);
+  auto* child = panel.AddChild(std::make_unique<ui::WinControl>());
+  child->SetAlign(Align::kClient);
+  EXPECT_EQ(child->BoundsRect(), (gfx::Rect{1, 1, 99, 49}));
+}
+
+TEST(WinControlTest, ReparentingMovesOwnershipAndTabOrder) {
+  ui::WinControl a;
+  ui::WinControl b;
+  auto* child = a.AddChild(std::make_unique<ui::WinControl>());
+  auto* second = a.AddChild(std::make_unique<ui::WinControl>());
+  EXPECT_EQ(child->TabOrder(), 0);
+  EXPECT_EQ(second->TabOrder(), 1);
+  child->SetParent(&b);
+  EXPECT_EQ(child->Parent(), &b);
+  EXPECT_EQ(a.Controls().size(), 1u);
+  EXPECT_EQ(second->TabOrder(), 0);
+  second->SetTabOrder(5);  // clamped to the end
+  EXPECT_EQ(second->TabOrder(), 0);
+}
+
+TEST(WinControlTest, ControlAtPointFindsTheTopmostEnabledChild) {
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 100, 100);
+  auto* under = parent.AddChild(std::make_unique<ui::WinControl>());
+  under->SetBounds(10, 10, 50, 50);
+  auto* over = parent.AddChild(std::make_unique<ui::WinControl>());
+  over->SetBounds(30, 30, 50, 50);
+  EXPECT_EQ(parent.ControlAtPoint({40, 40}, false), over);
+  EXPECT_EQ(parent.ControlAtPoint({15, 15}, false), under);
+  over->SetEnabled(false);
+  EXPECT_EQ(parent.ControlAtPoint({40, 40}, false), under);
+  EXPECT_EQ(parent.ControlAtPoint({40, 40}, true), over);
+  EXPECT_EQ(parent.ControlAtPoint({95, 95}, false), &parent);
+  EXPECT_EQ(parent.ControlAtPoint({100, 5}, false), nullptr);
+}
+
+}  // namespace
