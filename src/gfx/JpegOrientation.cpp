@@ -1,6 +1,7 @@
 // Reading the EXIF orientation tag and turning or mirroring the decoded pixels to match it.
 #include "gfx/JpegOrientation.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -83,24 +84,46 @@ Bitmap ApplyOrientation(Bitmap picture, int orientation) {
   const auto s = static_cast<ptrdiff_t>(picture.Stride());
   const ptrdiff_t last = (h - 1) * s;
   const uint8_t* src = picture.Data();
-  // Output row y starts at source byte `start` and walks the source by `step` bytes per pixel.
-  for (int32_t y = 0; y < out.Height(); ++y) {
-    ptrdiff_t start = 0, step = 3;
-    switch (orientation) {
-      case 2: start = y * s + (w - 1) * 3; step = -3; break;
-      case 3: start = (h - 1 - y) * s + (w - 1) * 3; step = -3; break;
-      case 4: start = (h - 1 - y) * s; step = 3; break;
-      case 5: start = y * 3; step = s; break;
-      case 6: start = last + y * 3; step = -s; break;
-      case 7: start = last + (w - 1 - y) * 3; step = -s; break;
-      default: start = (w - 1 - y) * 3; step = s; break;  // 8
+  if (!swaps) {
+    // Mirrors and the half turn keep rows whole: copy or reverse each one.
+    const bool flip = orientation == 3 || orientation == 4, mirror = orientation == 2 || orientation == 3;
+    for (int32_t y = 0; y < h; ++y) {
+      const uint8_t* in = picture.Row(flip ? h - 1 - y : y);
+      uint8_t* d = out.Row(y);
+      if (!mirror) {
+        std::memcpy(d, in, static_cast<size_t>(w) * 3);
+        continue;
+      }
+      for (int32_t x = w - 1; x >= 0; --x, d += 3) {
+        d[0] = in[x * 3];
+        d[1] = in[x * 3 + 1];
+        d[2] = in[x * 3 + 2];
+      }
     }
-    uint8_t* d = out.Row(y);
-    for (int32_t x = 0; x < out.Width(); ++x, d += 3) {
-      const uint8_t* p = src + start + x * step;
-      d[0] = p[0];
-      d[1] = p[1];
-      d[2] = p[2];
+    return out;
+  }
+  // Output pixel (x, y) is source byte start(y) + x * step(y). The turns walk the source across
+  // rows, so the output is done in tiles whose source rows stay in the cache.
+  constexpr int32_t kTile = 64;
+  for (int32_t ty = 0; ty < out.Height(); ty += kTile) {
+    for (int32_t tx = 0; tx < out.Width(); tx += kTile) {
+      const int32_t y_end = std::min(out.Height(), ty + kTile), x_end = std::min(out.Width(), tx + kTile);
+      for (int32_t y = ty; y < y_end; ++y) {
+        ptrdiff_t start = 0, step = 0;
+        switch (orientation) {
+          case 5: start = y * 3; step = s; break;
+          case 6: start = last + y * 3; step = -s; break;
+          case 7: start = last + (w - 1 - y) * 3; step = -s; break;
+          default: start = (w - 1 - y) * 3; step = s; break;  // 8
+        }
+        uint8_t* d = out.Row(y) + tx * 3;
+        for (int32_t x = tx; x < x_end; ++x, d += 3) {
+          const uint8_t* p = src + start + x * step;
+          d[0] = p[0];
+          d[1] = p[1];
+          d[2] = p[2];
+        }
+      }
     }
   }
   return out;
