@@ -17,8 +17,8 @@ struct JpegPicture {
 
 // Decodes a JPEG file into a 24-bit picture: grey-scale becomes three equal channels, Adobe
 // CMYK/YCCK is converted to RGB, an EXIF orientation is applied to the pixels. A damaged or
-// truncated file, and one whose picture would have more than `max_pixels` pixels, is refused with
-// ImageError before its pixels are allocated.
+// truncated file is refused with ImageError, and so is one whose picture would have more than
+// `max_pixels` pixels, before anything is allocated for it.
 JpegPicture DecodeJpeg(std::span<const uint8_t> data);
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels);
 JpegPicture ReadJpegFile(const std::string& path);  // errors name the file

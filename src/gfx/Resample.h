@@ -8,10 +8,13 @@
 namespace gfx {
 
 // Resizes a picture (converted to 24 bits) to exactly width x height with a high-quality filter
-// (down- and up-scaling, no dark borders). Throws ImageError when a dimension is not positive.
+// (down- and up-scaling, no dark borders): a Lanczos-3 low-pass when shrinking, cubic
+// interpolation when enlarging, each axis on its own. Throws ImageError when a dimension is not
+// positive or too large, or the source is empty.
 Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height);
 
-// Resizes by nearest neighbour, pixel-exact and unsmoothed, keeping 24 bits.
+// Resizes by nearest neighbour, pixel-exact and unsmoothed, into a 24-bit picture (destination
+// pixel i takes source pixel floor(i * source size / size)). Throws ImageError like the above.
 Bitmap ResizeNearest(const Bitmap& source, int32_t width, int32_t height);
 
 }  // namespace gfx

@@ -18,10 +18,10 @@ struct SizeCase {
 };
 
 // Shrinking, enlarging, both at once, single pixels, large factors (averaged first) and a source
-// longer than pixman's fixed-point coordinates reach.
+// or destination longer than pixman's fixed-point coordinates reach.
 constexpr SizeCase kSizes[] = {
     {64, 48, 32, 24},  {64, 48, 200, 150}, {64, 48, 17, 97},  {1, 1, 9, 4},   {5, 7, 1, 1},
-    {1000, 3, 7, 5},   {3, 900, 2, 11},    {40000, 2, 50, 3}, {33, 2, 33, 9},
+    {1000, 3, 7, 5},   {3, 900, 2, 11},    {40000, 2, 50, 3}, {33, 2, 33, 9},  {90, 2, 40000, 3},
 };
 
 TEST(ResampleTest, FlatColourStaysFlatAtTheExactSize) {
