@@ -1,0 +1,111 @@
+// Painting: invalidation, the erase-background protocol, clipping to children and what reaches the screen.
+#include <gtest/gtest.h>
+
+#include "gfx/Canvas.h"
+#include "ui/Form.h"
+#include "ui/Panel.h"
+#include "ui/UiTestEnv.h"
+
+namespace {
+
+using ui_test::UiTest;
+
+// A windowed control that counts its paints and can leave its background alone.
+class Probe : public ui::WinControl {
+ public:
+  Probe() { SetOpaque(true); }
+  int paints = 0;
+  int erases = 0;
+  bool swallow_erase = false;
+  gfx::Rect last_clip;
+
+ protected:
+  void WndProc(ui::Message& m) override {
+    if (m.id == ui::kMsgEraseBackground) {
+      ++erases;
+      if (swallow_erase) {
+        m.result = 1;
+        return;
+      }
+    }
+    ui::WinControl::WndProc(m);
+  }
+  void Paint(gfx::Canvas& canvas) override {
+    ++paints;
+    last_clip = canvas.ClipBounds();
+  }
+};
+
+class PaintTest : public UiTest {
+ protected:
+  void SetUp() override {
+    form_ = app_->CreateForm<ui::Form>();
+    form_->SetBorderStyle(ui::BorderStyle::kNone);
+    form_->SetBounds(100, 100, 200, 100);
+    form_->SetColor(gfx::Rgb(255, 255, 255));
+    panel_ = form_->MakeChild<Probe>(form_);
+    panel_->SetBounds(10, 10, 50, 50);
+    panel_->SetColor(gfx::Rgb(0, 0, 255));
+    other_ = form_->MakeChild<Probe>(form_);
+    other_->SetBounds(100, 10, 50, 50);
+    other_->SetColor(gfx::Rgb(0, 255, 0));
+    form_->OnPaint = [this](ui::Component*, gfx::Canvas&) { ++form_paints_; };
+    form_->Show();
+    Pump();
+  }
+  ui::Form* form_ = nullptr;
+  Probe* panel_ = nullptr;
+  Probe* other_ = nullptr;
+  int form_paints_ = 0;
+};
+
+TEST_F(PaintTest, ChangesReachTheScreenOnlyThroughTheLoop) {
+  EXPECT_EQ(backend_->ScreenPixel({115, 115}), gfx::Rgb(0, 0, 255));
+  EXPECT_EQ(backend_->ScreenPixel({105, 105}), gfx::Rgb(255, 255, 255));
+  panel_->SetColor(gfx::Rgb(255, 0, 0));
+  EXPECT_EQ(backend_->ScreenPixel({115, 115}), gfx::Rgb(0, 0, 255));
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({115, 115}), gfx::Rgb(255, 0, 0));
+  // Moving a control repaints both where it was and where it is.
+  panel_->SetLeft(20);
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({112, 115}), gfx::Rgb(255, 255, 255));
+  EXPECT_EQ(backend_->ScreenPixel({125, 115}), gfx::Rgb(255, 0, 0));
+}
+
+TEST_F(PaintTest, InvalidatingOneControlRepaintsOnlyItsArea) {
+  int panel_before = panel_->paints;
+  int other_before = other_->paints;
+  int form_before = form_paints_;
+  panel_->InvalidateRect({0, 0, 10, 10});
+  Pump();
+  EXPECT_EQ(panel_->paints, panel_before + 1);
+  EXPECT_EQ(panel_->last_clip, (gfx::Rect{0, 0, 10, 10}));
+  EXPECT_EQ(other_->paints, other_before);
+  // The form does not paint under an opaque windowed child.
+  EXPECT_EQ(form_paints_, form_before);
+  form_->InvalidateWindowRect({0, 0, 5, 5});
+  Pump();
+  EXPECT_EQ(form_paints_, form_before + 1);
+  EXPECT_EQ(panel_->paints, panel_before + 1);
+}
+
+TEST_F(PaintTest, ControlThatAnswersEraseBackgroundKeepsWhatWasThere) {
+  panel_->swallow_erase = true;
+  panel_->SetColor(gfx::Rgb(255, 0, 0));
+  Pump();
+  // Nothing filled the background: the old pixels stay.
+  EXPECT_EQ(backend_->ScreenPixel({115, 115}), gfx::Rgb(0, 0, 255));
+  EXPECT_GT(panel_->erases, 1);
+}
+
+TEST_F(PaintTest, HiddenControlsAreNotPaintedAndUncoverTheirParent) {
+  other_->Hide();
+  int before = other_->paints;
+  form_->InvalidateAll();
+  Pump();
+  EXPECT_EQ(other_->paints, before);
+  EXPECT_EQ(backend_->ScreenPixel({215, 115}), gfx::Rgb(255, 255, 255));
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The worker-thread component: exclusive runs, counting, events on the UI thread, cooperative stop, pass-throughs.
+#include "worker/TOBThread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/UiTestEnv.h"
+
+namespace {
+
+using ui_test::UiTest;
+using worker::TOBThread;
+
+// A gate the handler waits at, so a test decides when a thread may finish.
+struct Gate {
+  std::atomic<bool> open{false};
+  std::atomic<int> entered{0};
+  void Wait() {
+    ++entered;
+    while (!open && !TOBThread::StopRequested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+};
+
+class TOBThreadTest : public UiTest {
+ protected:
+  void SetUp() override {
+    thread_ = std::make_unique<TOBThread>();
+    thread_->Onbegin = [this](ui::Component* s) { Log("begin", s); };
+    thread_->OnFinish = [this](ui::Component* s) { Log("finish", s); };
+    thread_->OnFinishAll = [this](ui::Component* s) { Log("all", s); };
+    thread_->OnExecute = [this](ui::Component* s, void* p) {
+      if (s != nullptr) bad_sender_ = true;
+      if (p != nullptr) static_cast<Gate*>(p)->Wait();
+    };
+  }
+  void TearDown() override { thread_.reset(); }
+
+  void Log(const char* what, ui::Component* sender) {
+    if (sender != nullptr) bad_sender_ = true;
+    if (!app_->IsMainThread()) bad_thread_ = true;
+    log_.push_back(what);
+  }
+  // Serves the loop until the count drops to the wanted value (the ends arrive through it).
+  void PumpUntilCount(int count) {
+    for (int i = 0; i < 5000 && thread_->RunningCount() != count; ++i) {
+      Pump();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    Pump();
+  }
+
+  std::unique_ptr<TOBThread> thread_;
+  std::vector<std::string> log_;
+  std::atomic<bool> bad_sender_{false};
+  bool bad_thread_ = false;
+};
+
+TEST_F(TOBThreadTest, StartsWithTheDesignedDefaults) {
+  EXPECT_EQ(thread_->RunningCount(), 0);
+  EXPECT_TRUE(thread_->Exclusif());
+  EXPECT_TRUE(thread_->RunOnCreate());
+  EXPECT_TRUE(thread_->FreeOnTerminate());
+  EXPECT_TRUE(thread_->About().empty());
+  EXPECT_FALSE(thread_->OneThreadIsRunning());
+}
+
+TEST_F(TOBThreadTest, WithoutAHandlerNothingStarts) {
+  thread_->OnExecute = nullptr;
+  EXPECT_EQ(thread_->Execute(nullptr), 0u);
+  EXPECT_TRUE(log_.empty());
+  EXPECT_EQ(thread_->RunningCount(), 0);
+}
+
+TEST_F(TOBThreadTest, ExclusiveRefusesASecondThreadUntilTheFirstFinished) {
+  Gate gate;
+  uint32_t id = thread_->Execute(&gate);
+  EXPECT_NE(id, 0u);
+  EXPECT_TRUE(thread_->OneThreadIsRunning());
+  EXPECT_EQ(thread_->Execute(&gate), 0u);  // refused, and no event for it
+  EXPECT_EQ(log_, std::vector<std::string>{"begin"});
+  gate.open = true;
+  PumpUntilCount(0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+  Gate second;
+  second.open = true;
+  EXPECT_NE(thread_->Execute(&second), 0u);
+  PumpUntilCount(0);
+  EXPECT_EQ(log_.size(), 6u);
+  EXPECT_FALSE(bad_sender_);
+  EXPECT_FALSE(bad_thread_);
+}
+
+TEST_F(TOBThreadTest, NonExclusiveThreadsRunSideBySideAndFinishAllFiresOnce) {
+  thread_->SetExclusif(false);
+  Gate a;
+  Gate b;
+  EXPECT_NE(thread_->Execute(&a), 0u);
+  EXPECT_NE(thread_->Execute(&b), 0u);
+  while (a.entered == 0 || b.entered == 0) std::this_thread::yield();  // both are running at once
+  EXPECT_EQ(thread_->RunningCount(), 2);
+  a.open = true;
+  PumpUntilCount(1);
+  b.open = true;
+  PumpUntilCount(0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin", "finish", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, QuitThreadStopsCooperativelyAndTheCountComesBack) {
+  Gate gate;  // never opened: only the stop request lets the handler return
+  uint32_t id = thread_->Execute(&gate);
+  while (gate.entered == 0) std::this_thread::yield();
+  EXPECT_TRUE(thread_->QuitThread(id));
+  PumpUntilCount(0);
+  EXPECT_EQ(thread_->RunningCount(), 0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+  // Exclusive running works again, and the finished thread is unknown now.
+  EXPECT_FALSE(thread_->QuitThread(id));
+  gate.open = true;
+  EXPECT_NE(thread_->Execute(&gate), 0u);
+  PumpUntilCount(0);
+}
+
+TEST_F(TOBThreadTest, HeldThreadStartsOnResumeAndCountsUntilItEnds) {
+  thread_->SetRunOnCreate(false);
+  std::atomic<int> runs{0};
+  thread_->OnExecute = [&](ui::Component*, void*) { ++runs; };
+  uint32_t id = thread_->Execute(nullptr);
+  ASSERT_NE(id, 0u);
+  EXPECT_EQ(thread_->Suspend(id), 1);  // held twice now
+  EXPECT_EQ(thread_->Resume(id), 2);
+  Pump();
+  EXPECT_EQ(runs, 0);
+  EXPECT_EQ(thread_->RunningCount(), 1);
+  EXPECT_EQ(thread_->Resume(id), 1);  // starts
+  PumpUntilCount(0);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, QuittingAHeldThreadEndsItWithoutRunningTheHandler) {
+  thread_->SetRunOnCreate(false);
+  std::atomic<int> runs{0};
+  thread_->OnExecute = [&](ui::Component*, void*) { ++runs; };
+  uint32_t id = thread_->Execute(nullptr);
+  EXPECT_TRUE(thread_->QuitThread(id));
+  PumpUntilCount(0);
+  EXPECT_EQ(runs, 0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, AnEscapingErrorIsReportedAndTheThreadStillEnds) {
+  std::vector<std::string> reports;
+  app_->OnException = [&](const std::string& text) { reports.push_back(text); };
+  thread_->OnExecute = [](ui::Component*, void*) { throw std::runtime_error("压缩失败"); };
+  EXPECT_NE(thread_->Execute(nullptr), 0u);
+  PumpUntilCount(0);
+  EXPECT_EQ(reports, std::vector<std::string>{"压缩失败"});
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, PassThroughsAnswerWithTheirFailureValues) {
+  EXPECT_EQ(thread_->GetPriority(0), 0);
+  EXPECT_EQ(thread_->GetPriority(12345), TOBThread::kPriorityErrorReturn);
+  EXPECT_FALSE(thread_->SetPriority(12345, 0));
+  EXPECT_FALSE(thread_->QuitThread(12345));
+  EXPECT_EQ(thread_->Suspend(12345), TOBThread::kSuspendFailed);
+  EXPECT_EQ(thread_->Resume(12345), TOBThread::kSuspendFailed);
+
+  Gate gate;
+  uint32_t id = thread_->Execute(&gate);
+  while (gate.entered == 0) std::this_thread::yield();
+  EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  // A byte cannot name a level below normal; a value that is no level at all is refused.
+  EXPECT_FALSE(thread_->SetPriority(id, 255));
+  EXPECT_FALSE(thread_->SetPriority(id, 7));
+  // Raising a thread above normal needs a privilege the process may lack, so only a success
+  // must show; going back down to normal is always allowed.
+  if (thread_->SetPriority(id, TOBThread::kPriorityHighest)) {
+    EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityHighest);
+  }
+  EXPECT_TRUE(thread_->SetPriority(id, TOBThread::kPriorityNormal));
+  EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  // A running thread cannot be suspended here; resuming it reports it was not held.
+  EXPECT_EQ(thread_->Suspend(id), TOBThread::kSuspendFailed);
+  EXPECT_EQ(thread_->Resume(id), 0);
+  gate.open = true;
+  PumpUntilCount(0);
+}
+
+TEST_F(TOBThreadTest, DestroyingTheComponentStopsAndWaitsForItsThreads) {
+  thread_->SetExclusif(false);
+  Gate gate;  // never opened
+  thread_->Execute(&gate);
+  thread_->Execute(&gate);
+  while (gate.entered < 2) std::this_thread::yield();
+  thread_.reset();  // must return: the handlers see the stop request
+  Pump();           // the ends arrive for a component that is gone and do nothing
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin"}));
+}
+
+}  // namespace
