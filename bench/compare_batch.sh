@@ -17,7 +17,7 @@ jobs="$(nproc)"
 
 build="$top/build-bench"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVEL_TESTS=OFF >/dev/null
-cmake --build "$build" --target orvel jpeg_floor >/dev/null
+cmake --build "$build" --target orvel jpeg_floor > "$build/last-build.log" || { cat "$build/last-build.log"; exit 1; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -41,7 +41,7 @@ best_time() {
     sync
     local start end t
     start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
+    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; kill -TERM $$; exit 1; }
     end=$(date +%s.%N)
     t=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
     if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
@@ -50,7 +50,7 @@ best_time() {
 }
 
 orvel_batch() { "$build/orvel" --batch -q "$quality" -o "$work/out" "${files[@]}"; }
-floor() { "$build/jpeg_floor" "$jobs" "$quality" "$work/out" "${files[@]}"; }
+floor() { "$build/bench/jpeg_floor" "$jobs" "$quality" "$work/out" "${files[@]}"; }
 pipeline() {
   printf '%s\0' "${files[@]}" | xargs -0 -P "$jobs" -I{} sh -c \
     'djpeg "$1" | cjpeg -quality '"$quality"' > "$2/$(basename "$1")"' _ {} "$work/out"

@@ -1,11 +1,12 @@
 /* The floor for batch compression: decode and re-encode JPEG files with the plain libjpeg API on
  * a fixed number of threads, one file per thread at a time, quality 75, output into a folder.
  * Usage: jpeg_floor THREADS QUALITY OUTDIR FILE... */
-#include <jpeglib.h>
-#include <pthread.h>
-#include <stdio.h>
+#include <stdio.h>  /* before jpeglib.h, which uses FILE and size_t */
 #include <stdlib.h>
 #include <string.h>
+
+#include <jpeglib.h>
+#include <pthread.h>
 
 static char** files;
 static int file_count;
