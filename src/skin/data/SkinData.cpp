@@ -2,6 +2,7 @@
 #include "skin/data/SkinData.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
