@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -140,11 +141,20 @@ TEST(JpegDecodeTest, FileWithThousandsOfScansIsRefused) {
 }
 
 TEST(JpegDecodeTest, StrayBytesBetweenCompleteSegmentsAreAccepted) {
-  std::vector<uint8_t> bytes = ReadBytes(JpegDataPath("testorig.jpg"));
-  const JpegPicture clean = DecodeJpeg(bytes);
-  ASSERT_EQ(bytes[bytes.size() - 2], 0xFF);
-  bytes.insert(bytes.end() - 2, {0x12, 0x34, 0x00, 0x56});  // before the end-of-image marker
-  EXPECT_TRUE(DecodeJpeg(bytes).bitmap == clean.bitmap);
+  struct Case {
+    const char* file;
+    uint8_t before_marker;  // the stray bytes go in front of the first marker of this kind
+  };
+  for (const Case& c : {Case{"testorig.jpg", 0xD9}, Case{"restarts.jpg", 0xD0}}) {
+    SCOPED_TRACE(c.file);
+    std::vector<uint8_t> bytes = ReadBytes(JpegDataPath(c.file));
+    const JpegPicture clean = DecodeJpeg(bytes);
+    const uint8_t marker[2] = {0xFF, c.before_marker};
+    auto at = std::search(bytes.begin(), bytes.end(), std::begin(marker), std::end(marker));
+    ASSERT_NE(at, bytes.end());
+    bytes.insert(at, {0x12, 0x34, 0x00, 0x56});
+    EXPECT_TRUE(DecodeJpeg(bytes).bitmap == clean.bitmap);
+  }
 }
 
 TEST(JpegDecodeTest, NotAJpegFileIsRefused) {
