@@ -141,6 +141,13 @@ struct FontCache::Impl {
     fontconfig_ok = FcInit() == FcTrue;
   }
 
+  // Faces and patterns go first; then fontconfig's configuration, which it otherwise keeps (and
+  // partly loses track of) until the process ends.
+  ~Impl() {
+    instances.clear();
+    if (fontconfig_ok) FcFini();
+  }
+
   // Opens the face a fontconfig result names, at the instance's size, or returns nullptr.
   std::unique_ptr<FaceSlot> OpenFace(FcPattern* font, bool bold, bool italic, int32_t pixel_size) {
     if (!library) return nullptr;
