@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "gfx/CanvasPainter.h"
 #include "gfx/ImageError.h"
@@ -273,10 +274,12 @@ Point CanvasPainter::ToBitmap(const Canvas& c, Point p) {
 
 void CanvasPainter::FillBitmapRect(Canvas& c, const Rect& r, Color color) {
   ForClipped(c, r, [&](const Rect& part) {
-    for (int32_t y = part.top; y < part.bottom; ++y) {
-      uint8_t* p = At(c.target_, part.left, y);
-      for (int32_t x = part.left; x < part.right; ++x, p += 3) Put(p, color);
-    }
+    // The first row is written pixel by pixel, the others are copies of it.
+    uint8_t* first = At(c.target_, part.left, part.top);
+    uint8_t* p = first;
+    for (int32_t x = part.left; x < part.right; ++x, p += 3) Put(p, color);
+    const size_t bytes = static_cast<size_t>(part.Width()) * 3;
+    for (int32_t y = part.top + 1; y < part.bottom; ++y) std::memcpy(At(c.target_, part.left, y), first, bytes);
   });
 }
 
