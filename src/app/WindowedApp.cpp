@@ -2,12 +2,49 @@
 #include "app/WindowedApp.h"
 
 #include <cstdio>
+#include <exception>
+
+#include "app/TOrvelDralen.h"
+#include "app/TfrmScreen.h"
+#include "app/TfrmsetC.h"
+#include "platform/Backend.h"
+#include "platform/sdl/SdlBackend.h"
+#include "ui/Application.h"
 
 namespace app {
 
+Windows CreateWindows(ui::Application& app) {
+  Windows w;
+  w.OrvelDralen = app.CreateForm<TOrvelDralen>();
+  w.frmsetC = app.CreateForm<TfrmsetC>(*w.OrvelDralen);
+  w.frmScreen = app.CreateForm<TfrmScreen>(*w.OrvelDralen);
+  w.OrvelDralen->frmsetC = w.frmsetC;
+  w.OrvelDralen->frmScreen = w.frmScreen;
+  return w;
+}
+
+int RunApplication() {
+  ui::Application app;
+  CreateWindows(app);
+  app.Run();
+  return 0;
+}
+
 int RunWindowed(int, char**) {
-  std::fprintf(stderr, "orvel: the windowed program is not built yet; see orvel --help\n");
-  return 2;
+  try {
+    platform::SetBackend(platform::CreateSdlBackend());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "orvel: %s\n", e.what());
+    return 1;
+  }
+  int code = 1;
+  try {
+    code = RunApplication();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "orvel: %s\n", e.what());
+  }
+  platform::SetBackend(nullptr);
+  return code;
 }
 
 }  // namespace app

@@ -1,9 +1,33 @@
 // The windowed program: the application, its three windows and the message loop.
 #pragma once
 
+namespace ui {
+class Application;
+}
+
 namespace app {
 
-// Starts the windowed program and returns the process exit code when the main window closes.
+class TOrvelDralen;
+class TfrmScreen;
+class TfrmsetC;
+
+// The three windows of the program, in creation order.
+struct Windows {
+  TOrvelDralen* OrvelDralen = nullptr;
+  TfrmsetC* frmsetC = nullptr;
+  TfrmScreen* frmScreen = nullptr;
+};
+
+// Creates the main window (running its FormCreate), then the hidden colour dialog and capture
+// window, and links them.
+Windows CreateWindows(ui::Application& app);
+
+// With the backend already set: creates the application and the windows and runs the loop
+// until the main window closes. Returns the exit code.
+int RunApplication();
+
+// Starts the windowed program on the desktop backend and returns the process exit code when
+// the main window closes.
 int RunWindowed(int argc, char** argv);
 
 }  // namespace app

@@ -1,0 +1,45 @@
+// TOrvelDralen: the main window: its attributes, creation and destruction work.
+#include "app/TOrvelDralen.h"
+
+#include "ui/ProgressBar.h"
+
+namespace app {
+
+TOrvelDralen::TOrvelDralen() {
+  SetName("OrvelDralen");
+  SetCaption(kCaption);
+  SetFont(gfx::Font("MS Sans Serif", 11));
+  SetShowHint(true);
+  SetPosition(ui::FormPosition::kScreenCenter);
+  SetBorderStyle(ui::BorderStyle::kSizeable);
+  SetClientSize(kClientWidth, kClientHeight);
+  SetMinSize({kMinWidth, kMinHeight});
+  OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+  OnDestroy = [this](ui::Component* sender) { FormDestroy(sender); };
+}
+
+void TOrvelDralen::FormCreate(ui::Component*) {
+  // Placed once, at creation, at the right end of the status bar; it does not follow later
+  // resizing.
+  StatusProgress = Make<ui::ProgressBar>();
+  StatusProgress->SetName("StatusProgress");
+  StatusProgress->Hide();
+  ui::WinControl* bar = skSkinStatusBar1 != nullptr ? skSkinStatusBar1 : this;
+  StatusProgress->SetParent(bar);
+  StatusProgress->SetBounds(bar->Width() - kStatusProgressWidth, 2, kStatusProgressWidth, bar->Height() - 4);
+}
+
+void TOrvelDralen::FormDestroy(ui::Component*) {
+  if (StatusProgress == nullptr) return;
+  ui::ProgressBar* bar = StatusProgress;
+  StatusProgress = nullptr;
+  if (bar->Parent() != nullptr) {
+    std::unique_ptr<ui::Control> held = bar->Parent()->RemoveChild(bar);
+    held.reset();
+    return;
+  }
+  std::unique_ptr<ui::Component> held = ReleaseOwnership(bar);
+  held.reset();
+}
+
+}  // namespace app

@@ -1,0 +1,43 @@
+// TOrvelDralen: the main window: its attributes, creation and destruction work.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/Form.h"
+
+namespace ui {
+class ProgressBar;
+}
+
+namespace app {
+
+class TfrmScreen;
+class TfrmsetC;
+
+class TOrvelDralen : public ui::Form {
+ public:
+  static constexpr const char* kCaption = "图片压缩（免费共享）";
+  static constexpr int kClientWidth = 675;
+  static constexpr int kClientHeight = 466;
+  static constexpr int kMinWidth = 150;
+  static constexpr int kMinHeight = 29;
+  static constexpr int kStatusProgressWidth = 400;
+
+  TOrvelDralen();
+
+  // The other two windows, set once all three exist.
+  TfrmsetC* frmsetC = nullptr;
+  TfrmScreen* frmScreen = nullptr;
+
+  // Created in FormCreate, freed in FormDestroy; no part of the program shows it.
+  ui::ProgressBar* StatusProgress = nullptr;
+  // The status bar StatusProgress is placed on, once the pages exist; the form itself until then.
+  ui::WinControl* skSkinStatusBar1 = nullptr;
+  int32_t ListMouseX = 0;
+  int32_t ListMouseY = 0;
+
+  void FormCreate(ui::Component* sender);
+  void FormDestroy(ui::Component* sender);
+};
+
+}  // namespace app
