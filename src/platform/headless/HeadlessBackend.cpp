@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "gfx/Blit.h"
 #include "platform/headless/HeadlessSurface.h"
 
 namespace platform {
@@ -321,48 +322,51 @@ bool HeadlessBackend::OpenUrl(const std::string& url) {
   return true;
 }
 
-gfx::Bitmap HeadlessBackend::ScreenBitmap() const {
-  gfx::Size size = ScreenSize();
-  gfx::Bitmap screen(size.width, size.height, 24);
-  screen.Fill(kDesktopColor);
-  gfx::Rect all = screen.Bounds();
+gfx::Bitmap HeadlessBackend::ComposeArea(const gfx::Rect& area) const {
+  // `area` lies within the screen; the result holds it at (0, 0).
+  gfx::Bitmap out(area.Width(), area.Height(), 24);
+  out.Fill(kDesktopColor);
+  gfx::Rect all = out.Bounds();
   for (HeadlessSurface* s : surfaces_) {
     if (!s->IsShown()) continue;
     uint8_t alpha = layered_ ? s->Opacity() : 255;
     gfx::Point o = s->Origin();
+    o = {o.x - area.left, o.y - area.top};
     gfx::Rect client = gfx::Rect::FromSize(o.x, o.y, s->Pixels().Width(), s->Pixels().Height());
     if (s->Decorated()) {
-      gfx::Region frame(s->Bounds());
+      gfx::Region frame(s->Bounds().Offset(-area.left, -area.top));
       frame.Subtract(gfx::Region(client));
       frame.Intersect(all);
-      for (const gfx::Rect& r : frame.Rects()) FillArea(screen, r, kFrameColor);
+      for (const gfx::Rect& r : frame.Rects()) FillArea(out, r, kFrameColor);
     }
     gfx::Region visible = s->Shape() ? *s->Shape() : gfx::Region(s->Pixels().Bounds());
     visible.Offset(o.x, o.y);
     visible.Intersect(client);
     visible.Intersect(all);
-    for (const gfx::Rect& r : visible.Rects()) Compose(screen, r, s->Pixels(), o, alpha);
+    for (const gfx::Rect& r : visible.Rects()) Compose(out, r, s->Pixels(), o, alpha);
   }
-  return screen;
+  return out;
+}
+
+gfx::Bitmap HeadlessBackend::ScreenBitmap() const {
+  gfx::Size size = ScreenSize();
+  return ComposeArea({0, 0, size.width, size.height});
 }
 
 gfx::Color HeadlessBackend::ScreenPixel(gfx::Point screen) const {
-  gfx::Bitmap b = ScreenBitmap();
-  if (!b.Bounds().Contains(screen)) return gfx::kBlack;
-  return b.Pixel(screen.x, screen.y);
+  gfx::Size size = ScreenSize();
+  if (!gfx::Rect{0, 0, size.width, size.height}.Contains(screen)) return gfx::kBlack;
+  return ComposeArea({screen.x, screen.y, screen.x + 1, screen.y + 1}).Pixel(0, 0);
 }
 
 gfx::Bitmap HeadlessBackend::CaptureScreen(const gfx::Rect& rect) {
   if (rect.IsEmpty()) return gfx::Bitmap();
   gfx::Bitmap out(rect.Width(), rect.Height(), 24);
-  gfx::Bitmap screen = ScreenBitmap();
-  gfx::Rect part = rect.Intersect(screen.Bounds());
+  gfx::Size size = ScreenSize();
+  gfx::Rect part = rect.Intersect({0, 0, size.width, size.height});
   if (!part.IsEmpty()) {
-    for (int32_t y = part.top; y < part.bottom; ++y) {
-      const uint8_t* s = screen.Row(y) + static_cast<size_t>(part.left) * 3;
-      std::copy(s, s + static_cast<size_t>(part.Width()) * 3,
-                out.Row(y - rect.top) + static_cast<size_t>(part.left - rect.left) * 3);
-    }
+    gfx::Bitmap screen = ComposeArea(part);
+    gfx::CopyRect(out, {part.left - rect.left, part.top - rect.top}, screen, screen.Bounds());
   }
   return out;
 }

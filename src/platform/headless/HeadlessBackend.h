@@ -98,7 +98,7 @@ class HeadlessBackend : public Backend {
   void InjectQuit();
 
   // --- Observation ---
-  // The composed screen (primary monitor's size, 24-bit).
+  // The composed screen (primary monitor's size, 24-bit); one pixel of it (black off the screen).
   gfx::Bitmap ScreenBitmap() const;
   gfx::Color ScreenPixel(gfx::Point screen) const;
   // The topmost visible surface whose shape contains the point (kNoSurface: the desktop).
@@ -118,6 +118,7 @@ class HeadlessBackend : public Backend {
   friend class HeadlessSurface;
 
   void Push(Event event);
+  gfx::Bitmap ComposeArea(const gfx::Rect& area) const;
   HeadlessSurface* Find(SurfaceId id) const;
   HeadlessSurface* TopmostAt(gfx::Point screen) const;
   void Unregister(HeadlessSurface* surface);

@@ -656,8 +656,12 @@ bool SdlBackend::IsKeyDown(KeyCode key) const {
 }
 
 uint32_t SdlBackend::Modifiers() const {
+  // SDL's own button state, which follows the events taken so far.
+  Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
   uint32_t m = 0;
-  GlobalMouse(&m);
+  if (buttons & SDL_BUTTON_LMASK) m |= kModLeftButton;
+  if (buttons & SDL_BUTTON_RMASK) m |= kModRightButton;
+  if (buttons & SDL_BUTTON_MMASK) m |= kModMiddleButton;
   SDL_Keymod mod = SDL_GetModState();
   if (mod & KMOD_SHIFT) m |= kModShift;
   if (mod & KMOD_CTRL) m |= kModControl;

@@ -176,7 +176,7 @@ void SdlSurface::Show(bool activate) {
   Repaint();
   if (!backend_) return;
   if (quiet) {
-    SDL_RaiseWindow(window_);
+    Raise();
     // Without a window manager SDL hands the focus to every window it maps; give it back.
     if (SdlSurface* active = backend_->Find(backend_->ActiveSurface()); active && !backend_->HasWindowManager())
       SDL_SetWindowInputFocus(active->Window());
