@@ -48,7 +48,11 @@ SDL_HitTestResult SDLCALL HitTestThunk(SDL_Window*, const SDL_Point* point, void
 Uint32 WindowFlags(const SurfaceParams& p, bool decorated) {
   Uint32 flags = SDL_WINDOW_HIDDEN;
   if (!decorated) flags |= SDL_WINDOW_BORDERLESS;
-  if (decorated && p.resizable) flags |= SDL_WINDOW_RESIZABLE;
+  // A window SDL does not call resizable gets a fixed size in its hints, and the window manager
+  // then refuses the size loops the toolkit's hit test asks for; an undecorated window sizes only
+  // through those, so it keeps the flag.
+  bool framed_kind = p.kind == SurfaceKind::kNormal || p.kind == SurfaceKind::kDialog;
+  if (framed_kind && (!decorated || p.resizable)) flags |= SDL_WINDOW_RESIZABLE;
   switch (p.kind) {
     case SurfaceKind::kNormal:
       break;
