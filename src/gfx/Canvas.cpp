@@ -59,8 +59,13 @@ void InvertSpan(uint8_t* p, int32_t n) {
 bool PenVisible(const Pen& pen) { return pen.style != PenStyle::kClear; }
 
 // Rectangles of a region restricted to the clip, each handed to fn.
+// The target may have been replaced by a smaller picture (or another depth) since the clip was
+// set, so every loop also checks it against the target as it is now.
+bool Drawable(const Canvas& c) { return c.Target().BitsPerPixel() == 24; }
+
 template <class Fn>
 void ForClipped(const Canvas& c, const Region& region, Fn fn) {
+  if (!Drawable(c)) return;
   Region r = region;
   r.Intersect(c.Target().Bounds());
   const auto& clip = CanvasPainter::ClipRects(c);
@@ -75,14 +80,17 @@ void ForClipped(const Canvas& c, const Region& region, Fn fn) {
 
 template <class Fn>
 void ForClipped(const Canvas& c, const Rect& bitmap_rect, Fn fn) {
-  if (bitmap_rect.IsEmpty()) return;
+  if (!Drawable(c)) return;
+  const Rect limited = bitmap_rect.Intersect(c.Target().Bounds());
+  if (limited.IsEmpty()) return;
   for (const Rect& clip : CanvasPainter::ClipRects(c)) {
-    Rect r = bitmap_rect.Intersect(clip);
+    Rect r = limited.Intersect(clip);
     if (!r.IsEmpty()) fn(r);
   }
 }
 
 bool InClip(const Canvas& c, Point p) {
+  if (!Drawable(c) || !c.Target().Bounds().Contains(p)) return false;
   for (const Rect& r : CanvasPainter::ClipRects(c))
     if (r.Contains(p)) return true;
   return false;
@@ -344,8 +352,7 @@ void CanvasPainter::PenRegion(Canvas& c, const Region& region) {
 Color Canvas::Pixel(int32_t x, int32_t y) const {
   const Point p = CanvasPainter::ToBitmap(*this, Point{x, y});
   if (!target_.Bounds().Contains(p)) return kInvalidColor;
-  const uint8_t* q = At(target_, p.x, p.y);
-  return Rgb(q[2], q[1], q[0]);
+  return target_.Pixel(p.x, p.y);
 }
 
 void Canvas::SetPixel(int32_t x, int32_t y, Color c) {

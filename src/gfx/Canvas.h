@@ -63,7 +63,9 @@ using DrawTextFlags = uint32_t;
 // the canvas as it found it.
 class Canvas {
  public:
-  // The bitmap must be 24-bit (ImageError otherwise) and must outlive the canvas. The initial clip
+  // The bitmap must be 24-bit (ImageError otherwise) and must outlive the canvas. Should it be
+  // replaced by a smaller picture later, drawing still stays inside it (call ResetClip to use the
+  // new size); at another depth nothing is drawn. The initial clip
   // is the whole bitmap, the origin (0, 0), the pen black and 1 wide, the brush solid white and the
   // font the default Font.
   explicit Canvas(Bitmap& target);
@@ -174,7 +176,8 @@ class Canvas {
   // drawn and rect keeps its left and top while its right becomes left + the widest line's width
   // and its bottom top + the text's height; with kDtWordBreak the lines are wrapped at rect's width
   // first. With kDtEndEllipsis the lines are measured as they would be drawn. A solid brush fills
-  // each drawn line's cell with the brush colour first.
+  // each drawn line's cell with the brush colour first. Empty text is one empty line, and a text
+  // ending in a line break ends with an empty line.
   int32_t DrawText(Rect& rect, std::string_view utf8, DrawTextFlags flags);
 
  private:

@@ -417,5 +417,22 @@ TEST(CanvasTest, HugeCoordinatesAreSafe) {
   EXPECT_TRUE(c.ClipBounds().IsEmpty());
 }
 
+TEST(CanvasTest, DrawingStaysInsideATargetReplacedBySmallerOne) {
+  Bitmap b = White(40, 40);
+  Canvas c(b);
+  b = White(4, 3);
+  c.FillRect({0, 0, 40, 40}, kRed);
+  EXPECT_EQ(Inked(b), RectPixels({0, 0, 4, 3}));
+  // The rest must simply not write past the small picture (the sanitizer build checks that).
+  c.MoveTo(0, 0);
+  c.LineTo(39, 39);
+  c.Draw(0, 0, White(40, 40));
+  c.TextOut(0, 0, "Hi");
+  EXPECT_EQ(b.Pixel(3, 0), kWhite);  // the cell's top rows hold no ink for "Hi"
+  b = Bitmap(4, 3, 8);
+  c.FillRect({0, 0, 40, 40}, kRed);  // another depth: nothing drawn
+  EXPECT_EQ(b.Pixel(0, 0), kBlack);
+}
+
 }  // namespace
 }  // namespace gfx
