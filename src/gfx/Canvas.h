@@ -63,11 +63,10 @@ using DrawTextFlags = uint32_t;
 // the canvas as it found it.
 class Canvas {
  public:
-  // The bitmap must be 24-bit (ImageError otherwise) and must outlive the canvas. Should it be
-  // replaced by a smaller picture later, drawing still stays inside it (call ResetClip to use the
-  // new size); at another depth nothing is drawn. The initial clip
+  // The bitmap must be 24-bit (ImageError otherwise) and must outlive the canvas. The initial clip
   // is the whole bitmap, the origin (0, 0), the pen black and 1 wide, the brush solid white and the
-  // font the default Font.
+  // font the default Font. Should the bitmap be replaced by a smaller picture later, drawing still
+  // stays inside it (ResetClip takes up the new size); at another depth nothing is drawn.
   explicit Canvas(Bitmap& target);
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
