@@ -33,7 +33,8 @@ enum class EventType : uint8_t {
   kDropFiles,     // files: UTF-8 paths dropped on the surface at screen / local
   kExpose,        // rect (surface coordinates) must be presented again
   kMoved,         // rect: the new outer bounds (screen coordinates)
-  kResized,       // rect: the new outer bounds; the surface's frame buffer must be re-made
+  kResized,       // rect: the new outer bounds; the surface's frame buffer must be re-made (also
+                  // sent when only the window system's frame, and so the client area, changed)
   kMinimized,
   kRestored,
   kSizeMoveBegin,  // an interactive move (hit kCaption) or resize (a border code) started

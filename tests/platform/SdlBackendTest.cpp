@@ -153,6 +153,20 @@ class SdlBackendTest : public ::testing::Test {
     return false;
   }
 
+  static bool ToolAvailable(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+      size_t end = dirs.find(':', start);
+      if (end == std::string::npos) end = dirs.size();
+      std::string candidate = dirs.substr(start, end - start) + "/" + name;
+      if (access(candidate.c_str(), X_OK) == 0) return true;
+      start = end + 1;
+    }
+    return false;
+  }
+
   // Runs an input tool to its end, taking events meanwhile as the program would; returns them.
   std::vector<Event> RunTool(const std::vector<std::string>& args) {
     std::vector<Event> events;
@@ -234,6 +248,25 @@ TEST_F(SdlBackendTest, WindowHasItsTitleAndClientSize) {
   EXPECT_FALSE(Has(events, EventType::kResized, s->Id()));
 }
 
+TEST_F(SdlBackendTest, DecoratedWindowKeepsItsOuterBoundsAroundTheClient) {
+  SurfaceParams p;
+  p.bounds = {100, 100, 500, 400};
+  p.decorated = true;
+  surfaces_.push_back(backend_->CreateSurface(p));
+  auto* s = static_cast<SdlSurface*>(surfaces_.back().get());
+  s->Show(true);
+  PumpFor(500);
+  EXPECT_EQ(s->Bounds(), p.bounds);
+  // The client is what the X window holds; whatever frame the window manager draws lies around it.
+  gfx::Rect client = s->ClientRect();
+  XWindowAttributes attributes;
+  ASSERT_NE(XGetWindowAttributes(x_, s->XWindow(), &attributes), 0);
+  EXPECT_EQ(client.Width(), attributes.width);
+  EXPECT_EQ(client.Height(), attributes.height);
+  EXPECT_EQ(RootPosition(s->XWindow()), (gfx::Point{p.bounds.left + client.left, p.bounds.top + client.top}));
+  EXPECT_EQ(s->FrameSize(), (gfx::Size{client.Width(), client.Height()}));
+}
+
 TEST_F(SdlBackendTest, ShapeBecomesTheWindowsShape) {
   SdlSurface* s = Make(SurfaceKind::kNormal, {200, 200, 300, 300});
   gfx::Region shape(std::vector<gfx::Rect>{{0, 0, 100, 20}, {10, 20, 90, 100}});
@@ -285,6 +318,7 @@ TEST_F(SdlBackendTest, CaptureReadsPresentedPixels) {
 }
 
 TEST_F(SdlBackendTest, CaptionDragMovesTheWindow) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 300, 250});
   s->SetHitTest([](gfx::Point p) { return p.y < 20 ? HitCode::kCaption : HitCode::kClient; });
   s->Show(true);
@@ -306,6 +340,7 @@ TEST_F(SdlBackendTest, CaptionDragMovesTheWindow) {
 }
 
 TEST_F(SdlBackendTest, BorderDragResizesWithinTheMinimum) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 300, 250});
   s->SetHitTest([s](gfx::Point p) { return p.x >= s->FrameSize().width - 4 ? HitCode::kRight : HitCode::kClient; });
   s->SetMinSize({150, 50});
@@ -321,6 +356,7 @@ TEST_F(SdlBackendTest, BorderDragResizesWithinTheMinimum) {
 }
 
 TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* a = Make(SurfaceKind::kNormal, {0, 0, 200, 200});
   SdlSurface* b = Make(SurfaceKind::kNormal, {300, 0, 500, 200});
   a->Show(true);

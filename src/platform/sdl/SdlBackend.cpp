@@ -325,6 +325,12 @@ void SdlBackend::OnWindowEvent(const SDL_Event& e) {
   if (!s) return;
   Event ev;
   ev.surface = s->Id();
+  if (s->ApplyPendingBounds()) {
+    // The outer bounds are what the program asked for, but the client area inside them changed.
+    ev.type = EventType::kResized;
+    ev.rect = s->Bounds();
+    Push(ev);
+  }
   switch (e.window.event) {
     case SDL_WINDOWEVENT_EXPOSED:
       s->Repaint();

@@ -96,8 +96,18 @@ SdlSurface::SdlSurface(SdlBackend* backend, SurfaceId id, const SurfaceParams& p
     if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
       X11Connection::SetTransientFor(info.info.x11.display, info.info.x11.window, owner->XWindow());
   }
+  if (decorated_) pending_outer_ = b;
   reported_ = Bounds();
   ResizePixels();
+}
+
+bool SdlSurface::ApplyPendingBounds() {
+  if (!pending_outer_ || FrameExtents() == gfx::Rect{}) return false;
+  gfx::Rect wanted = *pending_outer_;
+  pending_outer_.reset();
+  ApplyBounds(wanted);
+  reported_ = Bounds();
+  return true;
 }
 
 SdlSurface::~SdlSurface() {
@@ -159,6 +169,7 @@ void SdlSurface::SetBounds(const gfx::Rect& outer) {
   gfx::Rect r = ClampToSizeLimits(outer, HitCode::kCaption, min_size_, max_size_);
   ApplyBounds(r);
   reported_ = Bounds();
+  if (decorated_ && FrameExtents() == gfx::Rect{}) pending_outer_ = r;
 }
 
 void SdlSurface::ResizePixels() {

@@ -61,6 +61,9 @@ class SdlSurface : public Surface {
   gfx::Rect ReportedBounds() const { return reported_; }
   void SetReportedBounds(const gfx::Rect& r) { reported_ = r; }
   void SetMinimizedFlag(bool minimized) { minimized_ = minimized; }
+  // A decorated window is placed before the window manager has said how wide its frame is; once it
+  // has, the outer bounds the program asked for are applied again. True when that happened now.
+  bool ApplyPendingBounds();
   // Puts the kept pixels on screen again (after an expose or a size change).
   void Repaint();
   void Detach() { backend_ = nullptr; }
@@ -88,6 +91,7 @@ class SdlSurface : public Surface {
   mutable HitCode last_hit_ = HitCode::kClient;
   SizeMoveFilterFn size_move_filter_;
   gfx::Rect reported_;
+  std::optional<gfx::Rect> pending_outer_;
   gfx::Bitmap pixels_;  // the frame buffer as last presented
 };
 
