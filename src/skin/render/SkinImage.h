@@ -18,7 +18,8 @@ struct EdgeStretch {
 // `src` (cut from `pic`) into it: the four edges tiled (top, bottom, left, right), then the eight
 // corner pieces, then, with draw_client, the client tiled over target.client. Nothing is drawn
 // when the picture is empty or when src.rb.x == src.lt.x or src.rb.y == src.lt.y; an edge or a
-// client with a length of 0 or less draws no tiles.
+// client with a length of 0 or less draws no tiles. `target` is another bitmap than `pic`; a
+// picture of another depth than 24 bits is read through a 24-bit copy.
 void BuildSkinImage(gfx::Bitmap& target, const gfx::Bitmap& pic, const SkinSource& src, const SkinTarget& dst,
                     bool draw_client);
 

@@ -8,7 +8,8 @@
 
 namespace skin {
 
-// Each builder makes `target` black and sized, then copies from `source` (a rectangle of `pic`).
+// Each builder makes `target` (another bitmap than `pic`) black and sized, then copies from
+// `source` (a rectangle of `pic`).
 // The middle piece lies between the two ends; when its length is 0 or less nothing is tiled.
 
 // width x source height: the left end (`left` columns), the right end (`right` columns) against the
