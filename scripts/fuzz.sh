@@ -53,10 +53,16 @@ for target in "${targets[@]}"; do
   if [[ ${#seeds[@]} -eq 0 && -d "$root/tests/data/${target%_fuzz}" ]]; then
     seeds+=("$root/tests/data/${target%_fuzz}")
   fi
+  binary="$(find "$build" -name "$target" -type f -perm -u+x -print -quit)"
+  if [[ -z "$binary" ]]; then
+    echo "== $target: was not built"
+    failed+=("$target")
+    continue
+  fi
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target: ${seconds} s, seeds: ${seeds[*]:-none}"
-  if "$build/$target" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -timeout=30 \
+  if "$binary" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -timeout=30 \
       -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$build/crashes/$target-" \
       > "$build/$target.log" 2>&1; then
     echo "== $target: clean ($(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$build/$target.log" | grep -o '[0-9]*$' || echo '?') runs)"
@@ -68,7 +74,7 @@ for target in "${targets[@]}"; do
 done
 
 if [[ ${#failed[@]} -gt 0 ]]; then
-  echo "Fuzz targets that crashed: ${failed[*]} (inputs in $build/crashes/)"
+  echo "Fuzz targets that failed: ${failed[*]} (crashing inputs in $build/crashes/)"
   exit 1
 fi
 echo "Every fuzz target ran clean."
