@@ -7,6 +7,7 @@
 #include "platform/KeyCodes.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
+#include "ui/HintWindow.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/PopupMenu.h"
@@ -121,6 +122,42 @@ TEST_F(InputTest, HidingTheHoveredControlEndsItsHoverAndCapture) {
   EXPECT_EQ(app_->CaptureControl(), nullptr);
   EXPECT_EQ(app_->MouseControl(), nullptr);
   EXPECT_EQ(log_.back(), "leave a");
+}
+
+TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
+  a_->SetHint("放大");
+  a_->SetShowHint(true);
+  backend_->InjectMouseMove({20, 20});
+  Pump();
+  Advance(app_->HintPause() - 1);
+  EXPECT_TRUE(app_->CurrentHint() == nullptr || !app_->CurrentHint()->Visible());
+  Advance(1);
+  ASSERT_NE(app_->CurrentHint(), nullptr);
+  EXPECT_TRUE(app_->CurrentHint()->Visible());
+  EXPECT_EQ(app_->CurrentHint()->Caption(), "放大");
+  // Below the cursor, on screen.
+  EXPECT_GT(app_->CurrentHint()->Top(), 20);
+  Advance(app_->HintHidePause());
+  EXPECT_FALSE(app_->CurrentHint()->Visible());
+  // Leaving for a control without a hint cancels a pending one.
+  backend_->InjectMouseMove({250, 20});
+  Pump();
+  backend_->InjectMouseMove({20, 20});
+  Pump();
+  backend_->InjectMouseMove({250, 20});
+  Pump();
+  Advance(app_->HintPause());
+  EXPECT_FALSE(app_->CurrentHint()->Visible());
+  // A press hides a shown hint at once.
+  backend_->InjectMouseMove({20, 20});
+  Pump();
+  Advance(app_->HintPause());
+  EXPECT_TRUE(app_->CurrentHint()->Visible());
+  backend_->InjectMouseDown({20, 20});
+  Pump();
+  EXPECT_FALSE(app_->CurrentHint()->Visible());
+  backend_->InjectMouseUp({20, 20});
+  Pump();
 }
 
 class FocusTest : public UiTest {
