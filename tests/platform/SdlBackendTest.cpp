@@ -383,6 +383,61 @@ TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
   EXPECT_FALSE(Has(events, EventType::kDeactivate, a->Id()));
 }
 
+TEST_F(SdlBackendTest, CaptureFollowsThePointerOutsideTheWindow) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
+  SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
+  s->Show(true);
+  PumpFor(200);
+  RunTool({"xdotool", "mousemove", "150", "150", "mousedown", "1"});
+  backend_->SetCapture(s->Id());
+  std::vector<Event> events = RunToolUntil({"xdotool", "mousemove", "400", "300", "sleep", "0.1", "mouseup", "1"},
+                                           [&](const std::vector<Event>& ev) { return Has(ev, EventType::kMouseUp, s->Id()); });
+  bool moved_outside = false;
+  for (const Event& e : events) {
+    EXPECT_EQ(e.surface, s->Id());
+    if (e.type == EventType::kMouseMove && e.local == gfx::Point{300, 200}) moved_outside = true;
+    if (e.type == EventType::kMouseUp) {
+      EXPECT_EQ(e.local, (gfx::Point{300, 200}));
+      EXPECT_EQ(e.hit, HitCode::kClient);
+    }
+  }
+  EXPECT_TRUE(moved_outside);
+  EXPECT_TRUE(Has(events, EventType::kMouseUp, s->Id()));
+  backend_->ReleaseCapture();
+  events = RunToolUntil({"xdotool", "mousemove", "420", "320", "click", "1"}, [](const std::vector<Event>&) { return false; });
+  // Nothing of ours is under the pointer any more: the window may hear that the pointer left, or
+  // (with a window manager) that a press on the desktop deactivated it, but gets no mouse input.
+  for (const Event& e : events) {
+    EXPECT_NE(e.type, EventType::kMouseMove);
+    EXPECT_NE(e.type, EventType::kMouseDown);
+    EXPECT_NE(e.type, EventType::kMouseUp);
+  }
+}
+
+TEST_F(SdlBackendTest, KeysAndTextGoToTheActiveWindow) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
+  SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
+  s->Show(true);
+  PumpFor(300);
+  std::vector<Event> events = RunToolUntil({"xdotool", "key", "shift+a", "Return", "F5"}, [&](const std::vector<Event>& ev) {
+    return Has(ev, EventType::kKeyUp, s->Id()) && ev.back().type == EventType::kKeyUp && ev.back().key == kVkF1 + 4;
+  });
+  std::vector<KeyCode> downs;
+  std::string text;
+  for (const Event& e : events) {
+    if (e.type == EventType::kKeyDown) {
+      EXPECT_EQ(e.surface, s->Id());
+      downs.push_back(e.key);
+      if (e.key == kVkA) {
+        EXPECT_EQ(e.modifiers & kModShift, kModShift);
+      }
+    }
+    if (e.type == EventType::kTextInput) text += e.text;
+  }
+  EXPECT_EQ(downs, (std::vector<KeyCode>{kVkShift, kVkA, kVkReturn, kVkF1 + 4}));
+  EXPECT_EQ(text, "A");
+}
+
 TEST_F(SdlBackendTest, ScreenFactsOfABareServer) {
   std::vector<Monitor> monitors = backend_->Monitors();
   ASSERT_FALSE(monitors.empty());
