@@ -253,7 +253,7 @@ TEST(BmpReaderTest, TotalSizeAgainstTheBuffer) {
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 // A hand-made bitmap file.
-struct Spec {
+struct Recipe {
   uint32_t header_size = 40;
   int32_t width = 1;
   int32_t height = 1;
@@ -270,7 +270,7 @@ void Put(std::vector<uint8_t>& out, size_t at, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-std::vector<uint8_t> Make(const Spec& s) {
+std::vector<uint8_t> Make(const Recipe& s) {
   size_t mask_bytes = s.header_size == 40 ? 4 * s.masks.size() : 0;
   size_t entry = s.header_size == 12 ? 3 : 4;
   size_t offset = 14 + s.header_size + mask_bytes + entry * s.palette.size();
@@ -318,7 +318,7 @@ Color P(int i) { return Palette(i + 1)[i]; }
 TEST(BmpReaderTest, HandMadeFiles) {
   struct Case {
     const char* what;
-    Spec spec;
+    Recipe recipe;
     const char* error;
     int depth;
     std::vector<Color> pixels;
@@ -389,7 +389,7 @@ TEST(BmpReaderTest, HandMadeFiles) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::vector<uint8_t> bytes = Make(c.spec);
+    std::vector<uint8_t> bytes = Make(c.recipe);
     if (c.error) {
       std::string error = ErrorOf(bytes);
       EXPECT_NE(error.find(c.error), std::string::npos) << error;
