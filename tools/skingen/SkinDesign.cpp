@@ -532,7 +532,7 @@ void Panels(Design& d) {
   p.RoundRect({group.left, group.top, group.right, group.top + 21}, 4, Rgb(243, 246, 250), Rgb(233, 238, 244), 1 | 2);
   p.Fill({group.left + 1, group.top + 20, group.right - 1, group.top + 21}, kBorder);
   p.RoundFrame(group, 4, 1, kBorder);
-  d.Sec("groupbox").I("pictureindex", 0).R("skinrect", group).Nine({6, 21}, {34, 21}, {6, 38}, {34, 38}, {1, 21, 39, 43})
+  d.Sec("groupbox").I("pictureindex", 0).R("skinrect", group).Nine({6, 21}, {34, 21}, {6, 38}, {34, 38}, {1, 21, 39, 40})
       .R("captionrect", {8, 0, 34, 20}).S("alignment", "taleftjustify").Font(kText, "fsbold");
 
   const Rect status = c.Place(24, 21);
@@ -562,14 +562,16 @@ void Panels(Design& d) {
   p.RoundFrame(box, 0, 1, kBorder);
   d.Sec("scrollbox").I("pictureindex", 0).R("skinrect", box).Nine({3, 3}, {21, 3}, {3, 21}, {21, 21}, {1, 1, 23, 23});
 
-  // Splitters: a dotted grip line across the surface.
+  // Splitters: an engraved line across the surface.
   const Rect hs = c.Place(40, 10);
   p.Fill(hs, kSurface);
-  for (int32_t x = hs.left + 1; x < hs.right; x += 4) p.Fill({x, hs.top + 4, x + 2, hs.top + 6}, Rgb(190, 198, 210));
+  p.Fill({hs.left, hs.top + 4, hs.right, hs.top + 5}, kBorderSoft);
+  p.Fill({hs.left, hs.top + 5, hs.right, hs.top + 6}, kWhite);
   d.Sec("hsplitter").I("pictureindex", 0).R("skinrect", hs).Nine({4, 5}, {36, 5}, {0, 0}, {0, 0}, {0, 0, 40, 10});
   const Rect vs = c.Place(10, 40);
   p.Fill(vs, kSurface);
-  for (int32_t y = vs.top + 1; y < vs.bottom; y += 4) p.Fill({vs.left + 4, y, vs.left + 6, y + 2}, Rgb(190, 198, 210));
+  p.Fill({vs.left + 4, vs.top, vs.left + 5, vs.bottom}, kBorderSoft);
+  p.Fill({vs.left + 5, vs.top, vs.left + 6, vs.bottom}, kWhite);
   d.Sec("vsplitter").I("pictureindex", 0).R("skinrect", vs).Nine({5, 4}, {0, 0}, {5, 36}, {0, 0}, {0, 0, 10, 40});
 
   d.Sec("bevel").I("pictureindex", -1).C("lightcolor", kWhite).C("darkcolor", kBorder);
@@ -643,7 +645,7 @@ void ExPanels(Design& d) {
   const Triple vrestore = horiz(1);
   const Triple hroll = vert(2);
   const Triple hrestore = vert(3);
-  d.Sec("expanel").I("pictureindex", 0).R("skinrect", open).Nine({8, 20}, {58, 20}, {8, 54}, {58, 54}, {1, 17, 65, 59})
+  d.Sec("expanel").I("pictureindex", 0).R("skinrect", open).Nine({8, 20}, {58, 20}, {8, 54}, {58, 54}, {1, 17, 65, 56})
       .R("rollhskinrect", standing).R("rollvskinrect", rolled).I("rollleftoffset", 8).I("rollrightoffset", 8)
       .I("rolltopoffset", 8).I("rollbottomoffset", 8).R("rollvcaptionrect", {6, 0, 63, 17})
       .R("rollhcaptionrect", {0, 6, 17, 63}).R("closebuttonrect", close.normal).R("closebuttonactiverect", close.active)
@@ -716,7 +718,7 @@ void Edits(Design& d) {
   // Memo and rich edit: a white sheet whose frame lights up.
   const Rect memo = FlatBox(c, 24, 24, kWhite, kBorderStrong, 3);
   const Rect memo_active = FlatBox(c, 24, 24, kWhite, kAccent, 3);
-  d.Sec("memo").I("pictureindex", 0).R("skinrect", memo).Nine({4, 4}, {20, 4}, {4, 20}, {20, 20}, {2, 2, 22, 22})
+  d.Sec("memo").I("pictureindex", 0).R("skinrect", memo).Nine({4, 4}, {20, 4}, {4, 20}, {20, 20}, {3, 3, 21, 21})
       .R("activeskinrect", memo_active).Font(kText).C("disabledfontcolor", kTextDisabled).C("activefontcolor", kText)
       .C("bgcolor", kWhite).C("activebgcolor", kWhite);
   d.Sec("richedit").Font(kText).C("bgcolor", kWhite);
@@ -783,9 +785,9 @@ void Lists(Design& d, const CheckImages& check) {
     Section s = d.Sec(name);
     s.I("pictureindex", 0).R("skinrect", skin);
     if (caption) {
-      s.Nine({5, 19}, {19, 19}, {5, 37}, {19, 37}, {1, 19, 23, 41}).R("captionrect", {4, 0, 20, 18});
+      s.Nine({5, 19}, {19, 19}, {5, 37}, {19, 37}, {1, 19, 23, 39}).R("captionrect", {4, 0, 20, 18});
     } else {
-      s.Nine({4, 4}, {20, 4}, {4, 20}, {20, 20}, {1, 1, 23, 23});
+      s.Nine({4, 4}, {20, 4}, {4, 20}, {20, 20}, {3, 3, 21, 21});
     }
     s.R("itemrect", item).R("activeitemrect", hot).R("focusitemrect", focus).I("itemleftoffset", 4)
         .I("itemrightoffset", 4).R("itemtextrect", {5, 0, 25, 18}).Font(kText).C("activefontcolor", kText)
@@ -1216,6 +1218,12 @@ void NormaliseRecords(skin::IniFile& ini, const std::vector<std::string>& object
 
 SkinFolder BuildSkin() {
   Design d;
+  // Pieces whose places are fixed are reserved before any other piece is packed.
+  for (const Rect& fixed : {Rect{3, 5, 63, 25}, Rect{3, 27, 63, 47}, Rect{3, 49, 63, 69}, Rect{134, 6, 212, 21},
+                            Rect{135, 33, 153, 39}, Rect{155, 33, 173, 39}, Rect{339, 40, 405, 100},
+                            Rect{339, 113, 405, 130}, Rect{142, 171, 178, 189}}) {
+    d.controls.Reserve(fixed);
+  }
   WriteHeaderSections(d.ini);
   PushButtons(d);
   ToolButtons(d);
