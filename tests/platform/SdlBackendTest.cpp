@@ -108,11 +108,18 @@ class SdlBackendTest : public ::testing::Test {
 
   void SetUp() override {
     if (!display_) GTEST_SKIP() << "no X server could be started";
-    try {
-      backend_ = std::make_unique<SdlBackend>();
-    } catch (const std::exception& e) {
-      GTEST_SKIP() << e.what();
+    // A busy server may refuse a connection for a moment (its listen queue is short), so a few
+    // attempts are made before the test is given up as having no display.
+    std::string failure;
+    for (int attempt = 0; attempt < 10 && !backend_; ++attempt) {
+      try {
+        backend_ = std::make_unique<SdlBackend>();
+      } catch (const std::exception& e) {
+        failure = e.what();
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      }
     }
+    if (!backend_) GTEST_SKIP() << failure;
     x_ = XOpenDisplay(nullptr);
     ASSERT_NE(x_, nullptr);
   }

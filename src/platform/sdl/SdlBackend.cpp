@@ -387,6 +387,8 @@ void SdlBackend::OnWindowEvent(const SDL_Event& e) {
         if (SdlSurface* active = Find(active_); active && !has_wm_) SDL_SetWindowInputFocus(active->Window());
         return;
       }
+      // SDL has taken every pending X event already: a gain that is no longer true is stale.
+      if (SDL_GetKeyboardFocus() != s->Window()) return;
       SetActive(s->Id());
       return;
     case SDL_WINDOWEVENT_FOCUS_LOST:
