@@ -287,6 +287,13 @@ void Form::UpdateNow() {
     gfx::Region dirty = std::move(invalid_);
     invalid_ = gfx::Region();
     dirty.Intersect(buffer_area);
+    // Nothing outside the window's shape is ever seen.
+    if (window_region_) dirty.Intersect(*window_region_);
+    struct PaintingScope {
+      bool& flag;
+      explicit PaintingScope(bool& f) : flag(f) { flag = true; }
+      ~PaintingScope() { flag = false; }
+    } scope(painting_);
     gfx::Region nc = dirty;
     nc.Subtract(gfx::Region(client_rect_));
     if (!nc.IsEmpty()) Perform(kMsgNcPaint, reinterpret_cast<intptr_t>(&nc));
@@ -323,7 +330,7 @@ Form::WindowDC::~WindowDC() {
   form_.unpresented_.Union(gfx::Rect{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()});
   // Presenting now keeps drawing done outside a paint cycle (a frame redrawn from a timer) visible
   // without waiting for the loop.
-  if (form_.surface_ && form_.Visible() && form_.invalid_.IsEmpty()) form_.UpdateNow();
+  if (form_.surface_ && form_.Visible() && !form_.painting_ && form_.invalid_.IsEmpty()) form_.UpdateNow();
 }
 
 void Form::Paint(gfx::Canvas& canvas) {

@@ -188,6 +188,7 @@ class Form : public WinControl {
   bool in_size_move_ = false;
   bool size_move_pending_ = false;
   bool applying_surface_bounds_ = false;
+  bool painting_ = false;  // inside UpdateNow: a window DC leaves presenting to it
   WinControl* active_control_ = nullptr;
 };
 

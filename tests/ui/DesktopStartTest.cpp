@@ -84,23 +84,31 @@ PrivateX g_x;
 
 class DesktopStartTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { display_ok_ = g_x.Start().has_value(); }
-  static void TearDownTestSuite() { g_x.Stop(); }
-
-  void SetUp() override {
-    if (!display_ok_) GTEST_SKIP() << "no X server could be started";
+  // One desktop backend for the suite, as in the program: one per process.
+  static void SetUpTestSuite() {
+    if (!g_x.Start().has_value()) {
+      skip_reason_ = "no X server could be started";
+      return;
+    }
     try {
       platform::SetBackend(platform::CreateSdlBackend());
     } catch (const std::exception& e) {
-      GTEST_SKIP() << e.what();
+      skip_reason_ = e.what();
     }
+  }
+  static void TearDownTestSuite() {
+    if (platform::HasBackend()) platform::SetBackend(nullptr);
+    g_x.Stop();
+  }
+
+  void SetUp() override {
+    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
     x_ = XOpenDisplay(nullptr);
     ASSERT_NE(x_, nullptr);
     app_ = std::make_unique<ui::Application>();
   }
   void TearDown() override {
     app_.reset();
-    if (platform::HasBackend()) platform::SetBackend(nullptr);
     if (x_ != nullptr) XCloseDisplay(x_);
   }
   // Runs the loop for a while of real time so the server and the window system catch up.
@@ -115,7 +123,7 @@ class DesktopStartTest : public ::testing::Test {
     return static_cast<platform::SdlSurface*>(f->Surface())->XWindow();
   }
 
-  static inline bool display_ok_ = false;
+  static inline std::string skip_reason_;
   Display* x_ = nullptr;
   std::unique_ptr<ui::Application> app_;
 };
