@@ -289,18 +289,20 @@ bool SdlSurface::SetOpacity(uint8_t alpha) {
 
 void SdlSurface::SetMinSize(gfx::Size size) {
   min_size_ = size;
+  // SDL takes only positive limits: "no limit" is the smallest or the largest size X allows.
   gfx::Rect f = FrameExtents();
-  if (size.width > 0 && size.height > 0)
-    SDL_SetWindowMinimumSize(window_, AtLeastOne(size.width - f.left - f.right),
-                             AtLeastOne(size.height - f.top - f.bottom));
+  bool none = size.width <= 0 || size.height <= 0;
+  SDL_SetWindowMinimumSize(window_, none ? 1 : AtLeastOne(size.width - f.left - f.right),
+                           none ? 1 : AtLeastOne(size.height - f.top - f.bottom));
 }
 
 void SdlSurface::SetMaxSize(gfx::Size size) {
   max_size_ = size;
+  constexpr int kLargest = 32767;
   gfx::Rect f = FrameExtents();
-  if (size.width > 0 && size.height > 0)
-    SDL_SetWindowMaximumSize(window_, AtLeastOne(size.width - f.left - f.right),
-                             AtLeastOne(size.height - f.top - f.bottom));
+  bool none = size.width <= 0 || size.height <= 0;
+  SDL_SetWindowMaximumSize(window_, none ? kLargest : AtLeastOne(size.width - f.left - f.right),
+                           none ? kLargest : AtLeastOne(size.height - f.top - f.bottom));
 }
 
 void SdlSurface::SetHitTest(HitTestFn fn) {
