@@ -31,7 +31,7 @@ struct SurfaceParams {
   SurfaceKind kind = SurfaceKind::kNormal;
   gfx::Rect bounds;   // outer bounds in screen coordinates
   std::string title;  // UTF-8
-  Surface* owner = nullptr;  // kDialog: required; kPopup: optional (the popup follows its owner's life)
+  Surface* owner = nullptr;  // kDialog: required; kPopup: optional (whose popup it is)
   // kNormal and kDialog only: true lets the window system draw its own frame and caption around the
   // frame buffer; false (the usual case here) leaves the whole outer rectangle to the toolkit.
   bool decorated = false;
