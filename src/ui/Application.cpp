@@ -218,6 +218,13 @@ void Application::PostMessage(Control* target, const Message& m) {
   if (loop_depth_ == 0 && platform::HasBackend()) platform::GetBackend().Wake();
 }
 
+void Application::SendToAllForms(uint32_t id, intptr_t wparam, intptr_t lparam) {
+  std::vector<Form*> forms = live_forms_;
+  for (Form* f : forms) {
+    if (IsLive(f)) f->Perform(id, wparam, lparam);
+  }
+}
+
 bool Application::ProcessPosted() {
   if (posted_.empty()) return false;
   // Only what was queued before this round, so a handler that posts again cannot starve input.

@@ -68,6 +68,9 @@ class Application {
 
   // --- messages and cross-thread calls ---
   void PostMessage(Control* target, const Message& m);
+  // Sends a message synchronously to every form that exists, in creation order (a form created
+  // or destroyed by a handler meanwhile is skipped).
+  void SendToAllForms(uint32_t id, intptr_t wparam = 0, intptr_t lparam = 0);
   // Queues fn for the UI thread; any thread may call it.
   void RunOnMainThread(std::function<void()> fn);
   // Runs fn on the UI thread and waits for it; on the UI thread it runs at once. An exception

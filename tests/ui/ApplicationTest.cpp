@@ -234,6 +234,28 @@ TEST_F(ApplicationTest, SyncCallIsReleasedWhenTheApplicationGoesAway) {
   app_ = std::make_unique<ui::Application>();
 }
 
+TEST_F(ApplicationTest, SkinMessagesReachEveryFormThroughItsWindowProcedure) {
+  auto* a = app_->CreateForm<ui::Form>();
+  auto* b = app_->CreateForm<ui::Form>();
+  auto loose = std::make_unique<ui::Form>();  // not owned by the application, still a window
+  std::vector<std::string> got;
+  for (ui::Form* f : {a, b, loose.get()}) {
+    ui::WindowProcFn saved = f->WindowProc();
+    f->SetWindowProc([&got, f, saved, a, b](ui::Message& m) {
+      if (m.id >= ui::kSkinMsgBeforeChange && m.id <= ui::kSkinMsgMenuItemRun) {
+        got.push_back((f == a ? "a" : f == b ? "b" : "loose") + std::string(" ") + std::to_string(m.id));
+        m.result = 1;
+        return;
+      }
+      saved(m);
+    });
+  }
+  app_->SendToAllForms(ui::kSkinMsgBeforeChange, 5);
+  app_->SendToAllForms(ui::kSkinMsgChange, 5);
+  EXPECT_EQ(got, (std::vector<std::string>{"a 1225", "b 1225", "loose 1225", "a 1226", "b 1226", "loose 1226"}));
+  EXPECT_EQ(a->Perform(ui::kSkinMsgCloseMenus), 1);
+}
+
 TEST_F(ApplicationTest, FormsKeepCreationOrderAndTheFirstIsMain) {
   auto* a = app_->CreateForm<ui::Form>();
   auto* b = app_->CreateForm<ui::Form>();
