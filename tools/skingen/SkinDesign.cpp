@@ -261,8 +261,8 @@ struct Design {
 
 void DrawPushButton(Painter& p, const Rect& r, State s) {
   switch (s) {
-    case kActive: p.RoundRect(r, 4, Rgb(82, 142, 240), kAccent); p.RoundFrame(r, 4, 1, kAccentBorder); break;
-    case kDown: p.RoundRect(r, 4, kAccentDown, Rgb(38, 96, 200)); p.RoundFrame(r, 4, 1, Rgb(26, 70, 160)); break;
+    case kActive: p.RoundRect(r, 4, Rgb(52, 116, 226), Rgb(40, 99, 208)); p.RoundFrame(r, 4, 1, kAccentBorder); break;
+    case kDown: p.RoundRect(r, 4, Rgb(28, 78, 172), Rgb(33, 86, 186)); p.RoundFrame(r, 4, 1, Rgb(24, 64, 148)); break;
     default: p.RoundRect(r, 4, kWhite, Rgb(239, 242, 246)); p.RoundFrame(r, 4, 1, kBorderStrong); break;
   }
 }
@@ -981,7 +981,7 @@ void SliderAndMenuBar(Design& d) {
   const Rect vt = c.Place(17, 11);
   p.RoundRect(vt, 3, kWhite, Rgb(238, 241, 245));
   p.RoundFrame(vt, 3, 1, kAccent);
-  d.Sec("slider").C("bgcolor", kSurface).R("hrulerrect", hr).R("hthumbrect", ht).R("vrulerrect", vr)
+  d.Sec("slider").I("pictureindex", 0).C("bgcolor", kSurface).R("hrulerrect", hr).R("hthumbrect", ht).R("vrulerrect", vr)
       .R("vthumbrect", vt).I("edgesize", 3).C("pointscolor", kGlyph);
 
   const Rect bar = c.Place(24, 20);

@@ -1,0 +1,22 @@
+# Fails when the committed skin folder differs from what the generator draws now, so a change of
+# the design is never left without its regenerated pictures (or the other way round).
+# Arguments: TOOL (orvel-skingen), SKIN (the committed folder), WORK (a scratch folder).
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${TOOL}" write "${WORK}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "orvel-skingen write failed (${rc})")
+endif()
+file(GLOB generated RELATIVE "${WORK}" "${WORK}/*")
+file(GLOB committed RELATIVE "${SKIN}" "${SKIN}/*")
+list(SORT generated)
+list(SORT committed)
+if(NOT generated STREQUAL committed)
+  message(FATAL_ERROR "the skin folder holds ${committed}, the generator writes ${generated}")
+endif()
+foreach(name IN LISTS generated)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/${name}" "${SKIN}/${name}" RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${SKIN}/${name} is not what the generator draws; run orvel-skingen write ${SKIN}")
+  endif()
+endforeach()
