@@ -1,7 +1,7 @@
 // The in-memory INI text: parsing, case-insensitive look-up and writing.
 #include "skin/data/IniFile.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 namespace skin {
 namespace {
@@ -16,12 +16,6 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string LowerCopy(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = Lower(c);
-  return out;
-}
-
 bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -31,6 +25,24 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+size_t IniFile::NoCaseHash::operator()(std::string_view s) const {
+  // FNV-1a over the lower-cased bytes.
+  uint64_t h = 14695981039346656037ull;
+  for (char c : s) {
+    h ^= static_cast<unsigned char>(Lower(c));
+    h *= 1099511628211ull;
+  }
+  return static_cast<size_t>(h);
+}
+
+bool IniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const { return EqualNoCase(a, b); }
+
+IniFile::Section IniFile::NamedSection(std::string name) {
+  Section s;
+  s.name = std::move(name);
+  return s;
+}
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
@@ -59,54 +71,62 @@ void IniFile::SetLines(const std::vector<std::string>& lines) {
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       std::string name(Trim(line.substr(1, line.size() - 2)));
       // A repeated section replaces the earlier one as a whole (keeping the earlier place).
-      std::string key = LowerCopy(name);
-      if (auto it = index_.find(key); it != index_.end()) {
+      if (auto it = index_.find(name); it != index_.end()) {
         current = &sections_[it->second];
-        *current = Section{std::move(name), {}};
+        *current = NamedSection(std::move(name));
         continue;
       }
-      index_[key] = sections_.size();
-      sections_.push_back(Section{std::move(name), {}});
+      index_[name] = sections_.size();
+      sections_.push_back(NamedSection(std::move(name)));
       current = &sections_.back();
       continue;
     }
     if (current == nullptr) continue;
     size_t eq = line.find('=');
     if (eq == std::string_view::npos) {
-      current->lines.push_back(Line{std::string(line), {}, false});
+      current->AddLine(Line{std::string(line), {}, false});
       continue;
     }
-    current->lines.push_back(
-        Line{std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1))), true});
+    current->AddLine(Line{std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1))), true});
+  }
+}
+
+void IniFile::Section::AddLine(Line line) {
+  // A later key replaces the earlier one in the index, which makes the later one win.
+  if (line.has_value) keys[line.key] = lines.size();
+  lines.push_back(std::move(line));
+}
+
+void IniFile::Section::RebuildKeys() {
+  keys.clear();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].has_value) keys[lines[i].key] = i;
   }
 }
 
 void IniFile::RebuildIndex() {
   index_.clear();
-  for (size_t i = 0; i < sections_.size(); ++i) index_[LowerCopy(sections_[i].name)] = i;
+  for (size_t i = 0; i < sections_.size(); ++i) index_[sections_[i].name] = i;
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-  auto it = index_.find(LowerCopy(section));
+  auto it = index_.find(section);
   return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section& IniFile::SectionForWrite(std::string_view section) {
-  auto it = index_.find(LowerCopy(section));
+  auto it = index_.find(section);
   if (it != index_.end()) return sections_[it->second];
-  index_[LowerCopy(section)] = sections_.size();
-  sections_.push_back(Section{std::string(section), {}});
+  index_[std::string(section)] = sections_.size();
+  sections_.push_back(NamedSection(std::string(section)));
   return sections_.back();
 }
 
 const std::string* IniFile::FindValue(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr) return nullptr;
-  // The later of two equal keys wins, so search from the end.
-  for (auto it = s->lines.rbegin(); it != s->lines.rend(); ++it) {
-    if (it->has_value && EqualNoCase(it->key, key)) return &it->value;
-  }
-  return nullptr;
+  auto it = s->keys.find(key);
+  return it == s->keys.end() ? nullptr : &s->lines[it->second].value;
 }
 
 std::vector<std::string> IniFile::Sections() const {
@@ -126,10 +146,9 @@ std::vector<std::string> IniFile::Keys(std::string_view section) const {
   std::vector<std::string> keys;
   const Section* s = FindSection(section);
   if (s == nullptr) return keys;
+  std::unordered_set<std::string, NoCaseHash, NoCaseEqual> seen;
   for (const Line& line : s->lines) {
-    if (!line.has_value) continue;
-    bool seen = std::any_of(keys.begin(), keys.end(), [&](const std::string& k) { return EqualNoCase(k, line.key); });
-    if (!seen) keys.push_back(line.key);
+    if (line.has_value && seen.insert(line.key).second) keys.push_back(line.key);
   }
   return keys;
 }
@@ -197,13 +216,11 @@ SkinCommand IniFile::ReadCommand(std::string_view section, std::string_view key,
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   Section& s = SectionForWrite(section);
-  for (auto it = s.lines.rbegin(); it != s.lines.rend(); ++it) {
-    if (it->has_value && EqualNoCase(it->key, key)) {
-      it->value = std::string(value);
-      return;
-    }
+  if (auto it = s.keys.find(key); it != s.keys.end()) {
+    s.lines[it->second].value = std::string(value);
+    return;
   }
-  s.lines.push_back(Line{std::string(key), std::string(value), true});
+  s.AddLine(Line{std::string(key), std::string(value), true});
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -247,17 +264,18 @@ void IniFile::WriteCommand(std::string_view section, std::string_view key, SkinC
 }
 
 void IniFile::EraseSection(std::string_view section) {
-  auto it = index_.find(LowerCopy(section));
+  auto it = index_.find(section);
   if (it == index_.end()) return;
   sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
   RebuildIndex();
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {
-  auto it = index_.find(LowerCopy(section));
+  auto it = index_.find(section);
   if (it == index_.end()) return;
   std::vector<Line>& lines = sections_[it->second].lines;
   std::erase_if(lines, [&](const Line& l) { return l.has_value && EqualNoCase(l.key, key); });
+  sections_[it->second].RebuildKeys();
 }
 
 std::vector<std::string> IniFile::ToLines() const {

@@ -93,18 +93,35 @@ class IniFile {
     std::string value;
     bool has_value = false;  // false for a line without "="
   };
+  // Names compare without regard to ASCII case; look-ups take a string_view without copying it.
+  struct NoCaseHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const;
+  };
+  struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  using NameIndex = std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual>;
+
   struct Section {
     std::string name;
     std::vector<Line> lines;
+    // Key -> position in `lines` of the last line with that key, so look-ups stay fast however
+    // long a section is.
+    NameIndex keys;
+    void AddLine(Line line);
+    void RebuildKeys();
   };
 
+  static Section NamedSection(std::string name);
   const Section* FindSection(std::string_view section) const;
   Section& SectionForWrite(std::string_view section);
   const std::string* FindValue(std::string_view section, std::string_view key) const;
   void RebuildIndex();
 
   std::vector<Section> sections_;
-  std::unordered_map<std::string, size_t> index_;  // lower-cased name -> position in sections_
+  NameIndex index_;  // section name -> position in sections_
 };
 
 }  // namespace skin
