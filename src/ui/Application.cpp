@@ -453,8 +453,35 @@ Control* HintSource(Control* c) {
 
 }  // namespace
 
+namespace {
+
+platform::CursorShape ShapeFor(Cursor c) {
+  switch (c) {
+    case Cursor::kHand: return platform::CursorShape::kHand;
+    case Cursor::kIBeam: return platform::CursorShape::kIBeam;
+    case Cursor::kWait: return platform::CursorShape::kWait;
+    case Cursor::kCross: return platform::CursorShape::kCrosshair;
+    case Cursor::kSizeWE: return platform::CursorShape::kSizeWE;
+    case Cursor::kSizeNS: return platform::CursorShape::kSizeNS;
+    case Cursor::kSizeNWSE: return platform::CursorShape::kSizeNWSE;
+    case Cursor::kSizeNESW: return platform::CursorShape::kSizeNESW;
+    case Cursor::kSizeAll: return platform::CursorShape::kSizeAll;
+    case Cursor::kDefault:
+    case Cursor::kArrow: return platform::CursorShape::kArrow;
+  }
+  return platform::CursorShape::kArrow;
+}
+
+}  // namespace
+
 void Application::MouseMovedOver(Control* c, gfx::Point screen) {
   SetMouseControl(c);
+  // The cursor of the control under the mouse, or of the nearest parent that names one.
+  Cursor cursor = Cursor::kDefault;
+  for (Control* p = capture_ != nullptr ? capture_ : c; p != nullptr && cursor == Cursor::kDefault; p = p->Parent()) {
+    cursor = p->GetCursor();
+  }
+  if (c != nullptr || capture_ != nullptr) platform::GetBackend().SetCursor(ShapeFor(cursor));
   hint_cursor_ = screen;
   Control* source = show_hint_ ? HintSource(c) : nullptr;
   if (source == hint_control_) return;

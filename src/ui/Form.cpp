@@ -342,6 +342,14 @@ void Form::Activate() {
   HandleNeeded().Activate();
 }
 
+void Form::Minimize() {
+  if (surface_) surface_->Minimize();
+}
+
+void Form::Restore() {
+  if (surface_) surface_->Restore();
+}
+
 void Form::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;

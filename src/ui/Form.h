@@ -111,6 +111,11 @@ class Form : public WinControl {
   // --- activation, focus, closing ---
   bool Active() const { return active_; }
   void Activate();
+  // The window system's minimize and restore (the program's own window states are a frame
+  // component's business).
+  void Minimize();
+  void Restore();
+  bool Minimized() const { return surface_ && surface_->IsMinimized(); }
   WinControl* ActiveControl() const { return active_control_; }
   void SetActiveControl(WinControl* control);
   // Moves the focus to the next (or previous) focusable control in tab order, wrapping around.

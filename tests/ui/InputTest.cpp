@@ -124,6 +124,21 @@ TEST_F(InputTest, HidingTheHoveredControlEndsItsHoverAndCapture) {
   EXPECT_EQ(log_.back(), "leave a");
 }
 
+TEST_F(InputTest, CursorFollowsTheControlUnderTheMouse) {
+  a_->SetCursor(ui::Cursor::kHand);
+  auto* inner = a_->MakeChild<ui::Label>(form_);
+  inner->SetBounds(50, 50, 20, 20);
+  backend_->InjectMouseMove({20, 20});
+  Pump();
+  EXPECT_EQ(backend_->Cursor(), platform::CursorShape::kHand);
+  backend_->InjectMouseMove({65, 65});  // a child without a cursor of its own shows its parent's
+  Pump();
+  EXPECT_EQ(backend_->Cursor(), platform::CursorShape::kHand);
+  backend_->InjectMouseMove({250, 20});
+  Pump();
+  EXPECT_EQ(backend_->Cursor(), platform::CursorShape::kArrow);
+}
+
 TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
   a_->SetHint("放大");
   a_->SetShowHint(true);
