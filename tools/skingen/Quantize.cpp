@@ -95,9 +95,15 @@ gfx::Bitmap ToIndexed8(const gfx::Bitmap& picture) {
   if (counts.size() <= 256) {
     for (const auto& [color, count] : counts) palette.push_back(color);
   } else {
+    // The transparent key colour keeps an entry of its own, so no drawn colour is merged into it
+    // (and made transparent with it).
+    const bool keyed = counts.count(kTransparentKey) > 0;
     std::vector<Entry> entries;
-    for (const auto& [color, count] : counts) entries.push_back({color, count});
-    palette = MedianCut(std::move(entries), 256);
+    for (const auto& [color, count] : counts) {
+      if (color != kTransparentKey) entries.push_back({color, count});
+    }
+    palette = MedianCut(std::move(entries), keyed ? 255 : 256);
+    if (keyed) palette.push_back(kTransparentKey);
   }
   std::map<gfx::Color, uint8_t> nearest;
   for (const auto& [color, count] : counts) {

@@ -66,7 +66,7 @@ constexpr Color kChromeEdge = Rgb(148, 158, 173);
 constexpr Color kClose = Rgb(226, 68, 74);
 constexpr Color kCloseDown = Rgb(186, 40, 48);
 constexpr Color kSlate = Rgb(52, 64, 84);
-constexpr Color kKey = Rgb(255, 0, 255);  // transparent colour of keyed images (bottom-left pixel)
+constexpr Color kKey = kTransparentKey;  // transparent colour of keyed images (bottom-left pixel)
 
 constexpr Color kMid = 8421504;  // mid grey, the disabled caption of push buttons and edits
 
@@ -106,6 +106,8 @@ void KeyBackground(Sheet& sheet, const Rect& r) {
       if (sheet.Picture().Pixel(x, y) == sheet.Background()) sheet.Picture().SetPixel(x, y, kKey);
     }
   }
+  // The control takes the key from this pixel, which lies outside every rounded shape.
+  sheet.Picture().SetPixel(r.left, r.bottom - 1, kKey);
 }
 
 void Chevron(Painter& p, double cx, double cy, int dir, double size, Color c, double width = 1.5) {

@@ -406,6 +406,38 @@ TEST_F(EmbeddedSkinTest, EveryRecordRectangleLiesInItsPicture) {
   EXPECT_TRUE(Inside(hint.clientrect, Data().ActivePicture(hint.windowpictureindex)->Bounds()));
 }
 
+TEST_F(EmbeddedSkinTest, CheckImagesAreTransparentOnlyAroundTheirShape) {
+  // Check images are copied with their bottom-left pixel's colour transparent: that colour must be
+  // the key, and the inside of the mark must not share it.
+  const auto& check = Control<skin::TskDataSkinCheckRadioControl>("checkbox");
+  const auto& radio = Control<skin::TskDataSkinCheckRadioControl>("radiobox");
+  const auto& list = Control<skin::TskDataSkinCheckListBox>("checklistbox");
+  const std::pair<const char*, Rect> images[] = {
+      {"check", check.checkimagerect},
+      {"uncheck", check.uncheckimagerect},
+      {"hot check", check.activecheckimagerect},
+      {"hot uncheck", check.activeuncheckimagerect},
+      {"disabled check", check.unenabledcheckimagerect},
+      {"disabled uncheck", check.unenableduncheckimagerect},
+      {"radio", radio.checkimagerect},
+      {"hot radio", radio.activeuncheckimagerect},
+      {"disabled radio", radio.unenabledcheckimagerect},
+      {"list check", list.checkimagerect},
+  };
+  const gfx::Bitmap* pic = Data().ActivePicture(check.pictureindex);
+  ASSERT_NE(pic, nullptr);
+  for (const auto& [what, r] : images) {
+    ASSERT_FALSE(r.IsEmpty()) << what;
+    const gfx::Color key = pic->Pixel(r.left, r.bottom - 1);
+    EXPECT_EQ(key, gfx::Rgb(255, 0, 255)) << what;
+    for (int32_t y = r.top + 3; y < r.bottom - 3; ++y) {
+      for (int32_t x = r.left + 3; x < r.right - 3; ++x) {
+        ASSERT_NE(pic->Pixel(x, y), key) << what << " at " << x - r.left << "," << y - r.top;
+      }
+    }
+  }
+}
+
 // Relative luminance contrast of two colours (1 to 21).
 double Contrast(gfx::Color a, gfx::Color b) {
   const auto lum = [](gfx::Color c) {
