@@ -102,7 +102,7 @@ class Review {
     canvas_.DrawText(box, text, flags | gfx::kDtSingleLine | gfx::kDtNoPrefix);
   }
   void Label(int32_t x, int32_t y, const std::string& text) {
-    Text({x, y, x + 400, y + 14}, text, gfx::Rgb(110, 118, 130), gfx::kDtLeft, 12);
+    Text({x, y, x + 700, y + 14}, text, gfx::Rgb(110, 118, 130), gfx::kDtLeft, 12);
   }
   void Plain(int32_t x, int32_t y, const std::string& text, Color c = gfx::Rgb(32, 36, 44)) {
     Text({x, y, x + 300, y + 14}, text, c, gfx::kDtLeft, 11);
@@ -654,16 +654,19 @@ void Controls(Review& v, int32_t x0, int32_t y0) {
   v.Gauge("statusgauge", x0 + 520, y + 30, 130, 60);
   v.Panel("toolpanel", x0 + 390, y + 60, 260, 25);
   v.Button("toolbutton", x0 + 392, y + 60, 25, 25, "", kHot);
-  y += 110;
-  v.Label(x0, y, "popup menu (hot item, disabled item), hint, small and inactive windows");
+}
+
+// Popup menu, hint, a message box and small and inactive windows.
+void Windows(Review& v, int32_t x0, int32_t y) {
+  v.Label(x0, y, "popup menu (hot item, disabled item), hint, message box, rolled-up and inactive windows");
   y += 16;
   v.PopupMenu(x0, y, 150, {"旋转90度", "水平翻转", "-", "恢复", "帮助？"}, 1, 3);
   v.Hint(x0 + 170, y, "图片压缩取点比例");
-  v.Frame(x0 + 170, y + 30, 300, 130, "Information", true, 10, false);
-  v.Button("button", x0 + 170 + 120, y + 30 + 130 - 30, 60, 20, "OK", kHot);
-  v.Text({x0 + 190, y + 75, x0 + 460, y + 95}, "请先打开图片！", gfx::Rgb(32, 36, 44), gfx::kDtLeft);
-  v.Frame(x0 + 480, y + 30, 216, 37, "frmsetC", false, 0, true);
-  v.Frame(x0 + 480, y + 80, 216, 60, "调整颜色", false, -1, true);
+  v.Frame(x0 + 170, y + 30, 260, 130, "Information", true, 10, false);
+  v.Button("button", x0 + 170 + 100, y + 30 + 130 - 30, 60, 20, "OK", kHot);
+  v.Text({x0 + 190, y + 80, x0 + 420, y + 100}, "请先打开图片！", gfx::Rgb(32, 36, 44), gfx::kDtLeft);
+  v.Frame(x0 + 450, y, 216, 37, "frmsetC", false, 0, true);
+  v.Frame(x0 + 450, y + 50, 216, 110, "调整颜色", false, -1, true);
 }
 
 }  // namespace
@@ -674,10 +677,11 @@ void WriteContactSheet(const std::string& ini_path, const std::string& out_path)
   skin::TskSkinData data;
   data.LoadFromStoredSkin(stored);
   if (data.IsEmpty()) throw std::runtime_error(ini_path + " does not load as a skin");
-  gfx::Bitmap sheet(1440, 880, 24);
+  gfx::Bitmap sheet(1440, 820, 24);
   sheet.Fill(gfx::Rgb(214, 219, 226));
   Review review(data, sheet);
   MainWindow(review, 12, 12);
+  Windows(review, 12, 530);
   Controls(review, 720, 12);
   gfx::WriteFileAtomically(out_path, gfx::EncodeBmp(sheet));
 }
