@@ -702,9 +702,13 @@ void Edits(Design& d) {
   const Rect ebx = FieldButton(c, 15, 15, 5, kDisabled);
   const auto edit = [&](const char* name, bool with_button) {
     Section s = d.Sec(name);
-    s.I("pictureindex", 0).R("skinrect", normal).Nine({5, 8}, {36, 8}, {0, 0}, {0, 0}, {4, 2, 37, 15})
-        .R("activeskinrect", active).Font(0).C("disabledfontcolor", kMid).C("activefontcolor", kWhite);
-    if (with_button) {
+    s.I("pictureindex", 0).R("skinrect", normal).R("activeskinrect", active).Font(0).C("disabledfontcolor", kMid)
+        .C("activefontcolor", kWhite);
+    if (!with_button) {
+      s.Nine({5, 8}, {36, 8}, {0, 0}, {0, 0}, {4, 2, 37, 15});
+    } else {
+      // The button lies in the right piece, so it moves with the field's right edge.
+      s.Nine({5, 8}, {24, 8}, {0, 0}, {0, 0}, {4, 2, 24, 15});
       s.R("buttonrect", {25, 1, 40, 16}).R("activebuttonrect", eba).R("downbuttonrect", ebd)
           .R("unenabledbuttonrect", ebx);
     }

@@ -301,6 +301,29 @@ TEST_F(EmbeddedSkinTest, RecordsOfTheOtherControlsTheWindowsUse) {
   Control<skin::TskDataSkinListBox>(combo.listboxname.c_str());
 }
 
+TEST_F(EmbeddedSkinTest, ButtonsOfStretchedControlsFollowTheirFarEdge) {
+  // A field's or a bar's button moves with the control's size only when it lies in the piece that
+  // moves; one left behind would sit in the middle of a wider control.
+  for (const char* name : {"buttonedit", "statusbuttonedit", "toolbuttonedit"}) {
+    const auto& e = Control<skin::TskDataSkinEditControl>(name);
+    EXPECT_GE(e.buttonrect.left, e.righttoppoint.x) << name;
+    EXPECT_LE(e.clientrect.right, e.buttonrect.left) << name;
+  }
+  for (const char* name : {"combobox", "captioncombobox", "statuscombobox", "toolcombobox"}) {
+    const auto& c = Control<skin::TskDataSkinComboBox>(name);
+    EXPECT_GE(c.buttonrect.left, c.skinrect.Width() - c.righttoppoint.x) << name;
+    EXPECT_GT(c.buttonrect.left, c.righttoppoint.x) << name;
+  }
+  for (const char* name : {"hscrollbar", "bothhscrollbar"}) {
+    const auto& s = Control<skin::TskDataSkinScrollBarControl>(name);
+    EXPECT_GT(s.upbuttonrect.left, s.righttoppoint.x) << name;
+    EXPECT_LE(s.downbuttonrect.right, s.lefttoppoint.x) << name;
+  }
+  const auto& v = Control<skin::TskDataSkinScrollBarControl>("vscrollbar");
+  EXPECT_GT(v.upbuttonrect.top, v.leftbottompoint.y);
+  EXPECT_LE(v.downbuttonrect.bottom, v.lefttoppoint.y);
+}
+
 // Walks the rectangle fields of a record.
 class RectCollector : public skin::RecordFieldVisitor {
  public:
@@ -332,13 +355,13 @@ const std::map<std::string, std::string>& RelativeKeys() {
 }
 
 // The button rectangles of scroll bars, up-downs and spin edits, and the button of edits and combo
-// boxes, are places in the control; a track bar's buttonrect is its thumb image.
+// boxes, are places in the control; a track bar's buttonrect is its thumb image, and a list box's
+// button rectangles are images of its caption buttons.
 bool IsControlPlace(const std::string& key, const skin::SkinRecord& record) {
   if (key == "upbuttonrect" || key == "downbuttonrect") {
     return dynamic_cast<const skin::TskDataSkinScrollBarControl*>(&record) ||
            dynamic_cast<const skin::TskDataSkinUpDownControl*>(&record) ||
-           dynamic_cast<const skin::TskDataSkinSpinEditControl*>(&record) ||
-           dynamic_cast<const skin::TskDataSkinListBox*>(&record);
+           dynamic_cast<const skin::TskDataSkinSpinEditControl*>(&record);
   }
   if (key == "buttonrect") return !dynamic_cast<const skin::TskDataSkinTrackBarControl*>(&record);
   return false;
