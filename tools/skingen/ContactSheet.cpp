@@ -491,7 +491,8 @@ class Review {
                            is_hot ? item->activeskinrect : item->skinrect, objects);
       canvas_.Draw(x + pw.itemsrect.left, iy, strip);
       const Color c = static_cast<int>(i) == disabled ? item->unenabledfontcolor : is_hot ? item->activefontcolor : item->fontcolor;
-      Text({x + pw.itemsrect.left + item->textrect.left, iy, x + w - 8, iy + strip.Height()}, items[i], c,
+      // Captions start after the glyph column (19 pixels without an image list).
+      Text({x + pw.itemsrect.left + item->textrect.left + 19, iy, x + w - 8, iy + strip.Height()}, items[i], c,
            gfx::kDtLeft | gfx::kDtVCenter);
       iy += strip.Height();
     }

@@ -1061,7 +1061,7 @@ void MenusAndHint(Design& d) {
   d.Sec("MENUITEM").I("activepictureindex", 3).I("skinrectinapicture", 1).R("skinrect", item)
       .R("activeskinrect", item_active).I("morphing", 0).S("morphkind", "mkdefault").I("itemleftoffset", 6)
       .I("itemrightoffset", 6).R("dividerrect", divider).I("dividerleftoffset", 6).I("dividerrightoffset", 6)
-      .R("textrect", {24, 0, 36, 20}).Font(kText).C("activefontcolor", kWhite).C("unenabledfontcolor", kTextDisabled);
+      .R("textrect", {6, 0, 34, 20}).Font(kText).C("activefontcolor", kWhite).C("unenabledfontcolor", kTextDisabled);
 
   d.Object("caption", "caption");
   d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 180, 23})
