@@ -221,7 +221,7 @@ void Application::PostMessage(Control* target, const Message& m) {
 void Application::SendToAllForms(uint32_t id, intptr_t wparam, intptr_t lparam) {
   std::vector<Form*> forms = live_forms_;
   for (Form* f : forms) {
-    if (IsLive(f)) f->Perform(id, wparam, lparam);
+    if (IsLive(f)) f->Send(id, wparam, lparam);
   }
 }
 
@@ -360,7 +360,7 @@ bool Application::ProcessTimers() {
     } else {
       Control* target = d.target;
       uintptr_t id = d.id;
-      Guard([&] { target->Perform(kMsgTimer, static_cast<intptr_t>(id)); });
+      Guard([&] { target->Send(kMsgTimer, static_cast<intptr_t>(id)); });
     }
   }
   UpdateHint();
@@ -426,15 +426,15 @@ void Application::SetCaptureControl(Control* c) {
     if (f != nullptr && f->surface_) platform::GetBackend().SetCapture(f->surface_->Id());
     else platform::GetBackend().ReleaseCapture();
   }
-  if (old != nullptr) old->Perform(kMsgCaptureChanged);
+  if (old != nullptr) old->Send(kMsgCaptureChanged);
 }
 
 void Application::SetMouseControl(Control* c) {
   if (c == mouse_control_) return;
   Control* old = mouse_control_;
   mouse_control_ = c;
-  if (old != nullptr) Guard([old] { old->Perform(kMsgMouseLeave); });
-  if (c != nullptr && c == mouse_control_) Guard([c] { c->Perform(kMsgMouseEnter); });
+  if (old != nullptr) Guard([old] { old->Send(kMsgMouseLeave); });
+  if (c != nullptr && c == mouse_control_) Guard([c] { c->Send(kMsgMouseEnter); });
 }
 
 namespace {
@@ -548,7 +548,7 @@ void Application::ControlHidden(Control* c) {
     if (inside(f->active_control_) && f != c) {
       WinControl* old = f->active_control_;
       f->active_control_ = nullptr;
-      Guard([old] { old->Perform(kMsgKillFocus); });
+      Guard([old] { old->Send(kMsgKillFocus); });
     }
   }
 }

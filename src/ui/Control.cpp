@@ -66,8 +66,8 @@ void Control::ApplyBounds(const gfx::Rect& r) {
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
   bounds_ = r;
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
-  if (moved) Perform(kMsgMove, 0, MakePointParam(r.left, r.top));
-  if (resized) Perform(kMsgSize, kSizeRestored, MakePointParam(r.Width(), r.Height()));
+  if (moved) Send(kMsgMove, 0, MakePointParam(r.left, r.top));
+  if (resized) Send(kMsgSize, kSizeRestored, MakePointParam(r.Width(), r.Height()));
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
@@ -195,7 +195,7 @@ bool Control::Showing() const {
 void Control::SetEnabled(bool v) {
   if (v == enabled_) return;
   enabled_ = v;
-  Perform(kMsgEnable, v ? 1 : 0);
+  Send(kMsgEnable, v ? 1 : 0);
   EnabledChanged();
   Invalidate();
   if (!v) {
@@ -213,7 +213,7 @@ bool Control::EffectivelyEnabled() const {
 void Control::SetCaption(const std::string& text) {
   if (text == caption_) return;
   caption_ = text;
-  Perform(kMsgSetText, 0, reinterpret_cast<intptr_t>(caption_.c_str()));
+  Send(kMsgSetText, 0, reinterpret_cast<intptr_t>(caption_.c_str()));
 }
 
 void Control::SetFont(const gfx::Font& f) {
@@ -298,7 +298,7 @@ void Control::Update() {
   if (Form* f = ParentForm()) f->UpdateNow();
 }
 
-intptr_t Control::Perform(uint32_t id, intptr_t wparam, intptr_t lparam) {
+intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) {
   Message m{id, wparam, lparam, 0};
   Dispatch(m);
   return m.result;

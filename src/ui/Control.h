@@ -128,7 +128,7 @@ class Control : public Component {
 
   // --- messages ---
   // Delivers a message synchronously through the window procedure and returns its result.
-  intptr_t Perform(uint32_t id, intptr_t wparam = 0, intptr_t lparam = 0);
+  intptr_t Send(uint32_t id, intptr_t wparam = 0, intptr_t lparam = 0);
   void Dispatch(Message& m);
   // The current window procedure; a component may save it, install its own and call the saved one.
   WindowProcFn WindowProc();

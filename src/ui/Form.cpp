@@ -130,13 +130,13 @@ void Form::SetBounds(int left, int top, int width, int height) {
   bool moved = r.left != bounds_.left || r.top != bounds_.top;
   bounds_ = r;
   if (resized) RecalcClientRect();
-  if (moved) Perform(kMsgMove, 0, MakePointParam(r.left + client_rect_.left, r.top + client_rect_.top));
-  if (resized) Perform(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+  if (moved) Send(kMsgMove, 0, MakePointParam(r.left + client_rect_.left, r.top + client_rect_.top));
+  if (resized) Send(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
 }
 
 void Form::RecalcClientRect() {
   NcCalcSizeParams p{{0, 0, Width(), Height()}};
-  Perform(kMsgNcCalcSize, 0, reinterpret_cast<intptr_t>(&p));
+  Send(kMsgNcCalcSize, 0, reinterpret_cast<intptr_t>(&p));
   if (p.rect.right < p.rect.left) p.rect.right = p.rect.left;
   if (p.rect.bottom < p.rect.top) p.rect.bottom = p.rect.top;
   bool changed = p.rect != client_rect_;
@@ -174,7 +174,7 @@ void Form::CreateSurface() {
     gfx::Point off = surface_->ClientRect().TopLeft();
     gfx::Point screen{outer.left + off.x + local.x, outer.top + off.y + local.y};
     try {
-      return ToHitCode(Perform(kMsgNcHitTest, 0, MakePointParam(screen.x, screen.y)));
+      return ToHitCode(Send(kMsgNcHitTest, 0, MakePointParam(screen.x, screen.y)));
     } catch (...) {
       ReportLater(std::current_exception());
       return platform::HitCode::kClient;
@@ -184,9 +184,9 @@ void Form::CreateSurface() {
     gfx::Rect r = proposed;
     try {
       if (hit == platform::HitCode::kCaption) {
-        Perform(kMsgMoving, 0, reinterpret_cast<intptr_t>(&r));
+        Send(kMsgMoving, 0, reinterpret_cast<intptr_t>(&r));
       } else {
-        Perform(kMsgSizing, SizingEdge(hit), reinterpret_cast<intptr_t>(&r));
+        Send(kMsgSizing, SizingEdge(hit), reinterpret_cast<intptr_t>(&r));
       }
     } catch (...) {
       ReportLater(std::current_exception());
@@ -264,7 +264,7 @@ void Form::EnsureFrameBuffer() {
 
 void Form::ApplySizeLimits() {
   MinMaxInfo info{};
-  Perform(kMsgGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
+  Send(kMsgGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
   if (!surface_) return;
   surface_->SetMinSize(info.min_track);
   surface_->SetMaxSize(info.max_track);
@@ -296,7 +296,7 @@ void Form::UpdateNow() {
     } scope(painting_);
     gfx::Region nc = dirty;
     nc.Subtract(gfx::Region(client_rect_));
-    if (!nc.IsEmpty()) Perform(kMsgNcPaint, reinterpret_cast<intptr_t>(&nc));
+    if (!nc.IsEmpty()) Send(kMsgNcPaint, reinterpret_cast<intptr_t>(&nc));
     gfx::Region client = dirty;
     client.Intersect(client_rect_);
     if (!client.IsEmpty() && !frame_.IsEmpty()) {
@@ -358,8 +358,8 @@ void Form::SetActive(bool active) {
     if (active) app->active_form_ = this;
     else if (app->active_form_ == this) app->active_form_ = nullptr;
   }
-  Perform(kMsgNcActivate, active ? 1 : 0);
-  Perform(kMsgActivate, active ? kActiveByClick : kActiveNone);
+  Send(kMsgNcActivate, active ? 1 : 0);
+  Send(kMsgActivate, active ? kActiveByClick : kActiveNone);
 }
 
 void Form::SetActiveControl(WinControl* control) {
@@ -367,9 +367,9 @@ void Form::SetActiveControl(WinControl* control) {
   if (control != nullptr && (control->ParentForm() != this || !control->CanFocus())) return;
   WinControl* old = active_control_;
   active_control_ = control;
-  if (old != nullptr) old->Perform(kMsgKillFocus);
+  if (old != nullptr) old->Send(kMsgKillFocus);
   // A handler of the old control may have moved the focus elsewhere already.
-  if (active_control_ == control && control != nullptr) control->Perform(kMsgSetFocus);
+  if (active_control_ == control && control != nullptr) control->Send(kMsgSetFocus);
 }
 
 void Form::SelectNext(bool forward) {
@@ -401,7 +401,7 @@ void Form::SelectNext(bool forward) {
   SetActiveControl(candidates[next]);
 }
 
-void Form::Close() { Perform(kMsgClose); }
+void Form::Close() { Send(kMsgClose); }
 
 bool Form::CloseQuery() {
   bool can_close = true;
@@ -479,7 +479,7 @@ void Form::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
 
-void Form::DoDestroy() { Perform(kMsgDestroy); }
+void Form::DoDestroy() { Send(kMsgDestroy); }
 
 void Form::VisibleChanged() {
   if (Destroying()) return;
@@ -487,7 +487,7 @@ void Form::VisibleChanged() {
   if (Visible()) {
     HandleNeeded();
     PlaceOnFirstShow();
-    Perform(kMsgShowWindow, 1);
+    Send(kMsgShowWindow, 1);
     InvalidateAll();
     surface_->Show(surface_kind_ != platform::SurfaceKind::kPopup);
     if (OnShow) OnShow(this);
@@ -495,7 +495,7 @@ void Form::VisibleChanged() {
   }
   if (app != nullptr) app->ControlHidden(this);
   if (surface_) {
-    Perform(kMsgShowWindow, 0);
+    Send(kMsgShowWindow, 0);
     surface_->Hide();
   }
   if (active_) SetActive(false);
@@ -550,7 +550,7 @@ void Form::HandleEvent(const platform::Event& ev) {
       if (app != nullptr && app->MouseControl() != nullptr && app->MouseControl()->ParentForm() == this) {
         app->SetMouseControl(nullptr);
       }
-      Perform(kMsgNcMouseLeave);
+      Send(kMsgNcMouseLeave);
       return;
     case EventType::kKeyDown:
     case EventType::kKeyUp:
@@ -576,7 +576,7 @@ void Form::HandleEvent(const platform::Event& ev) {
       if (OnDropFiles) OnDropFiles(this, ev.files);
       return;
     case EventType::kExpose: {
-      Perform(kMsgSyncPaint);
+      Send(kMsgSyncPaint);
       gfx::Point off = BufferOffset();
       unpresented_.Union(ev.rect.Offset(off.x, off.y));
       return;
@@ -586,22 +586,22 @@ void Form::HandleEvent(const platform::Event& ev) {
       SurfaceBoundsChanged(ev.rect);
       return;
     case EventType::kMinimized:
-      Perform(kMsgSize, kSizeMinimized, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      Send(kMsgSize, kSizeMinimized, MakePointParam(client_rect_.Width(), client_rect_.Height()));
       return;
     case EventType::kRestored:
-      Perform(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      Send(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
       InvalidateAll();
       return;
     case EventType::kSizeMoveBegin:
       in_size_move_ = true;
       ApplySizeLimits();
-      Perform(kMsgEnterSizeMove);
+      Send(kMsgEnterSizeMove);
       return;
     case EventType::kSizeMoveEnd:
       if (!ev.rect.IsEmpty()) SurfaceBoundsChanged(ev.rect);
       in_size_move_ = false;
       size_move_pending_ = false;
-      Perform(kMsgExitSizeMove);
+      Send(kMsgExitSizeMove);
       return;
     case EventType::kCaptureLost:
       if (app != nullptr) {
@@ -671,7 +671,7 @@ void Form::HandleMouse(const platform::Event& ev) {
       default:
         return;
     }
-    Perform(id, hit, at);
+    Send(id, hit, at);
     return;
   }
 
@@ -680,7 +680,7 @@ void Form::HandleMouse(const platform::Event& ev) {
     for (; c != nullptr; c = c->Parent()) {
       gfx::Point o = c->OriginInWindow();
       intptr_t w = (static_cast<intptr_t>(static_cast<uint16_t>(ev.wheel_delta)) << 16) | shift;
-      if (c->Perform(kMsgMouseWheel, w, MakePointParam(wp.x - o.x, wp.y - o.y)) != 0) break;
+      if (c->Send(kMsgMouseWheel, w, MakePointParam(wp.x - o.x, wp.y - o.y)) != 0) break;
     }
     return;
   }
@@ -690,7 +690,7 @@ void Form::HandleMouse(const platform::Event& ev) {
   intptr_t at = MakePointParam(wp.x - o.x, wp.y - o.y);
   switch (ev.type) {
     case EventType::kMouseMove:
-      target->Perform(kMsgMouseMove, shift, at);
+      target->Send(kMsgMouseMove, shift, at);
       return;
     case EventType::kMouseDown: {
       bool dbl = ev.click_count >= 2;
@@ -706,14 +706,14 @@ void Form::HandleMouse(const platform::Event& ev) {
         auto* w = static_cast<WinControl*>(target);
         if (w->CanFocus()) SetActiveControl(w);
       }
-      target->Perform(id, shift, at);
+      target->Send(id, shift, at);
       return;
     }
     case EventType::kMouseUp: {
       uint32_t id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonUp
                     : ev.button == platform::MouseButton::kRight ? kMsgRButtonUp
                                                                  : kMsgMButtonUp;
-      target->Perform(id, shift, at);
+      target->Send(id, shift, at);
       uint32_t held = ev.modifiers & (platform::kModLeftButton | platform::kModRightButton | platform::kModMiddleButton);
       if (app->auto_capture_ && held == 0 && app->CaptureControl() == target) app->SetCaptureControl(nullptr);
       if (ev.button == platform::MouseButton::kRight && app->IsLive(this)) {
@@ -743,7 +743,7 @@ void Form::HandleKey(const platform::Event& ev) {
   uint16_t key = ev.key;
   WinControl* target = active_control_ != nullptr ? active_control_ : this;
   if (ev.type == platform::EventType::kKeyUp) {
-    target->Perform(alt ? kMsgSysKeyUp : kMsgKeyUp, key, shift);
+    target->Send(alt ? kMsgSysKeyUp : kMsgKeyUp, key, shift);
     return;
   }
   if (key_preview_ && target != this) {
@@ -752,7 +752,7 @@ void Form::HandleKey(const platform::Event& ev) {
     if (k == 0) return;
     key = k;
   }
-  intptr_t left = target->Perform(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift);
+  intptr_t left = target->Send(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift);
   if (left == 0) return;
   key = static_cast<uint16_t>(left);
   if (alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
@@ -785,7 +785,7 @@ void Form::HandleText(const platform::Event& ev) {
     }
     i += len;
     WinControl* target = active_control_ != nullptr ? active_control_ : this;
-    intptr_t left = target->Perform(kMsgChar, static_cast<intptr_t>(cp));
+    intptr_t left = target->Send(kMsgChar, static_cast<intptr_t>(cp));
     if (left == 0 || target->WantsChars()) continue;
     if (cp < 0x80 && ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9'))) {
       TryAccelerator(cp);

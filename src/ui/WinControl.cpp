@@ -219,8 +219,8 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
       if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(c->bounds_);
     }
     if (!canvas.ClipRegion().IsEmpty()) {
-      Perform(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
-      Perform(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+      Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
+      Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
     }
   }
   for (Control* c : controls_) {
@@ -247,7 +247,7 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   }
   canvas.IntersectClip(local);
   canvas.SetFont(child->GetFont());
-  child->Perform(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+  child->Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
 }
 
 void WinControl::WndProc(Message& m) {

@@ -253,7 +253,7 @@ TEST_F(ApplicationTest, SkinMessagesReachEveryFormThroughItsWindowProcedure) {
   app_->SendToAllForms(ui::kSkinMsgBeforeChange, 5);
   app_->SendToAllForms(ui::kSkinMsgChange, 5);
   EXPECT_EQ(got, (std::vector<std::string>{"a 1225", "b 1225", "loose 1225", "a 1226", "b 1226", "loose 1226"}));
-  EXPECT_EQ(a->Perform(ui::kSkinMsgCloseMenus), 1);
+  EXPECT_EQ(a->Send(ui::kSkinMsgCloseMenus), 1);
 }
 
 TEST_F(ApplicationTest, FormsKeepCreationOrderAndTheFirstIsMain) {

@@ -117,7 +117,7 @@ TEST_F(FormTest, ReplacedWindowProcedureSeesTheNonClientProtocolInOrder) {
   // Putting the saved procedure back ends the hook's part.
   hook.Detach();
   size_t before = hook.log.size();
-  form->Perform(ui::kMsgNcHitTest, 0, ui::MakePointParam(150, 105));
+  form->Send(ui::kMsgNcHitTest, 0, ui::MakePointParam(150, 105));
   EXPECT_EQ(hook.log.size(), before);
 }
 
