@@ -521,6 +521,7 @@ void Application::UpdateHint() {
 }
 
 void Application::ControlDestroyed(Control* c) {
+  ++destroy_epoch_;
   if (capture_ == c) {
     capture_ = nullptr;
     if (platform::HasBackend()) platform::GetBackend().ReleaseCapture();

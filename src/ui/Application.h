@@ -118,6 +118,9 @@ class Application {
   void FormCreated(Form* f);
   // Whether the form still exists.
   bool IsLive(const Form* f) const;
+  // Changes whenever a control is destroyed, so a caller can tell that a pointer it held across a
+  // handler may be stale.
+  uint64_t DestroyEpoch() const { return destroy_epoch_; }
   void ControlHidden(Control* c);
 
  private:
@@ -166,6 +169,7 @@ class Application {
   std::mutex cross_mutex_;
   std::deque<CrossThreadTask> cross_;
   bool showing_exception_ = false;
+  uint64_t destroy_epoch_ = 0;
   Control* capture_ = nullptr;
   bool auto_capture_ = false;  // the capture was taken by a press and ends with the release
   Control* mouse_control_ = nullptr;

@@ -713,10 +713,12 @@ void Form::HandleMouse(const platform::Event& ev) {
       uint32_t id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonUp
                     : ev.button == platform::MouseButton::kRight ? kMsgRButtonUp
                                                                  : kMsgMButtonUp;
+      uint64_t epoch = app->DestroyEpoch();
       target->Send(id, shift, at);
       uint32_t held = ev.modifiers & (platform::kModLeftButton | platform::kModRightButton | platform::kModMiddleButton);
       if (app->auto_capture_ && held == 0 && app->CaptureControl() == target) app->SetCaptureControl(nullptr);
-      if (ev.button == platform::MouseButton::kRight && app->IsLive(this)) {
+      // A handler that destroyed controls leaves `target` unusable: no context menu then.
+      if (ev.button == platform::MouseButton::kRight && app->DestroyEpoch() == epoch) {
         // The context menu of the control (or the nearest parent that has one).
         for (Control* c = target; c != nullptr; c = c->Parent()) {
           bool handled = false;
