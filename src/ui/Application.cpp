@@ -511,8 +511,14 @@ void Application::UpdateHint() {
         hint_holder_ = HintWindowFactory();
         hint_window_ = hint_holder_.get();
       }
-      gfx::Rect r = hint_window_->CalcHintRect(300, source->Hint());
-      hint_window_->ActivateHint(r.Offset(hint_cursor_.x, hint_cursor_.y + 20), source->Hint());
+      gfx::Rect r = hint_window_->CalcHintRect(300, source->Hint()).Offset(hint_cursor_.x, hint_cursor_.y + 20);
+      // Kept on the monitor the cursor is on.
+      gfx::Rect area = platform::GetBackend().GetWorkArea(r, false);
+      if (r.right > area.right) r = r.Offset(area.right - r.right, 0);
+      if (r.bottom > area.bottom) r = r.Offset(0, hint_cursor_.y - 4 - r.bottom);
+      if (r.left < area.left) r = r.Offset(area.left - r.left, 0);
+      if (r.top < area.top) r = r.Offset(0, area.top - r.top);
+      hint_window_->ActivateHint(r, source->Hint());
       hint_hide_due_ = now + hint_hide_pause_;
     });
     return;

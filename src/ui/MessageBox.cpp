@@ -15,12 +15,12 @@ namespace ui {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonDef {
   const char* caption;
   int result;
 };
 
-std::vector<ButtonSpec> ButtonsFor(MessageBoxButtons b) {
+std::vector<ButtonDef> ButtonsFor(MessageBoxButtons b) {
   switch (b) {
     case MessageBoxButtons::kOk: return {{"OK", kMrOk}};
     case MessageBoxButtons::kOkCancel: return {{"OK", kMrOk}, {"Cancel", kMrCancel}};
@@ -55,11 +55,11 @@ int ShowMessageBox(const std::string& text, const std::string& caption, MessageB
   measure.DrawText(r, text.empty() ? std::string(" ") : text, gfx::kDtCalcRect | gfx::kDtWordBreak | gfx::kDtNoPrefix);
   label->SetAutoSize(false);
   label->SetWordWrap(true);
-  std::vector<ButtonSpec> specs = ButtonsFor(buttons);
+  std::vector<ButtonDef> defs = ButtonsFor(buttons);
   const int kButtonW = 75;
   const int kButtonH = 25;
   const int kGap = 8;
-  int row_w = static_cast<int>(specs.size()) * kButtonW + (static_cast<int>(specs.size()) - 1) * kGap;
+  int row_w = static_cast<int>(defs.size()) * kButtonW + (static_cast<int>(defs.size()) - 1) * kGap;
   int client_w = std::max(r.Width(), row_w) + 2 * 16;
   int client_h = 16 + r.Height() + 16 + kButtonH + 12;
   form->SetClientSize(client_w, client_h);
@@ -68,17 +68,17 @@ int ShowMessageBox(const std::string& text, const std::string& caption, MessageB
   int x = (client_w - row_w) / 2;
   int y = 16 + r.Height() + 16;
   Button* first = nullptr;
-  for (size_t i = 0; i < specs.size(); ++i) {
+  for (size_t i = 0; i < defs.size(); ++i) {
     auto* b = form->MakeChild<Button>(form.get());
     b->SetName(std::string("Button") + std::to_string(i + 1));
-    b->SetCaption(specs[i].caption);
-    b->SetModalResult(specs[i].result);
+    b->SetCaption(defs[i].caption);
+    b->SetModalResult(defs[i].result);
     b->SetBounds(x, y, kButtonW, kButtonH);
     if (i == 0) {
       b->SetDefault(true);
       first = b;
     }
-    if (specs[i].result == kMrCancel || specs.size() == 1) b->SetCancel(true);
+    if (defs[i].result == kMrCancel || defs.size() == 1) b->SetCancel(true);
     x += kButtonW + kGap;
   }
   if (first != nullptr) form->SetActiveControl(first);

@@ -163,6 +163,22 @@ TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
   Pump();
   Advance(app_->HintPause());
   EXPECT_FALSE(app_->CurrentHint()->Visible());
+  // Near the bottom-right corner of the screen the hint stays on screen, above the cursor.
+  form_->SetBounds(1280 - 120, 1024 - 120, 120, 120);
+  a_->SetBounds(0, 0, 120, 120);
+  Pump();
+  backend_->InjectMouseMove({1270, 1020});
+  Pump();
+  Advance(app_->HintPause());
+  ASSERT_TRUE(app_->CurrentHint()->Visible());
+  gfx::Rect hint = app_->CurrentHint()->BoundsRect();
+  EXPECT_LE(hint.right, 1280);
+  EXPECT_LT(hint.bottom, 1020);
+  backend_->InjectMouseMove({250, 20});
+  Pump();
+  form_->SetBounds(0, 0, 400, 300);
+  a_->SetBounds(10, 10, 100, 100);
+  Pump();
   // A press hides a shown hint at once.
   backend_->InjectMouseMove({20, 20});
   Pump();
