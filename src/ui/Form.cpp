@@ -360,6 +360,7 @@ void Form::SetActive(bool active) {
   }
   Send(kMsgNcActivate, active ? 1 : 0);
   Send(kMsgActivate, active ? kActiveByClick : kActiveNone);
+  if (active) UpdateTextInput();
 }
 
 void Form::SetActiveControl(WinControl* control) {
@@ -370,6 +371,20 @@ void Form::SetActiveControl(WinControl* control) {
   if (old != nullptr) old->Send(kMsgKillFocus);
   // A handler of the old control may have moved the focus elsewhere already.
   if (active_control_ == control && control != nullptr) control->Send(kMsgSetFocus);
+  UpdateTextInput();
+}
+
+void Form::UpdateTextInput() {
+  if (!surface_ || !active_) return;
+  platform::Backend& backend = platform::GetBackend();
+  if (active_control_ == nullptr || !active_control_->WantsChars()) {
+    backend.StopTextInput();
+    return;
+  }
+  gfx::Point o = active_control_->OriginInWindow();
+  gfx::Point off = BufferOffset();
+  gfx::Rect caret = active_control_->CaretRect().Offset(o.x - off.x, o.y - off.y);
+  backend.StartTextInput(surface_->Id(), caret);
 }
 
 void Form::SelectNext(bool forward) {

@@ -169,6 +169,8 @@ class Form : public WinControl {
   void HandleText(const platform::Event& ev);
   void RunSizeMoveLoop();
   void SetActive(bool active);
+  // Text input (input methods included) is on while a control that takes characters has the focus.
+  void UpdateTextInput();
   bool TryAccelerator(char32_t ch);
   void ControlGone(Control* c);
 

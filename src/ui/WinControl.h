@@ -54,6 +54,8 @@ class WinControl : public Control {
   virtual bool WantsKey(uint16_t key) const;
   // Whether characters typed while focused go to this control rather than to accelerators.
   virtual bool WantsChars() const { return false; }
+  // Where typed text appears (client coordinates), so an input method can place its window.
+  virtual gfx::Rect CaretRect() const { return ClientRect(); }
 
   // --- alignment ---
   // Places aligned children in the client area and re-applies anchors.

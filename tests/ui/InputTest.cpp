@@ -191,6 +191,31 @@ TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
   Pump();
 }
 
+// A control that takes typed characters, like an edit.
+class TextTaker : public ui::WinControl {
+ public:
+  TextTaker() { SetTabStop(true); }
+  bool WantsChars() const override { return true; }
+  std::u32string typed;
+
+ protected:
+  void KeyPress(char32_t& ch) override { typed.push_back(ch); }
+};
+
+TEST_F(InputTest, TextGoesToTheFocusedControlWithTextInputOn) {
+  auto* edit = form_->MakeChild<TextTaker>(form_);
+  edit->SetBounds(10, 150, 100, 20);
+  edit->SetCaption("&x");
+  edit->SetFocus();
+  EXPECT_EQ(backend_->TextInputSurface(), form_->Surface()->Id());
+  EXPECT_EQ(backend_->TextInputCaret(), (gfx::Rect{10, 150, 110, 170}));
+  backend_->InjectText("图x");
+  Pump();
+  EXPECT_EQ(edit->typed, U"图x");  // no accelerator fired for a control that takes characters
+  form_->SetActiveControl(nullptr);
+  EXPECT_EQ(backend_->TextInputSurface(), platform::kNoSurface);
+}
+
 class FocusTest : public UiTest {
  protected:
   void SetUp() override {
