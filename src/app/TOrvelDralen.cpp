@@ -1,6 +1,7 @@
 // TOrvelDralen: the main window: its attributes, creation and destruction work.
 #include "app/TOrvelDralen.h"
 
+#include "resources/EmbeddedSkin.h"
 #include "ui/ProgressBar.h"
 
 namespace app {
@@ -16,6 +17,11 @@ TOrvelDralen::TOrvelDralen() {
   SetMinSize({kMinWidth, kMinHeight});
   OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
   OnDestroy = [this](ui::Component* sender) { FormDestroy(sender); };
+  // As the window's description is read: the stored skin gets its content, then the skin data
+  // its link to it, which loads the skin at once and announces it to the open forms.
+  resources::FillEmbeddedStoredSkin(skStoredSkin1);
+  skSkinData1.SetMessageSink(&skin_sink_);
+  skSkinData1.SetStoredSkin(&skStoredSkin1);
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {

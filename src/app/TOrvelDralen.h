@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+#include "app/FormSkinMessageSink.h"
+#include "skin/data/SkinData.h"
+#include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -38,6 +41,16 @@ class TOrvelDralen : public ui::Form {
 
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
+
+ private:
+  // Declared before the skin data so it outlives it.
+  FormSkinMessageSink skin_sink_{this};
+
+ public:
+  // The skin built into the program, and the skin data object every skinned component of the
+  // three windows draws from. The data loads from the stored skin when the window is built.
+  skin::TskStoredSkin skStoredSkin1;
+  skin::TskSkinData skSkinData1;
 };
 
 }  // namespace app

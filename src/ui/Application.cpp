@@ -230,7 +230,9 @@ bool Application::ProcessPosted() {
   // Only what was queued before this round, so a handler that posts again cannot starve input.
   size_t n = posted_.size();
   for (size_t i = 0; i < n && !posted_.empty(); ++i) {
-    auto [target, m] = posted_.front();
+    // Plain variables rather than structured bindings, which older compilers cannot capture.
+    Control* target = posted_.front().first;
+    Message m = posted_.front().second;
     posted_.pop_front();
     if (target == nullptr) continue;
     Guard([&] { target->Dispatch(m); });
