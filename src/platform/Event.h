@@ -67,7 +67,9 @@ struct Event {
   gfx::Point local;
   // Mouse events: what the surface's hit test answered at the point (kClient without a hit test).
   // A left press on kCaption or a border code is followed by kSizeMoveBegin; no kMouseUp follows
-  // that press, because the window system's move/size loop consumes the release.
+  // that press, because the window system's move/size loop consumes the release. The second press
+  // of a double click starts no loop (and is followed by its kMouseUp), except under a window
+  // manager that is handed every frame press: there a loop that moves nothing follows it as well.
   HitCode hit = HitCode::kClient;
   MouseButton button = MouseButton::kNone;
   int32_t click_count = 0;  // 1, or 2 for the press that completes a double click

@@ -313,6 +313,22 @@ TEST_F(SizeMoveTest, CaptionPressMovesTheWindow) {
   EXPECT_EQ(events[2].hit, HitCode::kClient);
 }
 
+TEST_F(SizeMoveTest, CaptionDoubleClickStartsNoLoop) {
+  backend_.InjectMouseDown({150, 110});
+  backend_.InjectMouseUp({150, 110});  // ends the (empty) loop of the first press
+  backend_.InjectMouseDown({150, 110});
+  backend_.InjectMouseUp({150, 110});
+  std::vector<Event> events = Drain();
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[2].type, EventType::kSizeMoveEnd);
+  EXPECT_EQ(events[3].type, EventType::kMouseDown);
+  EXPECT_EQ(events[3].click_count, 2);
+  EXPECT_EQ(events[3].hit, HitCode::kCaption);
+  EXPECT_EQ(events[4].type, EventType::kMouseUp);
+  EXPECT_EQ(OfType(events, EventType::kSizeMoveBegin).size(), 1u);
+  EXPECT_FALSE(backend_.InSizeMove());
+}
+
 TEST_F(SizeMoveTest, BorderPressResizesWithinLimitsAndFilter) {
   window_->SetMinSize({150, 60});
   // The filter snaps the left edge to multiples of 10.

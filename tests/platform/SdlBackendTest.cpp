@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,15 +57,24 @@ class XServer {
     if (display && *display) return std::string(display);
     int fds[2];
     if (pipe(fds) != 0) return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
     std::string fd = std::to_string(fds[1]);
-    int devnull = open("/dev/null", O_WRONLY);
-    if (devnull >= 0) posix_spawn_file_actions_adddup2(&actions, devnull, 2);
-    pid_ = Spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-br", "-nolisten", "tcp"}, &actions);
-    posix_spawn_file_actions_destroy(&actions);
-    if (devnull >= 0) close(devnull);
+    pid_ = fork();
+    if (pid_ == 0) {
+      // The server dies with the test process, even when that is killed, and writes nowhere the
+      // test's own output goes.
+      prctl(PR_SET_PDEATHSIG, SIGTERM);
+      close(fds[0]);
+      int devnull = open("/dev/null", O_RDWR);
+      if (devnull >= 0) {
+        dup2(devnull, 0);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+      }
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-br", "-nolisten", "tcp",
+             static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    if (pid_ < 0) pid_ = 0;
     close(fds[1]);
     std::string number;
     pollfd p{fds[0], POLLIN, 0};

@@ -428,7 +428,8 @@ void HeadlessBackend::InjectMouseDown(gfx::Point screen, MouseButton button) {
   last_press_ms_ = now_ms_;
   last_press_pos_ = screen;
   Push(e);
-  if (button != MouseButton::kLeft || capture_ != kNoSurface || !StartsSizeMove(e.hit)) return;
+  // The second press of a double click is the double click itself, and starts no loop.
+  if (button != MouseButton::kLeft || capture_ != kNoSurface || is_double || !StartsSizeMove(e.hit)) return;
   size_move_ = target->Id();
   size_move_hit_ = e.hit;
   size_move_start_ = target->Bounds();

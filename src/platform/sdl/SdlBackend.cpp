@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/sdl/SdlKeyMap.h"
@@ -466,7 +467,8 @@ void SdlBackend::OnMouseButton(const SDL_Event& e) {
   ev.button = button;
   if (down) ev.click_count = (e.button.clicks >= 2 && e.button.clicks % 2 == 0) ? 2 : 1;
   Push(ev);
-  if (down && button == MouseButton::kLeft && capture_ == kNoSurface && StartsSizeMove(ev.hit))
+  // The second press of a double click is the double click itself, and starts no loop.
+  if (down && button == MouseButton::kLeft && capture_ == kNoSurface && ev.click_count == 1 && StartsSizeMove(ev.hit))
     StartOwnLoop(target, ev.hit, screen);
 }
 
@@ -478,7 +480,17 @@ void SdlBackend::StartWindowManagerLoop(SdlSurface* surface) {
   Event ev = MouseEvent(EventType::kMouseDown, surface, screen);
   ev.hit = surface->LastHit();
   ev.button = MouseButton::kLeft;
-  ev.click_count = 1;
+  // SDL counts no clicks for the presses it hands over, so double clicks on the frame (a caption
+  // double click maximizes) are recognised here.
+  uint64_t now = SDL_GetTicks64();
+  bool is_double = !frame_press_was_double_ && frame_press_surface_ == surface->Id() &&
+                   now - frame_press_ms_ <= DoubleClickTimeMs() && std::abs(screen.x - frame_press_pos_.x) <= 2 &&
+                   std::abs(screen.y - frame_press_pos_.y) <= 2;
+  ev.click_count = is_double ? 2 : 1;
+  frame_press_was_double_ = is_double;
+  frame_press_surface_ = surface->Id();
+  frame_press_ms_ = now;
+  frame_press_pos_ = screen;
   Push(ev);
   loop_surface_ = surface->Id();
   own_loop_ = false;

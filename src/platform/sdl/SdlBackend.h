@@ -111,6 +111,11 @@ class SdlBackend : public Backend {
   HitCode loop_hit_ = HitCode::kClient;
   gfx::Rect loop_start_;
   gfx::Point loop_origin_;
+  // The last press SDL handed to the window manager, for double clicks on the frame.
+  SurfaceId frame_press_surface_ = kNoSurface;
+  uint64_t frame_press_ms_ = 0;
+  gfx::Point frame_press_pos_;
+  bool frame_press_was_double_ = false;
   std::vector<std::string> drop_files_;
   CursorShape cursor_shape_ = CursorShape::kArrow;
   std::vector<SDL_Cursor*> cursors_;
