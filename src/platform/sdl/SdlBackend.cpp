@@ -63,6 +63,7 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+  X11Connection::InstallErrorHandler();
   try {
     x11_ = std::make_unique<X11Connection>(nullptr);
   } catch (...) {

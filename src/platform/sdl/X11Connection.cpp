@@ -1,6 +1,7 @@
 // Xlib calls of the desktop backend: shapes, root-window capture, window-manager and compositor checks.
 #include "platform/sdl/X11Connection.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -56,7 +57,17 @@ uint8_t Channel(unsigned long pixel, int shift, int bits) {
   return static_cast<uint8_t>(v * 255 / ((1ul << bits) - 1));
 }
 
+int LogXError(::Display* display, XErrorEvent* error) {
+  char text[256] = {0};
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error ignored: %s (request %d.%d, resource 0x%lx, serial %lu)\n", text, error->request_code,
+               error->minor_code, error->resourceid, error->serial);
+  return 0;
+}
+
 }  // namespace
+
+void X11Connection::InstallErrorHandler() { XSetErrorHandler(LogXError); }
 
 X11Connection::X11Connection(const char* display_name) {
   display_ = XOpenDisplay(display_name);

@@ -19,6 +19,10 @@ class X11Connection {
  public:
   // Throws std::runtime_error when the display cannot be opened.
   explicit X11Connection(const char* display_name);
+  // Makes protocol errors (a request naming a window that was destroyed meanwhile, say) non-fatal
+  // for the whole process: Xlib's default handler would end the program. Each error is written
+  // to stderr once and otherwise ignored.
+  static void InstallErrorHandler();
   ~X11Connection();
   X11Connection(const X11Connection&) = delete;
   X11Connection& operator=(const X11Connection&) = delete;
