@@ -61,6 +61,10 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Installed before SDL starts too: SDL chains its own handler to the one it finds and puts that
+  // back when it closes its connections, which is when late errors (SDL wakes itself with events
+  // sent to a window, and that window may be gone by the time the server reads them) surface.
+  X11Connection::InstallErrorHandler();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
   X11Connection::InstallErrorHandler();
