@@ -7,6 +7,26 @@
 
 namespace platform {
 
+std::vector<Event> ActivationChangeEvents(SurfaceId old_active, SurfaceId new_active) {
+  std::vector<Event> events;
+  Event e;
+  if (old_active != kNoSurface) {
+    e.surface = old_active;
+    e.type = EventType::kDeactivate;
+    events.push_back(e);
+    e.type = EventType::kFocusOut;
+    events.push_back(e);
+  }
+  if (new_active != kNoSurface) {
+    e.surface = new_active;
+    e.type = EventType::kActivate;
+    events.push_back(e);
+    e.type = EventType::kFocusIn;
+    events.push_back(e);
+  }
+  return events;
+}
+
 namespace {
 
 std::unique_ptr<Backend>& Slot() {

@@ -83,4 +83,8 @@ struct Event {
   gfx::Rect rect;                  // kExpose, kMoved, kResized, kSizeMoveEnd
 };
 
+// The events a change of the active surface posts: deactivate and focus-out for the old one,
+// then activate and focus-in for the new one (either may be kNoSurface).
+std::vector<Event> ActivationChangeEvents(SurfaceId old_active, SurfaceId new_active);
+
 }  // namespace platform

@@ -146,21 +146,8 @@ void HeadlessBackend::BringToTop(HeadlessSurface* surface) {
 
 void HeadlessBackend::SetActive(SurfaceId id) {
   if (id == active_) return;
-  Event e;
-  if (active_ != kNoSurface) {
-    e.surface = active_;
-    e.type = EventType::kDeactivate;
-    Push(e);
-    e.type = EventType::kFocusOut;
-    Push(e);
-  }
+  for (const Event& e : ActivationChangeEvents(active_, id)) Push(e);
   active_ = id;
-  if (id == kNoSurface) return;
-  e.surface = id;
-  e.type = EventType::kActivate;
-  Push(e);
-  e.type = EventType::kFocusIn;
-  Push(e);
 }
 
 void HeadlessBackend::OnHidden(HeadlessSurface* surface) {

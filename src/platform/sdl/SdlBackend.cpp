@@ -145,22 +145,9 @@ void SdlBackend::OnHidden(SdlSurface* surface) {
 
 void SdlBackend::SetActive(SurfaceId id) {
   if (id == active_) return;
-  Event e;
-  if (active_ != kNoSurface) {
-    e.surface = active_;
-    e.type = EventType::kDeactivate;
-    Push(e);
-    e.type = EventType::kFocusOut;
-    Push(e);
-  }
+  for (const Event& e : ActivationChangeEvents(active_, id)) Push(e);
   active_ = id;
   focus_lost_pending_ = false;
-  if (id == kNoSurface) return;
-  e.surface = id;
-  e.type = EventType::kActivate;
-  Push(e);
-  e.type = EventType::kFocusIn;
-  Push(e);
 }
 
 void SdlBackend::FocusWindow(SdlSurface* surface) {
