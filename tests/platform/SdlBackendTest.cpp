@@ -22,6 +22,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Region.h"
 #include "platform/sdl/SdlSurface.h"
+#include "support/PrivateXServer.h"
 
 // Last: Xlib's macros (None, Bool, CursorShape ...) must not reach the headers above.
 #include <X11/Xatom.h>
@@ -48,73 +49,16 @@ pid_t Spawn(const std::vector<std::string>& args, posix_spawn_file_actions_t* ac
   return pid;
 }
 
-// Uses the display in DISPLAY, or starts a private Xvfb (which picks a free display number itself)
-// for the duration of one test suite.
-class XServer {
- public:
-  static std::optional<std::string> Start() {
-    const char* display = std::getenv("DISPLAY");
-    if (display && *display) return std::string(display);
-    int fds[2];
-    if (pipe(fds) != 0) return std::nullopt;
-    std::string fd = std::to_string(fds[1]);
-    pid_ = fork();
-    if (pid_ == 0) {
-      // The server dies with the test process, even when that is killed, and writes nowhere the
-      // test's own output goes.
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      close(fds[0]);
-      int devnull = open("/dev/null", O_RDWR);
-      if (devnull >= 0) {
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-      }
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-br", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    if (pid_ < 0) pid_ = 0;
-    close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (pid_ != 0 && poll(&p, 1, 10000) > 0) {
-      char c = 0;
-      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-      number += c;
-    }
-    close(fds[0]);
-    if (number.empty()) {
-      Stop();
-      return std::nullopt;
-    }
-    std::string name = ":" + number;
-    setenv("DISPLAY", name.c_str(), 1);
-    started_ = true;
-    return name;
-  }
-
-  static bool Started() { return started_; }
-
-  static void Stop() {
-    if (pid_ != 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-      pid_ = 0;
-    }
-    if (started_) unsetenv("DISPLAY");
-    started_ = false;
-  }
-
- private:
-  static inline pid_t pid_ = 0;
-  static inline bool started_ = false;
-};
+// One server for the whole suite.
+testing_support::PrivateXServer& XServer() {
+  static testing_support::PrivateXServer server;
+  return server;
+}
 
 class SdlBackendTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { display_ = XServer::Start(); }
-  static void TearDownTestSuite() { XServer::Stop(); }
+  static void SetUpTestSuite() { display_ = XServer().Start(); }
+  static void TearDownTestSuite() { XServer().Stop(); }
 
   void SetUp() override {
     if (!display_) GTEST_SKIP() << "no X server could be started";
@@ -463,7 +407,7 @@ TEST_F(SdlBackendTest, ScreenFactsOfABareServer) {
   EXPECT_EQ(monitors.front().bounds, (gfx::Rect{0, 0, screen.width, screen.height}));
   // Without a compositor (as on our own bare server) nothing can be translucent, and that is said
   // rather than pretended.
-  if (XServer::Started()) {
+  if (XServer().Started()) {
     EXPECT_FALSE(backend_->LayeredWindowsAvailable());
   }
   SdlSurface* s = Make(SurfaceKind::kNormal, {0, 0, 10, 10});

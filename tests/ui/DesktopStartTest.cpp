@@ -23,6 +23,7 @@
 #include "platform/sdl/SdlSurface.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "support/PrivateXServer.h"
 
 // Last: Xlib's macros must not reach the headers above.
 #include <X11/Xlib.h>
@@ -32,55 +33,7 @@ extern char** environ;
 
 namespace {
 
-// DISPLAY when set, else a private Xvfb that picks its own display number.
-class PrivateX {
- public:
-  std::optional<std::string> Start() {
-    if (const char* d = std::getenv("DISPLAY"); d != nullptr && *d != '\0') return std::string(d);
-    int fds[2];
-    if (pipe(fds) != 0) return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::string fd = std::to_string(fds[1]);
-    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr};
-    if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (pid_ != 0 && poll(&p, 1, 10000) > 0) {
-      char c = 0;
-      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-      number += c;
-    }
-    close(fds[0]);
-    if (number.empty()) {
-      Stop();
-      return std::nullopt;
-    }
-    std::string name = ":" + number;
-    setenv("DISPLAY", name.c_str(), 1);
-    started_ = true;
-    return name;
-  }
-  void Stop() {
-    if (pid_ != 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-      pid_ = 0;
-    }
-    if (started_) unsetenv("DISPLAY");
-    started_ = false;
-  }
-
- private:
-  pid_t pid_ = 0;
-  bool started_ = false;
-};
-
-PrivateX g_x;
+testing_support::PrivateXServer g_x;
 
 class DesktopStartTest : public ::testing::Test {
  protected:
