@@ -83,6 +83,17 @@ struct Event {
   gfx::Rect rect;                  // kExpose, kMoved, kResized, kSizeMoveEnd
 };
 
+// The modifier bit that says a mouse button is held (0 for none).
+constexpr uint32_t ModifierBit(MouseButton button) {
+  switch (button) {
+    case MouseButton::kLeft: return kModLeftButton;
+    case MouseButton::kRight: return kModRightButton;
+    case MouseButton::kMiddle: return kModMiddleButton;
+    case MouseButton::kNone: break;
+  }
+  return 0;
+}
+
 // The events a change of the active surface posts: deactivate and focus-out for the old one,
 // then activate and focus-in for the new one (either may be kNoSurface).
 std::vector<Event> ActivationChangeEvents(SurfaceId old_active, SurfaceId new_active);

@@ -19,20 +19,6 @@ constexpr gfx::Color kFrameColor = gfx::Rgb(192, 192, 192);
 // A second press within this distance of the first (each way) completes a double click.
 constexpr int32_t kDoubleClickSlop = 2;
 
-uint32_t ButtonBit(MouseButton button) {
-  switch (button) {
-    case MouseButton::kLeft:
-      return kModLeftButton;
-    case MouseButton::kRight:
-      return kModRightButton;
-    case MouseButton::kMiddle:
-      return kModMiddleButton;
-    case MouseButton::kNone:
-      break;
-  }
-  return 0;
-}
-
 // Fills `area` (screen coordinates, already clipped to dst) from src placed at `origin`, blending
 // by alpha.
 void Compose(gfx::Bitmap& dst, const gfx::Rect& area, const gfx::Bitmap& src, gfx::Point origin, uint8_t alpha) {
@@ -392,7 +378,7 @@ void HeadlessBackend::InjectMouseDown(gfx::Point screen, MouseButton button) {
   HeadlessSurface* target = capture_ != kNoSurface ? Find(capture_) : TopmostAt(screen);
   if (!target) {
     // A press on the desktop takes the activation from the program.
-    buttons_ |= ButtonBit(button);
+    buttons_ |= ModifierBit(button);
     SetActive(kNoSurface);
     last_press_surface_ = kNoSurface;
     return;
@@ -401,7 +387,7 @@ void HeadlessBackend::InjectMouseDown(gfx::Point screen, MouseButton button) {
     BringToTop(target);
     SetActive(target->Id());
   }
-  buttons_ |= ButtonBit(button);
+  buttons_ |= ModifierBit(button);
   Event e = MouseEvent(EventType::kMouseDown, target, screen);
   e.button = button;
   bool is_double = !last_press_was_double_ && last_press_button_ == button &&
@@ -432,7 +418,7 @@ void HeadlessBackend::InjectMouseDown(gfx::Point screen, MouseButton button) {
 
 void HeadlessBackend::InjectMouseUp(gfx::Point screen, MouseButton button) {
   cursor_ = screen;
-  buttons_ &= ~ButtonBit(button);
+  buttons_ &= ~ModifierBit(button);
   if (HeadlessSurface* s = Find(size_move_)) {
     if (button != MouseButton::kLeft) return;
     size_move_ = kNoSurface;

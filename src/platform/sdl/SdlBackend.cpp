@@ -31,20 +31,6 @@ MouseButton FromSdlButton(Uint8 button) {
   }
 }
 
-uint32_t BitOf(MouseButton b) {
-  switch (b) {
-    case MouseButton::kLeft:
-      return kModLeftButton;
-    case MouseButton::kRight:
-      return kModRightButton;
-    case MouseButton::kMiddle:
-      return kModMiddleButton;
-    case MouseButton::kNone:
-      break;
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::unique_ptr<Backend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
@@ -439,7 +425,7 @@ void SdlBackend::OnMouseButton(const SDL_Event& e) {
     return;  // the loop owns the mouse
   }
   // A press or release already reported from the polled capture is not reported twice.
-  uint32_t bit = BitOf(button);
+  uint32_t bit = ModifierBit(button);
   if (down == ((last_buttons_ & bit) != 0)) return;
   last_buttons_ = down ? (last_buttons_ | bit) : (last_buttons_ & ~bit);
   SdlSurface* source = FindWindow(e.button.windowID);
@@ -585,7 +571,7 @@ void SdlBackend::AfterPump() {
     Push(MouseEvent(EventType::kMouseMove, target, screen));
   }
   for (MouseButton b : {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle}) {
-    uint32_t bit = BitOf(b);
+    uint32_t bit = ModifierBit(b);
     if ((buttons & bit) == (last_buttons_ & bit)) continue;
     bool down = (buttons & bit) != 0;
     last_buttons_ = down ? (last_buttons_ | bit) : (last_buttons_ & ~bit);
