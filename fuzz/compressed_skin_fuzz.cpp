@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "gfx/ImageError.h"
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/CompressedStoredSkin.h"
 #include "skin/storage/ZlibStreams.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/IniFile.h"
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniFile.h"
+#include "skin/ini/IniValues.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinData.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/SkinStorageError.h"
 #include "skin/storage/StoredSkin.h"
 

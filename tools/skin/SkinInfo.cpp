@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "gfx/FileIo.h"
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinData.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/CompressedStoredSkin.h"
 #include "skin/storage/StoredSkin.h"
 

@@ -25,10 +25,10 @@
 #include "Sheet.h"
 #include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinControlRecord.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
+#include "skin/ini/IniFile.h"
 
 namespace skingen {
 

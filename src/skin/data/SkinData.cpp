@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/CompressedStoredSkin.h"
 #include "skin/storage/StoredSkin.h"
 

@@ -9,11 +9,11 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Geometry.h"
-#include "skin/data/IniValues.h"
 #include "skin/data/SkinControlRecord.h"
 #include "skin/data/SkinMessageSink.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
+#include "skin/ini/IniValues.h"
 
 namespace skin {
 

@@ -1,7 +1,7 @@
 // Field lists of the object records and the type words that select them.
 #include "skin/data/SkinObjectRecords.h"
 
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 

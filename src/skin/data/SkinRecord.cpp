@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 

@@ -1,7 +1,7 @@
 // Field lists of the popup and hint window records.
 #include "skin/data/SkinWindowRecords.h"
 
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 

@@ -2,7 +2,7 @@
 #include "skin/storage/CompressedStoredSkin.h"
 
 #include "gfx/FileIo.h"
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/SkinStorageError.h"
 #include "skin/storage/StoredSkin.h"
 #include "skin/storage/ZlibStreams.h"

@@ -3,7 +3,7 @@
 
 #include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 

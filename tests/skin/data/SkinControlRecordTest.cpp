@@ -6,7 +6,6 @@
 #include <set>
 #include <string>
 
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinButtonRecords.h"
 #include "skin/data/SkinEditRecords.h"
 #include "skin/data/SkinListRecords.h"
@@ -14,6 +13,7 @@
 #include "skin/data/SkinRangeRecords.h"
 #include "skin/data/SkinViewRecords.h"
 #include "skin/data/SkinRecordTestUtil.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 namespace {

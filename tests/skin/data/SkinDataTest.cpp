@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinButtonRecords.h"
 #include "skin/data/SkinPanelRecords.h"
 #include "skin/data/SkinViewRecords.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/CompressedStoredSkin.h"
 #include "skin/storage/StoredSkin.h"
 #include "skin/storage/ZlibStreams.h"

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinRecordTestUtil.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 namespace {

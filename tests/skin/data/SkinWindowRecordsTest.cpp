@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/data/IniFile.h"
 #include "skin/data/SkinRecordTestUtil.h"
+#include "skin/ini/IniFile.h"
 
 namespace skin {
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "gfx/ImageError.h"
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 #include "skin/storage/StoredSkin.h"
 #include "skin/storage/ZlibStreams.h"
 #include "support/TempDir.h"

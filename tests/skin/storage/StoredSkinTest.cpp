@@ -7,7 +7,7 @@
 
 #include "gfx/BmpCodec.h"
 #include "gfx/ImageError.h"
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 #include "support/TempDir.h"
 
 namespace skin {

@@ -1,5 +1,5 @@
 // The value encodings of the skin INI.
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // The in-memory INI text: parsing, case-insensitive look-up and writing.
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 #include <unordered_set>
 

@@ -1,5 +1,5 @@
 // Tests of the in-memory INI reader and writer.
-#include "skin/data/IniFile.h"
+#include "skin/ini/IniFile.h"
 
 #include <gtest/gtest.h>
 

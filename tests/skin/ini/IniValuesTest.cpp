@@ -1,5 +1,5 @@
 // Tests of the skin INI value encodings.
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 #include <gtest/gtest.h>
 

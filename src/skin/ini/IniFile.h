@@ -9,7 +9,7 @@
 
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 namespace skin {
 
