@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <string>
 
 #include "gfx/ImageError.h"
@@ -36,6 +37,23 @@ class FileDescriptor {
 
 std::string Reason() { return std::strerror(errno); }
 
+// Creates a file of a new name "<dir>/.orvel-<random>" with mode 0666, which the kernel narrows by
+// the umask as for any new file. mkstemp would make it 0600, and reading the umask to widen it again
+// means setting it, which races with every other thread that creates a file: the batch writes one
+// output per core. Returns the descriptor (or -1 with errno set) and the name in `temp_path`.
+int CreateTemporaryFile(const std::string& dir, std::string& temp_path) {
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    uint64_t bits = random();
+    temp_path = dir + "/.orvel-";
+    for (int i = 0; i < 10; ++i, bits /= 36) temp_path += kDigits[bits % 36];
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;  // errno is EEXIST
+}
+
 }  // namespace
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
@@ -63,12 +81,9 @@ void WriteFileAtomically(const std::string& path, const uint8_t* data, size_t si
   std::string dir = ".";
   size_t slash = path.rfind('/');
   if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
-  std::string temp = (dir == "/" ? std::string() : dir) + "/.orvel-XXXXXX";
-  std::vector<char> name(temp.begin(), temp.end());
-  name.push_back('\0');
-  FileDescriptor fd(::mkstemp(name.data()));
+  std::string temp_path;
+  FileDescriptor fd(CreateTemporaryFile(dir == "/" ? std::string() : dir, temp_path));
   if (fd.get() < 0) throw ImageError("无法写入文件 " + path + ": " + Reason());
-  std::string temp_path(name.data());
   auto fail = [&](const std::string& reason) {
     ::unlink(temp_path.c_str());
     throw ImageError("无法写入文件 " + path + ": " + reason);
@@ -82,17 +97,10 @@ void WriteFileAtomically(const std::string& path, const uint8_t* data, size_t si
     }
     done += static_cast<size_t>(n);
   }
-  // New files get the usual permissions (mkstemp makes them private); an existing file keeps its own.
+  // A new file has the usual permissions already (the kernel applied the umask to 0666); a file
+  // that is replaced keeps its own.
   struct stat st {};
-  mode_t mode = 0666;
-  if (::stat(path.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  ::fchmod(fd.get(), mode);
+  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd.get(), st.st_mode & 07777);
   if (::close(fd.release()) != 0) fail(Reason());
   if (::rename(temp_path.c_str(), path.c_str()) != 0) fail(Reason());
 }
