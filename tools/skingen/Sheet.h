@@ -18,7 +18,9 @@ class Sheet {
   Painter& Paint() { return painter_; }
   gfx::Color Background() const { return background_; }
 
-  // Marks a rectangle whose place is fixed, so that Place never puts anything there.
+  // Marks a rectangle whose place is fixed, so that Place never puts anything there. Throws when
+  // the rectangle is empty, does not lie wholly on the sheet or overlaps a piece already there: two
+  // pieces drawn over each other would spoil both without a word.
   gfx::Rect Reserve(const gfx::Rect& r);
   // The first free w x h place, scanning rows from the top and each row from the left, with a
   // 2-pixel gap to every other piece. Throws when the sheet is full.

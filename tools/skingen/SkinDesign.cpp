@@ -70,6 +70,21 @@ constexpr Color kKey = kTransparentKey;  // transparent colour of keyed images (
 
 constexpr Color kMid = 8421504;  // mid grey, the disabled caption of push buttons and edits
 
+// Pieces of controls.bmp with fixed places. BuildSkin reserves them all before it packs anything
+// else, so the packer flows around them.
+constexpr Rect kPushButtonNormal{3, 5, 63, 25};
+constexpr Rect kPushButtonActive{3, 27, 63, 47};
+constexpr Rect kPushButtonDown{3, 49, 63, 69};
+constexpr Rect kHTrackBar{134, 6, 212, 21};  // the quality slider's track
+constexpr Rect kHTrackThumb{135, 33, 153, 39};
+constexpr Rect kHTrackThumbActive{155, 33, 173, 39};
+constexpr Rect kSectionOpen{339, 40, 405, 100};  // an open expandable section
+constexpr Rect kSectionRolled{339, 113, 405, 130};  // the section rolled up to its caption bar
+constexpr Rect kHUpDown{142, 171, 178, 189};  // the horizontal up-down at rest
+constexpr Rect kFixedControlPieces[] = {kPushButtonNormal, kPushButtonActive, kPushButtonDown,
+                                        kHTrackBar,        kHTrackThumb,      kHTrackThumbActive,
+                                        kSectionOpen,      kSectionRolled,    kHUpDown};
+
 // ---------------------------------------------------------------------------------------------
 // INI writing
 
@@ -110,16 +125,45 @@ void KeyBackground(Sheet& sheet, const Rect& r) {
   sheet.Picture().SetPixel(r.left, r.bottom - 1, kKey);
 }
 
-void Chevron(Painter& p, double cx, double cy, int dir, double size, Color c, double width = 1.5) {
-  // dir: 0 up, 1 down, 2 left, 3 right
+// The way a chevron points.
+enum class Direction { kUp, kDown, kLeft, kRight };
+
+void Chevron(Painter& p, double cx, double cy, Direction dir, double size, Color c, double width = 1.5) {
   const double s = size;
   const double h = size / 2;
   switch (dir) {
-    case 0: p.Line(cx - s, cy + h, cx, cy - h, width, c); p.Line(cx, cy - h, cx + s, cy + h, width, c); break;
-    case 1: p.Line(cx - s, cy - h, cx, cy + h, width, c); p.Line(cx, cy + h, cx + s, cy - h, width, c); break;
-    case 2: p.Line(cx + h, cy - s, cx - h, cy, width, c); p.Line(cx - h, cy, cx + h, cy + s, width, c); break;
-    default: p.Line(cx - h, cy - s, cx + h, cy, width, c); p.Line(cx + h, cy, cx - h, cy + s, width, c); break;
+    case Direction::kUp:
+      p.Line(cx - s, cy + h, cx, cy - h, width, c);
+      p.Line(cx, cy - h, cx + s, cy + h, width, c);
+      break;
+    case Direction::kDown:
+      p.Line(cx - s, cy - h, cx, cy + h, width, c);
+      p.Line(cx, cy + h, cx + s, cy - h, width, c);
+      break;
+    case Direction::kLeft:
+      p.Line(cx + h, cy - s, cx - h, cy, width, c);
+      p.Line(cx - h, cy, cx + h, cy + s, width, c);
+      break;
+    case Direction::kRight:
+      p.Line(cx - h, cy - s, cx + h, cy, width, c);
+      p.Line(cx + h, cy, cx - h, cy + s, width, c);
+      break;
   }
+}
+
+// What a small button of a field or a section shows: a chevron, a cross or three dots.
+enum class ButtonGlyph { kUp, kDown, kLeft, kRight, kCross, kDots };
+
+Direction ChevronOf(ButtonGlyph g) {
+  switch (g) {
+    case ButtonGlyph::kUp: return Direction::kUp;
+    case ButtonGlyph::kDown: return Direction::kDown;
+    case ButtonGlyph::kLeft: return Direction::kLeft;
+    case ButtonGlyph::kRight: return Direction::kRight;
+    case ButtonGlyph::kCross:
+    case ButtonGlyph::kDots: break;
+  }
+  throw std::logic_error("the glyph is no chevron");
 }
 
 enum State { kNormal = 0, kActive = 1, kDown = 2, kDisabled = 3 };
@@ -131,6 +175,10 @@ constexpr int32_t kFrameW = 216;
 constexpr int32_t kFrameH = 167;
 constexpr int32_t kCaptionH = 30;
 constexpr double kFrameRadius = 7;
+// The caption buttons and the badge stand on frame rows 7 to 22 (buttonsrect runs to 23).
+constexpr int32_t kCaptionButtonTop = 7;
+constexpr Rect kFrameBadge{8, kCaptionButtonTop, 24, 23};  // also the system menu button's image
+constexpr Rect kFrameClient{7, 30, 209, 160};
 
 Color CaptionColor(int32_t y) {
   return Mix(kChromeTop, kChromeBottom, static_cast<double>(std::min(y, kCaptionH - 1)) / (kCaptionH - 1));
@@ -160,9 +208,9 @@ gfx::Bitmap DrawFrame() {
   // A white line under the top edge gives the bar a little light.
   for (int32_t x = 8; x < kFrameW - 8; ++x) pic.SetPixel(x, 1, kWhite);
   // A hairline round the client area and the client colour inside it.
-  p.Fill({6, 29, 210, 161}, kBorder);
-  p.Fill({7, 30, 209, 160}, kWindowBg);
-  DrawBadge(p, {8, 7, 24, 23});
+  p.Fill({kFrameClient.left - 1, kFrameClient.top - 1, kFrameClient.right + 1, kFrameClient.bottom + 1}, kBorder);
+  p.Fill(kFrameClient, kWindowBg);
+  DrawBadge(p, kFrameBadge);
   return pic;
 }
 
@@ -177,21 +225,22 @@ gfx::Bitmap DrawFrameMask() {
 // ---------------------------------------------------------------------------------------------
 // Caption buttons (objects.bmp)
 
-enum class Glyph { kClose, kMaximize, kRestore, kMinimize, kRollUp, kRollDown, kTray };
+// What a caption button or a button of the main menu bar shows.
+enum class CaptionGlyph { kClose, kMaximize, kRestore, kMinimize, kRollUp, kRollDown, kTray };
 
-void DrawCaptionGlyph(Painter& p, const Rect& r, Glyph g, Color c) {
+void DrawCaptionGlyph(Painter& p, const Rect& r, CaptionGlyph g, Color c) {
   const double cx = r.left + r.Width() / 2.0;
   const double cy = r.top + r.Height() / 2.0;
   switch (g) {
-    case Glyph::kClose:
+    case CaptionGlyph::kClose:
       p.Line(cx - 3.5, cy - 3.5, cx + 3.5, cy + 3.5, 1.4, c);
       p.Line(cx + 3.5, cy - 3.5, cx - 3.5, cy + 3.5, 1.4, c);
       break;
-    case Glyph::kMaximize:
+    case CaptionGlyph::kMaximize:
       p.RoundFrame({static_cast<int32_t>(cx) - 4, static_cast<int32_t>(cy) - 4, static_cast<int32_t>(cx) + 4,
                     static_cast<int32_t>(cy) + 4}, 1.5, 1.2, c);
       break;
-    case Glyph::kRestore: {
+    case CaptionGlyph::kRestore: {
       const int32_t x = static_cast<int32_t>(cx);
       const int32_t y = static_cast<int32_t>(cy);
       p.Line(x - 2 + 0.5, y - 4 + 0.5, x + 4 - 0.5, y - 4 + 0.5, 1.1, c);
@@ -199,21 +248,21 @@ void DrawCaptionGlyph(Painter& p, const Rect& r, Glyph g, Color c) {
       p.RoundFrame({x - 4, y - 2, x + 2, y + 4}, 1.2, 1.2, c);
       break;
     }
-    case Glyph::kMinimize: p.Line(cx - 4, cy + 0.5, cx + 4, cy + 0.5, 1.3, c); break;
-    case Glyph::kRollUp: Chevron(p, cx, cy, 0, 4, c, 1.4); break;
-    case Glyph::kRollDown: Chevron(p, cx, cy, 1, 4, c, 1.4); break;
-    case Glyph::kTray:
+    case CaptionGlyph::kMinimize: p.Line(cx - 4, cy + 0.5, cx + 4, cy + 0.5, 1.3, c); break;
+    case CaptionGlyph::kRollUp: Chevron(p, cx, cy, Direction::kUp, 4, c, 1.4); break;
+    case CaptionGlyph::kRollDown: Chevron(p, cx, cy, Direction::kDown, 4, c, 1.4); break;
+    case CaptionGlyph::kTray:
       p.Line(cx - 4, cy + 3.5, cx + 4, cy + 3.5, 1.3, c);
-      Chevron(p, cx, cy - 1, 1, 3, c, 1.3);
+      Chevron(p, cx, cy - 1, Direction::kDown, 3, c, 1.3);
       break;
   }
 }
 
 // One caption button image over the caption gradient at frame rows `row` onwards.
-void DrawCaptionButton(Sheet& sheet, const Rect& r, int32_t row, Glyph g, State s) {
+void DrawCaptionButton(Sheet& sheet, const Rect& r, int32_t row, CaptionGlyph g, State s) {
   Painter& p = sheet.Paint();
   for (int32_t y = r.top; y < r.bottom; ++y) p.Fill({r.left, y, r.right, y + 1}, CaptionColor(row + y - r.top));
-  const bool close = g == Glyph::kClose;
+  const bool close = g == CaptionGlyph::kClose;
   Color glyph = kGlyphDark;
   if (s == kActive) {
     p.RoundRect(r, 3, close ? kClose : kHover, close ? kClose : kHover);
@@ -279,15 +328,12 @@ gfx::Bitmap ShapeMask(int32_t w, int32_t h, double radius, int bits) {
 
 void PushButtons(Design& d) {
   Sheet& c = d.controls;
-  const Rect normal = c.Reserve({3, 5, 63, 25});
-  const Rect active = c.Reserve({3, 27, 63, 47});
-  const Rect down = c.Reserve({3, 49, 63, 69});
-  DrawPushButton(c.Paint(), normal, kNormal);
-  DrawPushButton(c.Paint(), active, kActive);
-  DrawPushButton(c.Paint(), down, kDown);
-  d.button_mask = ShapeMask(60, 20, 4, 1);
+  DrawPushButton(c.Paint(), kPushButtonNormal, kNormal);
+  DrawPushButton(c.Paint(), kPushButtonActive, kActive);
+  DrawPushButton(c.Paint(), kPushButtonDown, kDown);
+  d.button_mask = ShapeMask(kPushButtonNormal.Width(), kPushButtonNormal.Height(), 4, 1);
   d.Control("button", "button");
-  d.ButtonRecord("button", 0, normal, active, down, 0, kWhite, kWhite, kMid)
+  d.ButtonRecord("button", 0, kPushButtonNormal, kPushButtonActive, kPushButtonDown, 0, kWhite, kWhite, kMid)
       .I("maskpictureindex", 4)
       .Nine({12, 9}, {46, 10}, {0, 0}, {0, 0}, {7, 2, 53, 18});
 }
@@ -330,7 +376,7 @@ void MenuButtons(Design& d) {
     DrawToolFace(p, r[s], static_cast<State>(s));
     const Color line = s == kNormal ? kBorderSoft : kAccentSoftBorder;
     p.Fill({r[s].left + 25, r[s].top + 5, r[s].left + 26, r[s].bottom - 5}, line);
-    Chevron(p, r[s].left + 31, r[s].top + 12.5, 1, 2.5, kGlyphDark, 1.3);
+    Chevron(p, r[s].left + 31, r[s].top + 12.5, Direction::kDown, 2.5, kGlyphDark, 1.3);
   }
   d.tool_mask = ShapeMask(37, 25, 4, 1);
   for (const char* name : {"bigtoolmenubutton", "bigtoolmenutrackbutton", "toolmenubutton", "toolmenutrackbutton"}) {
@@ -437,16 +483,14 @@ void DrawThumb(Painter& p, const Rect& r, bool vertical, bool active) {
 void TrackBars(Design& d) {
   Sheet& c = d.controls;
   Painter& p = c.Paint();
-  const Rect hbar = c.Reserve({134, 6, 212, 21});
-  const Rect hthumb = c.Reserve({135, 33, 153, 39});
-  const Rect hthumb_active = c.Reserve({155, 33, 173, 39});
-  DrawTrack(p, hbar, false);
-  DrawThumb(p, hthumb, false, false);
-  DrawThumb(p, hthumb_active, false, true);
-  d.htrack_mask = ShapeMask(78, 15, 4, 1);
-  d.Sec("htrackbar").I("pictureindex", 0).I("maskpictureindex", 7).R("skinrect", hbar)
+  DrawTrack(p, kHTrackBar, false);
+  DrawThumb(p, kHTrackThumb, false, false);
+  DrawThumb(p, kHTrackThumbActive, false, true);
+  d.htrack_mask = ShapeMask(kHTrackBar.Width(), kHTrackBar.Height(), 4, 1);
+  d.Sec("htrackbar").I("pictureindex", 0).I("maskpictureindex", 7).R("skinrect", kHTrackBar)
       .Nine({19, 7}, {55, 7}, {0, 0}, {0, 0}, {0, 0, 78, 15})
-      .R("trackarea", {14, 3, 65, 13}).R("buttonrect", hthumb).R("activebuttonrect", hthumb_active).I("vertical", 0);
+      .R("trackarea", {14, 3, 65, 13}).R("buttonrect", kHTrackThumb).R("activebuttonrect", kHTrackThumbActive)
+      .I("vertical", 0);
 
   const Rect vbar = c.Place(15, 78);
   const Rect vthumb = c.Place(6, 18);
@@ -581,7 +625,7 @@ void Panels(Design& d) {
 
 // ---- expandable sections: the rolled caption bar has a fixed place ----
 
-void DrawSectionButton(Sheet& c, const Rect& r, const Rect& bar, bool horizontal, int glyph, State s) {
+void DrawSectionButton(Sheet& c, const Rect& r, const Rect& bar, bool horizontal, ButtonGlyph glyph, State s) {
   Painter& p = c.Paint();
   // Copy of the caption bar behind the button, so it sits on the bar seamlessly.
   for (int32_t y = r.top; y < r.bottom; ++y) {
@@ -597,11 +641,11 @@ void DrawSectionButton(Sheet& c, const Rect& r, const Rect& bar, bool horizontal
   if (s == kDown) p.RoundRect(face, 3, kPressed, kPressed);
   const double cx = r.left + r.Width() / 2.0;
   const double cy = r.top + r.Height() / 2.0;
-  if (glyph == 4) {
+  if (glyph == ButtonGlyph::kCross) {
     p.Line(cx - 3, cy - 3, cx + 3, cy + 3, 1.3, kGlyphDark);
     p.Line(cx + 3, cy - 3, cx - 3, cy + 3, 1.3, kGlyphDark);
   } else {
-    Chevron(p, cx, cy, glyph, 3.5, kGlyphDark, 1.4);
+    Chevron(p, cx, cy, ChevronOf(glyph), 3.5, kGlyphDark, 1.4);
   }
 }
 
@@ -611,13 +655,13 @@ void ExPanels(Design& d) {
   const Color bar_top = Rgb(244, 247, 251);
   const Color bar_bottom = Rgb(230, 235, 242);
   // Open section: caption bar, hairline, surface.
-  const Rect open = c.Reserve({339, 40, 405, 100});
+  const Rect open = kSectionOpen;
   p.RoundRect(open, 4, kSurface, kSurface);
   p.RoundRect({open.left, open.top, open.right, open.top + 17}, 4, bar_top, bar_bottom, 1 | 2);
   p.Fill({open.left + 1, open.top + 16, open.right - 1, open.top + 17}, kBorder);
   p.RoundFrame(open, 4, 1, kBorder);
   // Rolled up vertically: the caption bar alone.
-  const Rect rolled = c.Reserve({339, 113, 405, 130});
+  const Rect rolled = kSectionRolled;
   p.RoundRect(rolled, 4, bar_top, bar_bottom);
   p.RoundFrame(rolled, 4, 1, kBorder);
   // Rolled up horizontally: a standing bar.
@@ -628,25 +672,25 @@ void ExPanels(Design& d) {
 
   const Rect bar_piece{open.left + 20, open.top, open.left + 21, open.top + 17};
   const Rect vbar_piece{standing.left, standing.top + 30, standing.right, standing.top + 31};
-  const auto horiz = [&](int glyph) {
+  const auto horiz = [&](ButtonGlyph glyph) {
     Triple t{c.Place(15, 17), c.Place(15, 17), c.Place(15, 17)};
     DrawSectionButton(c, t.normal, bar_piece, false, glyph, kNormal);
     DrawSectionButton(c, t.active, bar_piece, false, glyph, kActive);
     DrawSectionButton(c, t.down, bar_piece, false, glyph, kDown);
     return t;
   };
-  const auto vert = [&](int glyph) {
+  const auto vert = [&](ButtonGlyph glyph) {
     Triple t{c.Place(17, 15), c.Place(17, 15), c.Place(17, 15)};
     DrawSectionButton(c, t.normal, vbar_piece, true, glyph, kNormal);
     DrawSectionButton(c, t.active, vbar_piece, true, glyph, kActive);
     DrawSectionButton(c, t.down, vbar_piece, true, glyph, kDown);
     return t;
   };
-  const Triple close = horiz(4);
-  const Triple vroll = horiz(0);
-  const Triple vrestore = horiz(1);
-  const Triple hroll = vert(2);
-  const Triple hrestore = vert(3);
+  const Triple close = horiz(ButtonGlyph::kCross);
+  const Triple vroll = horiz(ButtonGlyph::kUp);
+  const Triple vrestore = horiz(ButtonGlyph::kDown);
+  const Triple hroll = vert(ButtonGlyph::kLeft);
+  const Triple hrestore = vert(ButtonGlyph::kRight);
   d.Sec("expanel").I("pictureindex", 0).R("skinrect", open).Nine({8, 20}, {58, 20}, {8, 54}, {58, 54}, {1, 17, 65, 56})
       .R("rollhskinrect", standing).R("rollvskinrect", rolled).I("rollleftoffset", 8).I("rollrightoffset", 8)
       .I("rolltopoffset", 8).I("rollbottomoffset", 8).R("rollvcaptionrect", {6, 0, 63, 17})
@@ -672,7 +716,7 @@ void DrawField(Painter& p, const Rect& r, State s) {
 }
 
 // A small square button image (arrow or ellipsis) on a field of the given state.
-Rect FieldButton(Sheet& c, int32_t w, int32_t h, int glyph, State s, bool on_dark = false) {
+Rect FieldButton(Sheet& c, int32_t w, int32_t h, ButtonGlyph glyph, State s, bool on_dark = false) {
   const Rect r = c.Place(w, h);
   Painter& p = c.Paint();
   p.Fill(r, on_dark ? kSlate : kWhite);
@@ -681,10 +725,10 @@ Rect FieldButton(Sheet& c, int32_t w, int32_t h, int glyph, State s, bool on_dar
   const Color g = s == kDisabled ? kTextDisabled : kGlyphDark;
   const double cx = r.left + w / 2.0;
   const double cy = r.top + h / 2.0;
-  if (glyph == 5) {
+  if (glyph == ButtonGlyph::kDots) {
     for (int i = -1; i <= 1; ++i) p.Disc(cx + i * 3.5, cy + 0.5, 1.1, g);
   } else {
-    Chevron(p, cx, cy, glyph, h < 12 ? 2.5 : 3.2, g, 1.3);
+    Chevron(p, cx, cy, ChevronOf(glyph), h < 12 ? 2.5 : 3.2, g, 1.3);
   }
   return r;
 }
@@ -696,10 +740,10 @@ void Edits(Design& d) {
   const Rect active = c.Place(41, 17);
   DrawField(p, normal, kNormal);
   DrawField(p, active, kActive);
-  const Rect eb = FieldButton(c, 15, 15, 5, kNormal);
-  const Rect eba = FieldButton(c, 15, 15, 5, kActive);
-  const Rect ebd = FieldButton(c, 15, 15, 5, kDown);
-  const Rect ebx = FieldButton(c, 15, 15, 5, kDisabled);
+  const Rect eb = FieldButton(c, 15, 15, ButtonGlyph::kDots, kNormal);
+  const Rect eba = FieldButton(c, 15, 15, ButtonGlyph::kDots, kActive);
+  const Rect ebd = FieldButton(c, 15, 15, ButtonGlyph::kDots, kDown);
+  const Rect ebx = FieldButton(c, 15, 15, ButtonGlyph::kDots, kDisabled);
   const auto edit = [&](const char* name, bool with_button) {
     Section s = d.Sec(name);
     s.I("pictureindex", 0).R("skinrect", normal).R("activeskinrect", active).Font(0).C("disabledfontcolor", kMid)
@@ -732,10 +776,10 @@ void Edits(Design& d) {
   // Combo box: a field with a chevron on the right.
   const Rect combo = c.Place(60, 20);
   DrawField(p, combo, kNormal);
-  Chevron(p, combo.left + 50, combo.top + 10, 1, 3.2, kGlyphDark, 1.3);
-  const Rect cba = FieldButton(c, 17, 18, 1, kActive);
-  const Rect cbd = FieldButton(c, 17, 18, 1, kDown);
-  const Rect cbx = FieldButton(c, 17, 18, 1, kDisabled);
+  Chevron(p, combo.left + 50, combo.top + 10, Direction::kDown, 3.2, kGlyphDark, 1.3);
+  const Rect cba = FieldButton(c, 17, 18, ButtonGlyph::kDown, kActive);
+  const Rect cbd = FieldButton(c, 17, 18, ButtonGlyph::kDown, kDown);
+  const Rect cbx = FieldButton(c, 17, 18, ButtonGlyph::kDown, kDisabled);
   const Rect item = c.Place(30, 18);
   p.Fill(item, kWhite);
   const Rect focus_item = c.Place(30, 18);
@@ -752,12 +796,12 @@ void Edits(Design& d) {
   // Spin edit: a field with two small steps on the right.
   const Rect spin = c.Place(60, 20);
   DrawField(p, spin, kNormal);
-  Chevron(p, spin.left + 52, spin.top + 6, 0, 2.5, kGlyphDark, 1.2);
-  Chevron(p, spin.left + 52, spin.top + 14, 1, 2.5, kGlyphDark, 1.2);
-  const Rect su_a = FieldButton(c, 14, 9, 0, kActive);
-  const Rect su_d = FieldButton(c, 14, 9, 0, kDown);
-  const Rect sd_a = FieldButton(c, 14, 9, 1, kActive);
-  const Rect sd_d = FieldButton(c, 14, 9, 1, kDown);
+  Chevron(p, spin.left + 52, spin.top + 6, Direction::kUp, 2.5, kGlyphDark, 1.2);
+  Chevron(p, spin.left + 52, spin.top + 14, Direction::kDown, 2.5, kGlyphDark, 1.2);
+  const Rect su_a = FieldButton(c, 14, 9, ButtonGlyph::kUp, kActive);
+  const Rect su_d = FieldButton(c, 14, 9, ButtonGlyph::kUp, kDown);
+  const Rect sd_a = FieldButton(c, 14, 9, ButtonGlyph::kDown, kActive);
+  const Rect sd_d = FieldButton(c, 14, 9, ButtonGlyph::kDown, kDown);
   for (const char* name : {"spinedit", "statusspinedit", "toolspinedit"}) {
     d.Sec(name).I("pictureindex", 0).R("skinrect", spin).Nine({5, 10}, {44, 10}, {0, 0}, {0, 0}, {4, 2, 44, 18})
         .R("activeskinrect", spin).Font(kText).C("activefontcolor", kText).C("disabledfontcolor", kTextDisabled)
@@ -840,7 +884,10 @@ void Lists(Design& d, const CheckImages& check) {
 
 // ---- scroll bars and up-downs ----
 
-void DrawScrollButton(Painter& p, const Rect& r, int glyph, State s, Color bg) {
+constexpr Color kScrollBg = Rgb(243, 245, 248);
+constexpr Color kScrollThumb[3] = {Rgb(193, 200, 211), Rgb(166, 176, 190), Rgb(136, 148, 165)};
+
+void DrawScrollButton(Painter& p, const Rect& r, Direction glyph, State s, Color bg) {
   p.Fill(r, bg);
   const Rect face{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
   if (s == kActive) p.RoundRect(face, 3, kHover, kHover);
@@ -848,128 +895,153 @@ void DrawScrollButton(Painter& p, const Rect& r, int glyph, State s, Color bg) {
   Chevron(p, r.left + r.Width() / 2.0, r.top + r.Height() / 2.0, glyph, 3, s == kNormal ? kGlyph : kGlyphDark, 1.4);
 }
 
+// The hairline along the long edge that faces the content: left of a vertical piece, on top of a
+// horizontal one.
+void ScrollEdge(Painter& p, const Rect& r, bool vertical) {
+  if (vertical) {
+    p.Fill({r.left, r.top, r.left + 1, r.bottom}, kBorderSoft);
+  } else {
+    p.Fill({r.left, r.top, r.right, r.top + 1}, kBorderSoft);
+  }
+}
+
+// A whole bar: the track with its two buttons at rest, 18 pixels each at the ends of 60.
+Rect ScrollBarBody(Sheet& c, bool vertical, int32_t length) {
+  Painter& p = c.Paint();
+  const Rect r = vertical ? c.Place(19, length) : c.Place(length, 19);
+  p.Fill(r, kScrollBg);
+  ScrollEdge(p, r, vertical);
+  if (vertical) {
+    DrawScrollButton(p, {r.left, r.top, r.right, r.top + 18}, Direction::kUp, kNormal, kScrollBg);
+    DrawScrollButton(p, {r.left, r.top + 42, r.right, r.top + 60}, Direction::kDown, kNormal, kScrollBg);
+  } else {
+    DrawScrollButton(p, {r.left, r.top, r.left + 18, r.bottom}, Direction::kLeft, kNormal, kScrollBg);
+    DrawScrollButton(p, {r.left + 42, r.top, r.left + 60, r.bottom}, Direction::kRight, kNormal, kScrollBg);
+  }
+  ScrollEdge(p, r, vertical);
+  return r;
+}
+
+Rect ScrollButtonImage(Sheet& c, bool vertical, Direction glyph, State s) {
+  const Rect r = vertical ? c.Place(19, 18) : c.Place(18, 19);
+  DrawScrollButton(c.Paint(), r, glyph, s, kScrollBg);
+  ScrollEdge(c.Paint(), r, vertical);
+  return r;
+}
+
+// The thumb at rest, under the mouse and pressed: a pill across the track.
+Triple ScrollThumbs(Sheet& c, bool vertical) {
+  Painter& p = c.Paint();
+  Triple t;
+  Rect* out[3] = {&t.normal, &t.active, &t.down};
+  for (int i = 0; i < 3; ++i) {
+    const Rect r = vertical ? c.Place(19, 24) : c.Place(24, 19);
+    p.Fill(r, kScrollBg);
+    const Rect pill = vertical ? Rect{r.left + 5, r.top + 1, r.left + 14, r.bottom - 1}
+                               : Rect{r.left + 1, r.top + 5, r.right - 1, r.top + 14};
+    p.RoundRect(pill, 4.5, kScrollThumb[i], kScrollThumb[i]);
+    ScrollEdge(p, r, vertical);
+    *out[i] = r;
+  }
+  return t;
+}
+
+// The active and pressed images of one button of a bar.
+struct Pair {
+  Rect active, down;
+};
+
+Pair ScrollButtonImages(Sheet& c, bool vertical, Direction glyph) {
+  const Rect active = ScrollButtonImage(c, vertical, glyph, kActive);
+  return {active, ScrollButtonImage(c, vertical, glyph, kDown)};
+}
+
 void ScrollBars(Design& d) {
   Sheet& c = d.controls;
-  Painter& p = c.Paint();
-  const Color bg = Rgb(243, 245, 248);
-  const Color thumb[3] = {Rgb(193, 200, 211), Rgb(166, 176, 190), Rgb(136, 148, 165)};
-  const auto bar = [&](bool vertical, int32_t length) {
-    const Rect r = vertical ? c.Place(19, length) : c.Place(length, 19);
-    p.Fill(r, bg);
-    if (vertical) {
-      p.Fill({r.left, r.top, r.left + 1, r.bottom}, kBorderSoft);
-      DrawScrollButton(p, {r.left, r.top, r.right, r.top + 18}, 0, kNormal, bg);
-      DrawScrollButton(p, {r.left, r.top + 42, r.right, r.top + 60}, 1, kNormal, bg);
-      p.Fill({r.left, r.top, r.left + 1, r.bottom}, kBorderSoft);
-    } else {
-      p.Fill({r.left, r.top, r.right, r.top + 1}, kBorderSoft);
-      DrawScrollButton(p, {r.left, r.top, r.left + 18, r.bottom}, 2, kNormal, bg);
-      DrawScrollButton(p, {r.left + 42, r.top, r.left + 60, r.bottom}, 3, kNormal, bg);
-      p.Fill({r.left, r.top, r.right, r.top + 1}, kBorderSoft);
-    }
-    return r;
-  };
-  const auto button = [&](bool vertical, int glyph, State s) {
-    const Rect r = vertical ? c.Place(19, 18) : c.Place(18, 19);
-    DrawScrollButton(p, r, glyph, s, bg);
-    if (vertical) {
-      p.Fill({r.left, r.top, r.left + 1, r.bottom}, kBorderSoft);
-    } else {
-      p.Fill({r.left, r.top, r.right, r.top + 1}, kBorderSoft);
-    }
-    return r;
-  };
-  const auto thumbs = [&](bool vertical) {
-    Triple t;
-    Rect* out[3] = {&t.normal, &t.active, &t.down};
-    for (int i = 0; i < 3; ++i) {
-      const Rect r = vertical ? c.Place(19, 24) : c.Place(24, 19);
-      p.Fill(r, bg);
-      const Rect pill = vertical ? Rect{r.left + 5, r.top + 1, r.left + 14, r.bottom - 1}
-                                 : Rect{r.left + 1, r.top + 5, r.right - 1, r.top + 14};
-      p.RoundRect(pill, 4.5, thumb[i], thumb[i]);
-      if (vertical) {
-        p.Fill({r.left, r.top, r.left + 1, r.bottom}, kBorderSoft);
-      } else {
-        p.Fill({r.left, r.top, r.right, r.top + 1}, kBorderSoft);
-      }
-      *out[i] = r;
-    }
-    return t;
-  };
-
-  const Rect h = bar(false, 60);
+  const Rect h = ScrollBarBody(c, false, 60);
   const Rect both = c.Place(79, 19);
   // The "both" bar carries the corner square where the two bars meet.
   for (int32_t y = 0; y < 19; ++y) {
     for (int32_t x = 0; x < 60; ++x) c.Picture().SetPixel(both.left + x, both.top + y, c.Picture().Pixel(h.left + x, h.top + y));
   }
-  p.Fill({both.left + 60, both.top, both.right, both.bottom}, kWindowBg);
-  const Rect v = bar(true, 60);
-  const Rect l_a = button(false, 2, kActive), l_d = button(false, 2, kDown);
-  const Rect r_a = button(false, 3, kActive), r_d = button(false, 3, kDown);
-  const Rect u_a = button(true, 0, kActive), u_d = button(true, 0, kDown);
-  const Rect d_a = button(true, 1, kActive), d_d = button(true, 1, kDown);
-  const Triple ht = thumbs(false);
-  const Triple vt = thumbs(true);
+  c.Paint().Fill({both.left + 60, both.top, both.right, both.bottom}, kWindowBg);
+  const Rect v = ScrollBarBody(c, true, 60);
+  const Pair left = ScrollButtonImages(c, false, Direction::kLeft);
+  const Pair right = ScrollButtonImages(c, false, Direction::kRight);
+  const Pair up = ScrollButtonImages(c, true, Direction::kUp);
+  const Pair down = ScrollButtonImages(c, true, Direction::kDown);
+  const Triple ht = ScrollThumbs(c, false);
+  const Triple vt = ScrollThumbs(c, true);
   const auto hbar = [&](const char* name, const Rect& skin) {
     d.Sec(name).I("pictureindex", 0).R("skinrect", skin).Nine({18, 9}, {41, 9}, {0, 0}, {0, 0}, {18, 0, 42, 19})
-        .R("trackarea", {18, 0, 42, 19}).R("upbuttonrect", {42, 0, 60, 19}).R("activeupbuttonrect", r_a)
-        .R("downupbuttonrect", r_d).R("downbuttonrect", {0, 0, 18, 19}).R("activedownbuttonrect", l_a)
-        .R("downdownbuttonrect", l_d).R("thumbrect", ht.normal).R("activethumbrect", ht.active)
+        .R("trackarea", {18, 0, 42, 19}).R("upbuttonrect", {42, 0, 60, 19}).R("activeupbuttonrect", right.active)
+        .R("downupbuttonrect", right.down).R("downbuttonrect", {0, 0, 18, 19}).R("activedownbuttonrect", left.active)
+        .R("downdownbuttonrect", left.down).R("thumbrect", ht.normal).R("activethumbrect", ht.active)
         .R("downthumbrect", ht.down).I("thumboffset1", 6).I("thumboffset2", 6);
   };
   hbar("hscrollbar", h);
   hbar("bothhscrollbar", both);
   d.Sec("vscrollbar").I("pictureindex", 0).R("skinrect", v).Nine({9, 18}, {0, 0}, {9, 41}, {0, 0}, {0, 18, 19, 42})
-      .R("trackarea", {0, 18, 19, 42}).R("upbuttonrect", {0, 42, 19, 60}).R("activeupbuttonrect", d_a)
-      .R("downupbuttonrect", d_d).R("downbuttonrect", {0, 0, 19, 18}).R("activedownbuttonrect", u_a)
-      .R("downdownbuttonrect", u_d).R("thumbrect", vt.normal).R("activethumbrect", vt.active)
+      .R("trackarea", {0, 18, 19, 42}).R("upbuttonrect", {0, 42, 19, 60}).R("activeupbuttonrect", down.active)
+      .R("downupbuttonrect", down.down).R("downbuttonrect", {0, 0, 19, 18}).R("activedownbuttonrect", up.active)
+      .R("downdownbuttonrect", up.down).R("thumbrect", vt.normal).R("activethumbrect", vt.active)
       .R("downthumbrect", vt.down).I("thumboffset1", 6).I("thumboffset2", 6);
+}
 
-  // Up-down pairs: a small framed box split in two.
-  const auto updown = [&](const Rect& r, bool vertical, State first, State second) {
-    const Rect a = vertical ? Rect{r.left, r.top, r.right, r.top + 18} : Rect{r.left, r.top, r.left + 18, r.bottom};
-    const Rect b = vertical ? Rect{r.left, r.top + 18, r.right, r.bottom} : Rect{r.left + 18, r.top, r.right, r.bottom};
-    p.RoundRect(r, 3, kWhite, kWhite);
-    for (int i = 0; i < 2; ++i) {
-      const Rect part = i == 0 ? a : b;
-      const State s = i == 0 ? first : second;
-      const Rect face{part.left + 2, part.top + 2, part.right - 2, part.bottom - 2};
-      if (s == kActive) p.RoundRect(face, 2.5, kHover, kHover);
-      if (s == kDown) p.RoundRect(face, 2.5, kPressed, kPressed);
-      const int glyph = vertical ? (i == 0 ? 0 : 1) : (i == 0 ? 2 : 3);
-      Chevron(p, part.left + part.Width() / 2.0, part.top + part.Height() / 2.0, glyph, 3, kGlyphDark, 1.4);
-    }
-    p.RoundFrame(r, 3, 1, kBorderStrong);
-    if (vertical) {
-      p.Fill({r.left + 3, r.top + 18, r.right - 3, r.top + 19}, kBorderSoft);
-    } else {
-      p.Fill({r.left + 18, r.top + 3, r.left + 19, r.bottom - 3}, kBorderSoft);
-    }
-  };
-  const Rect hud = c.Reserve({142, 171, 178, 189});
-  updown(hud, false, kNormal, kNormal);
+// The two halves of a 36-pixel up-down image: the first 18 pixels and the rest.
+Rect FirstHalf(const Rect& r, bool vertical) {
+  return vertical ? Rect{r.left, r.top, r.right, r.top + 18} : Rect{r.left, r.top, r.left + 18, r.bottom};
+}
+Rect SecondHalf(const Rect& r, bool vertical) {
+  return vertical ? Rect{r.left, r.top + 18, r.right, r.bottom} : Rect{r.left + 18, r.top, r.right, r.bottom};
+}
+
+// An up-down pair: a small framed box split in two, each half in its own state.
+void DrawUpDown(Painter& p, const Rect& r, bool vertical, State first, State second) {
+  p.RoundRect(r, 3, kWhite, kWhite);
+  for (int i = 0; i < 2; ++i) {
+    const Rect part = i == 0 ? FirstHalf(r, vertical) : SecondHalf(r, vertical);
+    const State s = i == 0 ? first : second;
+    const Rect face{part.left + 2, part.top + 2, part.right - 2, part.bottom - 2};
+    if (s == kActive) p.RoundRect(face, 2.5, kHover, kHover);
+    if (s == kDown) p.RoundRect(face, 2.5, kPressed, kPressed);
+    const Direction glyph = vertical ? (i == 0 ? Direction::kUp : Direction::kDown)
+                                     : (i == 0 ? Direction::kLeft : Direction::kRight);
+    Chevron(p, part.left + part.Width() / 2.0, part.top + part.Height() / 2.0, glyph, 3, kGlyphDark, 1.4);
+  }
+  p.RoundFrame(r, 3, 1, kBorderStrong);
+  if (vertical) {
+    p.Fill({r.left + 3, r.top + 18, r.right - 3, r.top + 19}, kBorderSoft);
+  } else {
+    p.Fill({r.left + 18, r.top + 3, r.left + 19, r.bottom - 3}, kBorderSoft);
+  }
+}
+
+void UpDowns(Design& d) {
+  Sheet& c = d.controls;
+  Painter& p = c.Paint();
+  // The horizontal one sits at its fixed place; the images of its pressed halves are packed.
+  DrawUpDown(p, kHUpDown, false, kNormal, kNormal);
   const Rect hud_hot = c.Place(36, 18);
-  updown(hud_hot, false, kActive, kActive);
+  DrawUpDown(p, hud_hot, false, kActive, kActive);
   const Rect hud_down = c.Place(36, 18);
-  updown(hud_down, false, kDown, kDown);
-  d.Sec("hupdown").I("pictureindex", 0).R("skinrect", hud)
-      .R("upbuttonrect", {18, 0, 36, 18}).R("activeupbuttonrect", {hud_hot.left + 18, hud_hot.top, hud_hot.right, hud_hot.bottom})
-      .R("downupbuttonrect", {hud_down.left + 18, hud_down.top, hud_down.right, hud_down.bottom})
-      .R("downbuttonrect", {0, 0, 18, 18}).R("activedownbuttonrect", {hud_hot.left, hud_hot.top, hud_hot.left + 18, hud_hot.bottom})
-      .R("downdownbuttonrect", {hud_down.left, hud_down.top, hud_down.left + 18, hud_down.bottom});
+  DrawUpDown(p, hud_down, false, kDown, kDown);
+  d.Sec("hupdown").I("pictureindex", 0).R("skinrect", kHUpDown)
+      .R("upbuttonrect", {18, 0, 36, 18}).R("activeupbuttonrect", SecondHalf(hud_hot, false))
+      .R("downupbuttonrect", SecondHalf(hud_down, false))
+      .R("downbuttonrect", {0, 0, 18, 18}).R("activedownbuttonrect", FirstHalf(hud_hot, false))
+      .R("downdownbuttonrect", FirstHalf(hud_down, false));
   const Rect vud = c.Place(18, 36);
-  updown(vud, true, kNormal, kNormal);
+  DrawUpDown(p, vud, true, kNormal, kNormal);
   const Rect vud_hot = c.Place(18, 36);
-  updown(vud_hot, true, kActive, kActive);
+  DrawUpDown(p, vud_hot, true, kActive, kActive);
   const Rect vud_down = c.Place(18, 36);
-  updown(vud_down, true, kDown, kDown);
+  DrawUpDown(p, vud_down, true, kDown, kDown);
   d.Sec("vupdown").I("pictureindex", 0).R("skinrect", vud)
-      .R("upbuttonrect", {0, 0, 18, 18}).R("activeupbuttonrect", {vud_hot.left, vud_hot.top, vud_hot.right, vud_hot.top + 18})
-      .R("downupbuttonrect", {vud_down.left, vud_down.top, vud_down.right, vud_down.top + 18})
-      .R("downbuttonrect", {0, 18, 18, 36}).R("activedownbuttonrect", {vud_hot.left, vud_hot.top + 18, vud_hot.right, vud_hot.bottom})
-      .R("downdownbuttonrect", {vud_down.left, vud_down.top + 18, vud_down.right, vud_down.bottom});
+      .R("upbuttonrect", {0, 0, 18, 18}).R("activeupbuttonrect", FirstHalf(vud_hot, true))
+      .R("downupbuttonrect", FirstHalf(vud_down, true))
+      .R("downbuttonrect", {0, 18, 18, 36}).R("activedownbuttonrect", SecondHalf(vud_hot, true))
+      .R("downdownbuttonrect", SecondHalf(vud_down, true));
 }
 
 // ---- slider and main menu bar ----
@@ -1031,7 +1103,7 @@ void Tabs(Design& d) {
 
 // ---- popup menu, hint and the frame objects ----
 
-void MenusAndHint(Design& d) {
+void PopupAndHint(Design& d) {
   Painter& pp = d.popup.Paint();
   pp.Fill({0, 0, 40, 40}, Rgb(176, 186, 200));
   pp.Fill({1, 1, 39, 39}, kWhite);
@@ -1047,10 +1119,12 @@ void MenusAndHint(Design& d) {
       .P("righttoppoint", {19, 5}).P("leftbottompoint", {5, 17}).P("rightbottompoint", {19, 17})
       .R("clientrect", {5, 3, 19, 19}).Font(kWhite).I("leftstretch", 0).I("rightstretch", 0).I("topstretch", 0)
       .I("bottomstretch", 0);
+}
 
+// Menu items: the highlight is an accent pill inside the row.
+void MenuItems(Design& d) {
   Sheet& o = d.objects;
   Painter& p = o.Paint();
-  // Menu items: the highlight is an accent pill inside the row.
   const Rect item = o.Place(40, 20);
   const Rect item_active = o.Place(40, 20);
   p.RoundRect({item_active.left + 2, item_active.top + 1, item_active.right - 2, item_active.bottom - 1}, 3.5, kAccent,
@@ -1062,70 +1136,83 @@ void MenusAndHint(Design& d) {
       .R("activeskinrect", item_active).I("morphing", 0).S("morphkind", "mkdefault").I("itemleftoffset", 6)
       .I("itemrightoffset", 6).R("dividerrect", divider).I("dividerleftoffset", 6).I("dividerrightoffset", 6)
       .R("textrect", {6, 0, 34, 20}).Font(kText).C("activefontcolor", kWhite).C("unenabledfontcolor", kTextDisabled);
+}
 
+// The three images of a 19 x 16 caption button, drawn over the caption gradient of its frame rows.
+Triple CaptionButtonImages(Sheet& o, CaptionGlyph glyph) {
+  const Rect n = o.Place(19, 16), a = o.Place(19, 16), dn = o.Place(19, 16);
+  DrawCaptionButton(o, n, kCaptionButtonTop, glyph, kNormal);
+  DrawCaptionButton(o, a, kCaptionButtonTop, glyph, kActive);
+  DrawCaptionButton(o, dn, kCaptionButtonTop, glyph, kDown);
+  return {n, a, dn};
+}
+
+// The caption text and every caption button.
+void CaptionObjects(Design& d) {
+  Sheet& o = d.objects;
+  Painter& p = o.Paint();
   d.Object("caption", "caption");
   d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 180, 23})
       .R("textrect", {2, 0, 84, 16}).Font(Rgb(128, 136, 150), "fsbold").C("activefontcolor", kText)
       .S("alignment", "taleftjustify").I("shadow", 0);
 
-  // Caption buttons: 19 x 16 over the caption gradient at frame rows 7 to 23.
   struct Std {
     const char* name;
     const char* command;
     const char* hint;
-    Glyph glyph;
-    Glyph restore;
+    CaptionGlyph glyph;
+    CaptionGlyph restore;
     bool restorable;
   };
   const Std buttons[] = {
-      {"closebutton", "cmclose", "Close", Glyph::kClose, Glyph::kClose, false},
-      {"minbutton", "cmminimize", "Minimize", Glyph::kMinimize, Glyph::kRestore, true},
-      {"maxbutton", "cmmaximize", "Maximize", Glyph::kMaximize, Glyph::kRestore, true},
-      {"rollupbutton", "cmrollup", "Roll up", Glyph::kRollUp, Glyph::kRollDown, true},
+      {"closebutton", "cmclose", "Close", CaptionGlyph::kClose, CaptionGlyph::kClose, false},
+      {"minbutton", "cmminimize", "Minimize", CaptionGlyph::kMinimize, CaptionGlyph::kRestore, true},
+      {"maxbutton", "cmmaximize", "Maximize", CaptionGlyph::kMaximize, CaptionGlyph::kRestore, true},
+      {"rollupbutton", "cmrollup", "Roll up", CaptionGlyph::kRollUp, CaptionGlyph::kRollDown, true},
   };
   for (const Std& b : buttons) {
-    const Rect n = o.Place(19, 16), a = o.Place(19, 16), dn = o.Place(19, 16);
-    DrawCaptionButton(o, n, 7, b.glyph, kNormal);
-    DrawCaptionButton(o, a, 7, b.glyph, kActive);
-    DrawCaptionButton(o, dn, 7, b.glyph, kDown);
+    const Triple t = CaptionButtonImages(o, b.glyph);
     Section s = d.Sec(b.name);
-    s.S("hint", b.hint).I("activepictureindex", 3).I("skinrectinapicture", 1).R("skinrect", n).R("activeskinrect", a)
-        .I("morphing", 1).S("morphkind", "mkdefault").R("downrect", dn).S("command", b.command);
+    s.S("hint", b.hint).I("activepictureindex", 3).I("skinrectinapicture", 1).R("skinrect", t.normal)
+        .R("activeskinrect", t.active).I("morphing", 1).S("morphkind", "mkdefault").R("downrect", t.down)
+        .S("command", b.command);
     if (b.restorable) {
-      const Rect rn = o.Place(19, 16), ra = o.Place(19, 16), rd = o.Place(19, 16);
-      DrawCaptionButton(o, rn, 7, b.restore, kNormal);
-      DrawCaptionButton(o, ra, 7, b.restore, kActive);
-      DrawCaptionButton(o, rd, 7, b.restore, kDown);
-      s.R("restorerect", rn).R("restoreactiverect", ra).R("restoredownrect", rd);
+      const Triple r = CaptionButtonImages(o, b.restore);
+      s.R("restorerect", r.normal).R("restoreactiverect", r.active).R("restoredownrect", r.down);
     }
     d.Object(b.name, "stdbutton");
   }
   // The system menu button is the badge drawn in the frame picture; its active image adds a ring.
   const Rect badge_active = o.Place(16, 16);
-  for (int32_t y = 0; y < 16; ++y) p.Fill({badge_active.left, badge_active.top + y, badge_active.right, badge_active.top + y + 1}, CaptionColor(7 + y));
+  for (int32_t y = 0; y < 16; ++y) {
+    p.Fill({badge_active.left, badge_active.top + y, badge_active.right, badge_active.top + y + 1},
+           CaptionColor(kCaptionButtonTop + y));
+  }
   DrawBadge(p, badge_active);
   p.RoundFrame(badge_active, 3.5, 1, Rgb(26, 70, 160));
   d.Object("sysmenubutton", "stdbutton");
   d.Sec("sysmenubutton").S("hint", "System menu").I("activepictureindex", 3).I("skinrectinapicture", 0)
-      .R("skinrect", {8, 7, 24, 23}).R("activeskinrect", badge_active).I("morphing", 0).S("morphkind", "mkdefault")
+      .R("skinrect", kFrameBadge).R("activeskinrect", badge_active).I("morphing", 0).S("morphkind", "mkdefault")
       .S("command", "cmsysmenu");
-  const Rect tray = o.Place(19, 16), tray_a = o.Place(19, 16), tray_d = o.Place(19, 16);
-  DrawCaptionButton(o, tray, 7, Glyph::kTray, kNormal);
-  DrawCaptionButton(o, tray_a, 7, Glyph::kTray, kActive);
-  DrawCaptionButton(o, tray_d, 7, Glyph::kTray, kDown);
+  const Triple tray = CaptionButtonImages(o, CaptionGlyph::kTray);
   d.Object("traybutton", "stdbutton");
   d.Sec("traybutton").S("hint", "Minimize to tray").I("activepictureindex", 3).I("skinrectinapicture", 1)
-      .R("skinrect", tray).R("activeskinrect", tray_a).I("morphing", 1).S("morphkind", "mkdefault").R("downrect", tray_d)
-      .S("command", "cmminimizetotray");
+      .R("skinrect", tray.normal).R("activeskinrect", tray.active).I("morphing", 1).S("morphkind", "mkdefault")
+      .R("downrect", tray.down).S("command", "cmminimizetotray");
+}
 
-  // Main menu bar: items and the small window buttons of a maximized child.
+// Main menu bar: items and the small window buttons of a maximized child.
+void MainMenuBarObjects(Design& d) {
+  Sheet& o = d.objects;
+  Painter& p = o.Paint();
+  const Color bar = Rgb(250, 251, 252);
   const Rect bar_item = o.Place(40, 20);
-  p.Fill(bar_item, Rgb(250, 251, 252));
+  p.Fill(bar_item, bar);
   const Rect bar_hot = o.Place(40, 20);
-  p.Fill(bar_hot, Rgb(250, 251, 252));
+  p.Fill(bar_hot, bar);
   p.RoundRect({bar_hot.left + 1, bar_hot.top + 2, bar_hot.right - 1, bar_hot.bottom - 2}, 3, kAccentLight, kAccentLight);
   const Rect bar_down = o.Place(40, 20);
-  p.Fill(bar_down, Rgb(250, 251, 252));
+  p.Fill(bar_down, bar);
   p.RoundRect({bar_down.left + 1, bar_down.top + 2, bar_down.right - 1, bar_down.bottom - 2}, 3, kAccentLight2, kAccentLight2);
   d.Object("mainmenubaritem", "mainmenubaritem");
   d.Sec("mainmenubaritem").I("activepictureindex", 3).I("skinrectinapicture", 1).R("skinrect", bar_item)
@@ -1135,16 +1222,16 @@ void MenusAndHint(Design& d) {
   const struct {
     const char* name;
     const char* command;
-    Glyph glyph;
-  } mmb[] = {{"mmbclose", "cmclose", Glyph::kClose},
-             {"mmbmin", "cmminimize", Glyph::kMinimize},
-             {"mmbmax", "cmmaximize", Glyph::kRestore},
-             {"mmbsysmenu", "cmsysmenu", Glyph::kRollDown}};
+    CaptionGlyph glyph;
+  } mmb[] = {{"mmbclose", "cmclose", CaptionGlyph::kClose},
+             {"mmbmin", "cmminimize", CaptionGlyph::kMinimize},
+             {"mmbmax", "cmmaximize", CaptionGlyph::kRestore},
+             {"mmbsysmenu", "cmsysmenu", CaptionGlyph::kRollDown}};
   for (const auto& b : mmb) {
     Rect r[3];
     for (int s = 0; s < 3; ++s) {
       r[s] = o.Place(16, 16);
-      p.Fill(r[s], Rgb(250, 251, 252));
+      p.Fill(r[s], bar);
       if (s == kActive) p.RoundRect(r[s], 3, kHover, kHover);
       if (s == kDown) p.RoundRect(r[s], 3, kPressed, kPressed);
       DrawCaptionGlyph(p, r[s], b.glyph, kGlyphDark);
@@ -1153,6 +1240,13 @@ void MenusAndHint(Design& d) {
     d.Sec(b.name).I("activepictureindex", 3).I("skinrectinapicture", 1).R("skinrect", r[0]).R("activeskinrect", r[1])
         .I("morphing", 0).S("morphkind", "mkdefault").R("downrect", r[2]).S("command", b.command);
   }
+}
+
+void MenusAndFrameObjects(Design& d) {
+  PopupAndHint(d);
+  MenuItems(d);
+  CaptionObjects(d);
+  MainMenuBarObjects(d);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1183,9 +1277,9 @@ void WriteHeaderSections(skin::IniFile& ini) {
       .S("authoremail", "").S("skincomments", "The program's own skin, drawn by orvel-skingen").I("ver", 1);
   Section(ini, "PICTURES").S("picture", "frame.bmp").S("inactivepicture", "").S("mask", "mask.bmp");
   Section(ini, "FORMINFO").P("lefttoppoint", {38, 30}).P("righttoppoint", {174, 30}).P("leftbottompoint", {7, 160})
-      .P("rightbottompoint", {209, 160}).R("clientrect", {7, 30, 209, 160}).I("bgpictureindex", -1)
+      .P("rightbottompoint", {209, 160}).R("clientrect", kFrameClient).I("bgpictureindex", -1)
       .I("mdibgpictureindex", -1).I("leftstretch", 0).I("rightstretch", 0).I("topstretch", 0).I("bottomstretch", 0)
-      .R("maskrectarea", {7, 30, 209, 160}).P("hittestlefttoppoint", {38, 30}).P("hittestrighttoppoint", {174, 30})
+      .R("maskrectarea", kFrameClient).P("hittestlefttoppoint", {38, 30}).P("hittestrighttoppoint", {174, 30})
       .P("hittestleftbottompoint", {6, 159}).P("hittestrightbottompoint", {207, 159})
       .R("buttonsrect", {111, 7, 196, 23}).R("captionrect", {}).I("buttonsoffset", 2).I("buttonsinleft", 0)
       .I("mainmenupopupup", 0).I("borderwidth", 4).I("autorenderinginactiveimage", 0)
@@ -1224,12 +1318,7 @@ void NormaliseRecords(skin::IniFile& ini, const std::vector<std::string>& object
 
 SkinFolder BuildSkin() {
   Design d;
-  // Pieces whose places are fixed are reserved before any other piece is packed.
-  for (const Rect& fixed : {Rect{3, 5, 63, 25}, Rect{3, 27, 63, 47}, Rect{3, 49, 63, 69}, Rect{134, 6, 212, 21},
-                            Rect{135, 33, 153, 39}, Rect{155, 33, 173, 39}, Rect{339, 40, 405, 100},
-                            Rect{339, 113, 405, 130}, Rect{142, 171, 178, 189}}) {
-    d.controls.Reserve(fixed);
-  }
+  for (const Rect& fixed : kFixedControlPieces) d.controls.Reserve(fixed);
   WriteHeaderSections(d.ini);
   PushButtons(d);
   ToolButtons(d);
@@ -1244,9 +1333,10 @@ SkinFolder BuildSkin() {
   Edits(d);
   Lists(d, check);
   ScrollBars(d);
+  UpDowns(d);
   SliderAndMenuBar(d);
   Tabs(d);
-  MenusAndHint(d);
+  MenusAndFrameObjects(d);
 
   d.controls_list.clear();
   for (const auto& [name, type] : kControlOrder) d.Control(name, type);
