@@ -125,7 +125,7 @@ class Review {
     if (r.righttoppoint.x != 0 && r.rightbottompoint.x == 0) h = r.skinrect.Height();
     Put(Fit(r, Picture(r.pictureindex), src, w, h), x, y, &r);
     const Color color = s == kDisabled ? r.disabledfontcolor : s == kHot ? r.activefontcolor
-                        : s == kDown ? r.downfontcolor : r.fontcolor;
+                        : s == kDown ? r.downfontcolor : r.font.fontcolor;
     const int32_t dw = w - r.skinrect.Width();
     const int32_t dh = r.rightbottompoint.x != 0 ? h - r.skinrect.Height() : 0;
     Rect client{r.clientrect.left, r.clientrect.top, r.clientrect.right + dw, r.clientrect.bottom + dh};
@@ -197,7 +197,7 @@ class Review {
         const int32_t piece = std::min(s.Width(), filled - xx);
         canvas_.CopyRect({x + area.left + xx, y + area.top}, pic, {s.left, s.top, s.left + piece, s.bottom});
       }
-      Text({x, y, x + w, y + h}, std::to_string(value) + "%", r.fontcolor, gfx::kDtCenter | gfx::kDtVCenter);
+      Text({x, y, x + w, y + h}, std::to_string(value) + "%", r.font.fontcolor, gfx::kDtCenter | gfx::kDtVCenter);
     }
   }
 
@@ -205,7 +205,7 @@ class Review {
     const auto& r = Record<skin::TskDataSkinEditControl>(name);
     const bool active = s == kHot || s == kDown;
     Put(Fit(r, Picture(r.pictureindex), active ? r.activeskinrect : r.skinrect, w, r.skinrect.Height()), x, y, &r);
-    const Color color = s == kDisabled ? r.disabledfontcolor : active ? r.activefontcolor : r.fontcolor;
+    const Color color = s == kDisabled ? r.disabledfontcolor : active ? r.activefontcolor : r.font.fontcolor;
     const int32_t dw = w - r.skinrect.Width();
     Rect client = Rect{r.clientrect.left, r.clientrect.top, r.clientrect.right + dw, r.clientrect.bottom}.Offset(x, y);
     if (!r.buttonrect.IsEmpty()) {
@@ -228,7 +228,7 @@ class Review {
     if (s == kDown) Copy(r.pictureindex, r.downbuttonrect, b.left, b.top);
     if (s == kDisabled) Copy(r.pictureindex, r.unenabledbuttonrect, b.left, b.top);
     const Rect client = Rect{r.clientrect.left, r.clientrect.top, r.clientrect.right + dw, r.clientrect.bottom}.Offset(x, y);
-    Text(client, text, s == kDisabled ? gfx::Rgb(150, 157, 168) : r.fontcolor, gfx::kDtLeft | gfx::kDtVCenter);
+    Text(client, text, s == kDisabled ? gfx::Rgb(150, 157, 168) : r.font.fontcolor, gfx::kDtLeft | gfx::kDtVCenter);
   }
 
   void Spin(const char* name, int32_t x, int32_t y, int32_t w, const std::string& text, State s) {
@@ -238,7 +238,7 @@ class Review {
     if (s == kHot) Copy(r.pictureindex, r.activeupbuttonrect, x + r.upbuttonrect.left + dw, y + r.upbuttonrect.top);
     if (s == kDown) Copy(r.pictureindex, r.downdownbuttonrect, x + r.downbuttonrect.left + dw, y + r.downbuttonrect.top);
     const Rect client = Rect{r.clientrect.left, r.clientrect.top, r.clientrect.right + dw, r.clientrect.bottom}.Offset(x, y);
-    Text(client, text, s == kDisabled ? r.disabledfontcolor : r.fontcolor, gfx::kDtLeft | gfx::kDtVCenter);
+    Text(client, text, s == kDisabled ? r.disabledfontcolor : r.font.fontcolor, gfx::kDtLeft | gfx::kDtVCenter);
   }
 
   void List(const char* name, int32_t x, int32_t y, int32_t w, int32_t h, const std::vector<std::string>& items,
@@ -248,7 +248,7 @@ class Review {
     const int32_t dw = w - r.skinrect.Width();
     if (!r.captionrect.IsEmpty()) {
       const Rect cap{r.captionrect.left, r.captionrect.top, r.captionrect.right + dw, r.captionrect.bottom};
-      Text(cap.Offset(x, y), caption, r.captionfontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14, gfx::kFontBold);
+      Text(cap.Offset(x, y), caption, r.captionfont.fontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14, gfx::kFontBold);
     }
     const int32_t iw = w - r.clientrect.left - (r.skinrect.Width() - r.clientrect.right) - 2;
     int32_t iy = y + r.clientrect.top + 1;
@@ -259,7 +259,9 @@ class Review {
       skin::BuildHorzStrip(strip, r.itemleftoffset, r.itemrightoffset, iw, src, pic);
       const int32_t ix = x + r.clientrect.left + 1;
       canvas_.Draw(ix, iy, strip);
-      const Color c = static_cast<int>(i) == focus ? r.focusfontcolor : static_cast<int>(i) == hot ? r.activefontcolor : r.fontcolor;
+      const Color c = static_cast<int>(i) == focus ? r.focusfontcolor
+                      : static_cast<int>(i) == hot ? r.activefontcolor
+                                                   : r.font.fontcolor;
       int32_t tx = ix + r.itemtextrect.left;
       if (const auto* check = dynamic_cast<const skin::TskDataSkinCheckListBox*>(&r)) {
         Copy(r.pictureindex, i % 2 ? check->uncheckimagerect : check->checkimagerect, ix + check->itemcheckrect.left,
@@ -297,7 +299,7 @@ class Review {
       gfx::Bitmap strip;
       skin::BuildHorzStrip(strip, r.tableftoffset, r.tabrightoffset, tw, source, pic);
       canvas_.StretchDraw({tx, y, tx + tw, y + tab_h}, strip);
-      const Color c = sel ? r.activefontcolor : static_cast<int>(i) == hot ? r.mouseinfontcolor : r.fontcolor;
+      const Color c = sel ? r.activefontcolor : static_cast<int>(i) == hot ? r.mouseinfontcolor : r.font.fontcolor;
       Text({tx, y + 1, tx + tw, y + tab_h}, tabs[i], c, gfx::kDtCenter | gfx::kDtVCenter);
       tx += tw;
     }
@@ -348,8 +350,8 @@ class Review {
     if (!caption.empty() && !r.captionrect.IsEmpty()) {
       const int32_t dw = w - r.skinrect.Width();
       const Rect cap{r.captionrect.left, r.captionrect.top, r.captionrect.right + dw, r.captionrect.bottom};
-      Text(cap.Offset(x, y), caption, r.fontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14,
-           r.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
+      Text(cap.Offset(x, y), caption, r.font.fontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14,
+           r.font.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
     }
   }
 
@@ -358,8 +360,8 @@ class Review {
     Put(Fit(r, Picture(r.pictureindex), r.skinrect, w, h), x, y, &r);
     const Rect c{r.clientrect.left, r.clientrect.top, r.clientrect.right + w - r.skinrect.Width(),
                  r.clientrect.bottom + h - r.skinrect.Height()};
-    Text(c.Offset(x, y), text, r.fontcolor, (centre ? gfx::kDtCenter : gfx::kDtLeft) | gfx::kDtVCenter, 14,
-         r.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
+    Text(c.Offset(x, y), text, r.font.fontcolor, (centre ? gfx::kDtCenter : gfx::kDtLeft) | gfx::kDtVCenter, 14,
+         r.font.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
   }
 
   // An expandable section; rolled 0 open, 1 rolled up, 2 rolled sideways. Its roll button is hot
@@ -398,8 +400,8 @@ class Review {
                              : (hot_button ? r.vrollbuttonactiverect : r.vrollbuttonrect);
     canvas_.CopyRect({right - roll.Width(), cap.top}, pic, roll);
     right -= roll.Width();
-    Text({cap.left + 2, cap.top, right, cap.bottom}, caption, r.fontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14,
-         r.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
+    Text({cap.left + 2, cap.top, right, cap.bottom}, caption, r.font.fontcolor, gfx::kDtLeft | gfx::kDtVCenter, 14,
+         r.font.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular);
   }
 
   // The skinned frame of a W x H window with its caption buttons (hot: index of a hot button).
@@ -445,8 +447,9 @@ class Review {
                          cap->skinrect.top + cap->textrect.bottom};
     {
       gfx::CanvasSaver saver(wc);
-      wc.SetFont(gfx::Font(cap->fontname, cap->fontheight, cap->fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular,
-                           active ? cap->activefontcolor : cap->fontcolor));
+      const skin::SkinFontFields& font = cap->font;
+      wc.SetFont(gfx::Font(font.fontname, font.fontheight, font.fontstyle.bold ? gfx::kFontBold : gfx::kFontRegular,
+                           active ? cap->activefontcolor : font.fontcolor));
       wc.Brush().style = gfx::BrushStyle::kClear;
       Rect tr = text_rect;
       wc.DrawText(tr, caption, gfx::kDtLeft | gfx::kDtVCenter | gfx::kDtSingleLine | gfx::kDtEndEllipsis);
@@ -490,7 +493,9 @@ class Review {
       skin::BuildHorzStrip(strip, item->itemleftoffset, item->itemrightoffset, iw,
                            is_hot ? item->activeskinrect : item->skinrect, objects);
       canvas_.Draw(x + pw.itemsrect.left, iy, strip);
-      const Color c = static_cast<int>(i) == disabled ? item->unenabledfontcolor : is_hot ? item->activefontcolor : item->fontcolor;
+      const Color c = static_cast<int>(i) == disabled ? item->unenabledfontcolor
+                      : is_hot                          ? item->activefontcolor
+                                                        : item->font.fontcolor;
       // Captions start after the glyph column (19 pixels without an image list).
       Text({x + pw.itemsrect.left + item->textrect.left + 19, iy, x + w - 8, iy + strip.Height()}, items[i], c,
            gfx::kDtLeft | gfx::kDtVCenter);
@@ -502,15 +507,15 @@ class Review {
     const skin::TskDataSkinHintWindow& hw = data_.HintWindow();
     const gfx::Bitmap& window = Picture(hw.windowpictureindex);
     gfx::Canvas measure(canvas_.Target());
-    measure.SetFont(gfx::Font(hw.fontname, hw.fontheight));
+    measure.SetFont(gfx::Font(hw.font.fontname, hw.font.fontheight));
     const int32_t w = measure.TextWidth(text) + window.Width() - hw.clientrect.Width() + 4;
-    const int32_t h = hw.fontheight + window.Height() - hw.clientrect.Height() + 2;
+    const int32_t h = hw.font.fontheight + window.Height() - hw.clientrect.Height() + 2;
     const skin::SkinSource src{window.Bounds(), hw.lefttoppoint, hw.righttoppoint, hw.leftbottompoint,
                                hw.rightbottompoint, hw.clientrect};
     gfx::Bitmap bg;
     skin::BuildSkinImage(bg, window, src, skin::UsualTarget(src, w, h), true);
     canvas_.Draw(x, y, bg);
-    Text({x, y, x + w, y + h}, text, hw.fontcolor, gfx::kDtCenter | gfx::kDtVCenter);
+    Text({x, y, x + w, y + h}, text, hw.font.fontcolor, gfx::kDtCenter | gfx::kDtVCenter);
   }
 
  private:
@@ -629,8 +634,8 @@ void Controls(Review& v, int32_t x0, int32_t y0) {
   v.List("captionlistbox", x0 + 320, y, 150, 96, {"桌面", "我的文档"}, 0, 1, "文件夹");
   const auto& memo = v.Record<skin::TskDataSkinMemoControl>("memo");
   v.Put(v.Fit(memo, v.Picture(memo.pictureindex), memo.activeskinrect, 150, 96), x0 + 480, y);
-  v.Text({x0 + 484, y + 4, x0 + 626, y + 20}, "一、图片处理", memo.fontcolor, gfx::kDtLeft);
-  v.Text({x0 + 484, y + 20, x0 + 626, y + 36}, "    1、先打开图片。", memo.fontcolor, gfx::kDtLeft);
+  v.Text({x0 + 484, y + 4, x0 + 626, y + 20}, "一、图片处理", memo.font.fontcolor, gfx::kDtLeft);
+  v.Text({x0 + 484, y + 20, x0 + 626, y + 36}, "    1、先打开图片。", memo.font.fontcolor, gfx::kDtLeft);
   y += 104;
   v.Scroll("hscrollbar", x0, y, 200, 0.3, kNormal, kNormal);
   v.Scroll("hscrollbar", x0 + 210, y, 200, 0.6, kHot, kHot);

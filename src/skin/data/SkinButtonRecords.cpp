@@ -5,7 +5,7 @@ namespace skin {
 
 void TskDataSkinButtonControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("downfontcolor", downfontcolor);
   v.Colour("disabledfontcolor", disabledfontcolor);
@@ -23,7 +23,7 @@ void TskDataSkinMenuButtonControl::VisitFields(RecordFieldVisitor& v) {
 
 void TskDataSkinCheckRadioControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("unenabledfontcolor", unenabledfontcolor);
   v.Colour("framefontcolor", framefontcolor);

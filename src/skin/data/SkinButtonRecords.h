@@ -13,10 +13,7 @@ class TskDataSkinButtonControl : public TskDataSkinCustomControl {
   const char* ClassName() const override { return "TskDataSkinButtonControl"; }
   void VisitFields(RecordFieldVisitor& v) override;
 
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color downfontcolor = 0;
   gfx::Color disabledfontcolor = 0;
@@ -42,10 +39,7 @@ class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
   const char* ClassName() const override { return "TskDataSkinCheckRadioControl"; }
   void VisitFields(RecordFieldVisitor& v) override;
 
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color unenabledfontcolor = 0;
   gfx::Color framefontcolor = 0;

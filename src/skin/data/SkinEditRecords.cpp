@@ -6,7 +6,7 @@ namespace skin {
 void TskDataSkinEditControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("disabledfontcolor", disabledfontcolor);
   v.Colour("activefontcolor", activefontcolor);
   v.RectValue("buttonrect", buttonrect);
@@ -24,7 +24,7 @@ void TskDataSkinMemoControl::VisitFields(RecordFieldVisitor& v) {
 void TskDataSkinSpinEditControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
   v.RectValue("activeskinrect", activeskinrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("disabledfontcolor", disabledfontcolor);
   v.RectValue("upbuttonrect", upbuttonrect);

@@ -14,10 +14,7 @@ class TskDataSkinEditControl : public TskDataSkinCustomControl {
   void VisitFields(RecordFieldVisitor& v) override;
 
   gfx::Rect activeskinrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color disabledfontcolor = 0;
   gfx::Color activefontcolor = 0;
   gfx::Rect buttonrect;  // the button of an edit with a button
@@ -43,10 +40,7 @@ class TskDataSkinSpinEditControl : public TskDataSkinCustomControl {
   void VisitFields(RecordFieldVisitor& v) override;
 
   gfx::Rect activeskinrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color disabledfontcolor = 0;
   gfx::Rect upbuttonrect;

@@ -11,14 +11,11 @@ void TskDataSkinListBox::VisitFields(RecordFieldVisitor& v) {
   v.Integer("itemleftoffset", itemleftoffset);
   v.Integer("itemrightoffset", itemrightoffset);
   v.RectValue("itemtextrect", itemtextrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("focusfontcolor", focusfontcolor);
   v.RectValue("captionrect", captionrect);
-  v.String("captionfontname", captionfontname);
-  v.Integer("captionfontheight", captionfontheight);
-  v.FontStyle("captionfontstyle", captionfontstyle);
-  v.Colour("captionfontcolor", captionfontcolor);
+  v.Font(captionfont, "caption");
   v.RectValue("upbuttonrect", upbuttonrect);
   v.RectValue("activeupbuttonrect", activeupbuttonrect);
   v.RectValue("downupbuttonrect", downupbuttonrect);
@@ -47,7 +44,7 @@ void TskDataSkinComboBox::VisitFields(RecordFieldVisitor& v) {
   v.Integer("itemleftoffset", itemleftoffset);
   v.Integer("itemrightoffset", itemrightoffset);
   v.RectValue("itemtextrect", itemtextrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("focusfontcolor", focusfontcolor);
   v.String("listboxname", listboxname);
   v.RectValue("buttonrect", buttonrect);

@@ -19,17 +19,11 @@ class TskDataSkinListBox : public TskDataSkinCustomControl {
   int32_t itemleftoffset = 0;
   int32_t itemrightoffset = 0;
   gfx::Rect itemtextrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color focusfontcolor = 0;
   gfx::Rect captionrect;
-  std::string captionfontname = "Arial";
-  int32_t captionfontheight = 14;
-  FontStyles captionfontstyle;
-  gfx::Color captionfontcolor = 0;
+  SkinFontFields captionfont;  // the keys captionfont*
   gfx::Rect upbuttonrect;
   gfx::Rect activeupbuttonrect;
   gfx::Rect downupbuttonrect;
@@ -67,10 +61,7 @@ class TskDataSkinComboBox : public TskDataSkinCustomControl {
   int32_t itemleftoffset = 0;
   int32_t itemrightoffset = 0;
   gfx::Rect itemtextrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color focusfontcolor = 0;
   std::string listboxname;  // the section of the drop-down list's look
   gfx::Rect buttonrect;

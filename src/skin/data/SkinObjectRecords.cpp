@@ -54,7 +54,7 @@ void TskDataSkinMenuItem::VisitFields(RecordFieldVisitor& v) {
   v.Integer("dividerleftoffset", dividerleftoffset);
   v.Integer("dividerrightoffset", dividerrightoffset);
   v.RectValue("textrect", textrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("unenabledfontcolor", unenabledfontcolor);
 }
@@ -65,7 +65,7 @@ void TskDataSkinMainMenuItem::VisitFields(RecordFieldVisitor& v) {
   v.Integer("itemrightoffset", itemrightoffset);
   v.RectValue("downrect", downrect);
   v.RectValue("textrect", textrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("downfontcolor", downfontcolor);
   v.Colour("unenabledfontColor", unenabledfontColor);
@@ -74,7 +74,7 @@ void TskDataSkinMainMenuItem::VisitFields(RecordFieldVisitor& v) {
 void TskDataSkinCaption::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinObject::VisitFields(v);
   v.RectValue("textrect", textrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.AlignmentValue("alignment", alignment);
   v.Boolean("shadow", shadow);

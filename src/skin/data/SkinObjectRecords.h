@@ -88,10 +88,7 @@ class TskDataSkinMenuItem : public TskDataSkinObject {
   int32_t dividerleftoffset = 0;
   int32_t dividerrightoffset = 0;
   gfx::Rect textrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color unenabledfontcolor = 0;
 };
@@ -106,10 +103,7 @@ class TskDataSkinMainMenuItem : public TskDataSkinObject {
   int32_t itemrightoffset = 0;
   gfx::Rect downrect;
   gfx::Rect textrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color downfontcolor = 0;
   gfx::Color unenabledfontColor = 0;  // the key is spelled with a capital C in skins
@@ -128,10 +122,7 @@ class TskDataSkinCaption : public TskDataSkinObject {
   void VisitFields(RecordFieldVisitor& v) override;
 
   gfx::Rect textrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   Alignment alignment = Alignment::tacenter;
   bool shadow = false;

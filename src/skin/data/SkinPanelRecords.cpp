@@ -8,7 +8,7 @@ void TskDataSkinPanelControl::VisitFields(RecordFieldVisitor& v) {
   v.PictureIndex("bgpictureindex", bgpictureindex);
   v.RectValue("captionrect", captionrect);
   v.AlignmentValue("alignment", alignment);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.RectValue("checkimagerect", checkimagerect);
   v.RectValue("uncheckimagerect", uncheckimagerect);
 }
@@ -39,7 +39,7 @@ void TskDataSkinExPanelControl::VisitFields(RecordFieldVisitor& v) {
   v.RectValue("vrestorebuttonactiverect", vrestorebuttonactiverect);
   v.RectValue("vrestorebuttondownrect", vrestorebuttondownrect);
   v.RectValue("captionrect", captionrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
 }
 
 void TskDataSkinScrollBoxControl::VisitFields(RecordFieldVisitor& v) {
@@ -55,12 +55,12 @@ void TskDataSkinControlBar::VisitFields(RecordFieldVisitor& v) {
 
 void TskDataSkinLabelControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinCustomControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
 }
 
 void TskDataSkinStdLabelControl::VisitFields(RecordFieldVisitor& v) {
   TskDataSkinControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
 }
 

@@ -16,10 +16,7 @@ class TskDataSkinPanelControl : public TskDataSkinCustomControl {
   int32_t bgpictureindex = -1;
   gfx::Rect captionrect;
   Alignment alignment = Alignment::tacenter;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Rect checkimagerect;
   gfx::Rect uncheckimagerect;
 };
@@ -55,10 +52,7 @@ class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
   gfx::Rect vrestorebuttonactiverect;
   gfx::Rect vrestorebuttondownrect;
   gfx::Rect captionrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
 };
 
 class TskDataSkinScrollBoxControl : public TskDataSkinCustomControl {
@@ -93,10 +87,7 @@ class TskDataSkinLabelControl : public TskDataSkinCustomControl {
   const char* ClassName() const override { return "TskDataSkinLabelControl"; }
   void VisitFields(RecordFieldVisitor& v) override;
 
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
 };
 
 // A label without an image of its own; its active (link) colour defaults to pure blue.
@@ -106,10 +97,7 @@ class TskDataSkinStdLabelControl : public TskDataSkinControl {
   const char* ClassName() const override { return "TskDataSkinStdLabelControl"; }
   void VisitFields(RecordFieldVisitor& v) override;
 
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 16711680;
 };
 

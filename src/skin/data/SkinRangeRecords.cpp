@@ -10,7 +10,7 @@ void TskDataSkinGaugeControl::VisitFields(RecordFieldVisitor& v) {
   v.Integer("beginoffset", beginoffset);
   v.Integer("endoffset", endoffset);
   v.Boolean("vertical", vertical);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
 }
 
 void TskDataSkinTrackBarControl::VisitFields(RecordFieldVisitor& v) {

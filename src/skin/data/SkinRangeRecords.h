@@ -18,10 +18,7 @@ class TskDataSkinGaugeControl : public TskDataSkinCustomControl {
   int32_t beginoffset = 0;
   int32_t endoffset = 0;
   bool vertical = false;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
 };
 
 class TskDataSkinTrackBarControl : public TskDataSkinCustomControl {

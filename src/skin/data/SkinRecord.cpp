@@ -7,12 +7,17 @@
 
 namespace skin {
 
-void RecordFieldVisitor::Font(std::string& fontname, int32_t& fontheight, FontStyles& fontstyle,
-                              gfx::Color& fontcolor) {
-  String("fontname", fontname);
-  Integer("fontheight", fontheight);
-  FontStyle("fontstyle", fontstyle);
-  Colour("fontcolor", fontcolor);
+void RecordFieldVisitor::Font(SkinFontFields& font, std::string_view prefix) {
+  std::string key(prefix);
+  const auto named = [&](std::string_view name) -> std::string_view {
+    key.resize(prefix.size());
+    key += name;
+    return key;
+  };
+  String(named("fontname"), font.fontname);
+  Integer(named("fontheight"), font.fontheight);
+  FontStyle(named("fontstyle"), font.fontstyle);
+  Colour(named("fontcolor"), font.fontcolor);
 }
 
 namespace {

@@ -14,6 +14,23 @@ namespace skin {
 
 class IniFile;
 
+// The four keys of a font that many records read together, in this order. Their names are the
+// fields' names, after a prefix when a record reads a second font (captionfontname, ...).
+struct SkinFontFields {
+  std::string fontname = "Arial";
+  int32_t fontheight = 14;
+  FontStyles fontstyle;
+  gfx::Color fontcolor = 0;
+
+  // The default font at another height.
+  static SkinFontFields OfHeight(int32_t height) {
+    SkinFontFields font;
+    font.fontheight = height;
+    return font;
+  }
+  friend bool operator==(const SkinFontFields&, const SkinFontFields&) = default;
+};
+
 // Each record lists its fields once, in the order its section is read, through this visitor; reading,
 // writing and printing all walk that one list, so the three can never disagree about keys or order.
 class RecordFieldVisitor {
@@ -31,8 +48,8 @@ class RecordFieldVisitor {
   virtual void MorphKindValue(std::string_view key, MorphKind& value) = 0;
   virtual void Command(std::string_view key, SkinCommand& value) = 0;
 
-  // The four keys fontname, fontheight, fontstyle and fontcolor that many records read together.
-  void Font(std::string& fontname, int32_t& fontheight, FontStyles& fontstyle, gfx::Color& fontcolor);
+  // The four keys of a font group: prefix + "fontname", "fontheight", "fontstyle", "fontcolor".
+  void Font(SkinFontFields& font, std::string_view prefix = {});
 };
 
 // One key and its value as the INI text writes it.

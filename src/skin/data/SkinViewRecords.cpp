@@ -1,4 +1,4 @@
-// Field lists of the tab, grid, main menu bar, tree view, list view and rich edit records.
+// Field lists of the tab, grid and main menu bar records.
 #include "skin/data/SkinViewRecords.h"
 
 namespace skin {
@@ -18,7 +18,7 @@ void TskDataSkinTabControl::VisitFields(RecordFieldVisitor& v) {
   v.Integer("tableftoffset", tableftoffset);
   v.Integer("tabrightoffset", tabrightoffset);
   v.RectValue("tabsbgrect", tabsbgrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("activefontcolor", activefontcolor);
   v.Colour("focusfontcolor", focusfontcolor);
   v.Colour("mouseinfontcolor", mouseinfontcolor);
@@ -38,13 +38,10 @@ void TskDataSkinGridControl::VisitFields(RecordFieldVisitor& v) {
   v.RectValue("celltextrect", celltextrect);
   v.Colour("linescolor", linescolor);
   v.Colour("bgcolor", bgcolor);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Colour("selectfontcolor", selectfontcolor);
   v.Colour("focusfontcolor", focusfontcolor);
-  v.String("fixedfontname", fixedfontname);
-  v.Integer("fixedfontheight", fixedfontheight);
-  v.FontStyle("fixedfontstyle", fixedfontstyle);
-  v.Colour("fixedfontcolor", fixedfontcolor);
+  v.Font(fixedfont, "fixed");
 }
 
 void TskDataSkinMainMenuBar::VisitFields(RecordFieldVisitor& v) {
@@ -57,24 +54,6 @@ void TskDataSkinMainMenuBar::VisitFields(RecordFieldVisitor& v) {
   v.String("sysmenubutton", sysmenubutton);
   v.Colour("trackmarkcolor", trackmarkcolor);
   v.Colour("trackmarkactivecolor", trackmarkactivecolor);
-}
-
-void TskDataSkinTreeView::VisitFields(RecordFieldVisitor& v) {
-  TskDataSkinControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
-  v.Colour("bgcolor", bgcolor);
-}
-
-void TskDataSkinListView::VisitFields(RecordFieldVisitor& v) {
-  TskDataSkinControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
-  v.Colour("bgcolor", bgcolor);
-}
-
-void TskDataSkinRichEdit::VisitFields(RecordFieldVisitor& v) {
-  TskDataSkinControl::VisitFields(v);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
-  v.Colour("bgcolor", bgcolor);
 }
 
 }  // namespace skin

@@ -28,10 +28,7 @@ class TskDataSkinTabControl : public TskDataSkinControl {
   int32_t tableftoffset = 0;
   int32_t tabrightoffset = 0;
   gfx::Rect tabsbgrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color activefontcolor = 0;
   gfx::Color focusfontcolor = 0;
   gfx::Color mouseinfontcolor = 0;
@@ -55,16 +52,10 @@ class TskDataSkinGridControl : public TskDataSkinControl {
   gfx::Rect celltextrect;
   gfx::Color linescolor = 0;
   gfx::Color bgcolor = 0;
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color selectfontcolor = 0;
   gfx::Color focusfontcolor = 0;
-  std::string fixedfontname = "Arial";
-  int32_t fixedfontheight = 14;
-  FontStyles fixedfontstyle;
-  gfx::Color fixedfontcolor = 0;
+  SkinFontFields fixedfont;  // the keys fixedfont*
 };
 
 // Its item and button looks are object records, named here by section.
@@ -84,43 +75,29 @@ class TskDataSkinMainMenuBar : public TskDataSkinControl {
   gfx::Color trackmarkactivecolor = 0;
 };
 
-class TskDataSkinTreeView : public TskDataSkinControl {
+// Tree views, list views and rich edits read the same keys, a font and a background colour, so
+// the three are one record type that differs only in its class name; each is still a type of its
+// own, so a control takes only its own kind of record.
+template <const char* kClassName>
+class TskDataSkinFontViewControl : public TskDataSkinControl {
  public:
   using TskDataSkinControl::TskDataSkinControl;
-  const char* ClassName() const override { return "TskDataSkinTreeView"; }
-  void VisitFields(RecordFieldVisitor& v) override;
+  const char* ClassName() const override { return kClassName; }
+  void VisitFields(RecordFieldVisitor& v) override {
+    TskDataSkinControl::VisitFields(v);
+    v.Font(font);
+    v.Colour("bgcolor", bgcolor);
+  }
 
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font;
   gfx::Color bgcolor = 0;
 };
 
-class TskDataSkinListView : public TskDataSkinControl {
- public:
-  using TskDataSkinControl::TskDataSkinControl;
-  const char* ClassName() const override { return "TskDataSkinListView"; }
-  void VisitFields(RecordFieldVisitor& v) override;
-
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
-  gfx::Color bgcolor = 0;
-};
-
-class TskDataSkinRichEdit : public TskDataSkinControl {
- public:
-  using TskDataSkinControl::TskDataSkinControl;
-  const char* ClassName() const override { return "TskDataSkinRichEdit"; }
-  void VisitFields(RecordFieldVisitor& v) override;
-
-  std::string fontname = "Arial";
-  int32_t fontheight = 14;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
-  gfx::Color bgcolor = 0;
-};
+inline constexpr char kTreeViewClassName[] = "TskDataSkinTreeView";
+inline constexpr char kListViewClassName[] = "TskDataSkinListView";
+inline constexpr char kRichEditClassName[] = "TskDataSkinRichEdit";
+using TskDataSkinTreeView = TskDataSkinFontViewControl<kTreeViewClassName>;
+using TskDataSkinListView = TskDataSkinFontViewControl<kListViewClassName>;
+using TskDataSkinRichEdit = TskDataSkinFontViewControl<kRichEditClassName>;
 
 }  // namespace skin

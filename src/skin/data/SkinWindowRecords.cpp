@@ -39,7 +39,7 @@ void TskDataSkinHintWindow::VisitFields(RecordFieldVisitor& v) {
   v.PointValue("leftbottompoint", leftbottompoint);
   v.PointValue("rightbottompoint", rightbottompoint);
   v.RectValue("clientrect", clientrect);
-  v.Font(fontname, fontheight, fontstyle, fontcolor);
+  v.Font(font);
   v.Boolean("leftstretch", leftstretch);
   v.Boolean("rightstretch", rightstretch);
   v.Boolean("topstretch", topstretch);
@@ -51,10 +51,7 @@ void TskDataSkinHintWindow::ReadFromIni(const IniFile& ini) {
   maskpictureindex = -1;
   lefttoppoint = righttoppoint = leftbottompoint = rightbottompoint = {};
   clientrect = {};
-  fontname = "Arial";
-  fontheight = kReadFontHeight;
-  fontstyle = {};
-  fontcolor = 0;
+  font = SkinFontFields::OfHeight(kReadFontHeight);
   leftstretch = rightstretch = topstretch = bottomstretch = false;
   SkinRecord::ReadFromIni(ini);
 }

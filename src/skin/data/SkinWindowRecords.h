@@ -49,10 +49,7 @@ class TskDataSkinHintWindow : public SkinRecord {
   gfx::Point leftbottompoint;
   gfx::Point rightbottompoint;
   gfx::Rect clientrect;
-  std::string fontname = "Arial";
-  int32_t fontheight = 12;
-  FontStyles fontstyle;
-  gfx::Color fontcolor = 0;
+  SkinFontFields font = SkinFontFields::OfHeight(12);
   bool leftstretch = false;
   bool rightstretch = false;
   bool topstretch = false;

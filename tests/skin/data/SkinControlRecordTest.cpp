@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "skin/data/SkinButtonRecords.h"
 #include "skin/data/SkinEditRecords.h"
@@ -104,7 +106,7 @@ TEST(SkinControlRecord, DefaultsOfMissingKeys) {
   TskDataSkinStdLabelControl label("look");
   label.ReadFromIni(ini);
   EXPECT_EQ(label.activefontcolor, 16711680u);
-  EXPECT_EQ(label.fontcolor, 0u);
+  EXPECT_EQ(label.font.fontcolor, 0u);
   EXPECT_EQ(label.pictureindex, -1);
   EXPECT_EQ(label.maskpictureindex, -1);
 
@@ -113,13 +115,13 @@ TEST(SkinControlRecord, DefaultsOfMissingKeys) {
   EXPECT_EQ(listbox.vscrollbarname, "vscrollbar");
   EXPECT_EQ(listbox.hscrollbarname, "hscrollbar");
   EXPECT_EQ(listbox.bothhscrollbarname, "bothhscrollbar");
-  EXPECT_EQ(listbox.captionfontname, "Arial");
-  EXPECT_EQ(listbox.captionfontheight, 14);
+  EXPECT_EQ(listbox.captionfont.fontname, "Arial");
+  EXPECT_EQ(listbox.captionfont.fontheight, 14);
 
   TskDataSkinGridControl grid("look");
   grid.ReadFromIni(ini);
-  EXPECT_EQ(grid.fixedfontname, "Arial");
-  EXPECT_EQ(grid.fixedfontheight, 14);
+  EXPECT_EQ(grid.fixedfont.fontname, "Arial");
+  EXPECT_EQ(grid.fixedfont.fontheight, 14);
 
   TskDataSkinComboBox combo("look");
   combo.ReadFromIni(ini);
@@ -135,7 +137,7 @@ TEST(SkinControlRecord, DefaultsOfMissingKeys) {
   button.ReadFromIni(ini);
   EXPECT_FALSE(button.morphing);
   EXPECT_EQ(button.morphkind, MorphKind::mkdefault);
-  EXPECT_EQ(button.fontstyle, FontStyles{});
+  EXPECT_EQ(button.font.fontstyle, FontStyles{});
 }
 
 TEST(SkinControlRecord, UpDownDropsItsNinePartGeometry) {
@@ -179,7 +181,7 @@ TEST(SkinControlRecord, DerivedRecordsReadTheirBaseKeysFirst) {
   menu_button.ReadFromIni(ini);
   EXPECT_EQ(menu_button.skinrect, (gfx::Rect{1, 2, 3, 4}));
   EXPECT_EQ(menu_button.lefttoppoint, (gfx::Point{5, 6}));
-  EXPECT_EQ(menu_button.fontname, "Tahoma");
+  EXPECT_EQ(menu_button.font.fontname, "Tahoma");
   EXPECT_EQ(menu_button.trackbuttonrect, (gfx::Rect{9, 9, 19, 19}));
   const std::vector<RecordValue> values = menu_button.Values();
   EXPECT_EQ(values.front().first, "pictureindex");
@@ -190,6 +192,55 @@ TEST(SkinControlRecord, DerivedRecordsReadTheirBaseKeysFirst) {
   EXPECT_EQ(memo.buttonrect, (gfx::Rect{1, 1, 5, 5}));
   EXPECT_EQ(memo.bgcolor, 255u);
   EXPECT_EQ(memo.activebgcolor, 65280u);
+}
+
+// Each font group is the four keys in a row, after its prefix when the record reads a second font.
+TEST(SkinControlRecord, FontGroupsReadTheirFourKeysInARow) {
+  const std::vector<std::string> view_keys = {"pictureindex", "maskpictureindex", "skinrect", "fontname",
+                                              "fontheight",   "fontstyle",        "fontcolor", "bgcolor"};
+  const struct {
+    const char* word;
+    std::vector<std::string> run;  // keys that follow one another in the record's reading order
+  } cases[] = {
+      {"treeview", view_keys},
+      {"listview", view_keys},
+      {"richedit", view_keys},
+      {"listbox",
+       {"captionrect", "captionfontname", "captionfontheight", "captionfontstyle", "captionfontcolor", "upbuttonrect"}},
+      {"grid", {"bgcolor", "fontname", "fontheight", "fontstyle", "fontcolor", "selectfontcolor"}},
+      {"grid", {"focusfontcolor", "fixedfontname", "fixedfontheight", "fixedfontstyle", "fixedfontcolor"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.word);
+    auto record = CreateControlRecord(c.word, "look");
+    std::vector<std::string> keys;
+    for (const RecordValue& value : record->Values()) keys.push_back(value.first);
+    const auto at = std::search(keys.begin(), keys.end(), c.run.begin(), c.run.end());
+    EXPECT_NE(at, keys.end()) << ::testing::PrintToString(keys);
+  }
+
+  TskDataSkinListBox listbox("look");
+  listbox.ReadFromIni(IniFile("[look]\ncaptionfontname=Tahoma\ncaptionfontheight=9\nfontname=Verdana\n"
+                              "captionfontcolor=255\n"));
+  EXPECT_EQ(listbox.captionfont.fontname, "Tahoma");
+  EXPECT_EQ(listbox.captionfont.fontheight, 9);
+  EXPECT_EQ(listbox.captionfont.fontcolor, 255u);
+  EXPECT_EQ(listbox.font.fontname, "Verdana");
+  EXPECT_EQ(listbox.font.fontheight, 14);
+}
+
+// The tree view, list view and rich edit records share one definition but stay three kinds, so a
+// control never takes the record of another.
+TEST(SkinControlRecord, TreeListAndRichEditRecordsAreKindsOfTheirOwn) {
+  for (const char* word : {"treeview", "listview", "richedit"}) {
+    SCOPED_TRACE(word);
+    auto record = CreateControlRecord(word, "look");
+    const std::string w = word;
+    EXPECT_EQ(IsKindOf<TskDataSkinTreeView>(record.get()), w == "treeview");
+    EXPECT_EQ(IsKindOf<TskDataSkinListView>(record.get()), w == "listview");
+    EXPECT_EQ(IsKindOf<TskDataSkinRichEdit>(record.get()), w == "richedit");
+    EXPECT_FALSE(IsKindOf<TskDataSkinCustomControl>(record.get()));
+  }
 }
 
 // A record filled with non-default values, written and read back into a fresh record of the same

@@ -149,7 +149,7 @@ TEST_F(SkinDataTest, CreatedEmpty) {
   EXPECT_TRUE(data_.IsEmpty());
   EXPECT_EQ(data_.FrameInfo().bgpictureindex, -1);
   EXPECT_EQ(data_.FrameInfo().inactiveeffect, InactiveEffect::iebrightness);
-  EXPECT_EQ(data_.HintWindow().fontheight, 12);
+  EXPECT_EQ(data_.HintWindow().font.fontheight, 12);
   EXPECT_EQ(data_.PopupWindow().windowpictureindex, -1);
   EXPECT_EQ(data_.FindControlIndex("button"), -1);
   EXPECT_EQ(data_.ActivePicture(0), nullptr);
@@ -187,7 +187,7 @@ TEST_F(SkinDataTest, LoadsAStoredSkin) {
   EXPECT_EQ(f.mdibgpictureindex, -1);
   EXPECT_EQ(data_.PopupWindow().windowpictureindex, 1);
   EXPECT_EQ(data_.PopupWindow().itemsrect, (gfx::Rect{2, 2, 30, 30}));
-  EXPECT_EQ(data_.HintWindow().fontheight, 14);
+  EXPECT_EQ(data_.HintWindow().font.fontheight, 14);
 }
 
 TEST_F(SkinDataTest, ListsKeepFileOrderAndSkipUnknownTypesAndMalformedEntries) {
@@ -209,7 +209,7 @@ TEST_F(SkinDataTest, ListsKeepFileOrderAndSkipUnknownTypesAndMalformedEntries) {
   // Records read their keys from their section whatever the case of its name.
   const auto* button = RecordAs<TskDataSkinButtonControl>(data_.ControlRecord(0));
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->fontname, "Tahoma");
+  EXPECT_EQ(button->font.fontname, "Tahoma");
   EXPECT_EQ(button->skinrect, (gfx::Rect{0, 0, 40, 20}));
   const auto* panel = RecordAs<TskDataSkinPanelControl>(data_.ControlRecord(2));
   ASSERT_NE(panel, nullptr);

@@ -81,14 +81,14 @@ TEST(SkinObjectRecords, DefaultsOfMissingKeys) {
 
   TskDataSkinCaption caption("caption");
   caption.ReadFromIni(ini);
-  EXPECT_EQ(caption.fontname, "Arial");
-  EXPECT_EQ(caption.fontheight, 14);
+  EXPECT_EQ(caption.font.fontname, "Arial");
+  EXPECT_EQ(caption.font.fontheight, 14);
   EXPECT_EQ(caption.alignment, Alignment::tacenter);
 
   TskDataSkinMainMenuBarItem item("item");
   item.ReadFromIni(ini);
-  EXPECT_EQ(item.fontname, "Arial");
-  EXPECT_EQ(item.fontheight, 14);
+  EXPECT_EQ(item.font.fontname, "Arial");
+  EXPECT_EQ(item.font.fontheight, 14);
 }
 
 TEST(SkinObjectRecords, CommandWords) {

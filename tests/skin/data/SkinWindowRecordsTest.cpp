@@ -11,15 +11,15 @@ namespace {
 
 TEST(SkinWindowRecords, HintFontIsTwelveUntilASkinIsReadThenDefaultsToFourteen) {
   TskDataSkinHintWindow hint;
-  EXPECT_EQ(hint.fontname, "Arial");
-  EXPECT_EQ(hint.fontheight, 12);
+  EXPECT_EQ(hint.font.fontname, "Arial");
+  EXPECT_EQ(hint.font.fontheight, 12);
   EXPECT_EQ(hint.windowpictureindex, -1);
   hint.ReadFromIni(IniFile("[HINTWINDOW]\nfontcolor=255\n"));
-  EXPECT_EQ(hint.fontheight, 14);
-  EXPECT_EQ(hint.fontcolor, 255u);
+  EXPECT_EQ(hint.font.fontheight, 14);
+  EXPECT_EQ(hint.font.fontcolor, 255u);
   hint.ReadFromIni(IniFile("[HINTWINDOW]\nfontheight=9\nfontstyle=fsitalicfsbold\n"));
-  EXPECT_EQ(hint.fontheight, 9);
-  EXPECT_EQ(hint.fontstyle, (FontStyles{.bold = true, .italic = true}));
+  EXPECT_EQ(hint.font.fontheight, 9);
+  EXPECT_EQ(hint.font.fontstyle, (FontStyles{.bold = true, .italic = true}));
 }
 
 // The window records outlive a load; a skin without their section must not keep the previous
@@ -34,7 +34,7 @@ TEST(SkinWindowRecords, ReadingAgainStartsFromTheDefaults) {
   testing::FillRecord(hint);
   hint.ReadFromIni(IniFile("[hintwindow]\nwindowpictureindex=4\n"));
   TskDataSkinHintWindow expected;
-  expected.fontheight = 14;
+  expected.font.fontheight = 14;
   expected.windowpictureindex = 4;
   EXPECT_EQ(hint.Values(), expected.Values());
 }

@@ -215,9 +215,9 @@ TEST_F(EmbeddedSkinTest, PushButtonRecord) {
   EXPECT_EQ(b.rightbottompoint, (Point{0, 0}));
   EXPECT_EQ(b.clientrect, (Rect{7, 2, 53, 18}));
   EXPECT_EQ(b.maskpictureindex, 4);
-  EXPECT_EQ(b.fontname, "Arial");
-  EXPECT_EQ(b.fontheight, 14);
-  EXPECT_EQ(b.fontcolor, 0u);
+  EXPECT_EQ(b.font.fontname, "Arial");
+  EXPECT_EQ(b.font.fontheight, 14);
+  EXPECT_EQ(b.font.fontcolor, 0u);
   EXPECT_EQ(b.activefontcolor, 16777215u);
   EXPECT_EQ(b.downfontcolor, 16777215u);
   EXPECT_EQ(b.disabledfontcolor, 8421504u);
@@ -275,7 +275,7 @@ TEST_F(EmbeddedSkinTest, RecordsOfTheOtherControlsTheWindowsUse) {
   const auto& edit = Control<skin::TskDataSkinEditControl>("edit");
   EXPECT_EQ(edit.skinrect.Width(), 41);
   EXPECT_EQ(edit.skinrect.Height(), 17);
-  EXPECT_EQ(edit.fontcolor, 0u);
+  EXPECT_EQ(edit.font.fontcolor, 0u);
   EXPECT_EQ(edit.activefontcolor, 16777215u);
   EXPECT_EQ(edit.disabledfontcolor, 8421504u);
   EXPECT_FALSE(edit.activeskinrect.IsEmpty());
@@ -288,7 +288,7 @@ TEST_F(EmbeddedSkinTest, RecordsOfTheOtherControlsTheWindowsUse) {
   EXPECT_FALSE(tab.activetabrect.IsEmpty());
   EXPECT_FALSE(tab.focustabrect.IsEmpty());
   EXPECT_TRUE(tab.mouseintabrect.IsEmpty());
-  EXPECT_NE(tab.mouseinfontcolor, tab.fontcolor);
+  EXPECT_NE(tab.mouseinfontcolor, tab.font.fontcolor);
 
   const auto& scroller = Control<skin::TskDataSkinUpDownControl>(tab.updown.c_str());
   EXPECT_EQ(tab.updown, "hupdown");
@@ -491,19 +491,19 @@ TEST_F(EmbeddedSkinTest, TextColoursReadOnTheirBackgrounds) {
   const auto* m = Data().FirstObjectRecord<skin::TskDataSkinMenuItem>();
   ASSERT_NE(m, nullptr);
   const Case cases[] = {
-      {"button", b.pictureindex, b.skinrect, {30, 10}, b.fontcolor},
+      {"button", b.pictureindex, b.skinrect, {30, 10}, b.font.fontcolor},
       {"button hot", b.pictureindex, b.activeskinrect, {30, 10}, b.activefontcolor},
       {"button pressed", b.pictureindex, b.downskinrect, {30, 10}, b.downfontcolor},
       {"button disabled", b.pictureindex, b.skinrect, {30, 10}, b.disabledfontcolor},
-      {"edit", e.pictureindex, e.skinrect, {20, 8}, e.fontcolor},
+      {"edit", e.pictureindex, e.skinrect, {20, 8}, e.font.fontcolor},
       {"edit hot", e.pictureindex, e.activeskinrect, {20, 8}, e.activefontcolor},
-      {"list item", l.pictureindex, l.itemrect, {15, 9}, l.fontcolor},
+      {"list item", l.pictureindex, l.itemrect, {15, 9}, l.font.fontcolor},
       {"list hot item", l.pictureindex, l.activeitemrect, {15, 9}, l.activefontcolor},
       {"list selected item", l.pictureindex, l.focusitemrect, {15, 9}, l.focusfontcolor},
-      {"tab", t.pictureindex, t.tabrect, {20, 9}, t.fontcolor},
+      {"tab", t.pictureindex, t.tabrect, {20, 9}, t.font.fontcolor},
       {"selected tab", t.pictureindex, t.activetabrect, {20, 9}, t.activefontcolor},
-      {"gauge", g.pictureindex, g.progressrect, {4, 5}, g.fontcolor},
-      {"menu item", m->activepictureindex, m->skinrect, {20, 10}, m->fontcolor},
+      {"gauge", g.pictureindex, g.progressrect, {4, 5}, g.font.fontcolor},
+      {"menu item", m->activepictureindex, m->skinrect, {20, 10}, m->font.fontcolor},
       {"menu item hot", m->activepictureindex, m->activeskinrect, {20, 10}, m->activefontcolor},
   };
   for (const Case& c : cases) {
