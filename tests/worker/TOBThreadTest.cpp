@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -192,15 +193,65 @@ TEST_F(TOBThreadTest, PassThroughsAnswerWithTheirFailureValues) {
   PumpUntilCount(0);
 }
 
-TEST_F(TOBThreadTest, DestroyingTheComponentStopsAndWaitsForItsThreads) {
+TEST_F(TOBThreadTest, DestroyingTheComponentStopsJoinsAndDeliversEveryEndWithoutServingTheLoop) {
   thread_->SetExclusif(false);
-  Gate gate;  // never opened
+  Gate gate;  // never opened: only the stop request lets these handlers return
+  Gate open;
+  open.open = true;
   thread_->Execute(&gate);
   thread_->Execute(&gate);
+  thread_->Execute(&open);  // may have ended already, its end still queued
+  thread_->SetRunOnCreate(false);
+  thread_->Execute(nullptr);  // held: ends without running the handler
   while (gate.entered < 2) std::this_thread::yield();
+  bool unrelated_ran = false;
+  app_->RunOnMainThread([&] { unrelated_ran = true; });
+
   thread_.reset();  // must return: the handlers see the stop request
-  Pump();           // the ends arrive for a component that is gone and do nothing
-  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin"}));
+  EXPECT_FALSE(unrelated_ran) << "the destructor served the message loop";
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin", "begin", "begin", "finish", "finish", "finish",
+                                            "finish", "all"}));
+  Pump();  // the ends the threads queued find the component gone and do nothing
+  EXPECT_TRUE(unrelated_ran);
+  EXPECT_EQ(log_.size(), 9u);
+  EXPECT_FALSE(bad_thread_);
+}
+
+TEST_F(TOBThreadTest, SynchronizeRunsACallOnTheUiThreadAndHandsBackItsError) {
+  std::atomic<bool> ran_on_ui{false};
+  std::atomic<bool> result{false};
+  std::string error;  // written by the handler, read after its end was delivered
+  thread_->OnExecute = [&](ui::Component*, void*) {
+    result = TOBThread::Synchronize([&] { ran_on_ui = app_->IsMainThread(); });
+    try {
+      TOBThread::Synchronize([] { throw std::runtime_error("界面调用失败"); });
+    } catch (const std::runtime_error& e) {
+      error = e.what();
+    }
+  };
+  ASSERT_NE(thread_->Execute(nullptr), 0u);
+  PumpUntilCount(0);
+  EXPECT_TRUE(result);
+  EXPECT_TRUE(ran_on_ui);
+  EXPECT_EQ(error, "界面调用失败");
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, DestroyingTheComponentReleasesAHandlerWaitingForTheUiThread) {
+  std::atomic<int> entered{0};
+  std::atomic<int> answer{-1};
+  bool call_ran = false;
+  thread_->OnExecute = [&](ui::Component*, void*) {
+    ++entered;
+    answer = TOBThread::Synchronize([&] { call_ran = true; }) ? 1 : 0;
+  };
+  ASSERT_NE(thread_->Execute(nullptr), 0u);
+  while (entered == 0) std::this_thread::yield();
+  thread_.reset();  // must return although the handler waits for the UI thread
+  EXPECT_EQ(answer, 0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+  Pump();
+  EXPECT_FALSE(call_ran) << "a call given up by its thread still ran";
 }
 
 }  // namespace
