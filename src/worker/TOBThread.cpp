@@ -120,11 +120,8 @@ TOBThread::~TOBThread() {
 }
 
 void TOBThread::StopAndJoinAll() {
-  for (auto& [id, t] : threads_) {
-    t->RequestStop();
-    // A held thread is started so that it ends at once without running the handler.
-    while (t->SuspendCount() > 0) t->Release();
-  }
+  // A held thread is never started: it has nothing to join, and its end is delivered like the others.
+  for (auto& [id, t] : threads_) t->RequestStop();
   for (auto& [id, t] : threads_) t->Join();
 }
 

@@ -86,7 +86,7 @@ class TOBThread : public ui::Component {
  private:
   struct Shared;
   void ThreadDone(uint32_t id);
-  // Stops, starts the held and joins every thread; only the threads run meanwhile.
+  // Asks every thread to stop and joins the started ones; only the threads run meanwhile.
   void StopAndJoinAll();
   TOBHideThread* Find(ThreadHandle handle) const;
 
