@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace batch {
@@ -44,20 +45,32 @@ bool IsExistingFolder(const std::string& path);
 class BatchCompressor {
  public:
   using Listener = std::function<void(const FileReport&)>;
+  // Starts one worker thread running `body`.
+  using ThreadStarter = std::function<std::jthread(std::function<void()> body)>;
+
+  BatchCompressor();
 
   // Converts every source as the single-file converters do, on worker threads. The listener is
   // called on the calling thread: each file's kStarted in the files' order, and each file's kDone
   // or kFailed in the files' order too. Each output is written whole to a temporary file and then
   // renamed; when two sources share an output name the later one's output stands, as in a
   // sequential run; a file whose output would overwrite a source of this batch fails instead.
-  // Throws gfx::ImageError when the output folder does not exist.
+  // When the system refuses a worker thread, the workers already running do the whole list.
+  // Every worker has ended when Run returns or throws. Throws gfx::ImageError when the output
+  // folder does not exist or not one worker could start.
   BatchSummary Run(const std::vector<std::string>& sources, const BatchOptions& options, const Listener& listener);
 
-  // Asks a running batch to start no further file; files in progress finish. Any thread.
+  // Asks the running batch, or the next one when none runs, to start no further file; files in
+  // progress finish. The request ends with the run it applied to. Any thread.
   void Cancel() { cancel_requested_ = true; }
+
+  // Replaces how worker threads are started (a test makes a start fail as an exhausted system
+  // does, with std::system_error).
+  void SetThreadStarter(ThreadStarter start) { start_thread_ = std::move(start); }
 
  private:
   std::atomic<bool> cancel_requested_{false};
+  ThreadStarter start_thread_;
 };
 
 }  // namespace batch

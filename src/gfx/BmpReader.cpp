@@ -48,6 +48,7 @@ struct Layout {
   int64_t height = 0;           // always positive; see top_down
   bool top_down = false;
   int bits = 0;
+  int planes = 1;
   uint32_t compression = kRgb;
   uint32_t colors_used = 0;
   uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
@@ -123,12 +124,14 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
   if (l.core) {
     l.width = U16(h + 4);
     l.height = U16(h + 6);
+    l.planes = U16(h + 8);
     l.bits = U16(h + 10);
   } else {
     // OS/2 2.x headers may stop after any field; the missing ones are zero.
     auto field = [&](uint32_t at) -> uint32_t { return at + 4 <= hs ? U32(h + at) : 0; };
     l.width = static_cast<int32_t>(U32(h + 4));
     int32_t height = static_cast<int32_t>(U32(h + 8));
+    l.planes = U16(h + 12);
     l.bits = U16(h + 14);
     l.compression = field(16);
     l.colors_used = field(32);
@@ -162,6 +165,8 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
     Fail("不支持的位图压缩方式: " + std::to_string(l.compression));
 
   if (l.width < 0) Fail("位图宽度无效: " + std::to_string(l.width));
+  // The format has one colour plane; other counts come from damaged or foreign files.
+  if (l.planes != 1) Fail("位图平面数无效: " + std::to_string(l.planes) + "（应为 1）");
   switch (l.bits) {
     case 1:
     case 2:
@@ -184,6 +189,9 @@ Layout ReadLayout(std::span<const uint8_t> data, bool standalone) {
   if (!ok)
     Fail("位图压缩方式 " + std::to_string(l.compression) + " 与颜色深度 " +
          std::to_string(l.bits) + " 不相容");
+  // Run-length rows are defined bottom-up only: a top-down file's runs and moves have no meaning.
+  bool rle = l.compression == kRle8 || l.compression == kRle4 || (l.os2 && l.compression == kJpeg);
+  if (rle && l.top_down) Fail("RLE 压缩的位图不能自上而下存储（高度为负）");
   if (!Bitmap::IsAllowedSize(l.width, l.height))
     Fail("位图尺寸过大: " + std::to_string(l.width) + " x " + std::to_string(l.height));
   if (l.data_offset < l.headers_end)

@@ -1,4 +1,5 @@
 // Bitmap file encoding: file header, 40-byte info header, palette and bottom-up rows.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -19,6 +20,23 @@ void Put32(uint8_t* p, uint32_t v) {
   Put16(p + 2, v >> 16);
 }
 
+// One more than the highest palette index the pixels use (0 for an empty picture).
+size_t IndexesUsed(const Bitmap& bitmap) {
+  const int bits = bitmap.BitsPerPixel();
+  const size_t per_byte = static_cast<size_t>(8 / bits);
+  const uint8_t mask = static_cast<uint8_t>((1u << bits) - 1);
+  size_t highest_plus_one = 0;
+  for (int32_t y = 0; y < bitmap.Height(); ++y) {
+    const uint8_t* row = bitmap.Row(y);
+    for (int32_t x = 0; x < bitmap.Width(); ++x) {
+      size_t shift = 8 - static_cast<size_t>(bits) * (static_cast<size_t>(x) % per_byte + 1);
+      size_t index = (row[static_cast<size_t>(x) / per_byte] >> shift) & mask;
+      highest_plus_one = std::max(highest_plus_one, index + 1);
+    }
+  }
+  return highest_plus_one;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap, BmpDepth depth) {
@@ -31,8 +49,10 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap, BmpDepth depth) {
   if (bits <= 8) {
     palette = bitmap.Palette();
     // Readers take an empty colour count as "all 2^bits colours", so a missing palette is written
-    // as a black one rather than leaving them to take the pixels for colours.
+    // as a black one rather than leaving them to take the pixels for colours. Readers refuse an
+    // index past the colour count, so a short palette is completed in black, as Bitmap shows it.
     if (palette.empty()) palette.assign(size_t{1} << bits, kBlack);
+    if (palette.size() < (size_t{1} << bits)) palette.resize(std::max(palette.size(), IndexesUsed(bitmap)), kBlack);
   }
   // Rows as the file stores them: the same 4-byte alignment as in memory.
   const size_t stride = Bitmap::StrideFor(width, bits);

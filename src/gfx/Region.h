@@ -10,13 +10,16 @@
 namespace gfx {
 
 // Value type over a pixman 32-bit region; the pixman object stays an implementation detail.
+// A default-constructed or moved-from region is the empty region and supports every operation.
 class Region {
  public:
-  Region();
+  Region() noexcept;
   explicit Region(const Rect& r);
-  explicit Region(const std::vector<Rect>& rects);  // the union of the rectangles
-  // The union of many rectangles in any order, built in one pass (much faster than the
-  // constructor above for long lists such as the runs of a mask).
+  // The union of the rectangles in any order, built in one pass (as FromRects).
+  explicit Region(const std::vector<Rect>& rects);
+  // The union of many rectangles in any order, built in one pass: pixman sorts and merges the
+  // whole list at once, which is much faster than adding them one by one for long lists such as
+  // the runs of a mask.
   static Region FromRects(const Rect* rects, size_t count);
   Region(const Region& other);
   Region(Region&& other) noexcept;
@@ -41,7 +44,12 @@ class Region {
 
  private:
   struct Impl;
-  std::unique_ptr<Impl> impl_;
+  // The pixman region to read (a shared empty one while there is none) and to change (made on
+  // first use).
+  const Impl& Read() const;
+  Impl& Write();
+
+  std::unique_ptr<Impl> impl_;  // null: the empty region
 };
 
 }  // namespace gfx

@@ -14,7 +14,7 @@ thread_local TOBHideThread* t_current = nullptr;
 
 }  // namespace
 
-bool TOBThread::StopRequested() { return t_current != nullptr && t_current->StopRequestedFlag(); }
+TOBHideThread* TOBHideThread::Current() { return t_current; }
 
 TOBHideThread::TOBHideThread(uint32_t id, TNotifyEventParams handler, void* params,
                              std::function<void(uint32_t)> done)
@@ -27,7 +27,7 @@ int32_t TOBHideThread::Release() {
   if (suspend_count_ > 0) --suspend_count_;
   if (suspend_count_ == 0 && !started_) {
     started_ = true;
-    thread_ = std::thread([this] { Body(); });
+    thread_ = std::jthread([this] { Body(); });
   }
   return previous;
 }
@@ -41,7 +41,7 @@ void TOBHideThread::Body() {
   tid_.store(static_cast<int>(syscall(SYS_gettid)));
   if (nice_set_.load()) setpriority(PRIO_PROCESS, static_cast<id_t>(tid_.load()), wanted_nice_.load());
   // A thread asked to stop before it ran ends without running the handler.
-  if (!stop_.load() && handler_) handler_(nullptr, params_);
+  if (!stop_.stop_requested() && handler_) handler_(nullptr, params_);
   t_current = nullptr;
   finished_.store(true);
   if (done_) done_(id_);

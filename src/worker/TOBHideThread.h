@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <stop_token>
 #include <thread>
 
 #include "worker/TOBThread.h"
@@ -29,9 +30,16 @@ class TOBHideThread {
   int32_t Hold() { return suspend_count_++; }
   // One hold less; the thread starts when none is left. Returns the previous count.
   int32_t Release();
-  void RequestStop() { stop_.store(true); }
-  bool StopRequestedFlag() const { return stop_.load(); }
+  void RequestStop() { stop_.request_stop(); }
+  bool StopRequestedFlag() const { return stop_.stop_requested(); }
+  std::stop_token StopToken() const { return stop_.get_token(); }
   void Join();
+  // Whether the component has taken this thread's end into account (UI thread only).
+  bool Reported() const { return reported_; }
+  void SetReported() { reported_ = true; }
+
+  // The thread object whose handler runs on the calling thread, or null.
+  static TOBHideThread* Current();
 
   // Priority as the kernel's nice value of the thread; remembered until the thread runs.
   bool SetNice(int nice);
@@ -46,13 +54,14 @@ class TOBHideThread {
   std::function<void(uint32_t)> done_;
   bool free_on_terminate_ = true;
   bool started_ = false;
+  bool reported_ = false;
   int32_t suspend_count_ = 1;  // created held
-  std::atomic<bool> stop_{false};
+  std::stop_source stop_;
   std::atomic<bool> finished_{false};
   std::atomic<int> tid_{0};
   std::atomic<int> wanted_nice_{0};
   std::atomic<bool> nice_set_{false};
-  std::thread thread_;
+  std::jthread thread_;  // last: it goes, joined, before what its body uses
 };
 
 }  // namespace worker

@@ -20,6 +20,12 @@ class TOBHideThread;
 // take. Stopping is cooperative: QuitThread asks a thread to stop, the handler sees it through
 // StopRequested() and returns; every thread that ends reaches ThreadDone on the UI thread, so the
 // running count always comes back down.
+//
+// Destroying the component asks every thread to stop and waits for them on the UI thread without
+// serving its messages, then delivers the ends not yet delivered (OnFinish, OnFinishAll) before
+// the component goes. An owner therefore destroys the component before what its events touch. A
+// handler that must wait for the UI thread uses Synchronize, which gives up when the thread is
+// asked to stop; waiting with Application::RunOnMainThreadSync would hold the destruction forever.
 class TOBThread : public ui::Component {
  public:
   using ThreadHandle = uint32_t;
@@ -69,18 +75,26 @@ class TOBThread : public ui::Component {
   int32_t Suspend(ThreadHandle handle);
   int32_t Resume(ThreadHandle handle);
 
-  // Inside a handler: whether QuitThread asked the current thread to stop.
+  // Inside a handler: whether QuitThread or the component's destruction asked the current thread
+  // to stop.
   static bool StopRequested();
+  // Inside a handler: runs fn on the UI thread and waits for it; an exception thrown by fn reaches
+  // the caller. False, with fn not run, when the thread is asked to stop before the UI thread took
+  // the call (fn must not destroy the component). On the UI thread fn runs at once.
+  static bool Synchronize(const std::function<void()>& fn);
 
  private:
   struct Shared;
   void ThreadDone(uint32_t id);
+  // Asks every thread to stop and joins the started ones; only the threads run meanwhile.
+  void StopAndJoinAll();
   TOBHideThread* Find(ThreadHandle handle) const;
 
   int32_t running_count_ = 0;
   bool exclusif_ = true;
   bool run_on_create_ = true;
   bool free_on_terminate_ = true;
+  bool destroying_ = false;
   std::string about_;
   uint32_t next_id_ = 1;
   std::map<uint32_t, std::unique_ptr<TOBHideThread>> threads_;

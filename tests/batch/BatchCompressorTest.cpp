@@ -1,9 +1,11 @@
-// The batch engine: report order, failures, name clashes, protection of sources, cancelling.
+// The batch engine: report order, failures, name clashes, protection of sources, cancelling, refused threads.
 #include "batch/BatchCompressor.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "gfx/BmpCodec.h"
@@ -144,19 +146,112 @@ TEST(BatchCompressorTest, OutputFolderMustExist) {
 }
 
 TEST(BatchCompressorTest, CancelStopsStartingFiles) {
+  // The first source is a pipe: its only worker waits in the read until the listener, told of
+  // the first start, has asked to cancel and then written the picture. So the request lands
+  // while the first file is in progress, and no other file may start.
   TempDir in, out;
-  // A hundred files of a few milliseconds each: the request lands long before the list ends.
-  WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(400, 300, 1)));
-  std::vector<std::string> sources(100, in / "a.jpg");
+  ASSERT_EQ(::mkfifo((in / "a.jpg").c_str(), 0600), 0);
+  WriteBytes(in / "b.jpg", gfx::EncodeJpeg(Picture(40, 30, 1)));
+  std::vector<std::string> sources(20, in / "b.jpg");
+  sources.insert(sources.begin(), in / "a.jpg");
   BatchCompressor compressor;
-  size_t ends = 0;
+  Recorder rec;
+  auto record = rec.listener();
   BatchSummary s = compressor.Run(sources, {out.path(), 75, 1, false}, [&](const FileReport& r) {
-    if (r.status != FileStatus::kStarted) ++ends;
-    if (r.index == 1) compressor.Cancel();
+    record(r);
+    if (r.index == 0 && r.status == FileStatus::kStarted) {
+      compressor.Cancel();
+      WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(16, 16, 9)));
+    }
   });
   EXPECT_TRUE(s.cancelled);
-  EXPECT_LT(s.done, 100u);
-  EXPECT_EQ(ends, s.done + s.failed);
+  EXPECT_EQ(s.done, 1u);
+  EXPECT_EQ(rec.events, (std::vector<std::string>{"S0", "D0"}));
+  EXPECT_EQ(out.List(), std::vector<std::string>{"Orvel_a.jpg"});
+}
+
+TEST(BatchCompressorTest, ACancelBeforeTheRunIsHonouredAndEndsWithIt) {
+  TempDir in, out;
+  WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(8, 8, 1)));
+  const std::vector<std::string> sources(3, in / "a.jpg");
+  BatchCompressor compressor;
+  compressor.Cancel();
+  Recorder cancelled;
+  BatchSummary s = compressor.Run(sources, {out.path(), 75, 2, false}, cancelled.listener());
+  EXPECT_TRUE(s.cancelled);
+  EXPECT_EQ(s.done + s.failed, 0u);
+  EXPECT_TRUE(cancelled.events.empty());
+  EXPECT_TRUE(out.List().empty());
+
+  Recorder next;  // the request applied to one run only
+  s = compressor.Run(sources, {out.path(), 75, 2, false}, next.listener());
+  EXPECT_FALSE(s.cancelled);
+  EXPECT_EQ(s.done, 3u);
+  EXPECT_EQ(next.events.size(), 6u);
+}
+
+TEST(BatchCompressorTest, WorkersThatCannotStartLeaveTheListToThoseThatDid) {
+  TempDir in;
+  std::vector<std::string> sources;
+  for (int i = 0; i < 6; ++i) {
+    sources.push_back(in / ("p" + std::to_string(i) + ".jpg"));
+    WriteBytes(sources.back(), gfx::EncodeJpeg(Picture(24, 16, static_cast<uint8_t>(i))));
+  }
+  struct Case {
+    unsigned workers;
+    unsigned refused_from;  // the first start the system refuses
+  };
+  const Case kCases[] = {{2, 1}, {4, 1}, {4, 3}, {3, 0}, {1, 0}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE("workers " + std::to_string(c.workers) + ", refused from start " + std::to_string(c.refused_from));
+    TempDir out;
+    BatchCompressor compressor;
+    unsigned attempts = 0;
+    compressor.SetThreadStarter([&](std::function<void()> body) {
+      if (attempts++ >= c.refused_from)
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+      return std::jthread(std::move(body));
+    });
+    Recorder rec;
+    if (c.refused_from == 0) {
+      try {
+        compressor.Run(sources, {out.path(), 75, c.workers, false}, rec.listener());
+        ADD_FAILURE() << "no worker started, yet the run did not fail";
+      } catch (const gfx::ImageError& e) {
+        EXPECT_NE(std::string(e.what()).find("无法启动压缩线程"), std::string::npos) << e.what();
+      }
+      EXPECT_EQ(attempts, 1u);
+      EXPECT_TRUE(rec.events.empty());
+      EXPECT_TRUE(out.List().empty());
+      continue;
+    }
+    BatchSummary s = compressor.Run(sources, {out.path(), 75, c.workers, false}, rec.listener());
+    EXPECT_EQ(attempts, c.refused_from + 1);  // no start is tried after a refusal
+    EXPECT_EQ(s.done, sources.size());
+    EXPECT_FALSE(s.cancelled);
+    std::vector<std::string> starts, ends;
+    for (const std::string& e : rec.events) (e[0] == 'S' ? starts : ends).push_back(e.substr(1));
+    const std::vector<std::string> kInOrder = {"0", "1", "2", "3", "4", "5"};
+    EXPECT_EQ(starts, kInOrder);
+    EXPECT_EQ(ends, kInOrder);
+    EXPECT_EQ(out.List().size(), sources.size());
+  }
+}
+
+TEST(BatchCompressorTest, AThrowingListenerEndsTheRunWithEveryWorkerJoined) {
+  TempDir in, out;
+  WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(8, 8, 1)));
+  const std::vector<std::string> sources(40, in / "a.jpg");
+  BatchCompressor compressor;
+  EXPECT_THROW(compressor.Run(sources, {out.path(), 75, 3, false},
+                              [](const FileReport& r) {
+                                if (r.index == 2) throw std::runtime_error("停止");
+                              }),
+               std::runtime_error);
+  // The compressor is usable again: nothing of the failed run is left running or requested.
+  BatchSummary s = compressor.Run({in / "a.jpg"}, {out.path(), 75, 3, false}, nullptr);
+  EXPECT_EQ(s.done, 1u);
+  EXPECT_FALSE(s.cancelled);
 }
 
 TEST(BatchCompressorTest, EmptyListDoesNothing) {

@@ -258,6 +258,7 @@ struct Recipe {
   int32_t width = 1;
   int32_t height = 1;
   uint16_t bits = 24;
+  uint16_t planes = 1;
   uint32_t compression = 0;
   uint32_t colors_used = 0;
   std::vector<uint32_t> masks;   // after a 40-byte header, inside a longer one
@@ -282,12 +283,12 @@ std::vector<uint8_t> Make(const Recipe& s) {
   if (s.header_size == 12) {
     Put(out, 18, static_cast<uint32_t>(s.width), 2);
     Put(out, 20, static_cast<uint32_t>(s.height), 2);
-    Put(out, 22, 1, 2);
+    Put(out, 22, s.planes, 2);
     Put(out, 24, s.bits, 2);
   } else {
     Put(out, 18, static_cast<uint32_t>(s.width), 4);
     Put(out, 22, static_cast<uint32_t>(s.height), 4);
-    Put(out, 26, 1, 2);
+    Put(out, 26, s.planes, 2);
     Put(out, 28, s.bits, 2);
     if (s.header_size >= 20) Put(out, 30, s.compression, 4);
     if (s.header_size >= 36) Put(out, 46, s.colors_used, 4);
@@ -358,10 +359,30 @@ TEST(BmpReaderTest, HandMadeFiles) {
        {.width = 8, .bits = 4, .compression = 2, .palette = Palette(8),
         .pixels = {0, 5, 0x12, 0x34, 0x50, 0, 3, 0x67, 0, 1}},
        nullptr, 4, {P(1), P(2), P(3), P(4), P(5), P(6), P(7), P(6)}},
-      {"RLE top-down rows",
+      {"RLE8 rows stored top-down",
        {.width = 1, .height = -2, .bits = 8, .compression = 1, .palette = Palette(3),
         .pixels = {1, 1, 0, 0, 1, 2, 0, 1}},
-       nullptr, 8, {P(1), P(2)}},
+       "RLE 压缩的位图不能自上而下存储", 0, {}},
+      {"RLE4 rows stored top-down",
+       {.width = 2, .height = -1, .bits = 4, .compression = 2, .palette = Palette(3),
+        .pixels = {2, 0x12, 0, 1}},
+       "RLE 压缩的位图不能自上而下存储", 0, {}},
+      {"OS/2 RLE24 rows stored top-down",
+       {.header_size = 64, .width = 1, .height = -1, .bits = 24, .compression = 4,
+        .pixels = {1, 1, 2, 3, 0, 1}},
+       "RLE 压缩的位图不能自上而下存储", 0, {}},
+      {"OS/2 RLE24 rows stored bottom-up",
+       {.header_size = 64, .width = 1, .height = 1, .bits = 24, .compression = 4,
+        .pixels = {1, 1, 2, 3, 0, 1}},
+       nullptr, 24, {Rgb(3, 2, 1)}},
+      {"no plane", {.bits = 24, .planes = 0, .pixels = {1, 2, 3, 0}}, "位图平面数无效: 0", 0, {}},
+      {"two planes", {.bits = 24, .planes = 2, .pixels = {1, 2, 3, 0}}, "位图平面数无效: 2", 0, {}},
+      {"core header with three planes",
+       {.header_size = 12, .width = 3, .bits = 1, .planes = 3, .palette = Palette(2), .pixels = {0xA0, 0, 0, 0}},
+       "位图平面数无效: 3", 0, {}},
+      {"indexes past the end of the palette show black",
+       {.width = 3, .bits = 8, .palette = Palette(3), .pixels = {1, 7, 255, 0}},
+       nullptr, 8, {P(1), kBlack, kBlack}},
       {"RLE without an end mark after the last pixel",
        {.width = 2, .bits = 8, .compression = 1, .palette = Palette(2), .pixels = {2, 1}},
        nullptr, 8, {P(1), P(1)}},

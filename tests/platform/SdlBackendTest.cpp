@@ -39,6 +39,10 @@ namespace platform {
 namespace {
 
 constexpr gfx::Color kRed = gfx::Rgb(255, 0, 0);
+// How long a condition may take on a loaded machine before the test is taken as stuck.
+constexpr int kPatienceMs = 10000;
+// No event for this long: nothing more is on its way.
+constexpr int kQuietMs = 150;
 
 pid_t Spawn(const std::vector<std::string>& args, posix_spawn_file_actions_t* actions = nullptr) {
   std::vector<char*> argv;
@@ -94,18 +98,59 @@ class SdlBackendTest : public ::testing::Test {
     return static_cast<SdlSurface*>(surfaces_.back().get());
   }
 
-  // Takes events until `done` holds for the events so far, or the time runs out.
-  std::vector<Event> PumpUntil(const std::function<bool(const std::vector<Event>&)>& done, int timeout_ms = 5000) {
+  // Takes events until `done` holds for the events so far. The limit only ends a test whose
+  // condition never comes; the assertions that follow then say what is missing.
+  std::vector<Event> PumpUntil(const std::function<bool(const std::vector<Event>&)>& done,
+                               int limit_ms = kPatienceMs) {
     std::vector<Event> events;
-    uint64_t end = backend_->NowMs() + static_cast<uint64_t>(timeout_ms);
+    uint64_t end = backend_->NowMs() + static_cast<uint64_t>(limit_ms);
     while (!done(events) && backend_->NowMs() < end) {
       Event e;
       if (backend_->WaitEvent(e, 20)) events.push_back(e);
     }
     return events;
   }
-  std::vector<Event> PumpFor(int ms) {
-    return PumpUntil([](const std::vector<Event>&) { return false; }, ms);
+  // Takes events until the condition holds, whatever the events.
+  std::vector<Event> PumpUntil(const std::function<bool()>& done) {
+    return PumpUntil([&](const std::vector<Event>&) { return done(); });
+  }
+  // Takes the events already on their way: until none has come for a moment. For checks that
+  // something did not happen, after a condition showed that the server has done its part.
+  std::vector<Event> PumpPending() {
+    std::vector<Event> events;
+    Event e;
+    while (backend_->WaitEvent(e, kQuietMs)) events.push_back(e);
+    return events;
+  }
+
+  // The window as the server shows it: mapped and viewable, and its place on the screen.
+  bool Viewable(unsigned long window) {
+    XWindowAttributes attributes;
+    return window != 0 && XGetWindowAttributes(x_, window, &attributes) != 0 && attributes.map_state == IsViewable;
+  }
+  std::vector<Event> PumpUntilViewable(SdlSurface* s) {
+    return PumpUntil([&] { return Viewable(s->XWindow()); });
+  }
+  gfx::Rect ServerRect(unsigned long window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(x_, window, &attributes) == 0) return {};
+    return gfx::Rect::FromSize(RootPosition(window).x, RootPosition(window).y, attributes.width, attributes.height);
+  }
+  std::vector<gfx::Rect> ShapeRects(unsigned long window) {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(x_, window, ShapeBounding, &count, &ordering);
+    std::vector<gfx::Rect> got;
+    for (int i = 0; i < count; ++i)
+      got.push_back(gfx::Rect::FromSize(rects[i].x, rects[i].y, rects[i].width, rects[i].height));
+    if (rects) XFree(rects);
+    return got;
+  }
+  bool BoundingShaped(unsigned long window) {
+    Bool bounding_shaped = False, clip_shaped = False;
+    int xb, yb, xc, yc;
+    unsigned wb, hb, wc, hc;
+    XShapeQueryExtents(x_, window, &bounding_shaped, &xb, &yb, &wb, &hb, &clip_shaped, &xc, &yc, &wc, &hc);
+    return bounding_shaped;
   }
 
   static bool Has(const std::vector<Event>& events, EventType type, SurfaceId surface) {
@@ -142,7 +187,8 @@ class SdlBackendTest : public ::testing::Test {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args[0] << " failed";
         return events;
       }
-      for (Event& e : PumpFor(20)) events.push_back(std::move(e));
+      Event e;
+      if (backend_->WaitEvent(e, 20)) events.push_back(e);
     }
   }
 
@@ -150,11 +196,12 @@ class SdlBackendTest : public ::testing::Test {
   std::vector<Event> RunToolUntil(const std::vector<std::string>& args,
                                   const std::function<bool(const std::vector<Event>&)>& done) {
     std::vector<Event> events = RunTool(args);
-    uint64_t end = backend_->NowMs() + 3000;
-    while (!done(events) && backend_->NowMs() < end) {
-      Event e;
-      if (backend_->WaitEvent(e, 20)) events.push_back(e);
-    }
+    for (Event& e : PumpUntil([&](const std::vector<Event>& more) {
+           std::vector<Event> all = events;
+           all.insert(all.end(), more.begin(), more.end());
+           return done(all);
+         }))
+      events.push_back(std::move(e));
     return events;
   }
 
@@ -175,7 +222,7 @@ TEST_F(SdlBackendTest, WindowHasItsTitleAndClientSize) {
   const std::string title = "图片压缩（免费共享）";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 120, 420, 360}, title);
   s->Show(true);
-  PumpFor(200);
+  PumpUntilViewable(s);
   unsigned long w = s->XWindow();
   ASSERT_NE(w, 0u);
   XWindowAttributes attributes;
@@ -200,7 +247,8 @@ TEST_F(SdlBackendTest, WindowHasItsTitleAndClientSize) {
 
   // Moving and sizing from the program reaches the server and is not reported back as news.
   s->SetBounds({50, 60, 250, 160});
-  std::vector<Event> events = PumpFor(200);
+  std::vector<Event> events = PumpUntil([&] { return ServerRect(w) == gfx::Rect{50, 60, 250, 160}; });
+  for (Event& e : PumpPending()) events.push_back(e);
   XGetWindowAttributes(x_, w, &attributes);
   EXPECT_EQ(attributes.width, 200);
   EXPECT_EQ(attributes.height, 100);
@@ -216,7 +264,13 @@ TEST_F(SdlBackendTest, DecoratedWindowKeepsItsOuterBoundsAroundTheClient) {
   surfaces_.push_back(backend_->CreateSurface(p));
   auto* s = static_cast<SdlSurface*>(surfaces_.back().get());
   s->Show(true);
-  PumpFor(500);
+  // A window manager, where there is one, frames the window after it is mapped.
+  auto placed = [&] {
+    gfx::Rect client = s->ClientRect();
+    return Viewable(s->XWindow()) &&
+           ServerRect(s->XWindow()) == client.Offset(p.bounds.left, p.bounds.top);
+  };
+  PumpUntil(placed);
   EXPECT_EQ(s->Bounds(), p.bounds);
   // The client is what the X window holds; whatever frame the window manager draws lies around it.
   gfx::Rect client = s->ClientRect();
@@ -236,14 +290,11 @@ TEST_F(SdlBackendTest, ShapeBecomesTheWindowsShape) {
   gfx::Bitmap frame(100, 100, 24);
   frame.Fill(kRed);
   s->Present(frame, frame.Bounds());
-  PumpFor(200);
-
-  int count = 0, ordering = 0;
-  XRectangle* rects = XShapeGetRectangles(x_, s->XWindow(), ShapeBounding, &count, &ordering);
-  std::vector<gfx::Rect> got;
-  for (int i = 0; i < count; ++i) got.push_back(gfx::Rect::FromSize(rects[i].x, rects[i].y, rects[i].width, rects[i].height));
-  if (rects) XFree(rects);
-  EXPECT_EQ(gfx::Region(got), shape);
+  PumpUntil([&] {
+    return Viewable(s->XWindow()) && gfx::Region(ShapeRects(s->XWindow())) == shape &&
+           backend_->CaptureScreen({200, 200, 300, 300}).Pixel(50, 90) == kRed;
+  });
+  EXPECT_EQ(gfx::Region(ShapeRects(s->XWindow())), shape);
 
   // The screen shows the window only inside its shape (the bare server's root is black).
   gfx::Bitmap shot = backend_->CaptureScreen({200, 200, 300, 300});
@@ -253,13 +304,10 @@ TEST_F(SdlBackendTest, ShapeBecomesTheWindowsShape) {
   EXPECT_EQ(shot.Pixel(95, 95), gfx::kBlack);
 
   s->SetShape(std::nullopt);
-  PumpFor(100);
-  Bool bounding_shaped = False, clip_shaped = False;
-  int xb, yb, xc, yc;
-  unsigned wb, hb, wc, hc;
-  XShapeQueryExtents(x_, s->XWindow(), &bounding_shaped, &xb, &yb, &wb, &hb, &clip_shaped, &xc, &yc, &wc, &hc);
-  EXPECT_FALSE(bounding_shaped);
-  EXPECT_EQ(backend_->CaptureScreen({205, 250, 206, 251}).Pixel(0, 0), kRed);
+  auto unshaped_red = [&] { return backend_->CaptureScreen({205, 250, 206, 251}).Pixel(0, 0) == kRed; };
+  PumpUntil([&] { return !BoundingShaped(s->XWindow()) && unshaped_red(); });
+  EXPECT_FALSE(BoundingShaped(s->XWindow()));
+  EXPECT_TRUE(unshaped_red());
 }
 
 TEST_F(SdlBackendTest, CaptureReadsPresentedPixels) {
@@ -269,7 +317,10 @@ TEST_F(SdlBackendTest, CaptureReadsPresentedPixels) {
   frame.Fill(gfx::Rgb(10, 200, 30));
   frame.SetPixel(3, 4, gfx::Rgb(1, 2, 3));
   s->Present(frame, frame.Bounds());
-  PumpFor(100);
+  PumpUntil([&] {
+    gfx::Bitmap shown = backend_->CaptureScreen({0, 0, 64, 48});
+    return shown.Pixel(3, 4) == gfx::Rgb(1, 2, 3) && shown.Pixel(63, 47) == gfx::Rgb(10, 200, 30);
+  });
   gfx::Bitmap shot = backend_->CaptureScreen({-10, 0, 54, 48});
   ASSERT_EQ(shot.GetSize(), (gfx::Size{64, 48}));
   EXPECT_EQ(shot.Pixel(0, 0), gfx::kBlack);  // left of the screen
@@ -283,7 +334,7 @@ TEST_F(SdlBackendTest, CaptionDragMovesTheWindow) {
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 300, 250});
   s->SetHitTest([](gfx::Point p) { return p.y < 20 ? HitCode::kCaption : HitCode::kClient; });
   s->Show(true);
-  PumpFor(200);
+  PumpUntilViewable(s);
   std::vector<Event> events = RunToolUntil(
       {"xdotool", "mousemove", "150", "110", "sleep", "0.1", "mousedown", "1", "sleep", "0.1", "mousemove", "180",
        "150", "sleep", "0.1", "mousemove", "210", "170", "sleep", "0.1", "mouseup", "1"},
@@ -306,7 +357,7 @@ TEST_F(SdlBackendTest, BorderDragResizesWithinTheMinimum) {
   s->SetHitTest([s](gfx::Point p) { return p.x >= s->FrameSize().width - 4 ? HitCode::kRight : HitCode::kClient; });
   s->SetMinSize({150, 50});
   s->Show(true);
-  PumpFor(200);
+  PumpUntilViewable(s);
   std::vector<Event> events = RunToolUntil(
       {"xdotool", "mousemove", "298", "150", "sleep", "0.1", "mousedown", "1", "sleep", "0.1", "mousemove", "200",
        "150", "sleep", "0.1", "mouseup", "1"},
@@ -322,7 +373,7 @@ TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
   SdlSurface* b = Make(SurfaceKind::kNormal, {300, 0, 500, 200});
   a->Show(true);
   b->Show(true);
-  PumpFor(300);
+  PumpUntil([&] { return Viewable(a->XWindow()) && Viewable(b->XWindow()) && backend_->ActiveSurface() == b->Id(); });
   EXPECT_EQ(backend_->ActiveSurface(), b->Id());
   auto pressed_on = [](SurfaceId id) {
     return [id](const std::vector<Event>& ev) { return Has(ev, EventType::kMouseUp, id); };
@@ -334,11 +385,12 @@ TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
 
   SdlSurface* menu = Make(SurfaceKind::kPopup, {40, 40, 140, 140}, "menu", a);
   menu->Show(false);
-  events = PumpFor(400);
+  events = PumpUntilViewable(menu);
+  for (Event& e : PumpPending()) events.push_back(std::move(e));
   EXPECT_EQ(backend_->ActiveSurface(), a->Id());
   EXPECT_FALSE(Has(events, EventType::kDeactivate, a->Id()));
   events = RunToolUntil({"xdotool", "mousemove", "60", "60", "click", "1"}, pressed_on(menu->Id()));
-  for (Event& e : PumpFor(300)) events.push_back(std::move(e));
+  for (Event& e : PumpPending()) events.push_back(std::move(e));
   EXPECT_TRUE(Has(events, EventType::kMouseDown, menu->Id()));
   EXPECT_EQ(backend_->ActiveSurface(), a->Id());
   EXPECT_FALSE(Has(events, EventType::kDeactivate, a->Id()));
@@ -348,7 +400,7 @@ TEST_F(SdlBackendTest, CaptureFollowsThePointerOutsideTheWindow) {
   if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
   s->Show(true);
-  PumpFor(200);
+  PumpUntilViewable(s);
   RunTool({"xdotool", "mousemove", "150", "150", "mousedown", "1"});
   backend_->SetCapture(s->Id());
   std::vector<Event> events = RunToolUntil({"xdotool", "mousemove", "400", "300", "sleep", "0.1", "mouseup", "1"},
@@ -365,7 +417,8 @@ TEST_F(SdlBackendTest, CaptureFollowsThePointerOutsideTheWindow) {
   EXPECT_TRUE(moved_outside);
   EXPECT_TRUE(Has(events, EventType::kMouseUp, s->Id()));
   backend_->ReleaseCapture();
-  events = RunToolUntil({"xdotool", "mousemove", "420", "320", "click", "1"}, [](const std::vector<Event>&) { return false; });
+  events = RunTool({"xdotool", "mousemove", "420", "320", "click", "1"});
+  for (Event& e : PumpPending()) events.push_back(std::move(e));
   // Nothing of ours is under the pointer any more: the window may hear that the pointer left, or
   // (with a window manager) that a press on the desktop deactivated it, but gets no mouse input.
   for (const Event& e : events) {
@@ -379,7 +432,7 @@ TEST_F(SdlBackendTest, KeysAndTextGoToTheActiveWindow) {
   if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
   s->Show(true);
-  PumpFor(300);
+  PumpUntil([&] { return Viewable(s->XWindow()) && backend_->ActiveSurface() == s->Id(); });
   std::vector<Event> events = RunToolUntil({"xdotool", "key", "shift+a", "Return", "F5"}, [&](const std::vector<Event>& ev) {
     return Has(ev, EventType::kKeyUp, s->Id()) && ev.back().type == EventType::kKeyUp && ev.back().key == kVkF1 + 4;
   });

@@ -2,13 +2,18 @@
 #include "worker/TOBThread.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "ui/Form.h"
+#include "ui/Message.h"
 #include "ui/UiTestEnv.h"
 
 namespace {
@@ -174,17 +179,28 @@ TEST_F(TOBThreadTest, PassThroughsAnswerWithTheirFailureValues) {
   Gate gate;
   uint32_t id = thread_->Execute(&gate);
   while (gate.entered == 0) std::this_thread::yield();
-  EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  // A thread starts at the process's own level: normal, unless the tests were started with a
+  // lowered priority (`nice`), which the thread inherits.
+  errno = 0;
+  const bool process_at_normal = getpriority(PRIO_PROCESS, 0) == 0 && errno == 0;
+  if (process_at_normal) {
+    EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  } else {
+    EXPECT_NE(thread_->GetPriority(id), TOBThread::kPriorityErrorReturn);
+  }
   // A byte cannot name a level below normal; a value that is no level at all is refused.
   EXPECT_FALSE(thread_->SetPriority(id, 255));
   EXPECT_FALSE(thread_->SetPriority(id, 7));
-  // Raising a thread above normal needs a privilege the process may lack, so only a success
-  // must show; going back down to normal is always allowed.
-  if (thread_->SetPriority(id, TOBThread::kPriorityHighest)) {
+  // Raising a thread needs a privilege the process may lack, so only a success must show; going
+  // back down to normal from the start or from above is always allowed.
+  bool raised = thread_->SetPriority(id, TOBThread::kPriorityHighest);
+  if (raised) {
     EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityHighest);
   }
-  EXPECT_TRUE(thread_->SetPriority(id, TOBThread::kPriorityNormal));
-  EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  if (raised || process_at_normal) {
+    EXPECT_TRUE(thread_->SetPriority(id, TOBThread::kPriorityNormal));
+    EXPECT_EQ(thread_->GetPriority(id), TOBThread::kPriorityNormal);
+  }
   // A running thread cannot be suspended here; resuming it reports it was not held.
   EXPECT_EQ(thread_->Suspend(id), TOBThread::kSuspendFailed);
   EXPECT_EQ(thread_->Resume(id), 0);
@@ -192,15 +208,88 @@ TEST_F(TOBThreadTest, PassThroughsAnswerWithTheirFailureValues) {
   PumpUntilCount(0);
 }
 
-TEST_F(TOBThreadTest, DestroyingTheComponentStopsAndWaitsForItsThreads) {
+TEST_F(TOBThreadTest, DestroyingTheComponentStopsJoinsAndDeliversEveryEndWithoutServingTheLoop) {
   thread_->SetExclusif(false);
-  Gate gate;  // never opened
+  Gate gate;  // never opened: only the stop request lets these handlers return
+  Gate open;
+  open.open = true;
   thread_->Execute(&gate);
   thread_->Execute(&gate);
+  thread_->Execute(&open);  // may have ended already, its end still queued
+  thread_->SetRunOnCreate(false);
+  thread_->Execute(nullptr);  // held: ends without running the handler
   while (gate.entered < 2) std::this_thread::yield();
+  bool unrelated_ran = false;
+  app_->RunOnMainThread([&] { unrelated_ran = true; });
+
   thread_.reset();  // must return: the handlers see the stop request
-  Pump();           // the ends arrive for a component that is gone and do nothing
-  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin"}));
+  EXPECT_FALSE(unrelated_ran) << "the destructor served the message loop";
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "begin", "begin", "begin", "finish", "finish", "finish",
+                                            "finish", "all"}));
+  Pump();  // the ends the threads queued find the component gone and do nothing
+  EXPECT_TRUE(unrelated_ran);
+  EXPECT_EQ(log_.size(), 9u);
+  EXPECT_FALSE(bad_thread_);
+}
+
+TEST_F(TOBThreadTest, SynchronizeRunsACallOnTheUiThreadAndHandsBackItsError) {
+  std::atomic<bool> ran_on_ui{false};
+  std::atomic<bool> result{false};
+  std::string error;  // written by the handler, read after its end was delivered
+  thread_->OnExecute = [&](ui::Component*, void*) {
+    result = TOBThread::Synchronize([&] { ran_on_ui = app_->IsMainThread(); });
+    try {
+      TOBThread::Synchronize([] { throw std::runtime_error("界面调用失败"); });
+    } catch (const std::runtime_error& e) {
+      error = e.what();
+    }
+  };
+  ASSERT_NE(thread_->Execute(nullptr), 0u);
+  PumpUntilCount(0);
+  EXPECT_TRUE(result);
+  EXPECT_TRUE(ran_on_ui);
+  EXPECT_EQ(error, "界面调用失败");
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+}
+
+TEST_F(TOBThreadTest, AHandlerReportsToAControlThroughItsMessageQueue) {
+  auto* form = app_->CreateForm<ui::Form>();
+  ui::WindowProcFn saved = form->WindowProc();
+  std::vector<intptr_t> received;
+  form->SetWindowProc([&](ui::Message& m) {
+    if (m.id == ui::kMsgUser + 1) {
+      if (!app_->IsMainThread()) bad_thread_ = true;
+      received.push_back(m.wparam);
+      return;
+    }
+    saved(m);
+  });
+  thread_->OnExecute = [&](ui::Component*, void*) {
+    for (intptr_t step = 1; step <= 3; ++step) app_->PostMessage(form, ui::Message{ui::kMsgUser + 1, step, 0});
+  };
+  ASSERT_NE(thread_->Execute(nullptr), 0u);
+  PumpUntilCount(0);
+  Pump();  // a message handed over just before the end may be queued only now
+  EXPECT_EQ(received, (std::vector<intptr_t>{1, 2, 3}));
+  EXPECT_FALSE(bad_thread_);
+  form->SetWindowProc(saved);  // the form outlives this test's locals
+}
+
+TEST_F(TOBThreadTest, DestroyingTheComponentReleasesAHandlerWaitingForTheUiThread) {
+  std::atomic<int> entered{0};
+  std::atomic<int> answer{-1};
+  bool call_ran = false;
+  thread_->OnExecute = [&](ui::Component*, void*) {
+    ++entered;
+    answer = TOBThread::Synchronize([&] { call_ran = true; }) ? 1 : 0;
+  };
+  ASSERT_NE(thread_->Execute(nullptr), 0u);
+  while (entered == 0) std::this_thread::yield();
+  thread_.reset();  // must return although the handler waits for the UI thread
+  EXPECT_EQ(answer, 0);
+  EXPECT_EQ(log_, (std::vector<std::string>{"begin", "finish", "all"}));
+  Pump();
+  EXPECT_FALSE(call_ran) << "a call given up by its thread still ran";
 }
 
 }  // namespace
