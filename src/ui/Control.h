@@ -171,6 +171,12 @@ class Control : public Component {
   // Fills the background with the control's colour; answers kMsgEraseBackground.
   virtual void EraseBackground(gfx::Canvas& canvas);
 
+  // --- skin changes (see WalkSkinChange) ---
+  // Called before the skin data object `skin_data` (null: any skin data) changes, so a control drops
+  // what it took from it, and after it changed, so the control takes up the new skin and repaints.
+  virtual void SkinMessageBeforeChange(const void* /*skin_data*/) {}
+  virtual void SkinMessageChange(const void* /*skin_data*/) {}
+
  protected:
   // The default window procedure: turns messages into calls of the handlers below.
   virtual void WndProc(Message& m);

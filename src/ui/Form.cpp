@@ -8,6 +8,7 @@
 #include "platform/Backend.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
+#include "ui/SkinChangeWalk.h"
 
 namespace ui {
 
@@ -928,6 +929,11 @@ void Form::WndProc(Message& m) {
     }
     case kMsgDestroy:
       if (OnDestroy) OnDestroy(this);
+      return;
+    case kSkinMsgBeforeChange:
+    case kSkinMsgChange:
+      // wparam is the address of the skin data object that changes (0: any).
+      WalkSkinChange(*this, m.id, reinterpret_cast<const void*>(m.wparam));
       return;
     case kMsgEraseBackground:
       if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));

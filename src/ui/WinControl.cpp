@@ -9,6 +9,23 @@
 
 namespace ui {
 
+namespace {
+
+// The area a windowed child covers in its parent's client coordinates: its rectangle, or its
+// shape when it has one.
+gfx::Region CoveredArea(const WinControl& child) {
+  gfx::Rect b = child.BoundsRect();
+  const gfx::Region* shape = child.Shape();
+  if (shape == nullptr) return gfx::Region(b);
+  gfx::Rect cr = child.ClientRect();
+  gfx::Region area = *shape;
+  area.Offset(b.left + cr.left, b.top + cr.top);
+  area.Intersect(b);
+  return area;
+}
+
+}  // namespace
+
 WinControl::WinControl() = default;
 
 WinControl::~WinControl() {
@@ -194,10 +211,18 @@ void WinControl::Resize() {
   Control::Resize();
 }
 
+void WinControl::SetShape(std::optional<gfx::Region> shape) {
+  shape_ = std::move(shape);
+  // The parent repaints what the control no longer covers as well as what it now covers.
+  if (Parent() != nullptr && Visible()) Parent()->InvalidateRect(bounds_);
+  else Invalidate();
+}
+
 Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
   if (!Visible() || (!allow_disabled && !Enabled())) return nullptr;
   if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
   gfx::Rect cr = ClientRect();
+  if (shape_ && !shape_->Contains({p.x - cr.left, p.y - cr.top})) return nullptr;
   gfx::Point cp{p.x - cr.left, p.y - cr.top};
   if (cr.Contains(p)) {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
@@ -216,7 +241,7 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
     canvas.IntersectClip(dirty);
     // Windowed children paint themselves: clip them out so the parent never draws under them.
     for (Control* c : controls_) {
-      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(c->bounds_);
+      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(CoveredArea(static_cast<WinControl&>(*c)));
     }
     if (!canvas.ClipRegion().IsEmpty()) {
       Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
@@ -241,6 +266,7 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
     // outside the client area can be drawn too.
     gfx::Rect cr = w->ClientRect();
     canvas.Translate(cr.left, cr.top);
+    if (w->shape_) canvas.IntersectClip(*w->shape_);
     canvas.SetFont(w->GetFont());
     w->PaintTree(canvas, local.Offset(-cr.left, -cr.top));
     return;

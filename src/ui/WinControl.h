@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "gfx/Region.h"
 #include "ui/Control.h"
 
 namespace ui {
@@ -65,6 +67,15 @@ class WinControl : public Control {
 
   Control* ControlAtPoint(gfx::Point client_point, bool allow_disabled) override;
 
+  // --- shape ---
+  // An optional shape in the control's own client coordinates (nullopt: the whole rectangle). The
+  // control paints only inside it and takes the mouse only there: outside it the parent and the
+  // siblings below show through and receive the clicks. The shape stays as set when the bounds
+  // change; a control whose shape depends on its size sets it again in Resize. A form uses
+  // SetWindowRegion for its window's shape.
+  void SetShape(std::optional<gfx::Region> shape);
+  const gfx::Region* Shape() const { return shape_ ? &*shape_ : nullptr; }
+
   // Paints this control and its visible children into the canvas, clipped to `dirty`
   // (in this control's client coordinates).
   void PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty);
@@ -97,6 +108,7 @@ class WinControl : public Control {
   std::vector<Control*> controls_;
   std::vector<std::unique_ptr<Control>> held_children_;
   std::vector<WinControl*> tab_list_;
+  std::optional<gfx::Region> shape_;
   bool tab_stop_ = false;
   int align_disabled_ = 0;
   bool realigning_ = false;

@@ -191,6 +191,27 @@ TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
   Pump();
 }
 
+TEST_F(InputTest, ClickOutsideAShapedChildReachesTheControlBelow) {
+  // Covers a (10,10 - 110,110) and reaches past it; only its top-left 20 x 20 is shaped in.
+  auto* shaped = form_->MakeChild<ui::Panel>(form_);
+  shaped->SetName("shaped");
+  shaped->SetBounds(10, 10, 150, 150);
+  shaped->SetShape(gfx::Region(gfx::Rect{0, 0, 20, 20}));
+  shaped->OnClick = [this](ui::Component* s) { log_.push_back("click " + s->Name()); };
+  int form_clicks = 0;
+  form_->OnClick = [&](ui::Component*) { ++form_clicks; };
+  backend_->Click({15, 15});
+  backend_->Click({80, 80});
+  backend_->Click({130, 130});
+  Pump();
+  std::vector<std::string> clicks;
+  for (const std::string& line : log_) {
+    if (line.rfind("click ", 0) == 0) clicks.push_back(line);
+  }
+  EXPECT_EQ(clicks, (std::vector<std::string>{"click shaped", "click a"}));
+  EXPECT_EQ(form_clicks, 1);
+}
+
 // A control that takes typed characters, like an edit.
 class TextTaker : public ui::WinControl {
  public:
