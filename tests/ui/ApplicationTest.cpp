@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <new>
 #include <stdexcept>
 #include <thread>
 
@@ -88,6 +90,45 @@ TEST_F(ApplicationTest, PostedMessagesArriveInOrderAndNotForDestroyedTargets) {
   Pump();
   EXPECT_EQ(got, (std::vector<intptr_t>{1, 2}));
   form->SetWindowProc(saved);
+}
+
+// Counts the messages of kMsgUser it receives.
+class UserMessageProbe : public ui::WinControl {
+ public:
+  explicit UserMessageProbe(int* received) : received_(received) {}
+
+ protected:
+  void WndProc(ui::Message& m) override {
+    if (m.id == ui::kMsgUser) ++*received_;
+    ui::WinControl::WndProc(m);
+  }
+
+ private:
+  int* received_;
+};
+
+TEST_F(ApplicationTest, MessagePostedByAWorkerIsDroppedWhenItsControlGoesFirst) {
+  ShownForm();
+  // An unowned control in storage the test keeps, so that after its destruction a second control
+  // can take the same address, as a reused allocation would: a message queued for the first one
+  // must not reach the second (nor freed memory).
+  alignas(UserMessageProbe) unsigned char storage[sizeof(UserMessageProbe)];
+  int first_received = 0;
+  int second_received = 0;
+  auto* first = new (storage) UserMessageProbe(&first_received);
+  std::thread worker([first] { first->Post(ui::kMsgUser, 1); });
+  worker.join();
+  first->~UserMessageProbe();
+  auto* second = new (storage) UserMessageProbe(&second_received);
+  Pump();
+  EXPECT_EQ(first_received, 0);
+  EXPECT_EQ(second_received, 0);
+  // The queue still delivers what is posted for a control that exists.
+  std::thread again([second] { second->Post(ui::kMsgUser, 2); });
+  again.join();
+  Pump();
+  EXPECT_EQ(second_received, 1);
+  second->~UserMessageProbe();
 }
 
 TEST_F(ApplicationTest, NestedModalLoopsReturnTheirOwnResults) {
