@@ -257,18 +257,17 @@ TEST_F(ApplicationTest, WorkerThreadsRunCodeOnTheUiThread) {
 
 TEST_F(ApplicationTest, SyncCallIsReleasedWhenTheApplicationGoesAway) {
   std::atomic<bool> failed{false};
-  std::atomic<bool> queued{false};
   std::thread worker([&] {
     try {
-      queued = true;
       app_->RunOnMainThreadSync([] {});
     } catch (const std::runtime_error&) {
       failed = true;
     }
   });
-  while (!queued) std::this_thread::yield();
-  // Give the worker time to queue its call; the UI thread never serves it.
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  // The worker wakes the loop once its call is queued; the UI thread never serves it.
+  auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (backend_->PendingEvents() == 0 && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
+  EXPECT_GT(backend_->PendingEvents(), 0u) << "the worker never queued its call";
   app_.reset();
   worker.join();
   EXPECT_TRUE(failed);
