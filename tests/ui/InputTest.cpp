@@ -237,6 +237,32 @@ TEST_F(InputTest, TextGoesToTheFocusedControlWithTextInputOn) {
   EXPECT_EQ(backend_->TextInputSurface(), platform::kNoSurface);
 }
 
+TEST_F(InputTest, MalformedTextArrivesAsReplacementCharacters) {
+  auto* edit = form_->MakeChild<TextTaker>(form_);
+  edit->SetBounds(10, 150, 100, 20);
+  edit->SetFocus();
+  struct Case {
+    std::string bytes;
+    std::u32string typed;
+  };
+  const std::vector<Case> cases = {
+      {"a\xC3\xA9图", U"a\u00E9图"},
+      {"\xC3\x28", U"\uFFFD("},                           // a continuation byte missing
+      {"\xC0\xAF", U"\uFFFD\uFFFD"},                      // an overlong slash
+      {"\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},           // an overlong slash in three bytes
+      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},           // a surrogate
+      {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+      {"\xE5\x9B", U"\uFFFD\uFFFD"},                      // cut off at the end
+      {"\x80x", U"\uFFFDx"},                               // a stray continuation byte
+  };
+  for (const Case& c : cases) {
+    edit->typed.clear();
+    backend_->InjectText(c.bytes);
+    Pump();
+    EXPECT_EQ(edit->typed, c.typed) << testing::PrintToString(c.bytes);
+  }
+}
+
 class FocusTest : public UiTest {
  protected:
   void SetUp() override {
