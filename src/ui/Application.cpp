@@ -560,7 +560,7 @@ void Application::ControlHidden(Control* c) {
   auto inside = [c](Control* x) {
     if (x == nullptr) return false;
     if (x == c) return true;
-    return c->IsWindowed() && static_cast<WinControl*>(c)->Contains(x);
+    return c->Contains(x);
   };
   if (inside(capture_)) SetCaptureControl(nullptr);
   if (inside(mouse_control_)) SetMouseControl(nullptr);

@@ -547,8 +547,7 @@ void Form::SurfaceBoundsChanged(const gfx::Rect& outer) {
 }
 
 void Form::ControlGone(Control* c) {
-  if (active_control_ != nullptr && (active_control_ == c || (c != this && c->IsWindowed() &&
-                                                              static_cast<WinControl*>(c)->Contains(active_control_)))) {
+  if (active_control_ != nullptr && c != this && c->Contains(active_control_)) {
     active_control_ = nullptr;
   }
 }
@@ -794,16 +793,14 @@ void Form::HandleText(const platform::Event& ev) {
 
 bool Form::TryAccelerator(char32_t ch) {
   // Depth-first over the visible, enabled controls.
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
     if (!c->Visible() || !c->Enabled()) continue;
     if (c->IsAccelerator(ch) && c->HandleAccelerator()) return true;
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
@@ -815,7 +812,8 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
   }
   if (key != platform::kVkReturn && key != platform::kVkEscape) return false;
   bool enter = key == platform::kVkReturn;
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
@@ -824,10 +822,7 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
       c->Click();
       return true;
     }
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
