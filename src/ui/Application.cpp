@@ -51,7 +51,7 @@ Application::~Application() {
   for (CrossThreadTask& t : left) {
     if (!t.sync) continue;
     std::lock_guard<std::mutex> lock(t.sync->mutex);
-    t.sync->error = std::make_exception_ptr(std::runtime_error("The application has closed."));
+    t.sync->error = std::make_exception_ptr(std::runtime_error("程序已关闭，无法完成调用。"));
     t.sync->done = true;
     t.sync->cv.notify_all();
   }

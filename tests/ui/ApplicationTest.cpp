@@ -258,9 +258,11 @@ TEST_F(ApplicationTest, WorkerThreadsRunCodeOnTheUiThread) {
 
 TEST_F(ApplicationTest, SyncCallIsReleasedWhenTheApplicationGoesAway) {
   std::atomic<bool> failed{false};
-  std::thread worker([&] {
+  // The worker holds the application itself, not the fixture's pointer, which this thread resets.
+  ui::Application* app = app_.get();
+  std::thread worker([&failed, app] {
     try {
-      app_->RunOnMainThreadSync([] {});
+      app->RunOnMainThreadSync([] {});
     } catch (const std::runtime_error&) {
       failed = true;
     }
