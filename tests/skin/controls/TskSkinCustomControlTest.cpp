@@ -221,6 +221,24 @@ TEST_F(TskSkinCustomControlTest, TheMaskShapesTheControlAtEverySize) {
   EXPECT_EQ(c->Shape(), nullptr);
 }
 
+TEST_F(TskSkinCustomControlTest, AClickOutsideTheShapeReachesTheControlBelow) {
+  TskSkinCustomControl* below = Make("nosuchrecord", 200, 100);
+  TskSkinCustomControl* button = Make("button", 75, 20);
+  int below_clicks = 0, button_clicks = 0;
+  below->OnClick = [&](ui::Component*) { ++below_clicks; };
+  button->OnClick = [&](ui::Component*) { ++button_clicks; };
+  Pump();
+  ASSERT_FALSE(button->Shape()->Contains({0, 0}));
+  backend_->Click(ScreenPoint(*button, 0, 0));
+  Pump();
+  EXPECT_EQ(below_clicks, 1);
+  EXPECT_EQ(button_clicks, 0);
+  backend_->Click(ScreenPoint(*button, 37, 10));
+  Pump();
+  EXPECT_EQ(below_clicks, 1);
+  EXPECT_EQ(button_clicks, 1);
+}
+
 TEST_F(TskSkinCustomControlTest, ARecordOfAnotherFamilyKeepsTheSizeAndLooksPlain) {
   // "stdlabel" is a record without nine-part geometry.
   TskSkinCustomControl* c = Make("stdlabel", 64, 33);
