@@ -218,7 +218,7 @@ bool TskSkinPanel::HasSkinLook() const {
 void TskSkinPanel::DrawSkinImage(gfx::Bitmap& bitmap) {
   const TskDataSkinPanelControl* record = PanelRecord();
   if (record != nullptr) {
-    if (const gfx::Bitmap* bg = SkinData()->ActivePicture(record->bgpictureindex); bg != nullptr && !bg->IsEmpty()) {
+    if (const gfx::Bitmap* bg = SkinData()->ActivePicture24(record->bgpictureindex); bg != nullptr && !bg->IsEmpty()) {
       gfx::Bitmap scratch;
       CopyPiece(bitmap, bitmap.Bounds(), As24(*bg, scratch), bg->Bounds(), Fit::kRepeat, Fit::kRepeat);
       return;
