@@ -349,8 +349,8 @@ void TskSkinExPanel::DrawSkinImage(gfx::Bitmap& bitmap) {
   if (show_roll_button_) DrawSkinButton(bitmap, kRollButton, l.buttons[kRollButton], *r);
   if (Caption().empty()) return;
   gfx::Canvas canvas(bitmap);
-  gfx::Font font = UseSkinFont() ? RecordFont(r->fontname, r->fontheight, r->fontstyle, r->fontcolor) : DefaultFont();
-  font.SetColor(r->fontcolor);
+  gfx::Font font = UseSkinFont() ? RecordFont(r->font.fontname, r->font.fontheight, r->font.fontstyle, r->font.fontcolor) : DefaultFont();
+  font.SetColor(r->font.fontcolor);
   canvas.Brush().style = gfx::BrushStyle::kClear;
   if (!horizontal_rolled) {
     canvas.SetFont(font);

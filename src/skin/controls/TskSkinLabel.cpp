@@ -43,7 +43,7 @@ void TskSkinLabel::LoadSkinRecord() {
 gfx::Font TskSkinLabel::TextFont() const {
   const auto* r = HasSkinLook() ? SkinRecordAs<TskDataSkinLabelControl>() : nullptr;
   if (r == nullptr) return DefaultFont();
-  return SkinTextFont(UseSkinFont(), DefaultFont(), r->fontname, r->fontheight, r->fontstyle, r->fontcolor);
+  return SkinTextFont(UseSkinFont(), DefaultFont(), r->font.fontname, r->font.fontheight, r->font.fontstyle, r->font.fontcolor);
 }
 
 gfx::Rect TskSkinLabel::TextRect() const {

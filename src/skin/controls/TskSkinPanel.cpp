@@ -261,9 +261,9 @@ void TskSkinPanel::DrawSkinCaption(gfx::Canvas& canvas, gfx::Rect r, const TskDa
       r.left += image.Width() + 2;
     }
   }
-  canvas.SetFont(UseSkinFont() ? RecordFont(record.fontname, record.fontheight, record.fontstyle, record.fontcolor)
+  canvas.SetFont(UseSkinFont() ? RecordFont(record.font.fontname, record.font.fontheight, record.font.fontstyle, record.font.fontcolor)
                                : DefaultFont());
-  canvas.Font().SetColor(record.fontcolor);
+  canvas.Font().SetColor(record.font.fontcolor);
   canvas.Brush().style = gfx::BrushStyle::kClear;
   const int32_t cell = GlyphCellWidth(glyph_, num_glyphs_);
   const int32_t text_w = canvas.TextWidth(Caption());
@@ -281,7 +281,7 @@ void TskSkinPanel::DrawSkinCaption(gfx::Canvas& canvas, gfx::Rect r, const TskDa
   const int32_t y = r.top + r.Height() / 2 - canvas.TextHeight(Caption()) / 2;
   canvas.TextRect(r, x, y, Caption());
   if (roll_up_mode_) {
-    DrawArrow(canvas, {r.right, r.top, r.right + 10, r.bottom}, record.fontcolor,
+    DrawArrow(canvas, {r.right, r.top, r.right + 10, r.bottom}, record.font.fontcolor,
               roll_up_state_ ? kArrowDown : kArrowUp);
   }
 }

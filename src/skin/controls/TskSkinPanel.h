@@ -7,7 +7,7 @@
 #include "gfx/Bitmap.h"
 #include "skin/controls/PlainLook.h"
 #include "skin/controls/TskSkinCustomControl.h"
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 namespace skin {
 

@@ -2,9 +2,9 @@
 #include "skin/controls/TskSkinStdLabel.h"
 
 #include "gfx/Canvas.h"
-#include "platform/Backend.h"
 #include "skin/controls/SkinControlFont.h"
 #include "skin/data/SkinPanelRecords.h"
+#include "ui/Shell.h"
 
 namespace skin {
 
@@ -52,10 +52,10 @@ gfx::Font TskSkinStdLabel::TextFont() const {
   if (r == nullptr) return use_skin_font_ ? default_font_ : GetFont();
   if (!use_skin_font_) {
     gfx::Font font = GetFont();
-    font.SetColor(r->fontcolor);
+    font.SetColor(r->font.fontcolor);
     return font;
   }
-  return RecordFont(r->fontname, r->fontheight, r->fontstyle, r->fontcolor);
+  return RecordFont(r->font.fontname, r->font.fontheight, r->font.fontstyle, r->font.fontcolor);
 }
 
 void TskSkinStdLabel::FitToText() {
@@ -124,7 +124,7 @@ void TskSkinLinkLabel::Click() {
   const std::string url = url_;
   TskSkinStdLabel::Click();
   // The address goes to the desktop's handler as one argument; no shell ever sees it.
-  if (!url.empty() && platform::HasBackend()) platform::GetBackend().OpenUrl(url);
+  if (!url.empty()) ui::OpenUrl(url);
 }
 
 }  // namespace skin
