@@ -371,7 +371,26 @@ void Form::SetActiveControl(WinControl* control) {
   if (old != nullptr) old->Send(kMsgKillFocus);
   // A handler of the old control may have moved the focus elsewhere already.
   if (active_control_ == control && control != nullptr) control->Send(kMsgSetFocus);
+  if (active_control_ == control) NotifyFocusChanged(control);
   UpdateTextInput();
+}
+
+void Form::NotifyFocusChanged(WinControl* focused) {
+  // Controls whose look depends on where the focus is (a default button) hear of every move.
+  Application* app = Application::Current();
+  const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
+  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  while (!stack.empty()) {
+    Control* c = stack.back();
+    stack.pop_back();
+    c->Send(kMsgFocusChanged, 0, reinterpret_cast<intptr_t>(focused));
+    // A handler that moved the focus again or destroyed controls ends this round.
+    if (active_control_ != focused || (app != nullptr && app->DestroyEpoch() != epoch)) return;
+    if (c->IsWindowed()) {
+      const auto& kids = static_cast<WinControl*>(c)->Controls();
+      stack.insert(stack.end(), kids.rbegin(), kids.rend());
+    }
+  }
 }
 
 void Form::UpdateTextInput() {

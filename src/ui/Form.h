@@ -172,6 +172,8 @@ class Form : public WinControl {
   // Text input (input methods included) is on while a control that takes characters has the focus.
   void UpdateTextInput();
   bool TryAccelerator(char32_t ch);
+  // Sends kMsgFocusChanged to every control of the form, parents first.
+  void NotifyFocusChanged(WinControl* focused);
   void ControlGone(Control* c);
 
   std::unique_ptr<platform::Surface> surface_;

@@ -78,6 +78,7 @@ constexpr uint32_t kMsgExitSizeMove = 0x0232;
 constexpr uint32_t kMsgNcMouseLeave = 0x02A2;
 constexpr uint32_t kMsgMouseLeave = 0x02A3;
 // Toolkit notifications sent to controls (not part of the classic numbering).
+constexpr uint32_t kMsgFocusChanged = 0xB007;  // to every control of a form; lparam: the new focus
 constexpr uint32_t kMsgMouseEnter = 0xB013;
 constexpr uint32_t kMsgUser = 0x0400;
 // The skin family, exchanged among the program's own windows.
