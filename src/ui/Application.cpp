@@ -440,6 +440,15 @@ void Application::SetCaptureControl(Control* c) {
   if (old != nullptr) old->Send(kMsgCaptureChanged);
 }
 
+void Application::CaptureUntilRelease(Control* c) {
+  SetCaptureControl(c);
+  auto_capture_ = true;
+}
+
+void Application::EndCaptureOfPress(Control* c) {
+  if (auto_capture_ && capture_ == c) SetCaptureControl(nullptr);
+}
+
 void Application::SetMouseControl(Control* c) {
   if (c == mouse_control_) return;
   Control* old = mouse_control_;
@@ -560,7 +569,7 @@ void Application::ControlHidden(Control* c) {
   auto inside = [c](Control* x) {
     if (x == nullptr) return false;
     if (x == c) return true;
-    return c->IsWindowed() && static_cast<WinControl*>(c)->Contains(x);
+    return c->Contains(x);
   };
   if (inside(capture_)) SetCaptureControl(nullptr);
   if (inside(mouse_control_)) SetMouseControl(nullptr);
