@@ -394,17 +394,15 @@ void Form::NotifyFocusChanged(WinControl* focused) {
   // Controls whose look depends on where the focus is (a default button) hear of every move.
   Application* app = Application::Current();
   const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
-    c->Send(kMsgFocusChanged, 0, reinterpret_cast<intptr_t>(focused));
+    c->Send(Message::MakeFocusChanged(focused));
     // A handler that moved the focus again or destroyed controls ends this round.
     if (active_control_ != focused || (app != nullptr && app->DestroyEpoch() != epoch)) return;
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
 }
 

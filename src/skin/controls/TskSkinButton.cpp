@@ -142,7 +142,8 @@ void TskSkinButton::SetDownState(bool v) {
   }
   Invalidate();
   if (group_index_ == 0 || !v || allow_all_up_ || Parent() == nullptr) return;
-  const std::vector<ui::Control*> siblings = Parent()->Controls();
+  std::vector<ui::Control*> siblings;
+  Parent()->ForEachChild([&](ui::Control& c) { siblings.push_back(&c); });
   for (ui::Control* c : siblings) {
     auto* other = dynamic_cast<TskSkinButton*>(c);
     if (other != nullptr && other != this && other->group_index_ == group_index_ && other->down_) {
@@ -210,7 +211,7 @@ void TskSkinButton::FocusMoved(ui::WinControl* focused) {
 
 bool TskSkinButton::Inside(int x, int y) const {
   if (!gfx::Rect{0, 0, Width(), Height()}.Contains({x, y})) return false;
-  return !Shape() || Shape()->Contains({x, y});
+  return Shape() == nullptr || Shape()->Contains({x, y});
 }
 
 // --- messages ---
@@ -218,7 +219,7 @@ bool TskSkinButton::Inside(int x, int y) const {
 void TskSkinButton::WndProc(ui::Message& m) {
   switch (m.id) {
     case ui::kMsgFocusChanged:
-      FocusMoved(reinterpret_cast<ui::WinControl*>(m.lparam));
+      FocusMoved(m.FocusedControl());
       return;
     case ui::kMsgCaptureChanged:
     case ui::kMsgCancelMode:

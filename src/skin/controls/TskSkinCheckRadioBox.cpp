@@ -62,7 +62,8 @@ void TskSkinCheckRadioBox::SetChecked(bool v) {
   if (v && group_index_ != 0 && Parent() != nullptr) {
     ui::Application* app = ui::Application::Current();
     const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
-    const std::vector<ui::Control*> siblings = Parent()->Controls();
+    std::vector<ui::Control*> siblings;
+  Parent()->ForEachChild([&](ui::Control& c) { siblings.push_back(&c); });
     for (ui::Control* c : siblings) {
       auto* other = dynamic_cast<TskSkinCheckRadioBox*>(c);
       if (other == nullptr || other == this || other->group_index_ != group_index_ || !other->checked_) continue;
@@ -153,7 +154,7 @@ void TskSkinCheckRadioBox::UpdateSkinRegion() {
     TskSkinCustomControl::UpdateSkinRegion();
     return;
   }
-  if (Shape()) SetShape(std::nullopt);
+  if (Shape() != nullptr) SetShape(std::nullopt);
 }
 
 void TskSkinCheckRadioBox::SetBounds(int left, int top, int width, int height) {

@@ -113,7 +113,8 @@ void TskSkinSpeedButton::SetDownState(bool v) {
   }
   Invalidate();
   if (group_index_ == 0 || !v || allow_all_up_ || Parent() == nullptr) return;
-  const std::vector<ui::Control*> siblings = Parent()->Controls();
+  std::vector<ui::Control*> siblings;
+  Parent()->ForEachChild([&](ui::Control& c) { siblings.push_back(&c); });
   for (ui::Control* c : siblings) {
     auto* other = dynamic_cast<TskSkinSpeedButton*>(c);
     if (other != nullptr && other != this && other->group_index_ == group_index_ && other->down_) {

@@ -24,7 +24,7 @@ class SkinButtonTest : public SkinControlTest {
     if (parent == nullptr) parent = form_;
     auto* b = parent->MakeChild<TskSkinButton>(form_);
     b->SetName(name);
-    b->SetBounds(20, 20 + 30 * static_cast<int>(parent->Controls().size() - 1), 75, 25);
+    b->SetBounds(20, 20 + 30 * static_cast<int>(parent->ChildCount() - 1), 75, 25);
     if (skinned) b->SetSkinData(&skin_);
     b->OnClick = [this, name](ui::Component*) { clicks_.push_back({name, backend_->NowMs()}); };
     return b;
@@ -66,7 +66,7 @@ TEST_F(SkinButtonTest, TheButtonRecordSizesAndShapesTheButton) {
   EXPECT_EQ(b->Height(), 20);
   EXPECT_EQ(b->CurrentClientRect(), (gfx::Rect{7, 2, 68, 18}));
   EXPECT_EQ(b->SkinSizing(), skin::SkinSizingKind::kHorizontal);
-  ASSERT_TRUE(b->Shape().has_value());
+  ASSERT_NE(b->Shape(), nullptr);
   EXPECT_TRUE(b->Shape()->Contains({37, 10}));
   EXPECT_EQ(b->SkinFields().activeskinrect, (gfx::Rect{3, 27, 63, 47}));
   EXPECT_EQ(b->SkinFields().downskinrect, (gfx::Rect{3, 49, 63, 69}));
@@ -92,7 +92,7 @@ TEST_F(SkinButtonTest, AClickOutsideTheShapeReachesTheControlBelow) {
   below->OnMouseDown = [&](ui::Control*, ui::MouseButton, ui::ShiftState, int, int) { ++below_presses; };
   TskSkinButton* b = Make("open");
   b->SetBounds(20, 20, 75, 25);
-  ASSERT_TRUE(b->Shape().has_value());
+  ASSERT_NE(b->Shape(), nullptr);
   gfx::Point outside{-1, -1};
   for (int y = 0; y < b->Height() && outside.x < 0; ++y) {
     for (int x = 0; x < b->Width(); ++x) {
