@@ -233,15 +233,9 @@ void TskSkinButton::WndProc(ui::Message& m) {
 
 void TskSkinButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   std::shared_ptr<bool> alive = alive_;
-  if (button == ui::MouseButton::kLeft && can_focused_) {
-    // A press first gives the button the focus; one that cannot have it takes no press.
-    if (!CanFocus()) return;
-    ui::Form* form = ParentForm();
-    if (form != nullptr && form->ActiveControl() != this) {
-      SetFocus();
-      if (!*alive) return;
-    }
-  }
+  // The form gives a focusable control the focus before the press arrives; a button that can
+  // take the focus but cannot have it now takes no press.
+  if (button == ui::MouseButton::kLeft && can_focused_ && !CanFocus()) return;
   TskSkinCustomControl::MouseDown(button, shift, x, y);
   if (!*alive || button != ui::MouseButton::kLeft) return;
   mouse_pressed_ = true;

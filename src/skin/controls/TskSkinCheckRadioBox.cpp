@@ -12,7 +12,6 @@
 #include "skin/render/SkinGeometry.h"
 #include "skin/render/SkinGlyphs.h"
 #include "ui/Application.h"
-#include "ui/Form.h"
 #include "ui/ImageList.h"
 
 namespace skin {
@@ -205,14 +204,9 @@ void TskSkinCheckRadioBox::DoExit() {
 
 void TskSkinCheckRadioBox::MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   std::shared_ptr<bool> alive = alive_;
-  if (button == ui::MouseButton::kLeft && can_focused_) {
-    if (!CanFocus()) return;
-    ui::Form* form = ParentForm();
-    if (form != nullptr && form->ActiveControl() != this) {
-      SetFocus();
-      if (!*alive) return;
-    }
-  }
+  // The form gives a focusable control the focus before the press arrives; a button that can
+  // take the focus but cannot have it now takes no press.
+  if (button == ui::MouseButton::kLeft && can_focused_ && !CanFocus()) return;
   TskSkinCustomControl::MouseDown(button, shift, x, y);
   if (!*alive) return;
   if (button == ui::MouseButton::kLeft) mouse_pressed_ = true;
