@@ -7,8 +7,8 @@ namespace {
 
 // One line per family; the gallery shows them in this order.
 constexpr GalleryFamily kFamilies[] = {
-    {"bases", AddBaseSamples},
     {"buttons", AddButtonSamples},
+    {"panels", AddPanelSamples},
 };
 
 }  // namespace

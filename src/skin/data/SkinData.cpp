@@ -274,6 +274,7 @@ void TskSkinData::ClearAll() {
   object_records_.clear();
   control_records_.clear();
   active_pictures_.clear();
+  active_pictures24_.clear();
   active_picture_names_.clear();
   popup_window_.windowpictureindex = -1;
   hint_window_.windowpictureindex = -1;
@@ -312,6 +313,15 @@ void TskSkinData::BroadcastSkinMessage(uint32_t message) {
 const gfx::Bitmap* TskSkinData::ActivePicture(int32_t index) const {
   if (index < 0 || static_cast<size_t>(index) >= active_pictures_.size()) return nullptr;
   return &active_pictures_[index];
+}
+
+const gfx::Bitmap* TskSkinData::ActivePicture24(int32_t index) const {
+  const gfx::Bitmap* pic = ActivePicture(index);
+  if (pic == nullptr || pic->BitsPerPixel() == 24 || pic->IsEmpty()) return pic;
+  if (active_pictures24_.size() != active_pictures_.size()) active_pictures24_.resize(active_pictures_.size());
+  gfx::Bitmap& converted = active_pictures24_[static_cast<size_t>(index)];
+  if (converted.IsEmpty()) converted = pic->ToBgr24();
+  return &converted;
 }
 
 TskDataSkinObject* TskSkinData::ObjectRecord(int32_t index) const {
