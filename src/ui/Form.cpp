@@ -39,6 +39,24 @@ ButtonAction ActionOf(const platform::Event& ev) {
   return ev.click_count >= 2 ? ButtonAction::kDoubleClick : ButtonAction::kDown;
 }
 
+// Input a user gives a form: what a disabled form ignores.
+bool IsUserInput(platform::EventType t) {
+  using platform::EventType;
+  switch (t) {
+    case EventType::kMouseMove:
+    case EventType::kMouseDown:
+    case EventType::kMouseUp:
+    case EventType::kMouseWheel:
+    case EventType::kKeyDown:
+    case EventType::kKeyUp:
+    case EventType::kTextInput:
+    case EventType::kCloseRequest:
+      return true;
+    default:
+      return false;
+  }
+}
+
 platform::HitCode ToHitCode(intptr_t code) {
   switch (code) {
     case kHtNowhere:
@@ -369,10 +387,7 @@ void Form::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
   Application* app = Application::Current();
-  if (app != nullptr) {
-    if (active) app->active_form_ = this;
-    else if (app->active_form_ == this) app->active_form_ = nullptr;
-  }
+  if (app != nullptr) app->FormActivated(this, active);
   Send(kMsgNcActivate, active ? 1 : 0);
   Send(kMsgActivate, active ? kActiveByClick : kActiveNone);
   if (active) UpdateTextInput();
@@ -463,7 +478,8 @@ int Form::ShowModal() {
   app->SetCaptureControl(nullptr);
   app->CancelHint();
   std::vector<Form*> disabled;
-  for (Form* f : app->live_forms_) {
+  std::vector<Form*> forms = app->LiveForms();
+  for (Form* f : forms) {
     if (f != this && f->Visible() && f->Enabled()) {
       f->SetEnabled(false);
       disabled.push_back(f);
@@ -519,7 +535,7 @@ int Form::ShowModal() {
 }
 
 void Form::Release() {
-  if (Application* app = Application::Current()) app->to_release_.push_back(this);
+  if (Application* app = Application::Current()) app->QueueRelease(this);
 }
 
 void Form::DoCreate() {
@@ -577,14 +593,24 @@ void Form::SurfaceBoundsChanged(const gfx::Rect& outer) {
 }
 
 void Form::ControlGone(Control* c) {
-  if (active_control_ != nullptr && c != this && c->Contains(active_control_)) {
-    active_control_ = nullptr;
-  }
+  if (active_control_ != nullptr && c != this && c->Contains(active_control_)) active_control_ = nullptr;
+}
+
+void Form::DropFocusWithin(Control* c) {
+  if (active_control_ == nullptr || !c->Contains(active_control_)) return;
+  WinControl* old = active_control_;
+  active_control_ = nullptr;
+  old->Send(kMsgKillFocus);
 }
 
 void Form::HandleEvent(const platform::Event& ev) {
   using platform::EventType;
   Application* app = Application::Current();
+  if (IsUserInput(ev.type) && !EffectivelyEnabled()) {
+    // A disabled form (one under a modal form, say) takes no input; a press only beeps.
+    if (ev.type == EventType::kMouseDown) platform::GetBackend().Beep();
+    return;
+  }
   switch (ev.type) {
     case EventType::kMouseMove:
     case EventType::kMouseDown:
@@ -616,7 +642,7 @@ void Form::HandleEvent(const platform::Event& ev) {
       SetActive(false);
       return;
     case EventType::kCloseRequest:
-      if (EffectivelyEnabled()) Close();
+      Close();
       return;
     case EventType::kDropFiles:
       if (OnDropFiles) OnDropFiles(this, ev.files);
@@ -665,10 +691,10 @@ void Form::RunSizeMoveLoop() {
   // the caller of the non-client button message gets control back when the loop has ended.
   Application* app = Application::Current();
   if (app == nullptr) return;
-  bool headless = platform::GetBackend().Name() == "headless";
+  bool scripted = platform::GetBackend().ScriptedInput();
   while (size_move_pending_ && !app->Terminated() && app->IsLive(this)) {
-    // On the headless backend nothing more arrives once the script is exhausted.
-    if (!app->HandleMessage() && headless) break;
+    // Scripted input that has run out ends the loop: nothing more will arrive.
+    if (!app->HandleMessage() && scripted) break;
   }
   size_move_pending_ = false;
 }
@@ -677,10 +703,6 @@ void Form::HandleMouse(const platform::Event& ev) {
   using platform::EventType;
   Application* app = Application::Current();
   if (app == nullptr) return;
-  if (!EffectivelyEnabled()) {
-    if (ev.type == EventType::kMouseDown) platform::GetBackend().Beep();
-    return;
-  }
   if (ev.type == EventType::kMouseDown) app->CancelHint();
   Control* capture = app->CaptureControl();
   if (capture != nullptr && capture->ParentForm() != this) capture = nullptr;
@@ -767,7 +789,6 @@ void Form::OpenContextMenu(Control& target, gfx::Point screen) {
 }
 
 void Form::HandleKey(const platform::Event& ev) {
-  if (!EffectivelyEnabled()) return;
   ShiftState shift = ShiftFromModifiers(ev.modifiers);
   bool alt = Has(shift, kAlt);
   uint16_t key = ev.key;
@@ -793,7 +814,6 @@ void Form::HandleKey(const platform::Event& ev) {
 }
 
 void Form::HandleText(const platform::Event& ev) {
-  if (!EffectivelyEnabled()) return;
   // Bytes that are not well-formed UTF-8 arrive as U+FFFD, one per byte that cannot start a character.
   for (char32_t cp : gfx::DecodeUtf8(ev.text)) {
     WinControl* target = active_control_ != nullptr ? active_control_ : this;

@@ -144,8 +144,16 @@ class Form : public WinControl {
   std::function<void(Component* sender, gfx::Canvas& canvas)> OnPaint;
   std::function<void(Component* sender, const std::vector<std::string>& files)> OnDropFiles;
 
-  // --- input from the application's event loop ---
+  // --- called by the application ---
   void HandleEvent(const platform::Event& ev);
+  // A press that did not start the move/size loop it announced means the loop never began.
+  void CancelPendingSizeMove() {
+    if (!in_size_move_) size_move_pending_ = false;
+  }
+  // `c` is going away: the focus, when on c or below it, goes without a kill-focus message.
+  void ControlGone(Control* c);
+  // `c` was hidden or disabled: the focus, when on c or below it, goes with a kill-focus message.
+  void DropFocusWithin(Control* c);
 
  protected:
   void WndProc(Message& m) override;
@@ -156,7 +164,6 @@ class Form : public WinControl {
   virtual bool DialogKey(uint16_t key, ShiftState shift);
 
  private:
-  friend class Application;
   void CreateSurface();
   void DestroySurface();
   void EnsureFrameBuffer();
@@ -178,7 +185,6 @@ class Form : public WinControl {
   bool TryAccelerator(char32_t ch);
   // Sends kMsgFocusChanged to every control of the form, parents first.
   void NotifyFocusChanged(WinControl* focused);
-  void ControlGone(Control* c);
 
   std::unique_ptr<platform::Surface> surface_;
   gfx::Bitmap frame_;
