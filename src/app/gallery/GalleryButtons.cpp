@@ -201,7 +201,7 @@ void AddSpeedButtons(GalleryBuilder& b) {
   // (its normal image greyed).
   auto strip_owner = std::make_unique<ImageStrip>();
   ImageStrip* strip = b.Add("toolbar", "images", std::move(strip_owner));
-  strip->SetBevelOuter(ui::Bevel::kNone);
+  strip->SetBevelOuter(ui::PanelBevel::kNone);
   strip->SetBounds(0, 0, 3 * 25 + 4, 25);
   strip->SetLists(ToolImages(*strip, gfx::Rgb(60, 80, 120)), ToolImages(*strip, gfx::Rgb(30, 110, 220)));
   skin::TskSkinSpeedButton* tools[3];

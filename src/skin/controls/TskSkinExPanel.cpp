@@ -84,7 +84,8 @@ void TskSkinExPanel::SetRollState(bool rolled) {
   LoadSkinRecord();
   const bool vertical = roll_kind_ == RollKind::rkRollVertical;
   if (rolled) {
-    std::vector<ui::Control*> children = Controls();
+    std::vector<ui::Control*> children;
+    ForEachChild([&](ui::Control& c) { children.push_back(&c); });
     for (ui::Control* c : children) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);

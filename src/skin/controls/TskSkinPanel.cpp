@@ -89,7 +89,8 @@ void TskSkinPanel::SetChecked(bool checked) {
     Invalidate();
     if (auto_enabled_controls_) {
       // A handler may add or remove children, so the list is copied first.
-      std::vector<ui::Control*> children = Controls();
+      std::vector<ui::Control*> children;
+      ForEachChild([&](ui::Control& c) { children.push_back(&c); });
       for (ui::Control* c : children) c->SetEnabled(checked);
     }
   }
@@ -118,7 +119,8 @@ void TskSkinPanel::RollUp() {
   real_height_ = Height();
   if (!holds_hidden_) {
     holds_hidden_ = true;
-    std::vector<ui::Control*> children = Controls();
+    std::vector<ui::Control*> children;
+    ForEachChild([&](ui::Control& c) { children.push_back(&c); });
     for (ui::Control* c : children) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);
@@ -359,7 +361,8 @@ TskSkinStatusBar::TskSkinStatusBar() {
 
 void TskSkinStatusBar::SetSkinData(TskSkinData* data) {
   TskSkinPanel::SetSkinData(data);
-  std::vector<ui::Control*> children = Controls();
+  std::vector<ui::Control*> children;
+  ForEachChild([&](ui::Control& c) { children.push_back(&c); });
   for (ui::Control* c : children) {
     if (auto* skinned = dynamic_cast<TskSkinControl*>(c)) skinned->SetSkinData(data);
   }
