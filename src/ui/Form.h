@@ -200,6 +200,8 @@ class Form : public WinControl {
   bool TryAccelerator(char32_t ch);
   // Text input (input methods included) is on while a control that takes characters has the focus.
   void UpdateTextInput();
+  // Sends kMsgFocusChanged to every control of the form, parents first.
+  void NotifyFocusChanged(WinControl* focused);
   // Closing and modal loops (FormModal.cpp).
   void CloseMessage();
   bool ModalLoopDone();
