@@ -10,10 +10,10 @@
 namespace skin {
 
 void ButtonSkinFields::Copy(const TskDataSkinButtonControl& r) {
-  fontname = r.fontname;
-  fontheight = r.fontheight;
-  fontstyle = r.fontstyle;
-  fontcolor = r.fontcolor;
+  fontname = r.font.fontname;
+  fontheight = r.font.fontheight;
+  fontstyle = r.font.fontstyle;
+  fontcolor = r.font.fontcolor;
   activefontcolor = r.activefontcolor;
   downfontcolor = r.downfontcolor;
   disabledfontcolor = r.disabledfontcolor;

@@ -8,7 +8,7 @@
 #include "gfx/Font.h"
 #include "gfx/Geometry.h"
 #include "skin/controls/GlyphCaption.h"
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 namespace skin {
 

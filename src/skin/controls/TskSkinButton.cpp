@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gfx/Canvas.h"
-#include "platform/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "skin/controls/PlainLook.h"
 #include "skin/controls/SkinControlFont.h"
 #include "skin/data/SkinButtonRecords.h"

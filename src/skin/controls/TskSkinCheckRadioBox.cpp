@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gfx/Canvas.h"
-#include "platform/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "skin/controls/PlainLook.h"
 #include "skin/controls/SkinControlFont.h"
 #include "skin/data/SkinButtonRecords.h"
@@ -17,10 +17,10 @@
 namespace skin {
 
 void CheckRadioSkinFields::Copy(const TskDataSkinCheckRadioControl& r) {
-  fontname = r.fontname;
-  fontheight = r.fontheight;
-  fontstyle = r.fontstyle;
-  fontcolor = r.fontcolor;
+  fontname = r.font.fontname;
+  fontheight = r.font.fontheight;
+  fontstyle = r.font.fontstyle;
+  fontcolor = r.font.fontcolor;
   activefontcolor = r.activefontcolor;
   unenabledfontcolor = r.unenabledfontcolor;
   framefontcolor = r.framefontcolor;
