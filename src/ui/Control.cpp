@@ -1,7 +1,9 @@
 // Control: a visible component with bounds in its parent's client area, alignment, input and painting.
 #include "ui/Control.h"
 
+#include <cassert>
 #include <cctype>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 
@@ -17,46 +19,37 @@ Control::Control() = default;
 Control::~Control() {
   BeginDestroy();
   if (Application* app = Application::Current()) app->ControlDestroyed(this);
-  if (parent_ != nullptr) {
-    // The parent may still hold our memory when someone else deletes us (it never should);
-    // either way the parent must forget this control.
-    WinControl* p = parent_;
-    parent_ = nullptr;
-    std::unique_ptr<Control> mine = p->RemoveChild(this);
-    (void)mine.release();
-  }
+  // A parent frees its children itself after taking them out; a child deleted behind its parent's
+  // back would be freed twice.
+  assert(parent_ == nullptr && "a control owned by its parent was deleted directly");
+  if (parent_ != nullptr) (void)parent_->RemoveChild(this).release();
+  live_mark_ = 0;
 }
 
 void Control::SetParent(WinControl* parent) {
   if (parent == parent_) return;
-  if (parent == this) return;
-  std::unique_ptr<Control> self;
-  if (parent_ != nullptr) {
-    self = parent_->RemoveChild(this);
-  } else if (Owner() != nullptr) {
-    std::unique_ptr<Component> held = Owner()->ReleaseOwnership(this);
-    if (held) self.reset(static_cast<Control*>(held.release()));
-  }
-  if (parent == nullptr) {
-    // Back to the owner's keeping; a control with neither stays with whoever holds it now.
-    if (self && Owner() != nullptr) {
-      Component* owner = Owner();
-      owner->Own(std::move(self));
-    } else {
-      (void)self.release();
-    }
-    ParentChanged();
-    return;
-  }
-  // When nobody held the memory (a control on the stack or a member) the parent only refers to it.
-  parent->InsertChild(this, std::move(self));
+  if (parent_ == nullptr) throw std::logic_error("SetParent: the control has no parent; add it with AddChild");
+  if (parent == nullptr) throw std::logic_error("SetParent: take a control out with RemoveChild");
+  if (Contains(parent)) throw std::logic_error("SetParent: a control cannot go below itself");
+  parent->InsertChild(parent_->RemoveChild(this));
   ParentChanged();
 }
 
 Form* Control::ParentForm() const {
   const Control* c = this;
   while (c->parent_ != nullptr) c = c->parent_;
-  return dynamic_cast<Form*>(const_cast<Control*>(c));
+  return c->AsForm();
+}
+
+void Control::ForEachChild(const std::function<void(Control&)>& fn) const {
+  for (size_t i = 0; i < ChildCount(); ++i) fn(*Child(i));
+}
+
+bool Control::Contains(const Control* c) const {
+  for (; c != nullptr; c = c->parent_) {
+    if (c == this) return true;
+  }
+  return false;
 }
 
 void Control::ApplyBounds(const gfx::Rect& r) {
@@ -186,7 +179,7 @@ bool Control::Showing() const {
   const Control* c = this;
   while (c != nullptr) {
     if (!c->visible_) return false;
-    if (c->parent_ == nullptr) return dynamic_cast<const Form*>(c) != nullptr;
+    if (c->parent_ == nullptr) return c->AsForm() != nullptr;
     c = c->parent_;
   }
   return false;
@@ -221,9 +214,7 @@ void Control::SetFont(const gfx::Font& f) {
   if (f == font_) return;
   font_ = f;
   FontChanged();
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentFontChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentFontChanged(); });
   Invalidate();
 }
 
@@ -237,9 +228,7 @@ void Control::ParentFontChanged() {
   if (font_ == parent_->font_) return;
   font_ = parent_->font_;
   FontChanged();
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentFontChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentFontChanged(); });
   Invalidate();
 }
 
@@ -247,9 +236,7 @@ void Control::SetColor(gfx::Color c) {
   parent_color_ = false;
   if (c == color_) return;
   color_ = c;
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* child : w->Controls()) child->ParentColorChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentColorChanged(); });
   Invalidate();
 }
 
@@ -262,9 +249,7 @@ void Control::ParentColorChanged() {
   if (!parent_color_ || parent_ == nullptr) return;
   if (color_ == parent_->color_) return;
   color_ = parent_->color_;
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentColorChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentColorChanged(); });
   Invalidate();
 }
 
@@ -305,6 +290,7 @@ intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) {
 }
 
 void Control::Dispatch(Message& m) {
+  assert(live_mark_ == kLiveMark && "a message was sent to a destroyed control");
   if (window_proc_) {
     // Copy first: the procedure may replace itself while it runs.
     WindowProcFn proc = window_proc_;

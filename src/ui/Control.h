@@ -51,12 +51,27 @@ class Control : public Component {
   ~Control() override;
 
   // --- tree ---
+  // A parent owns its children (WinControl::AddChild / MakeChild); a control without a parent is
+  // owned by whoever made it (a form by the application, a test's control by the test).
   WinControl* Parent() const { return parent_; }
-  // Moves the control under `parent` (or out of any parent); the parent then holds its memory.
+  // Moves the control, with its ownership, from its parent to `parent`. Throws std::logic_error
+  // for a control without a parent (add it with AddChild), a null parent (take it out with
+  // RemoveChild) or a parent below the control itself.
   void SetParent(WinControl* parent);
   // The form the control is on (itself for a form), or null.
-  virtual Form* ParentForm() const;
+  Form* ParentForm() const;
   virtual bool IsWindowed() const { return false; }
+  // This control as a windowed control or as a form, or null.
+  virtual WinControl* AsWinControl() const { return nullptr; }
+  virtual Form* AsForm() const { return nullptr; }
+  // The children in z-order (first painted first); only windowed controls have any.
+  virtual size_t ChildCount() const { return 0; }
+  virtual Control* Child(size_t /*index*/) const { return nullptr; }
+  // Calls fn for each child in z-order. fn may hide, show or repaint controls; should it add or
+  // remove children, the walk may miss or repeat one but never reaches a destroyed one.
+  void ForEachChild(const std::function<void(Control&)>& fn) const;
+  // Whether c is this control or one below it.
+  bool Contains(const Control* c) const;
 
   // --- geometry (parent's client coordinates) ---
   int Left() const { return bounds_.left; }
@@ -171,6 +186,12 @@ class Control : public Component {
   // Fills the background with the control's colour; answers kMsgEraseBackground.
   virtual void EraseBackground(gfx::Canvas& canvas);
 
+  // --- skin changes (see WalkSkinChange) ---
+  // Called before the skin data object `skin_data` (null: any skin data) changes, so a control drops
+  // what it took from it, and after it changed, so the control takes up the new skin and repaints.
+  virtual void SkinMessageBeforeChange(const void* /*skin_data*/) {}
+  virtual void SkinMessageChange(const void* /*skin_data*/) {}
+
  protected:
   // The default window procedure: turns messages into calls of the handlers below.
   virtual void WndProc(Message& m);
@@ -195,7 +216,6 @@ class Control : public Component {
 
   // Called by WinControl when a parent's font or colour changes.
   friend class WinControl;
-  friend class Form;
   void ParentFontChanged();
   void ParentColorChanged();
   // Adjusts the position to the parent's new client size (anchors right/bottom).
@@ -214,6 +234,9 @@ class Control : public Component {
  private:
   void ApplyBounds(const gfx::Rect& r);
 
+  // Set while the object is alive, so a debug build can tell a message sent to a destroyed control.
+  static constexpr uint32_t kLiveMark = 0x4C495645;
+  uint32_t live_mark_ = kLiveMark;
   WinControl* parent_ = nullptr;
   Align align_ = Align::kNone;
   Anchors anchors_ = kAnchorLeft | kAnchorTop;

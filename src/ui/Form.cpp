@@ -5,9 +5,11 @@
 #include <stdexcept>
 
 #include "gfx/Canvas.h"
+#include "gfx/TextUtf8.h"
 #include "platform/Backend.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
+#include "ui/SkinChangeWalk.h"
 
 namespace ui {
 
@@ -545,8 +547,7 @@ void Form::SurfaceBoundsChanged(const gfx::Rect& outer) {
 }
 
 void Form::ControlGone(Control* c) {
-  if (active_control_ != nullptr && (active_control_ == c || (c != this && c->IsWindowed() &&
-                                                              static_cast<WinControl*>(c)->Contains(active_control_)))) {
+  if (active_control_ != nullptr && c != this && c->Contains(active_control_)) {
     active_control_ = nullptr;
   }
 }
@@ -781,47 +782,25 @@ void Form::HandleKey(const platform::Event& ev) {
 
 void Form::HandleText(const platform::Event& ev) {
   if (!EffectivelyEnabled()) return;
-  const std::string& s = ev.text;
-  size_t i = 0;
-  while (i < s.size()) {
-    // Decode one UTF-8 sequence; malformed bytes become U+FFFD.
-    unsigned char b = static_cast<unsigned char>(s[i]);
-    char32_t cp = 0xFFFD;
-    size_t len = 1;
-    if (b < 0x80) {
-      cp = b;
-    } else if ((b & 0xE0) == 0xC0 && i + 1 < s.size()) {
-      cp = ((b & 0x1F) << 6) | (s[i + 1] & 0x3F);
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0 && i + 2 < s.size()) {
-      cp = ((b & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0 && i + 3 < s.size()) {
-      cp = ((b & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6) | (s[i + 3] & 0x3F);
-      len = 4;
-    }
-    i += len;
+  // Bytes that are not well-formed UTF-8 arrive as U+FFFD, one per byte that cannot start a character.
+  for (char32_t cp : gfx::DecodeUtf8(ev.text)) {
     WinControl* target = active_control_ != nullptr ? active_control_ : this;
     intptr_t left = target->Send(kMsgChar, static_cast<intptr_t>(cp));
     if (left == 0 || target->WantsChars()) continue;
-    if (cp < 0x80 && ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9'))) {
-      TryAccelerator(cp);
-    }
+    if ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9')) TryAccelerator(cp);
   }
 }
 
 bool Form::TryAccelerator(char32_t ch) {
   // Depth-first over the visible, enabled controls.
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
     if (!c->Visible() || !c->Enabled()) continue;
     if (c->IsAccelerator(ch) && c->HandleAccelerator()) return true;
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
@@ -833,7 +812,8 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
   }
   if (key != platform::kVkReturn && key != platform::kVkEscape) return false;
   bool enter = key == platform::kVkReturn;
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
@@ -842,10 +822,7 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
       c->Click();
       return true;
     }
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
@@ -928,6 +905,11 @@ void Form::WndProc(Message& m) {
     }
     case kMsgDestroy:
       if (OnDestroy) OnDestroy(this);
+      return;
+    case kSkinMsgBeforeChange:
+    case kSkinMsgChange:
+      // wparam is the address of the skin data object that changes (0: any).
+      WalkSkinChange(*this, m.id, reinterpret_cast<const void*>(m.wparam));
       return;
     case kMsgEraseBackground:
       if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));

@@ -45,7 +45,7 @@ class Form : public WinControl {
   Form();
   ~Form() override;
 
-  Form* ParentForm() const override { return const_cast<Form*>(this); }
+  Form* AsForm() const override { return const_cast<Form*>(this); }
 
   // --- window attributes ---
   BorderStyle GetBorderStyle() const { return border_style_; }

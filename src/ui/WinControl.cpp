@@ -2,12 +2,30 @@
 #include "ui/WinControl.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 #include "platform/KeyCodes.h"
 #include "ui/Form.h"
 
 namespace ui {
+
+namespace {
+
+// The area a windowed child covers in its parent's client coordinates: its rectangle, or its
+// shape when it has one.
+gfx::Region CoveredArea(const WinControl& child) {
+  gfx::Rect b = child.BoundsRect();
+  const gfx::Region* shape = child.Shape();
+  if (shape == nullptr) return gfx::Region(b);
+  gfx::Rect cr = child.ClientRect();
+  gfx::Region area = *shape;
+  area.Offset(b.left + cr.left, b.top + cr.top);
+  area.Intersect(b);
+  return area;
+}
+
+}  // namespace
 
 WinControl::WinControl() = default;
 
@@ -18,18 +36,20 @@ WinControl::~WinControl() {
 
 void WinControl::DestroyChildren() {
   // Children go first, newest first, while this control is still whole.
-  while (!controls_.empty()) {
-    Control* child = controls_.back();
-    std::unique_ptr<Control> held = RemoveChild(child);
-    held.reset();
-  }
+  while (!children_.empty()) RemoveChild(children_.back().get()).reset();
 }
 
-void WinControl::InsertChild(Control* child, std::unique_ptr<Control> held) {
+void WinControl::CheckNewChild(const Control* child) const {
+  if (child == nullptr) throw std::logic_error("AddChild: no control");
+  if (child->Parent() != nullptr) throw std::logic_error("AddChild: the control has a parent already");
+  if (child->Contains(this)) throw std::logic_error("AddChild: a control cannot go below itself");
+}
+
+void WinControl::InsertChild(std::unique_ptr<Control> owned) {
+  Control* child = owned.get();
   child->parent_ = this;
-  controls_.push_back(child);
-  if (held) held_children_.push_back(std::move(held));
-  if (auto* w = dynamic_cast<WinControl*>(child)) tab_list_.push_back(w);
+  children_.push_back(std::move(owned));
+  if (WinControl* w = child->AsWinControl()) tab_list_.push_back(w);
   child->ParentFontChanged();
   child->ParentColorChanged();
   child->RememberAnchorDistances();
@@ -38,28 +58,15 @@ void WinControl::InsertChild(Control* child, std::unique_ptr<Control> held) {
 }
 
 std::unique_ptr<Control> WinControl::RemoveChild(Control* child) {
-  auto it = std::find(controls_.begin(), controls_.end(), child);
-  if (it == controls_.end()) return nullptr;
+  auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
+  if (it == children_.end()) return nullptr;
   if (child->Visible() && !Destroying()) InvalidateRect(child->bounds_);
-  controls_.erase(it);
+  std::unique_ptr<Control> out = std::move(*it);
+  children_.erase(it);
   tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), child), tab_list_.end());
   child->parent_ = nullptr;
-  std::unique_ptr<Control> out;
-  for (auto h = held_children_.begin(); h != held_children_.end(); ++h) {
-    if (h->get() != child) continue;
-    out = std::move(*h);
-    held_children_.erase(h);
-    break;
-  }
   if (!Destroying()) Realign();
   return out;
-}
-
-bool WinControl::Contains(const Control* c) const {
-  for (; c != nullptr; c = c->Parent()) {
-    if (c == this) return true;
-  }
-  return false;
 }
 
 int WinControl::TabOrder() const {
@@ -135,8 +142,8 @@ void WinControl::Realign() {
   // so "below the first panel" keeps meaning what it meant when the layout was built.
   auto place = [&](Align align) {
     std::vector<Control*> list;
-    for (Control* c : controls_) {
-      if (c->Visible() && c->GetAlign() == align) list.push_back(c);
+    for (const auto& c : children_) {
+      if (c->Visible() && c->GetAlign() == align) list.push_back(c.get());
     }
     auto key = [align](const Control* c) {
       switch (align) {
@@ -183,7 +190,7 @@ void WinControl::Realign() {
   place(Align::kLeft);
   place(Align::kRight);
   place(Align::kClient);
-  for (Control* c : controls_) {
+  for (const auto& c : children_) {
     if (c->GetAlign() == Align::kNone) c->ApplyAnchors(client);
   }
   realigning_ = false;
@@ -194,14 +201,22 @@ void WinControl::Resize() {
   Control::Resize();
 }
 
+void WinControl::SetShape(std::optional<gfx::Region> shape) {
+  shape_ = std::move(shape);
+  // The parent repaints what the control no longer covers as well as what it now covers.
+  if (Parent() != nullptr && Visible()) Parent()->InvalidateRect(bounds_);
+  else Invalidate();
+}
+
 Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
   if (!Visible() || (!allow_disabled && !Enabled())) return nullptr;
   if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
   gfx::Rect cr = ClientRect();
+  if (shape_ && !shape_->Contains({p.x - cr.left, p.y - cr.top})) return nullptr;
   gfx::Point cp{p.x - cr.left, p.y - cr.top};
   if (cr.Contains(p)) {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-      Control* c = *it;
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+      Control* c = it->get();
       gfx::Point local{cp.x - c->Left(), cp.y - c->Top()};
       if (Control* hit = c->ControlAtPoint(local, allow_disabled)) return hit;
     }
@@ -215,18 +230,19 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
     gfx::CanvasSaver saver(canvas);
     canvas.IntersectClip(dirty);
     // Windowed children paint themselves: clip them out so the parent never draws under them.
-    for (Control* c : controls_) {
-      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(c->bounds_);
+    for (const auto& c : children_) {
+      WinControl* w = c->AsWinControl();
+      if (w != nullptr && w->Visible() && w->Opaque()) canvas.ExcludeClip(CoveredArea(*w));
     }
     if (!canvas.ClipRegion().IsEmpty()) {
       Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
       Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
     }
   }
-  for (Control* c : controls_) {
-    if (!c->Visible()) continue;
-    gfx::Rect area = c->bounds_.Intersect(dirty);
-    if (area.IsEmpty()) continue;
+  // By index: a paint handler that adds or removes children must not leave the loop on a stale one.
+  for (size_t i = 0; i < children_.size(); ++i) {
+    Control* c = children_[i].get();
+    if (!c->Visible() || c->bounds_.Intersect(dirty).IsEmpty()) continue;
     PaintChild(c, canvas, dirty);
   }
 }
@@ -236,11 +252,12 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   canvas.IntersectClip(child->bounds_);
   canvas.Translate(child->Left(), child->Top());
   gfx::Rect local = dirty.Offset(-child->Left(), -child->Top());
-  if (auto* w = dynamic_cast<WinControl*>(child)) {
+  if (WinControl* w = child->AsWinControl()) {
     // A child paints at its client origin; the clip stays its whole rectangle so a border
     // outside the client area can be drawn too.
     gfx::Rect cr = w->ClientRect();
     canvas.Translate(cr.left, cr.top);
+    if (w->shape_) canvas.IntersectClip(*w->shape_);
     canvas.SetFont(w->GetFont());
     w->PaintTree(canvas, local.Offset(-cr.left, -cr.top));
     return;

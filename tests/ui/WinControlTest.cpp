@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "ui/Panel.h"
 
 namespace {
@@ -114,10 +118,64 @@ TEST(WinControlTest, ReparentingMovesOwnershipAndTabOrder) {
   EXPECT_EQ(second->TabOrder(), 1);
   child->SetParent(&b);
   EXPECT_EQ(child->Parent(), &b);
-  EXPECT_EQ(a.Controls().size(), 1u);
+  EXPECT_EQ(a.ChildCount(), 1u);
   EXPECT_EQ(second->TabOrder(), 0);
   second->SetTabOrder(5);  // clamped to the end
   EXPECT_EQ(second->TabOrder(), 0);
+}
+
+TEST(WinControlTest, ParentFreesItsChildrenAndTheirOwnerForgetsThem) {
+  ui::Component owner;  // finds the controls by name, as a form does
+  std::vector<std::string> destroyed;
+  struct Tracked : ui::WinControl {
+    explicit Tracked(std::vector<std::string>* log) : log(log) {}
+    ~Tracked() override { log->push_back(Name()); }
+    std::vector<std::string>* log;
+  };
+  {
+    ui::WinControl parent;  // a root: owned by the test
+    auto* a = parent.MakeChild<Tracked>(&owner, &destroyed);
+    a->SetName("a");
+    auto* a1 = a->MakeChild<Tracked>(&owner, &destroyed);
+    a1->SetName("a1");
+    parent.MakeChild<Tracked>(&owner, &destroyed)->SetName("b");
+    EXPECT_EQ(owner.FindComponent("a1"), a1);
+    EXPECT_EQ(owner.Components().size(), 3u);
+    // Moving a child moves its memory with it: the old parent no longer frees it.
+    ui::WinControl other;
+    a1->SetParent(&other);
+    EXPECT_EQ(a->ChildCount(), 0u);
+    EXPECT_EQ(other.Child(0), a1);
+    a1->SetParent(a);
+  }
+  EXPECT_EQ(destroyed, (std::vector<std::string>{"b", "a", "a1"}));
+  EXPECT_TRUE(owner.Components().empty());
+  owner.DestroyComponents();  // held nothing: frees nothing twice
+}
+
+TEST(WinControlTest, AddingAControlTwiceOrBelowItselfIsRefused) {
+  ui::WinControl root;  // owned by the test
+  auto* child = root.AddChild(std::make_unique<ui::WinControl>());
+  auto* grandchild = child->AddChild(std::make_unique<ui::WinControl>());
+  ui::WinControl other;
+  // A second owner of a control that has a parent already: refused, the caller keeps it.
+  std::unique_ptr<ui::WinControl> second_owner(grandchild);
+  EXPECT_THROW(other.AddChild(std::move(second_owner)), std::logic_error);
+  ASSERT_NE(second_owner, nullptr);
+  (void)second_owner.release();
+  // A tree added below one of its own controls: refused, the caller keeps it.
+  auto loose = std::make_unique<ui::WinControl>();
+  auto* inner = loose->AddChild(std::make_unique<ui::WinControl>());
+  EXPECT_THROW(inner->AddChild(std::move(loose)), std::logic_error);
+  ASSERT_NE(loose, nullptr);
+  EXPECT_THROW(child->SetParent(grandchild), std::logic_error);
+  EXPECT_THROW(child->SetParent(child), std::logic_error);
+  EXPECT_THROW(child->SetParent(nullptr), std::logic_error);
+  EXPECT_THROW(inner->Parent()->SetParent(&root), std::logic_error);  // a root has no parent to leave
+  // Nothing moved.
+  EXPECT_EQ(grandchild->Parent(), child);
+  EXPECT_EQ(child->Parent(), &root);
+  EXPECT_EQ(other.ChildCount(), 0u);
 }
 
 TEST(WinControlTest, ControlAtPointFindsTheTopmostEnabledChild) {
@@ -134,6 +192,38 @@ TEST(WinControlTest, ControlAtPointFindsTheTopmostEnabledChild) {
   EXPECT_EQ(parent.ControlAtPoint({40, 40}, true), over);
   EXPECT_EQ(parent.ControlAtPoint({95, 95}, false), &parent);
   EXPECT_EQ(parent.ControlAtPoint({100, 5}, false), nullptr);
+}
+
+TEST(WinControlTest, ControlAtPointFallsThroughOutsideAShape) {
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 100, 100);
+  auto* under = parent.AddChild(std::make_unique<ui::WinControl>());
+  under->SetBounds(0, 0, 60, 60);
+  auto* shaped = parent.AddChild(std::make_unique<ui::WinControl>());
+  shaped->SetBounds(20, 20, 60, 60);
+  auto* inner = shaped->AddChild(std::make_unique<ui::WinControl>());
+  inner->SetBounds(30, 30, 20, 20);
+  // An L of the shaped control's client area: its top row and its left column.
+  gfx::Region shape(gfx::Rect{0, 0, 60, 10});
+  shape.Union(gfx::Rect{0, 0, 10, 60});
+  shaped->SetShape(shape);
+  struct Case {
+    gfx::Point at;
+    ui::Control* expected;
+  };
+  for (const Case& c : {Case{{25, 25}, shaped}, Case{{75, 25}, shaped}, Case{{25, 75}, shaped},
+                        Case{{40, 40}, under},    // inside the rectangle, outside the shape
+                        Case{{60, 60}, &parent},  // likewise, with nothing below but the parent
+                        Case{{55, 55}, under}}) {  // a child outside its parent's shape is not hit
+    EXPECT_EQ(parent.ControlAtPoint(c.at, false), c.expected) << c.at.x << "," << c.at.y;
+  }
+  EXPECT_EQ(*shaped->Shape(), shape);
+  shaped->SetBounds(20, 20, 80, 80);  // the shape stays as set
+  EXPECT_EQ(*shaped->Shape(), shape);
+  shaped->SetShape(std::nullopt);
+  EXPECT_EQ(shaped->Shape(), nullptr);
+  EXPECT_EQ(parent.ControlAtPoint({40, 40}, false), shaped);
+  EXPECT_EQ(parent.ControlAtPoint({55, 55}, false), inner);
 }
 
 }  // namespace
