@@ -59,7 +59,7 @@ class MenuTest : public ui_test::UiTest {
     form_->SetBounds(100, 100, 400, 300);
     form_->Show();
     form_->Activate();
-    host_ = form_->Make<TestMenuHost>(form_);
+    MakeHost();
     Pump();
   }
   // The forms (and their menus) go before the skin they draw from.
@@ -71,6 +71,17 @@ class MenuTest : public ui_test::UiTest {
       resources::LoadEmbeddedSkin(*skin_);
     }
     return skin_.get();
+  }
+
+  // The host is one of the form's components, held here so a test can destroy it.
+  void MakeHost() {
+    host_holder_ = std::make_unique<TestMenuHost>(form_);
+    host_ = host_holder_.get();
+    form_->InsertComponent(host_);
+  }
+  void DestroyHost() {
+    host_holder_.reset();
+    host_ = nullptr;
   }
 
   skin::TskSkinMenu& Engine() { return host_->MenuEngine(); }
@@ -92,6 +103,7 @@ class MenuTest : public ui_test::UiTest {
 
   std::unique_ptr<skin::TskSkinData> skin_;  // outlives the form's menus
   ui::Form* form_ = nullptr;
+  std::unique_ptr<TestMenuHost> host_holder_;
   TestMenuHost* host_ = nullptr;
 };
 

@@ -270,15 +270,11 @@ TEST_F(TskSkinMenuTest, KeysAreNeverKeptAfterTheMenuEnds) {
          Pump();
        }},
       {"the menu host destroyed",
-       [this](ui::MenuItem&) {
-         std::unique_ptr<ui::Component> host = form_->ReleaseOwnership(host_);
-         host.reset();
-         host_ = nullptr;
-       }},
+       [this](ui::MenuItem&) { DestroyHost(); }},
       {"the items freed", [](ui::MenuItem& root) { root.Clear(); }},
   };
   for (const Way& way : ways) {
-    if (host_ == nullptr) host_ = form_->Make<menu_test::TestMenuHost>(form_);
+    if (host_ == nullptr) MakeHost();
     ui::MenuItem root;
     root.Add("&Run");
     root.Add("&Sub")->Add("Inner");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,9 +58,7 @@ TEST_F(TskSkinPopupMenuTest, ARightClickShowsTheMenuSkinnedAtThePointer) {
 }
 
 TEST_F(TskSkinPopupMenuTest, AFormWithoutAMenuHostShowsNothing) {
-  std::unique_ptr<ui::Component> host = form_->ReleaseOwnership(host_);
-  host.reset();
-  host_ = nullptr;
+  DestroyHost();
   RightClick({150, 150});
   EXPECT_EQ(popups_, 1);  // the application still hears of the popup
   EXPECT_EQ(backend_->ZOrder().size(), 1u);
@@ -92,11 +91,11 @@ TEST_F(TskSkinPopupMenuTest, AMenuButtonHearsWhenItsMenuClosesAndWhenAnItemRan) 
 }
 
 TEST_F(TskSkinPopupMenuTest, ItemImagesComeFromTheMenusImageList) {
-  auto* images = form_->Make<ui::ImageList>(12, 12);
+  auto images = std::make_unique<ui::ImageList>(12, 12);
   gfx::Bitmap red(12, 12, 24);
   red.Fill(gfx::Rgb(230, 0, 0));
   images->Add(red);
-  menu_->SetImages(images);
+  menu_->SetImages(images.get());
   menu_->Items().Item(1)->SetImageIndex(0);
   menu_->Popup(150, 150);
   Pump();
@@ -108,8 +107,7 @@ TEST_F(TskSkinPopupMenuTest, ItemImagesComeFromTheMenusImageList) {
   EXPECT_EQ(c, gfx::Rgb(230, 0, 0));
   Engine().CloseAll();
   // A freed image list is let go of.
-  std::unique_ptr<ui::Component> gone = form_->ReleaseOwnership(images);
-  gone.reset();
+  images.reset();
   EXPECT_EQ(menu_->Images(), nullptr);
 }
 
