@@ -508,6 +508,15 @@ void Application::SetCaptureControl(Control* c) {
   if (old != nullptr) old->Send(kMsgCaptureChanged);
 }
 
+void Application::CaptureUntilRelease(Control* c) {
+  SetCaptureControl(c);
+  auto_capture_ = true;
+}
+
+void Application::EndCaptureOfPress(Control* c) {
+  if (auto_capture_ && capture_ == c) SetCaptureControl(nullptr);
+}
+
 void Application::SetMouseControl(Control* c) {
   if (c == mouse_control_) return;
   Control* old = mouse_control_;

@@ -127,6 +127,10 @@ class Application {
   // --- mouse state ---
   Control* CaptureControl() const { return capture_; }
   void SetCaptureControl(Control* c);
+  // The capture a press takes: it ends with the release of every button (EndCaptureOfPress), unless
+  // a handler set a capture of its own meanwhile.
+  void CaptureUntilRelease(Control* c);
+  void EndCaptureOfPress(Control* c);
   Control* MouseControl() const { return mouse_control_; }
 
   // Called by controls and forms.

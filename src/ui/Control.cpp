@@ -59,8 +59,8 @@ void Control::ApplyBounds(const gfx::Rect& r) {
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
   bounds_ = r;
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
-  if (moved) Send(kMsgMove, 0, MakePointParam(r.left, r.top));
-  if (resized) Send(kMsgSize, kSizeRestored, MakePointParam(r.Width(), r.Height()));
+  if (moved) Send(Message::MakeMove({r.left, r.top}));
+  if (resized) Send(Message::MakeSize(kSizeRestored, {r.Width(), r.Height()}));
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
@@ -206,7 +206,7 @@ bool Control::EffectivelyEnabled() const {
 void Control::SetCaption(const std::string& text) {
   if (text == caption_) return;
   caption_ = text;
-  Send(kMsgSetText, 0, reinterpret_cast<intptr_t>(caption_.c_str()));
+  Send(Message::MakeSetText(caption_.c_str()));
 }
 
 void Control::SetFont(const gfx::Font& f) {
@@ -283,8 +283,9 @@ void Control::Update() {
   if (Form* f = ParentForm()) f->UpdateNow();
 }
 
-intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) {
-  Message m{id, wparam, lparam, 0};
+intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) { return Send(Message{id, wparam, lparam, 0}); }
+
+intptr_t Control::Send(Message m) {
   Dispatch(m);
   return m.result;
 }
@@ -350,60 +351,30 @@ void Control::EraseBackground(gfx::Canvas& canvas) {
 }
 
 void Control::WndProc(Message& m) {
-  ShiftState shift = static_cast<ShiftState>(m.wparam & 0xFF);
+  if (IsMouseButtonMessage(m.id, false)) {
+    HandleMouseButton(m);
+    return;
+  }
   switch (m.id) {
     case kMsgPaint:
-      if (m.wparam != 0) Paint(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) Paint(*canvas);
       return;
     case kMsgEraseBackground:
-      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) EraseBackground(*canvas);
       m.result = 1;
       return;
     case kMsgMouseMove:
-      MouseMove(shift, LowSigned(m.lparam), HighSigned(m.lparam));
+      MouseMove(m.MouseShift(), m.At().x, m.At().y);
       return;
-    case kMsgLButtonDown:
-    case kMsgRButtonDown:
-    case kMsgMButtonDown:
-    case kMsgLButtonDblClk:
-    case kMsgRButtonDblClk:
-    case kMsgMButtonDblClk: {
-      MouseButton b = (m.id == kMsgLButtonDown || m.id == kMsgLButtonDblClk)   ? MouseButton::kLeft
-                      : (m.id == kMsgRButtonDown || m.id == kMsgRButtonDblClk) ? MouseButton::kRight
-                                                                               : MouseButton::kMiddle;
-      bool dbl = m.id == kMsgLButtonDblClk || m.id == kMsgRButtonDblClk || m.id == kMsgMButtonDblClk;
-      if (b == MouseButton::kLeft) {
-        if (dbl) DblClick();
-        clicked_ = ClicksOnRelease();
-      }
-      MouseDown(b, dbl ? shift | kDouble : shift, LowSigned(m.lparam), HighSigned(m.lparam));
-      return;
-    }
-    case kMsgLButtonUp:
-    case kMsgRButtonUp:
-    case kMsgMButtonUp: {
-      MouseButton b = m.id == kMsgLButtonUp ? MouseButton::kLeft : m.id == kMsgRButtonUp ? MouseButton::kRight
-                                                                                          : MouseButton::kMiddle;
-      int x = LowSigned(m.lparam);
-      int y = HighSigned(m.lparam);
-      bool fire = b == MouseButton::kLeft && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
-      if (b == MouseButton::kLeft) clicked_ = false;
-      MouseUp(b, shift, x, y);
-      if (fire) Click();
-      return;
-    }
     case kMsgMouseEnter:
       MouseEnter();
       return;
     case kMsgMouseLeave:
       MouseLeave();
       return;
-    case kMsgMouseWheel: {
-      int delta = HighSigned(m.wparam);
-      m.result = MouseWheel(static_cast<ShiftState>(m.wparam & 0xFF), delta, LowSigned(m.lparam),
-                            HighSigned(m.lparam)) ? 1 : 0;
+    case kMsgMouseWheel:
+      m.result = MouseWheel(m.MouseShift(), m.WheelDelta(), m.At().x, m.At().y) ? 1 : 0;
       return;
-    }
     case kMsgSize:
       Resize();
       return;
@@ -420,6 +391,26 @@ void Control::WndProc(Message& m) {
     default:
       return;
   }
+}
+
+void Control::HandleMouseButton(const Message& m) {
+  MouseButton button = m.Button();
+  ShiftState shift = m.MouseShift();
+  gfx::Point at = m.At();
+  bool left = button == MouseButton::kLeft;
+  if (m.Action() == ButtonAction::kUp) {
+    bool fire = left && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains(at);
+    if (left) clicked_ = false;
+    MouseUp(button, shift, at.x, at.y);
+    if (fire) Click();
+    return;
+  }
+  bool dbl = m.Action() == ButtonAction::kDoubleClick;
+  if (left) {
+    if (dbl) DblClick();
+    clicked_ = ClicksOnRelease();
+  }
+  MouseDown(button, dbl ? shift | kDouble : shift, at.x, at.y);
 }
 
 void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {

@@ -144,6 +144,7 @@ class Control : public Component {
   // --- messages ---
   // Delivers a message synchronously through the window procedure and returns its result.
   intptr_t Send(uint32_t id, intptr_t wparam = 0, intptr_t lparam = 0);
+  intptr_t Send(Message m);
   void Dispatch(Message& m);
   // The current window procedure; a component may save it, install its own and call the saved one.
   WindowProcFn WindowProc();
@@ -213,6 +214,8 @@ class Control : public Component {
   virtual void ParentChanged() {}
   // Whether a press and release inside the control fires Click (buttons manage clicks themselves).
   virtual bool ClicksOnRelease() const { return true; }
+  // Turns a client mouse-button message into DblClick, MouseDown, MouseUp and Click.
+  void HandleMouseButton(const Message& m);
 
   // Called by WinControl when a parent's font or colour changes.
   friend class WinControl;

@@ -165,6 +165,10 @@ class Form : public WinControl {
   void PlaceOnFirstShow();
   void SurfaceBoundsChanged(const gfx::Rect& outer);
   void HandleMouse(const platform::Event& ev);
+  void SendNonClientMouse(const platform::Event& ev);
+  void SendWheel(Control* target, const platform::Event& ev, gfx::Point window_point);
+  void SendClientMouse(Control& target, const platform::Event& ev, gfx::Point window_point, bool take_capture);
+  void OpenContextMenu(Control& target, gfx::Point screen);
   void HandleKey(const platform::Event& ev);
   void HandleText(const platform::Event& ev);
   void RunSizeMoveLoop();

@@ -235,8 +235,8 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
       if (w != nullptr && w->Visible() && w->Opaque()) canvas.ExcludeClip(CoveredArea(*w));
     }
     if (!canvas.ClipRegion().IsEmpty()) {
-      Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
-      Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+      Send(Message::MakeCanvas(kMsgEraseBackground, canvas));
+      Send(Message::MakeCanvas(kMsgPaint, canvas));
     }
   }
   // By index: a paint handler that adds or removes children must not leave the loop on a stale one.
@@ -264,27 +264,27 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   }
   canvas.IntersectClip(local);
   canvas.SetFont(child->GetFont());
-  child->Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+  child->Send(Message::MakeCanvas(kMsgPaint, canvas));
 }
 
 void WinControl::WndProc(Message& m) {
   switch (m.id) {
     case kMsgKeyDown:
     case kMsgSysKeyDown: {
-      uint16_t key = static_cast<uint16_t>(m.wparam);
-      KeyDown(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      uint16_t key = m.Key();
+      KeyDown(key, m.KeyShift());
       m.result = key;
       return;
     }
     case kMsgKeyUp:
     case kMsgSysKeyUp: {
-      uint16_t key = static_cast<uint16_t>(m.wparam);
-      KeyUp(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      uint16_t key = m.Key();
+      KeyUp(key, m.KeyShift());
       m.result = key;
       return;
     }
     case kMsgChar: {
-      char32_t ch = static_cast<char32_t>(m.wparam);
+      char32_t ch = m.Char();
       KeyPress(ch);
       m.result = static_cast<intptr_t>(ch);
       return;
