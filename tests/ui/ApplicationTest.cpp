@@ -332,11 +332,11 @@ TEST_F(ApplicationTest, InputFiltersSeeInputFirstNewestFirstAndMayLetItPass) {
     seen.push_back("newer " + std::to_string(m.id));
     EXPECT_EQ(surface, form->Surface()->Id());
     if (m.id == ui::kMsgLButtonDown) {
-      EXPECT_EQ(ui::PointFromParam(m.lparam), (gfx::Point{150, 160}));
+      EXPECT_EQ(m.At(), (gfx::Point{150, 160}));
       app_->RemoveInputFilter(newer);  // a filter may remove itself while it runs
       return false;
     }
-    return m.id == ui::kMsgKeyDown && m.wparam == 'K';
+    return m.id == ui::kMsgKeyDown && m.Key() == 'K';
   });
   backend_->PressKey('K');
   backend_->InjectText("t");

@@ -547,7 +547,7 @@ void TskSkinPopupWindow::WndProc(ui::Message& m) {
     case ui::kMsgLButtonUp:
     case ui::kMsgRButtonUp:
     case ui::kMsgMButtonUp:
-      ReleaseAt(ui::PointFromParam(m.lparam), m.id == ui::kMsgLButtonUp);
+      ReleaseAt(m.At(), m.id == ui::kMsgLButtonUp);
       return;
     case ui::kMsgLButtonDown:
     case ui::kMsgRButtonDown:
