@@ -49,6 +49,14 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& engine, TskSkinData* data) :
   popup_mask_ = data->ActivePicture(record.maskpictureindex);
   item_record_ = data->FirstObjectRecord<TskDataSkinMenuItem>();
   if (item_record_ != nullptr) item_picture_ = data->ActivePicture(item_record_->activepictureindex);
+  if (popup_picture_->BitsPerPixel() != 24) {
+    popup_picture24_ = popup_picture_->ToBgr24();
+    popup_picture_ = &popup_picture24_;
+  }
+  if (item_picture_ != nullptr && item_picture_->BitsPerPixel() != 24) {
+    item_picture24_ = item_picture_->ToBgr24();
+    item_picture_ = &item_picture24_;
+  }
 }
 
 TskSkinPopupWindow::~TskSkinPopupWindow() {
