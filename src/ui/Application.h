@@ -135,6 +135,15 @@ class Application {
   // Called by controls and forms.
   void ControlDestroyed(Control* c);
   void FormCreated(Form* f);
+  void FormRemoved(Form* f);
+  void FormActivated(Form* f, bool active);
+  // Destroys the form when the loop gets back to it.
+  void QueueRelease(Form* f);
+  // The mouse is over `c` (null: over no control of a form) at the screen point.
+  void MouseMovedOver(Control* c, gfx::Point screen);
+  void SetMouseControl(Control* c);
+  // Every form that exists, owned here or not, in creation order.
+  const std::vector<Form*>& LiveForms() const { return live_forms_; }
   // Whether the form still exists.
   bool IsLive(const Form* f) const;
   // Changes whenever a control is destroyed, so a caller can tell that a pointer it held across a
@@ -143,7 +152,6 @@ class Application {
   void ControlHidden(Control* c);
 
  private:
-  friend class Form;
   struct TimerEntry {
     uintptr_t key;  // timer id for function timers; 0 for control timers
     Control* target;
@@ -169,10 +177,7 @@ class Application {
   void PaintForms();
   void ReleaseForms();
   Form* FormForSurface(platform::SurfaceId id) const;
-  void SetMouseControl(Control* c);
-  void MouseMovedOver(Control* c, gfx::Point screen);
   void UpdateHint();
-  void FormRemoved(Form* f);
 
   std::thread::id main_thread_;
   std::string title_;
