@@ -40,7 +40,7 @@ void PaintLoop(benchmark::State& state, ui::Control& control) {
   gfx::Bitmap target(std::max(1, control.Width()), std::max(1, control.Height()), 24);
   gfx::Canvas canvas(target);
   for (auto _ : state) {
-    control.Send(ui::kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+    control.Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
     benchmark::DoNotOptimize(target.Data());
   }
   state.SetLabel(std::to_string(control.Width()) + "x" + std::to_string(control.Height()));

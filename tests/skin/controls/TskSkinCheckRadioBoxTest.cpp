@@ -245,6 +245,35 @@ TEST_F(CheckBoxTest, ABoxThatIsNotFlatHasTheRecordsFace) {
   EXPECT_EQ(PixelAt(*b, 2 + 7, 3 + 7), Skin(r.left + 7, r.top + 7));
 }
 
+TEST_F(CheckBoxTest, AClickHandlerMayDestroyItsBox) {
+  enum class Way { kMouse, kSpace, kAccelerator };
+  for (Way way : {Way::kMouse, Way::kSpace, Way::kAccelerator}) {
+    TskSkinCheckRadioBox* b = Make("doomed");
+    b->SetCaption("&Doomed");
+    int clicks = 0;
+    b->OnClick = [&](ui::Component* sender) {
+      ++clicks;
+      std::unique_ptr<ui::Control> gone = form_->RemoveChild(static_cast<ui::Control*>(sender));
+    };
+    switch (way) {
+      case Way::kMouse: ClickOn(*b); break;
+      case Way::kSpace:
+        b->SetFocus();
+        backend_->PressKey(platform::kVkSpace);
+        break;
+      case Way::kAccelerator:
+        backend_->InjectKeyDown(platform::kVkMenu);
+        backend_->PressKey('D');
+        backend_->InjectKeyUp(platform::kVkMenu);
+        break;
+    }
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form_->ChildCount(), 0u);
+    EXPECT_EQ(form_->ActiveControl(), nullptr);
+  }
+}
+
 TEST_F(CheckBoxTest, BrokenCheckImagesNeverReadOutsideThePicture) {
   const char* rects[] = {
       "checkimagerect=60,20,74,34\nuncheckimagerect=100000,0,100014,14\n",

@@ -173,6 +173,26 @@ TEST_F(SpeedButtonTest, OnAToolBarAButtonWithoutGlyphShowsTheBarsImages) {
   }
 }
 
+TEST_F(SpeedButtonTest, AClickHandlerMayDestroyItsButton) {
+  for (int group : {0, 1}) {
+    TskSkinSpeedButton* b = Make("doomed");
+    b->SetGroupIndex(group);  // a group button clicks on the press, the others on the release
+    b->OnClick = [this](ui::Component* sender) {
+      clicks_.push_back("doomed");
+      std::unique_ptr<ui::Control> gone = form_->RemoveChild(static_cast<ui::Control*>(sender));
+    };
+    const gfx::Point at = ScreenPoint(*b, 12, 12);
+    backend_->InjectMouseMove(at);
+    backend_->InjectMouseDown(at);
+    Pump();
+    backend_->InjectMouseUp(at);
+    Pump();
+    Run(300);
+    EXPECT_EQ(clicks_.size(), static_cast<size_t>(group + 1));
+    EXPECT_EQ(app_->NextTimerDelay(), -1);
+  }
+}
+
 TEST_F(SpeedButtonTest, ShowCaptionTakesTheWidthForEitherCase) {
   TskSkinSpeedButton* b = Make("cap", false);
   b->SetCaption("工具");
