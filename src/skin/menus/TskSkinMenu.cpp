@@ -184,9 +184,12 @@ void TskSkinMenu::CloseAll() {
   // Either message may run code that destroys this engine or the other receiver.
   auto alive = alive_;
   ComponentWatch<ui::Control> opener_watch(opener);
-  if (form_ != nullptr) form_->Send(ui::kSkinMsgCloseMenus);
+  // A form (or control) on its way out hears nothing more.
+  if (form_ != nullptr && !form_->Destroying()) form_->Send(ui::kSkinMsgCloseMenus);
   if (!*alive) return;
-  if (ui::Control* c = opener_watch.Get(); c != nullptr && c != form_) c->Send(ui::kSkinMsgCloseMenus);
+  if (ui::Control* c = opener_watch.Get(); c != nullptr && c != form_ && !c->Destroying()) {
+    c->Send(ui::kSkinMsgCloseMenus);
+  }
 }
 
 size_t TskSkinMenu::LevelIndex(const TskSkinPopupWindow* level) const {
