@@ -191,5 +191,29 @@ TEST_F(TskSkinPopupWindowTest, ImagesChecksAndRadioMarksSitInTheGlyphColumn) {
   EXPECT_TRUE(AnyPixel(w, column(0), gfx::kBlack));
 }
 
+TEST_F(TskSkinPopupWindowTest, WithMorphingItemsFadeInTenStepsOf20Ms) {
+  TskSkinData fading;
+  resources::LoadEmbeddedSkin(fading);
+  fading.FirstObjectRecord<TskDataSkinMenuItem>()->morphing = true;
+  ui::MenuItem root;
+  root.Add("One");
+  root.Add("Two");
+  TskSkinPopupWindow* w = Open(root, &fading);
+  // The first item was chosen on opening and fades in; the other waits at the normal look.
+  for (int step = 1; step <= 10; ++step) {
+    Advance(TskSkinPopupWindow::kBlendIntervalMs);
+    EXPECT_NEAR(w->ItemObjects()[0].morph_progress, step / 10.0, 1e-9) << step;
+  }
+  EXPECT_EQ(w->ItemObjects()[0].morph_progress, 1.0);
+  Key(platform::kVkDown);
+  Advance(TskSkinPopupWindow::kBlendIntervalMs);
+  EXPECT_NEAR(w->ItemObjects()[0].morph_progress, 0.9, 1e-9);
+  EXPECT_NEAR(w->ItemObjects()[1].morph_progress, 0.1, 1e-9);
+  for (int step = 0; step < 12; ++step) Advance(TskSkinPopupWindow::kBlendIntervalMs);
+  EXPECT_EQ(w->ItemObjects()[0].morph_progress, 0.0);
+  EXPECT_EQ(w->ItemObjects()[1].morph_progress, 1.0);
+  Engine().CloseAll();
+}
+
 }  // namespace
 }  // namespace skin
