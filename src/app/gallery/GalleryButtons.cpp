@@ -7,11 +7,11 @@
 #include "gfx/Canvas.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/ToolBarImages.h"
 #include "ui/ImageList.h"
 #include "ui/Message.h"
-#include "ui/Panel.h"
 
 namespace app {
 
@@ -59,8 +59,8 @@ ui::ImageList* ToolImages(ui::Component& owner, gfx::Color colour) {
   return list;
 }
 
-// A strip of speed buttons that lends its image lists, as a tool bar does.
-class ImageStrip : public ui::Panel, public skin::ToolBarImages {
+// A strip of speed buttons on a "toolpanel" that lends its image lists, as a tool bar does.
+class ImageStrip : public skin::TskSkinPanel, public skin::ToolBarImages {
  public:
   ui::ImageList* Images() const override { return images_; }
   ui::ImageList* HotImages() const override { return hot_; }
@@ -201,8 +201,9 @@ void AddSpeedButtons(GalleryBuilder& b) {
   // (its normal image greyed).
   auto strip_owner = std::make_unique<ImageStrip>();
   ImageStrip* strip = b.Add("toolbar", "images", std::move(strip_owner));
-  strip->SetBevelOuter(ui::PanelBevel::kNone);
+  strip->SetSkinDataName("toolpanel");
   strip->SetBounds(0, 0, 3 * 25 + 4, 25);
+  strip->SetSkinData(b.SkinData());
   strip->SetLists(ToolImages(*strip, gfx::Rgb(60, 80, 120)), ToolImages(*strip, gfx::Rgb(30, 110, 220)));
   skin::TskSkinSpeedButton* tools[3];
   for (int i = 0; i < 3; ++i) {
