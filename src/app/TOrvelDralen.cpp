@@ -2,6 +2,7 @@
 #include "app/TOrvelDralen.h"
 
 #include "resources/EmbeddedSkin.h"
+#include "skin/frame/TskSkinMessage.h"
 #include "ui/ProgressBar.h"
 
 namespace app {
@@ -22,6 +23,10 @@ TOrvelDralen::TOrvelDralen() {
   resources::FillEmbeddedStoredSkin(skStoredSkin1);
   skSkinData1.SetMessageSink(&skin_sink_);
   skSkinData1.SetStoredSkin(&skStoredSkin1);
+  skSkinMessage1 = Make<skin::TskSkinMessage>();
+  skSkinMessage1->SetName("skSkinMessage1");
+  skSkinMessage1->SetSkinData(&skSkinData1);
+  skSkinMessage1->SetCtrlSkinData(&skSkinData1);
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {

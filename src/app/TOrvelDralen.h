@@ -11,6 +11,9 @@
 namespace ui {
 class ProgressBar;
 }
+namespace skin {
+class TskSkinMessage;
+}
 
 namespace app {
 
@@ -51,6 +54,9 @@ class TOrvelDralen : public ui::Form {
   // three windows draws from. The data loads from the stored skin when the window is built.
   skin::TskStoredSkin skStoredSkin1;
   skin::TskSkinData skSkinData1;
+  // Every message of the program (information boxes and the general error report) goes through
+  // it, in the skin's label and buttons.
+  skin::TskSkinMessage* skSkinMessage1 = nullptr;
 };
 
 }  // namespace app

@@ -3,12 +3,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "app/TOrvelDralen.h"
 #include "app/TfrmScreen.h"
 #include "app/TfrmsetC.h"
 #include "platform/Backend.h"
 #include "platform/sdl/SdlBackend.h"
+#include "skin/frame/TskSkinMessage.h"
 #include "ui/Application.h"
 
 namespace app {
@@ -20,6 +22,15 @@ Windows CreateWindows(ui::Application& app) {
   w.frmScreen = app.CreateForm<TfrmScreen>(*w.OrvelDralen);
   w.OrvelDralen->frmsetC = w.frmsetC;
   w.OrvelDralen->frmScreen = w.frmScreen;
+  // The general error report shows in the program's own skinned box while the main window lives.
+  TOrvelDralen* main = w.OrvelDralen;
+  app.OnException = [&app, main](const std::string& text) {
+    if (!app.IsLive(main)) {
+      std::fprintf(stderr, "%s\n", text.c_str());
+      return;
+    }
+    main->skSkinMessage1->ShowMessageBox(text, skin::MessageType::kError, skin::kMbOK);
+  };
   return w;
 }
 

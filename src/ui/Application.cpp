@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "gfx/TextUtf8.h"
 #include "platform/Backend.h"
 #include "ui/Form.h"
 #include "ui/HintWindow.h"
@@ -202,7 +203,69 @@ void Application::DispatchEvent(const platform::Event& ev) {
   if (IsInputEvent(ev.type)) {
     for (Form* other : live_forms_) other->CancelPendingSizeMove();
   }
-  Guard([&] { f->HandleEvent(ev); });
+  Guard([&] {
+    if (FilterInput(ev)) return;
+    f->HandleEvent(ev);
+  });
+}
+
+bool Application::FilterInput(const platform::Event& ev) {
+  if (input_filters_.empty()) return false;
+  using platform::EventType;
+  uint8_t bits = 0;
+  if (ev.modifiers & platform::kModShift) bits |= kShift;
+  if (ev.modifiers & platform::kModAlt) bits |= kAlt;
+  if (ev.modifiers & platform::kModControl) bits |= kCtrl;
+  const auto shift = static_cast<ShiftState>(bits);
+  Message m;
+  switch (ev.type) {
+    case EventType::kKeyDown:
+      m = Message::MakeKey(Has(shift, kAlt) ? kMsgSysKeyDown : kMsgKeyDown, ev.key, shift);
+      break;
+    case EventType::kTextInput: {
+      const std::u32string text = gfx::DecodeUtf8(ev.text);
+      if (text.empty()) return false;
+      m = Message::MakeChar(text[0]);
+      break;
+    }
+    case EventType::kMouseWheel:
+      m = Message::MakeWheel(shift, ev.wheel_delta, ev.screen);
+      break;
+    case EventType::kMouseDown:
+      m = Message::MakeMouse(ev.button == platform::MouseButton::kLeft    ? kMsgLButtonDown
+                             : ev.button == platform::MouseButton::kRight ? kMsgRButtonDown
+                                                                          : kMsgMButtonDown,
+                             shift, ev.screen);
+      break;
+    default:
+      return false;
+  }
+  // Newest first; a filter may remove itself or others while it runs.
+  std::vector<uintptr_t> ids;
+  for (auto it = input_filters_.rbegin(); it != input_filters_.rend(); ++it) ids.push_back(it->first);
+  for (uintptr_t id : ids) {
+    auto it = std::find_if(input_filters_.begin(), input_filters_.end(), [id](const auto& f) { return f.first == id; });
+    if (it == input_filters_.end()) continue;
+    InputFilter filter = it->second;
+    if (filter(ev.surface, m)) return true;
+  }
+  return false;
+}
+
+uintptr_t Application::AddInputFilter(InputFilter filter) {
+  uintptr_t id = next_filter_id_++;
+  input_filters_.emplace_back(id, std::move(filter));
+  return id;
+}
+
+void Application::RemoveInputFilter(uintptr_t id) {
+  input_filters_.erase(std::remove_if(input_filters_.begin(), input_filters_.end(),
+                                      [id](const auto& f) { return f.first == id; }),
+                       input_filters_.end());
+}
+
+bool Application::HasInputFilter(uintptr_t id) const {
+  return std::any_of(input_filters_.begin(), input_filters_.end(), [id](const auto& f) { return f.first == id; });
 }
 
 Form* Application::FormForSurface(platform::SurfaceId id) const {
@@ -410,10 +473,6 @@ void Application::HandleException(std::exception_ptr e) {
   } catch (...) {
     text = "Unknown error.";
   }
-  if (OnException) {
-    OnException(text);
-    return;
-  }
   ShowException(text);
 }
 
@@ -424,12 +483,19 @@ void Application::ShowException(const std::string& text) {
     return;
   }
   showing_exception_ = true;
+  // A report that fails itself goes to the error stream: it must never leave the loop.
   try {
-    std::string caption = title_;
-    if (caption.empty() && main_form_ != nullptr) caption = main_form_->Caption();
-    ShowMessageBox(text, caption, MessageBoxButtons::kOk, MessageBoxIcon::kError);
+    if (OnException) {
+      OnException(text);
+    } else {
+      std::string caption = title_;
+      if (caption.empty() && main_form_ != nullptr) caption = main_form_->Caption();
+      ShowMessageBox(text, caption, MessageBoxButtons::kOk, MessageBoxIcon::kError);
+    }
   } catch (const std::exception& x) {
     std::fprintf(stderr, "%s\n%s\n", text.c_str(), x.what());
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", text.c_str());
   }
   showing_exception_ = false;
 }
@@ -525,6 +591,12 @@ void Application::CancelHint() {
   hint_waiting_ = false;
   hint_control_ = nullptr;
   if (hint_window_ != nullptr && hint_window_->Visible()) hint_window_->ReleaseHint();
+}
+
+void Application::ResetHintWindow() {
+  CancelHint();
+  hint_window_ = nullptr;
+  hint_holder_.reset();
 }
 
 void Application::UpdateHint() {

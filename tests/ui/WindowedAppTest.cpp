@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/TOrvelDralen.h"
 #include "app/TfrmScreen.h"
 #include "app/TfrmsetC.h"
+#include "platform/KeyCodes.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinStdLabel.h"
+#include "skin/frame/TskMessageForm.h"
 #include "ui/ProgressBar.h"
 #include "ui/UiTestEnv.h"
 
@@ -113,6 +118,27 @@ TEST_F(WindowedAppTest, RunApplicationReturnsWhenTheMainWindowCloses) {
   EXPECT_EQ(app::RunApplication(), 0);
   backend_->SetIdleHandler(nullptr);
   app_ = std::make_unique<ui::Application>();
+}
+
+TEST_F(WindowedAppTest, AnErrorInAHandlerShowsInTheProgramsSkinnedBox) {
+  app::Windows w = app::CreateWindows(*app_);
+  w.OrvelDralen->Show();
+  Pump();
+  std::string shown;
+  backend_->SetIdleHandler([&] {
+    auto* box = dynamic_cast<skin::TskMessageForm*>(app_->ActiveForm());
+    if (box == nullptr || !shown.empty()) return false;
+    shown = box->Caption() + ": " + box->MessageLabel()->Caption();
+    // The box takes its button from the program's skin.
+    EXPECT_EQ(box->Button(skin::kMbOK)->Height(), 20);
+    backend_->PressKey(platform::kVkReturn);
+    return true;
+  });
+  app_->RunOnMainThread([] { throw std::runtime_error("无法读取文件 a.jpg"); });
+  Pump();
+  backend_->SetIdleHandler(nullptr);
+  EXPECT_EQ(shown, "Error: 无法读取文件 a.jpg");
+  EXPECT_EQ(app_->ActiveForm(), w.OrvelDralen);
 }
 
 }  // namespace

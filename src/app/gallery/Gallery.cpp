@@ -1,13 +1,16 @@
 // `orvel --gallery`: the control gallery on the desktop, as a picture file or as a list of samples.
 #include "app/gallery/Gallery.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/gallery/GalleryWindow.h"
 #include "gfx/BmpCodec.h"
+#include "gfx/Canvas.h"
 #include "gfx/FileIo.h"
 #include "platform/Backend.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -19,14 +22,15 @@ namespace app {
 namespace {
 
 constexpr const char* kUsage =
-    "用法: orvel --gallery [basic] [--shot FILE] [--list]\n"
+    "用法: orvel --gallery [basic|frame] [--shot FILE] [--list]\n"
     "  basic        基本控件 (默认)\n"
-    "  frame        窗口框架样例 (保留, 尚未提供)\n"
+    "  frame        窗口框架样例: 菜单、提示和消息框\n"
     "  complex      复杂控件样例 (保留, 尚未提供)\n"
     "  --shot FILE  不打开窗口, 把样例窗口画成 BMP 文件\n"
     "  --list       不打开窗口, 每个样例一行: 半边 名称 状态 左,上 宽x高\n";
 
 struct GalleryArgs {
+  GalleryPage page = GalleryPage::kBasic;
   std::string shot;
   bool list = false;
 };
@@ -51,6 +55,36 @@ void PrintList(const GalleryWindow& window) {
   }
 }
 
+// The window's picture with the popups over it (menus, hints) drawn on top in the order they
+// opened; the picture grows to take in popups that reach past the window, on the headless desktop's
+// colour.
+gfx::Bitmap ShotWithPopups(const GalleryWindow& window, const ui::Application& app) {
+  if (window.Surface() == nullptr) return window.FrameBuffer();
+  const gfx::Rect bounds = window.Surface()->Bounds();
+  const gfx::Rect client = window.Surface()->ClientRect();
+  const gfx::Rect frame = gfx::Rect::FromSize(bounds.left + client.left, bounds.top + client.top,
+                                              window.FrameBuffer().Width(), window.FrameBuffer().Height());
+  std::vector<const ui::Form*> popups;
+  gfx::Rect all = frame;
+  for (const ui::Form* f : app.LiveForms()) {
+    if (f == &window || !f->Visible() || f->Surface() == nullptr) continue;
+    if (f->SurfaceKind() != platform::SurfaceKind::kPopup) continue;
+    popups.push_back(f);
+    const gfx::Rect r = f->Surface()->Bounds();
+    all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
+           std::max(all.bottom, r.bottom)};
+  }
+  gfx::Bitmap shot(all.Width(), all.Height(), 24);
+  shot.Fill(platform::HeadlessBackend::kDesktopColor);
+  gfx::Canvas canvas(shot);
+  canvas.Draw(frame.left - all.left, frame.top - all.top, window.FrameBuffer());
+  for (const ui::Form* f : popups) {
+    const gfx::Rect r = f->Surface()->Bounds();
+    canvas.Draw(r.left - all.left, r.top - all.top, f->FrameBuffer());
+  }
+  return shot;
+}
+
 int RunHeadless(const GalleryArgs& args) {
   auto owned = std::make_unique<platform::HeadlessBackend>();
   platform::HeadlessBackend& backend = *owned;
@@ -58,7 +92,7 @@ int RunHeadless(const GalleryArgs& args) {
   int code = 0;
   {
     ui::Application app;
-    auto* window = app.CreateForm<GalleryWindow>();
+    auto* window = app.CreateForm<GalleryWindow>(args.page);
     window->Build();
     window->Show();
     app.ProcessMessages();
@@ -67,20 +101,21 @@ int RunHeadless(const GalleryArgs& args) {
     window->UpdateNow();
     if (args.list) PrintList(*window);
     if (!args.shot.empty()) {
-      gfx::WriteFileAtomically(args.shot, gfx::EncodeBmp(window->FrameBuffer(), gfx::BmpDepth::k24));
-      std::fprintf(stderr, "orvel: %s (%dx%d)\n", args.shot.c_str(), window->FrameBuffer().Width(),
-                   window->FrameBuffer().Height());
+      app.ProcessMessages();
+      const gfx::Bitmap shot = ShotWithPopups(*window, app);
+      gfx::WriteFileAtomically(args.shot, gfx::EncodeBmp(shot, gfx::BmpDepth::k24));
+      std::fprintf(stderr, "orvel: %s (%dx%d)\n", args.shot.c_str(), shot.Width(), shot.Height());
     }
   }
   platform::SetBackend(nullptr);
   return code;
 }
 
-int RunDesktop() {
+int RunDesktop(const GalleryArgs& args) {
   platform::SetBackend(platform::CreateSdlBackend());
   {
     ui::Application app;
-    auto* window = app.CreateForm<GalleryWindow>();
+    auto* window = app.CreateForm<GalleryWindow>(args.page);
     window->Build();
     window->Show();
     app.ProcessMessages();
@@ -102,11 +137,13 @@ int RunGallery(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "basic") continue;
-    if (arg == "--list") {
+    if (arg == "frame") {
+      args.page = GalleryPage::kFrame;
+    } else if (arg == "--list") {
       args.list = true;
     } else if (arg == "--shot" && i + 1 < argc) {
       args.shot = argv[++i];
-    } else if (arg == "frame" || arg == "complex") {
+    } else if (arg == "complex") {
       std::fprintf(stderr, "orvel: --gallery %s 尚未提供\n\n%s", arg.c_str(), kUsage);
       return 2;
     } else if (arg == "--help" || arg == "-h") {
@@ -119,7 +156,7 @@ int RunGallery(int argc, char** argv) {
   }
   try {
     if (args.list || !args.shot.empty()) return RunHeadless(args);
-    return RunDesktop();
+    return RunDesktop(args);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvel: %s\n", e.what());
     if (platform::HasBackend()) platform::SetBackend(nullptr);

@@ -11,8 +11,15 @@ constexpr GalleryFamily kFamilies[] = {
     {"panels", AddPanelSamples},
 };
 
+constexpr GalleryFamily kFrameFamilies[] = {
+    {"menus", AddMenuSamples},
+};
+
 }  // namespace
 
-std::span<const GalleryFamily> GalleryFamilies() { return kFamilies; }
+std::span<const GalleryFamily> GalleryFamilies(GalleryPage page) {
+  if (page == GalleryPage::kFrame) return kFrameFamilies;
+  return kFamilies;
+}
 
 }  // namespace app

@@ -17,11 +17,16 @@ struct GalleryFamily {
   GalleryFamilyFn add;
 };
 
-// Every family in display order (GalleryRegistry.cpp lists them).
-std::span<const GalleryFamily> GalleryFamilies();
+// The gallery's pages: the basic controls, and the frame with its popups (menus, hints, message
+// boxes).
+enum class GalleryPage { kBasic, kFrame };
+
+// Every family of a page in display order (GalleryRegistry.cpp lists them).
+std::span<const GalleryFamily> GalleryFamilies(GalleryPage page = GalleryPage::kBasic);
 
 // One function per family, each in its own file app/gallery/Gallery<Family>.cpp.
 void AddButtonSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
+void AddMenuSamples(GalleryBuilder& builder);
 
 }  // namespace app

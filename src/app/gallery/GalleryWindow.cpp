@@ -16,9 +16,9 @@ constexpr int kMargin = 8;
 
 }  // namespace
 
-GalleryWindow::GalleryWindow() {
+GalleryWindow::GalleryWindow(GalleryPage page) : page_(page) {
   SetName("GalleryWindow");
-  SetCaption(kCaption);
+  SetCaption(page == GalleryPage::kFrame ? kFrameCaption : kCaption);
   SetFont(gfx::Font("MS Sans Serif", 11));
   SetPosition(ui::FormPosition::kScreenCenter);
   SetBorderStyle(ui::BorderStyle::kSingle);
@@ -53,7 +53,7 @@ void GalleryWindow::Build() {
     left += kHalfWidth;
     panels.push_back(half);
     auto builder = std::make_unique<GalleryBuilder>(*half, spec.skin, spec.name, live_);
-    for (const GalleryFamily& family : GalleryFamilies()) family.add(*builder);
+    for (const GalleryFamily& family : GalleryFamilies(page_)) family.add(*builder);
     bottom = std::max(bottom, builder->Layout({kMargin, kMargin, kHalfWidth - kMargin, 100000}));
     halves_.push_back(std::move(builder));
   }

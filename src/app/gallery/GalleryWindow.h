@@ -6,6 +6,7 @@
 
 #include "app/FormSkinMessageSink.h"
 #include "app/gallery/GalleryBuilder.h"
+#include "app/gallery/GalleryRegistry.h"
 #include "skin/data/SkinData.h"
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
@@ -15,12 +16,14 @@ namespace app {
 class GalleryWindow : public ui::Form {
  public:
   static constexpr const char* kCaption = "Orvel 控件样例";
+  static constexpr const char* kFrameCaption = "Orvel 窗口框架样例";
   static constexpr int kHalfWidth = 630;
 
-  GalleryWindow();
+  explicit GalleryWindow(GalleryPage page = GalleryPage::kBasic);
   ~GalleryWindow() override;
 
-  // Builds both halves from every registered family and lays them out; the window takes the
+  GalleryPage Page() const { return page_; }
+  // Builds both halves from every family of the page and lays them out; the window takes the
   // height the taller half needs.
   void Build();
   // Puts every sample into its state (once the window is shown), then lets events print.
@@ -39,6 +42,7 @@ class GalleryWindow : public ui::Form {
   skin::TskSkinData skSkinData1;
 
  private:
+  GalleryPage page_;
   std::shared_ptr<bool> live_ = std::make_shared<bool>(false);
   std::vector<std::unique_ptr<GalleryBuilder>> halves_;
 };
