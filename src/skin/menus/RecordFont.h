@@ -4,7 +4,7 @@
 #include <string>
 
 #include "gfx/Font.h"
-#include "skin/data/IniValues.h"
+#include "skin/ini/IniValues.h"
 
 namespace skin {
 

@@ -65,8 +65,8 @@ gfx::Size TskSkinHintWindow::Prepare(TskSkinHint* hint, const std::string& text)
   font_ = hint->DefaultFont();
   text_color_ = kInfoText;
   if (record_ != nullptr) {
-    if (hint->UseSkinFont()) font_ = RecordFont(record_->fontname, record_->fontheight, record_->fontstyle);
-    text_color_ = record_->fontcolor;
+    if (hint->UseSkinFont()) font_ = RecordFont(record_->font.fontname, record_->font.fontheight, record_->font.fontstyle);
+    text_color_ = record_->font.fontcolor;
   }
   const gfx::Size text_size = TextExtent(font_, text);
   if (record_ == nullptr) {

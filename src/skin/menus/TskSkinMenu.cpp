@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "platform/Backend.h"
-#include "platform/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "skin/data/SkinData.h"
 #include "skin/menus/TskSkinPopupWindow.h"
 #include "ui/Application.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "platform/Backend.h"
-#include "platform/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "skin/data/SkinData.h"
 #include "skin/menus/PopupPlacement.h"
 #include "skin/menus/RecordFont.h"
@@ -78,7 +78,7 @@ void TskSkinPopupWindow::Shut() {
 
 void TskSkinPopupWindow::ChooseFont() {
   window_font_ = engine_->DefaultFont();
-  if (popup_record_ != nullptr && item_record_ != nullptr && engine_->UseSkinFont()) window_font_ = RecordFont(item_record_->fontname, item_record_->fontheight, item_record_->fontstyle);
+  if (popup_record_ != nullptr && item_record_ != nullptr && engine_->UseSkinFont()) window_font_ = RecordFont(item_record_->font.fontname, item_record_->font.fontheight, item_record_->font.fontstyle);
   SetFont(window_font_);
 }
 

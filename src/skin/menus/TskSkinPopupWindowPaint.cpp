@@ -187,7 +187,7 @@ void TskSkinPopupWindow::DrawSkinnedItem(gfx::Canvas& canvas, const TskSkinMenuI
   gfx::Rect text = rec.textrect.Offset(r.left, r.top);
   text.right += w - RectWidth(rec.skinrect);
   // A disabled item keeps its pale colour under the pointer, so it never looks available.
-  const gfx::Color color = !item.Enabled() ? rec.unenabledfontcolor : active ? rec.activefontcolor : rec.fontcolor;
+  const gfx::Color color = !item.Enabled() ? rec.unenabledfontcolor : active ? rec.activefontcolor : rec.font.fontcolor;
   canvas.Font().SetColor(color);
   const int32_t cy = text.top + text.Height() / 2;
   const int32_t x = text.left + (images_ != nullptr ? glyph_column_width_ : 16);

@@ -89,7 +89,7 @@ TEST_F(TskSkinHintTest, SizeFollowsTheTextAndTheSkinPicture) {
   const TskDataSkinHintWindow& r = skin_.HintWindow();
   const gfx::Bitmap* picture = skin_.ActivePicture(r.windowpictureindex);
   ASSERT_NE(picture, nullptr);
-  const gfx::Font skin_font("Arial", r.fontheight);
+  const gfx::Font skin_font("Arial", r.font.fontheight);
   for (const std::string text : {"A", "图片压缩取点比例", "第一行\nsecond line"}) {
     hint->SetSkinData(&skin_);
     gfx::Rect r1 = w.CalcHintRect(0, text);
@@ -126,7 +126,7 @@ TEST_F(TskSkinHintTest, SkinnedHintShowsThePictureAndTheTextInTheRecordsColour) 
   const gfx::Bitmap* picture = skin_.ActivePicture(skin_.HintWindow().windowpictureindex);
   EXPECT_EQ(w.FrameBuffer().Pixel(0, 0), picture->Pixel(0, 0));
   // Anti-aliased strokes come close to the record's font colour.
-  const gfx::Color ink = skin_.HintWindow().fontcolor;
+  const gfx::Color ink = skin_.HintWindow().font.fontcolor;
   auto near_ink = [&](gfx::Color c) {
     return std::abs(gfx::Red(c) - gfx::Red(ink)) < 40 && std::abs(gfx::Green(c) - gfx::Green(ink)) < 40 &&
            std::abs(gfx::Blue(c) - gfx::Blue(ink)) < 40;

@@ -65,7 +65,7 @@ TEST_F(TskSkinPopupWindowTest, SkinnedItemsShowTheirStripsAndTheWindowTakesNoAct
             objects->Pixel(rec->skinrect.left + local.x, rec->skinrect.top + local.y));
   // Captions are drawn in the record's colours.
   EXPECT_TRUE(AnyPixel(w, r0, rec->activefontcolor));
-  EXPECT_TRUE(AnyPixel(w, r1, rec->fontcolor));
+  EXPECT_TRUE(AnyPixel(w, r1, rec->font.fontcolor));
   EXPECT_TRUE(AnyPixel(w, w->ItemObjects()[3].rect, rec->unenabledfontcolor));
   // A popup level never takes the activation from its form.
   EXPECT_EQ(backend_->ActiveSurface(), form_->Surface()->Id());
