@@ -166,6 +166,12 @@ class Control : public Component {
   NotifyEvent OnResize;
   std::function<void(Control* sender, gfx::Point at, bool& handled)> OnContextPopup;
 
+  // The skin-change walk: a form's default handling of the skin messages calls these on every
+  // control of its tree, depth-first; `skin_data` is the skin data object that changes, or null
+  // for all of them.
+  virtual void SkinMessageBeforeChange(const void* skin_data) { (void)skin_data; }
+  virtual void SkinMessageChange(const void* skin_data) { (void)skin_data; }
+
   // Painting entry used by the form: draws this control in its own coordinates.
   virtual void Paint(gfx::Canvas& canvas);
   // Fills the background with the control's colour; answers kMsgEraseBackground.

@@ -850,8 +850,31 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
   return false;
 }
 
+namespace {
+
+// Calls fn on the control and on each control below it, parents before their children.
+template <class Fn>
+void WalkTree(Control* c, Fn fn) {
+  fn(c);
+  if (!c->IsWindowed()) return;
+  std::vector<Control*> kids = static_cast<WinControl*>(c)->Controls();
+  for (Control* child : kids) WalkTree(child, fn);
+}
+
+}  // namespace
+
 void Form::WndProc(Message& m) {
   switch (m.id) {
+    case kSkinMsgBeforeChange: {
+      const void* data = reinterpret_cast<const void*>(m.wparam);
+      WalkTree(this, [data](Control* c) { c->SkinMessageBeforeChange(data); });
+      return;
+    }
+    case kSkinMsgChange: {
+      const void* data = reinterpret_cast<const void*>(m.wparam);
+      WalkTree(this, [data](Control* c) { c->SkinMessageChange(data); });
+      return;
+    }
     case kMsgNcCalcSize: {
       auto* p = reinterpret_cast<NcCalcSizeParams*>(m.lparam);
       if (p != nullptr && SystemFrame() && surface_ && surface_->Kind() != platform::SurfaceKind::kPopup) {

@@ -194,9 +194,15 @@ void WinControl::Resize() {
   Control::Resize();
 }
 
+void WinControl::SetShape(std::optional<gfx::Region> shape) {
+  if (Parent() != nullptr && Visible()) Parent()->InvalidateRect(bounds_);
+  shape_ = std::move(shape);
+}
+
 Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
   if (!Visible() || (!allow_disabled && !Enabled())) return nullptr;
   if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
+  if (shape_ && !shape_->Contains(p)) return nullptr;
   gfx::Rect cr = ClientRect();
   gfx::Point cp{p.x - cr.left, p.y - cr.top};
   if (cr.Contains(p)) {
@@ -216,7 +222,15 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
     canvas.IntersectClip(dirty);
     // Windowed children paint themselves: clip them out so the parent never draws under them.
     for (Control* c : controls_) {
-      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(c->bounds_);
+      if (!c->IsWindowed() || !c->Visible() || !c->Opaque()) continue;
+      const auto& shape = static_cast<WinControl*>(c)->shape_;
+      if (!shape) {
+        canvas.ExcludeClip(c->bounds_);
+        continue;
+      }
+      gfx::Region inside = *shape;
+      inside.Offset(c->Left(), c->Top());
+      canvas.ExcludeClip(inside);
     }
     if (!canvas.ClipRegion().IsEmpty()) {
       Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
@@ -237,6 +251,7 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   canvas.Translate(child->Left(), child->Top());
   gfx::Rect local = dirty.Offset(-child->Left(), -child->Top());
   if (auto* w = dynamic_cast<WinControl*>(child)) {
+    if (w->shape_) canvas.IntersectClip(*w->shape_);
     // A child paints at its client origin; the clip stays its whole rectangle so a border
     // outside the client area can be drawn too.
     gfx::Rect cr = w->ClientRect();

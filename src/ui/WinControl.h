@@ -2,7 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "gfx/Region.h"
 
 #include "ui/Control.h"
 
@@ -65,6 +68,12 @@ class WinControl : public Control {
 
   Control* ControlAtPoint(gfx::Point client_point, bool allow_disabled) override;
 
+  // The control's shape in its own coordinates (origin at its top-left corner); nullopt is the
+  // whole rectangle. Painting is clipped to it and points outside it fall through to what lies
+  // below.
+  void SetShape(std::optional<gfx::Region> shape);
+  const std::optional<gfx::Region>& Shape() const { return shape_; }
+
   // Paints this control and its visible children into the canvas, clipped to `dirty`
   // (in this control's client coordinates).
   void PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty);
@@ -97,6 +106,7 @@ class WinControl : public Control {
   std::vector<Control*> controls_;
   std::vector<std::unique_ptr<Control>> held_children_;
   std::vector<WinControl*> tab_list_;
+  std::optional<gfx::Region> shape_;
   bool tab_stop_ = false;
   int align_disabled_ = 0;
   bool realigning_ = false;

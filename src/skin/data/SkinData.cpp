@@ -55,7 +55,25 @@ std::pair<std::string, std::string> SplitEntry(const std::string& entry) {
 
 TskSkinData::TskSkinData() = default;
 
-TskSkinData::~TskSkinData() { is_empty_ = true; }
+TskSkinData::~TskSkinData() {
+  is_empty_ = true;
+  // Each client leaves the list before it is told, so one that removes another (or itself) while
+  // it is told never leaves a stale entry to be called.
+  while (!clients_.empty()) {
+    SkinDataClient* client = clients_.back();
+    clients_.pop_back();
+    client->SkinDataDestroyed(this);
+  }
+}
+
+void TskSkinData::AddClient(SkinDataClient* client) {
+  if (client == nullptr || std::find(clients_.begin(), clients_.end(), client) != clients_.end()) return;
+  clients_.push_back(client);
+}
+
+void TskSkinData::RemoveClient(SkinDataClient* client) {
+  clients_.erase(std::remove(clients_.begin(), clients_.end(), client), clients_.end());
+}
 
 void TskSkinData::SetStoredSkin(TskStoredSkin* container) {
   stored_skin_ = container;

@@ -11,6 +11,7 @@
 #include "gfx/Geometry.h"
 #include "skin/data/IniValues.h"
 #include "skin/data/SkinControlRecord.h"
+#include "skin/data/SkinDataClient.h"
 #include "skin/data/SkinMessageSink.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
@@ -69,6 +70,11 @@ class TskSkinData {
 
   // Where the load messages go; without a sink a load announces itself to nobody.
   void SetMessageSink(SkinMessageSink* sink) { sink_ = sink; }
+
+  // Clients are told when this object is destroyed (each once, in no particular order). Adding a
+  // client twice registers it once; removing one that is not registered does nothing.
+  void AddClient(SkinDataClient* client);
+  void RemoveClient(SkinDataClient* client);
 
   TskStoredSkin* StoredSkin() const { return stored_skin_; }
   // Records the container and, when one is given, loads from it at once; null only drops the
@@ -166,6 +172,7 @@ class TskSkinData {
   void ReadControlList(const IniFile& ini);
 
   SkinMessageSink* sink_ = nullptr;
+  std::vector<SkinDataClient*> clients_;
   TskStoredSkin* stored_skin_ = nullptr;
   TskCompressedStoredSkin* compressed_stored_skin_ = nullptr;
 
