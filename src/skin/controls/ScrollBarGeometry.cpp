@@ -19,7 +19,7 @@ int64_t PagedSpan(const ScrollRange& r) { return static_cast<int64_t>(r.max) - r
 
 int32_t ClampScrollPosition(const ScrollRange& range, int64_t position) {
   if (range.page != 0) {
-    int64_t hi = PagedSpan(range) + range.min - 1;
+    int64_t hi = PagedSpan(range) + range.min;
     // A page larger than an upright range leaves no room: the position stays at the minimum.
     if (range.min <= range.max && hi < range.min) hi = range.min;
     return ClampMinFirst(position, range.min, static_cast<int32_t>(std::clamp<int64_t>(hi, INT32_MIN, INT32_MAX)));

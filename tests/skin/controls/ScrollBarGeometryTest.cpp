@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RectPrint.h"
+
 namespace skin {
 namespace {
 
@@ -22,16 +24,16 @@ TEST(ScrollBarGeometryTest, PlainPartsAndThumb) {
       {"vertical 19 x 423 at 499", 19, 423, true, {0, 499, 0, 499},
        {1, 1, 18, 17}, {1, 406, 18, 422}, {1, 17, 18, 406}, {1, 390, 18, 406}},
       {"horizontal 200 x 19 at 50", 200, 19, false, {0, 100, 0, 50},
-       {1, 1, 17, 18}, {182, 1, 198, 18}, {17, 1, 182, 18}, {91, 1, 107, 18}},
+       {1, 1, 17, 18}, {183, 1, 199, 18}, {17, 1, 183, 18}, {92, 1, 108, 18}},
       // A page: round(389 x 404 / 800) = 196 pixels long; at the last position it ends the track.
       {"paged at the end", 19, 423, true, {0, 799, 404, 396},
        {1, 1, 18, 17}, {1, 406, 18, 422}, {1, 17, 18, 406}, {1, 210, 18, 406}},
       // A page as large as the range fills the track and stays inside it.
       {"page covers the range", 200, 19, false, {0, 99, 150, 0},
-       {1, 1, 17, 18}, {182, 1, 198, 18}, {17, 1, 182, 18}, {18, 1, 182, 18}},
+       {1, 1, 17, 18}, {183, 1, 199, 18}, {17, 1, 183, 18}, {17, 1, 183, 18}},
       // Bounds inside out: the thumb never leaves the track.
       {"inside out", 200, 19, false, {100, 0, 0, 0},
-       {1, 1, 17, 18}, {182, 1, 198, 18}, {17, 1, 182, 18}, {166, 1, 182, 18}},
+       {1, 1, 17, 18}, {183, 1, 199, 18}, {17, 1, 183, 18}, {167, 1, 183, 18}},
       {"inside out with a page", 19, 423, true, {100, 0, 10, 0},
        {1, 1, 18, 17}, {1, 406, 18, 422}, {1, 17, 18, 406}, {1, 17, 18, 405}},
       // Too short for a track: no thumb.

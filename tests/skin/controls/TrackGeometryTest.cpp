@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RectPrint.h"
+
 #include "skin/controls/RangeMath.h"
 
 namespace skin {
