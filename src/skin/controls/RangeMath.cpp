@@ -45,4 +45,10 @@ int32_t OffsetAtRatio(double q, int32_t span) {
   return static_cast<int32_t>(RoundHalfEven(span * Unit(q)));
 }
 
+gfx::Rect HeldRecordRect(const gfx::Rect& r) {
+  constexpr int32_t kLimit = 1 << 20;
+  auto held = [](int32_t v) { return v < -kLimit ? -kLimit : v > kLimit ? kLimit : v; };
+  return {held(r.left), held(r.top), held(r.right), held(r.bottom)};
+}
+
 }  // namespace skin

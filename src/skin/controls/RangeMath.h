@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "gfx/Geometry.h"
+
 namespace skin {
 
 // The nearest integer, halves going to the even neighbour (12.5 -> 12, 13.5 -> 14).
@@ -20,5 +22,9 @@ int32_t ValueAtRatio(double q, int32_t lo, int32_t hi);
 
 // round(q * span) for q held to 0..1 and span held to 0 or more: a pixel offset along a track.
 int32_t OffsetAtRatio(double q, int32_t span);
+
+// A record rectangle with every coordinate held to +-2^20: far beyond any skin, and small enough
+// that sums with control sizes never overflow.
+gfx::Rect HeldRecordRect(const gfx::Rect& r);
 
 }  // namespace skin

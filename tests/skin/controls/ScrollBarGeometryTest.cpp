@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RectPrint.h"
+#include "skin/controls/RectPrint.h"
 
 namespace skin {
 namespace {
