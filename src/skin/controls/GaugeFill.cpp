@@ -61,9 +61,11 @@ void DrawGaugeProgress(gfx::Bitmap& target, const gfx::Rect& filled, const gfx::
   if (filled.IsEmpty() || source.IsEmpty()) return;
   gfx::Bitmap scratch;
   const gfx::Bitmap& p = As24(pic, scratch);
-  const int32_t b = std::max(0, begin);
-  const int32_t e = std::max(0, end);
   const gfx::Rect& s = source;
+  // Neither end can be longer than the image it is cut from.
+  const int32_t extent = vertical ? s.Height() : s.Width();
+  const int32_t b = std::clamp(begin, 0, extent);
+  const int32_t e = std::clamp(end, 0, extent);
   // Copies keep the source's size across the gauge; a filled part thicker than the image is not
   // stretched to it.
   gfx::Rect f = filled;
