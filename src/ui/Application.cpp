@@ -207,15 +207,15 @@ Form* Application::FormForSurface(platform::SurfaceId id) const {
 }
 
 void Application::PostMessage(Control* target, const Message& m) {
-  if (!IsMainThread()) {
-    // Another thread: the message travels as a call on the UI thread.
-    RunOnMainThread([this, target, m] {
-      posted_.emplace_back(target, m);
-    });
-    return;
+  // Every thread queues into the same list, so ControlDestroyed clears a worker's message for a
+  // control that goes away before the loop delivers it just like one posted on the UI thread.
+  {
+    std::lock_guard<std::mutex> lock(posted_mutex_);
+    posted_.emplace_back(target, m);
   }
-  posted_.emplace_back(target, m);
-  if (loop_depth_ == 0 && platform::HasBackend()) platform::GetBackend().Wake();
+  if (!IsMainThread() || loop_depth_ == 0) {
+    if (platform::HasBackend()) platform::GetBackend().Wake();
+  }
 }
 
 void Application::SendToAllForms(uint32_t id, intptr_t wparam, intptr_t lparam) {
@@ -226,14 +226,23 @@ void Application::SendToAllForms(uint32_t id, intptr_t wparam, intptr_t lparam) 
 }
 
 bool Application::ProcessPosted() {
-  if (posted_.empty()) return false;
+  size_t n = 0;
+  {
+    std::lock_guard<std::mutex> lock(posted_mutex_);
+    n = posted_.size();
+  }
+  if (n == 0) return false;
   // Only what was queued before this round, so a handler that posts again cannot starve input.
-  size_t n = posted_.size();
-  for (size_t i = 0; i < n && !posted_.empty(); ++i) {
-    // Plain variables rather than structured bindings, which older compilers cannot capture.
-    Control* target = posted_.front().first;
-    Message m = posted_.front().second;
-    posted_.pop_front();
+  for (size_t i = 0; i < n; ++i) {
+    Control* target = nullptr;
+    Message m;
+    {
+      std::lock_guard<std::mutex> lock(posted_mutex_);
+      if (posted_.empty()) break;
+      target = posted_.front().first;
+      m = posted_.front().second;
+      posted_.pop_front();
+    }
     if (target == nullptr) continue;
     Guard([&] { target->Dispatch(m); });
   }
@@ -538,8 +547,11 @@ void Application::ControlDestroyed(Control* c) {
   if (hint_control_ == c) CancelHint();
   timers_.erase(std::remove_if(timers_.begin(), timers_.end(), [c](const TimerEntry& t) { return t.target == c; }),
                 timers_.end());
-  for (auto& p : posted_) {
-    if (p.first == c) p.first = nullptr;
+  {
+    std::lock_guard<std::mutex> lock(posted_mutex_);
+    for (auto& p : posted_) {
+      if (p.first == c) p.first = nullptr;
+    }
   }
   for (Form* f : live_forms_) f->ControlGone(c);
 }

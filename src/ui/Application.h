@@ -67,6 +67,8 @@ class Application {
   void RunUntil(const std::function<bool()>& done);
 
   // --- messages and cross-thread calls ---
+  // Queues a message for the control; any thread may call it. The message is dropped when the
+  // control is destroyed before the loop delivers it.
   void PostMessage(Control* target, const Message& m);
   // Sends a message synchronously to every form that exists, in creation order (a form created
   // or destroyed by a handler meanwhile is skipped).
@@ -163,6 +165,7 @@ class Application {
   Form* active_form_ = nullptr;
   bool terminated_ = false;
   int loop_depth_ = 0;
+  std::mutex posted_mutex_;  // posted_ is filled by any thread
   std::deque<std::pair<Control*, Message>> posted_;
   std::vector<TimerEntry> timers_;
   uintptr_t next_timer_id_ = 1;

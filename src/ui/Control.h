@@ -166,16 +166,16 @@ class Control : public Component {
   NotifyEvent OnResize;
   std::function<void(Control* sender, gfx::Point at, bool& handled)> OnContextPopup;
 
-  // The skin-change walk: a form's default handling of the skin messages calls these on every
-  // control of its tree, depth-first; `skin_data` is the skin data object that changes, or null
-  // for all of them.
-  virtual void SkinMessageBeforeChange(const void* skin_data) { (void)skin_data; }
-  virtual void SkinMessageChange(const void* skin_data) { (void)skin_data; }
-
   // Painting entry used by the form: draws this control in its own coordinates.
   virtual void Paint(gfx::Canvas& canvas);
   // Fills the background with the control's colour; answers kMsgEraseBackground.
   virtual void EraseBackground(gfx::Canvas& canvas);
+
+  // --- skin changes (see WalkSkinChange) ---
+  // Called before the skin data object `skin_data` (null: any skin data) changes, so a control drops
+  // what it took from it, and after it changed, so the control takes up the new skin and repaints.
+  virtual void SkinMessageBeforeChange(const void* /*skin_data*/) {}
+  virtual void SkinMessageChange(const void* /*skin_data*/) {}
 
  protected:
   // The default window procedure: turns messages into calls of the handlers below.

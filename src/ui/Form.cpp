@@ -5,9 +5,11 @@
 #include <stdexcept>
 
 #include "gfx/Canvas.h"
+#include "gfx/TextUtf8.h"
 #include "platform/Backend.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
+#include "ui/SkinChangeWalk.h"
 
 namespace ui {
 
@@ -781,32 +783,12 @@ void Form::HandleKey(const platform::Event& ev) {
 
 void Form::HandleText(const platform::Event& ev) {
   if (!EffectivelyEnabled()) return;
-  const std::string& s = ev.text;
-  size_t i = 0;
-  while (i < s.size()) {
-    // Decode one UTF-8 sequence; malformed bytes become U+FFFD.
-    unsigned char b = static_cast<unsigned char>(s[i]);
-    char32_t cp = 0xFFFD;
-    size_t len = 1;
-    if (b < 0x80) {
-      cp = b;
-    } else if ((b & 0xE0) == 0xC0 && i + 1 < s.size()) {
-      cp = ((b & 0x1F) << 6) | (s[i + 1] & 0x3F);
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0 && i + 2 < s.size()) {
-      cp = ((b & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0 && i + 3 < s.size()) {
-      cp = ((b & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6) | (s[i + 3] & 0x3F);
-      len = 4;
-    }
-    i += len;
+  // Bytes that are not well-formed UTF-8 arrive as U+FFFD, one per byte that cannot start a character.
+  for (char32_t cp : gfx::DecodeUtf8(ev.text)) {
     WinControl* target = active_control_ != nullptr ? active_control_ : this;
     intptr_t left = target->Send(kMsgChar, static_cast<intptr_t>(cp));
     if (left == 0 || target->WantsChars()) continue;
-    if (cp < 0x80 && ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9'))) {
-      TryAccelerator(cp);
-    }
+    if ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9')) TryAccelerator(cp);
   }
 }
 
@@ -850,31 +832,8 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
   return false;
 }
 
-namespace {
-
-// Calls fn on the control and on each control below it, parents before their children.
-template <class Fn>
-void WalkTree(Control* c, Fn fn) {
-  fn(c);
-  if (!c->IsWindowed()) return;
-  std::vector<Control*> kids = static_cast<WinControl*>(c)->Controls();
-  for (Control* child : kids) WalkTree(child, fn);
-}
-
-}  // namespace
-
 void Form::WndProc(Message& m) {
   switch (m.id) {
-    case kSkinMsgBeforeChange: {
-      const void* data = reinterpret_cast<const void*>(m.wparam);
-      WalkTree(this, [data](Control* c) { c->SkinMessageBeforeChange(data); });
-      return;
-    }
-    case kSkinMsgChange: {
-      const void* data = reinterpret_cast<const void*>(m.wparam);
-      WalkTree(this, [data](Control* c) { c->SkinMessageChange(data); });
-      return;
-    }
     case kMsgNcCalcSize: {
       auto* p = reinterpret_cast<NcCalcSizeParams*>(m.lparam);
       if (p != nullptr && SystemFrame() && surface_ && surface_->Kind() != platform::SurfaceKind::kPopup) {
@@ -951,6 +910,11 @@ void Form::WndProc(Message& m) {
     }
     case kMsgDestroy:
       if (OnDestroy) OnDestroy(this);
+      return;
+    case kSkinMsgBeforeChange:
+    case kSkinMsgChange:
+      // wparam is the address of the skin data object that changes (0: any).
+      WalkSkinChange(*this, m.id, reinterpret_cast<const void*>(m.wparam));
       return;
     case kMsgEraseBackground:
       if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));

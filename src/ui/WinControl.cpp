@@ -9,6 +9,23 @@
 
 namespace ui {
 
+namespace {
+
+// The area a windowed child covers in its parent's client coordinates: its rectangle, or its
+// shape when it has one.
+gfx::Region CoveredArea(const WinControl& child) {
+  gfx::Rect b = child.BoundsRect();
+  const gfx::Region* shape = child.Shape();
+  if (shape == nullptr) return gfx::Region(b);
+  gfx::Rect cr = child.ClientRect();
+  gfx::Region area = *shape;
+  area.Offset(b.left + cr.left, b.top + cr.top);
+  area.Intersect(b);
+  return area;
+}
+
+}  // namespace
+
 WinControl::WinControl() = default;
 
 WinControl::~WinControl() {
@@ -195,15 +212,17 @@ void WinControl::Resize() {
 }
 
 void WinControl::SetShape(std::optional<gfx::Region> shape) {
-  if (Parent() != nullptr && Visible()) Parent()->InvalidateRect(bounds_);
   shape_ = std::move(shape);
+  // The parent repaints what the control no longer covers as well as what it now covers.
+  if (Parent() != nullptr && Visible()) Parent()->InvalidateRect(bounds_);
+  else Invalidate();
 }
 
 Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
   if (!Visible() || (!allow_disabled && !Enabled())) return nullptr;
   if (!gfx::Rect{0, 0, Width(), Height()}.Contains(p)) return nullptr;
-  if (shape_ && !shape_->Contains(p)) return nullptr;
   gfx::Rect cr = ClientRect();
+  if (shape_ && !shape_->Contains({p.x - cr.left, p.y - cr.top})) return nullptr;
   gfx::Point cp{p.x - cr.left, p.y - cr.top};
   if (cr.Contains(p)) {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
@@ -222,15 +241,7 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
     canvas.IntersectClip(dirty);
     // Windowed children paint themselves: clip them out so the parent never draws under them.
     for (Control* c : controls_) {
-      if (!c->IsWindowed() || !c->Visible() || !c->Opaque()) continue;
-      const auto& shape = static_cast<WinControl*>(c)->shape_;
-      if (!shape) {
-        canvas.ExcludeClip(c->bounds_);
-        continue;
-      }
-      gfx::Region inside = *shape;
-      inside.Offset(c->Left(), c->Top());
-      canvas.ExcludeClip(inside);
+      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(CoveredArea(static_cast<WinControl&>(*c)));
     }
     if (!canvas.ClipRegion().IsEmpty()) {
       Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
@@ -251,11 +262,11 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   canvas.Translate(child->Left(), child->Top());
   gfx::Rect local = dirty.Offset(-child->Left(), -child->Top());
   if (auto* w = dynamic_cast<WinControl*>(child)) {
-    if (w->shape_) canvas.IntersectClip(*w->shape_);
     // A child paints at its client origin; the clip stays its whole rectangle so a border
     // outside the client area can be drawn too.
     gfx::Rect cr = w->ClientRect();
     canvas.Translate(cr.left, cr.top);
+    if (w->shape_) canvas.IntersectClip(*w->shape_);
     canvas.SetFont(w->GetFont());
     w->PaintTree(canvas, local.Offset(-cr.left, -cr.top));
     return;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "gfx/Region.h"
-
 #include "ui/Control.h"
 
 namespace ui {
@@ -68,11 +67,14 @@ class WinControl : public Control {
 
   Control* ControlAtPoint(gfx::Point client_point, bool allow_disabled) override;
 
-  // The control's shape in its own coordinates (origin at its top-left corner); nullopt is the
-  // whole rectangle. Painting is clipped to it and points outside it fall through to what lies
-  // below.
+  // --- shape ---
+  // An optional shape in the control's own client coordinates (nullopt: the whole rectangle). The
+  // control paints only inside it and takes the mouse only there: outside it the parent and the
+  // siblings below show through and receive the clicks. The shape stays as set when the bounds
+  // change; a control whose shape depends on its size sets it again in Resize. A form uses
+  // SetWindowRegion for its window's shape.
   void SetShape(std::optional<gfx::Region> shape);
-  const std::optional<gfx::Region>& Shape() const { return shape_; }
+  const gfx::Region* Shape() const { return shape_ ? &*shape_ : nullptr; }
 
   // Paints this control and its visible children into the canvas, clipped to `dirty`
   // (in this control's client coordinates).

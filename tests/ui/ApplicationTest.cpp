@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <new>
 #include <stdexcept>
 #include <thread>
 
@@ -88,6 +90,45 @@ TEST_F(ApplicationTest, PostedMessagesArriveInOrderAndNotForDestroyedTargets) {
   Pump();
   EXPECT_EQ(got, (std::vector<intptr_t>{1, 2}));
   form->SetWindowProc(saved);
+}
+
+// Counts the messages of kMsgUser it receives.
+class UserMessageProbe : public ui::WinControl {
+ public:
+  explicit UserMessageProbe(int* received) : received_(received) {}
+
+ protected:
+  void WndProc(ui::Message& m) override {
+    if (m.id == ui::kMsgUser) ++*received_;
+    ui::WinControl::WndProc(m);
+  }
+
+ private:
+  int* received_;
+};
+
+TEST_F(ApplicationTest, MessagePostedByAWorkerIsDroppedWhenItsControlGoesFirst) {
+  ShownForm();
+  // An unowned control in storage the test keeps, so that after its destruction a second control
+  // can take the same address, as a reused allocation would: a message queued for the first one
+  // must not reach the second (nor freed memory).
+  alignas(UserMessageProbe) unsigned char storage[sizeof(UserMessageProbe)];
+  int first_received = 0;
+  int second_received = 0;
+  auto* first = new (storage) UserMessageProbe(&first_received);
+  std::thread worker([first] { first->Post(ui::kMsgUser, 1); });
+  worker.join();
+  first->~UserMessageProbe();
+  auto* second = new (storage) UserMessageProbe(&second_received);
+  Pump();
+  EXPECT_EQ(first_received, 0);
+  EXPECT_EQ(second_received, 0);
+  // The queue still delivers what is posted for a control that exists.
+  std::thread again([second] { second->Post(ui::kMsgUser, 2); });
+  again.join();
+  Pump();
+  EXPECT_EQ(second_received, 1);
+  second->~UserMessageProbe();
 }
 
 TEST_F(ApplicationTest, NestedModalLoopsReturnTheirOwnResults) {
@@ -216,18 +257,17 @@ TEST_F(ApplicationTest, WorkerThreadsRunCodeOnTheUiThread) {
 
 TEST_F(ApplicationTest, SyncCallIsReleasedWhenTheApplicationGoesAway) {
   std::atomic<bool> failed{false};
-  std::atomic<bool> queued{false};
   std::thread worker([&] {
     try {
-      queued = true;
       app_->RunOnMainThreadSync([] {});
     } catch (const std::runtime_error&) {
       failed = true;
     }
   });
-  while (!queued) std::this_thread::yield();
-  // Give the worker time to queue its call; the UI thread never serves it.
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  // The worker wakes the loop once its call is queued; the UI thread never serves it.
+  auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (backend_->PendingEvents() == 0 && std::chrono::steady_clock::now() < limit) std::this_thread::yield();
+  EXPECT_GT(backend_->PendingEvents(), 0u) << "the worker never queued its call";
   app_.reset();
   worker.join();
   EXPECT_TRUE(failed);

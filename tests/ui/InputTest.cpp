@@ -191,6 +191,27 @@ TEST_F(InputTest, HintShowsAfterThePauseAndHidesAfterTheHidePause) {
   Pump();
 }
 
+TEST_F(InputTest, ClickOutsideAShapedChildReachesTheControlBelow) {
+  // Covers a (10,10 - 110,110) and reaches past it; only its top-left 20 x 20 is shaped in.
+  auto* shaped = form_->MakeChild<ui::Panel>(form_);
+  shaped->SetName("shaped");
+  shaped->SetBounds(10, 10, 150, 150);
+  shaped->SetShape(gfx::Region(gfx::Rect{0, 0, 20, 20}));
+  shaped->OnClick = [this](ui::Component* s) { log_.push_back("click " + s->Name()); };
+  int form_clicks = 0;
+  form_->OnClick = [&](ui::Component*) { ++form_clicks; };
+  backend_->Click({15, 15});
+  backend_->Click({80, 80});
+  backend_->Click({130, 130});
+  Pump();
+  std::vector<std::string> clicks;
+  for (const std::string& line : log_) {
+    if (line.rfind("click ", 0) == 0) clicks.push_back(line);
+  }
+  EXPECT_EQ(clicks, (std::vector<std::string>{"click shaped", "click a"}));
+  EXPECT_EQ(form_clicks, 1);
+}
+
 // A control that takes typed characters, like an edit.
 class TextTaker : public ui::WinControl {
  public:
@@ -214,6 +235,32 @@ TEST_F(InputTest, TextGoesToTheFocusedControlWithTextInputOn) {
   EXPECT_EQ(edit->typed, U"图x");  // no accelerator fired for a control that takes characters
   form_->SetActiveControl(nullptr);
   EXPECT_EQ(backend_->TextInputSurface(), platform::kNoSurface);
+}
+
+TEST_F(InputTest, MalformedTextArrivesAsReplacementCharacters) {
+  auto* edit = form_->MakeChild<TextTaker>(form_);
+  edit->SetBounds(10, 150, 100, 20);
+  edit->SetFocus();
+  struct Case {
+    std::string bytes;
+    std::u32string typed;
+  };
+  const std::vector<Case> cases = {
+      {"a\xC3\xA9图", U"a\u00E9图"},
+      {"\xC3\x28", U"\uFFFD("},                           // a continuation byte missing
+      {"\xC0\xAF", U"\uFFFD\uFFFD"},                      // an overlong slash
+      {"\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},           // an overlong slash in three bytes
+      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},           // a surrogate
+      {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+      {"\xE5\x9B", U"\uFFFD\uFFFD"},                      // cut off at the end
+      {"\x80x", U"\uFFFDx"},                               // a stray continuation byte
+  };
+  for (const Case& c : cases) {
+    edit->typed.clear();
+    backend_->InjectText(c.bytes);
+    Pump();
+    EXPECT_EQ(edit->typed, c.typed) << testing::PrintToString(c.bytes);
+  }
 }
 
 class FocusTest : public UiTest {

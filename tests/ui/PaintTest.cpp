@@ -108,4 +108,27 @@ TEST_F(PaintTest, HiddenControlsAreNotPaintedAndUncoverTheirParent) {
   EXPECT_EQ(backend_->ScreenPixel({215, 115}), gfx::Rgb(255, 255, 255));
 }
 
+TEST_F(PaintTest, ShapedChildPaintsOnlyInsideItsShapeAndKeepsItAcrossMoves) {
+  // Over panel_ (10,10 - 60,60, blue) and reaching past it onto the white form.
+  auto* shaped = form_->AddChild(std::make_unique<Probe>());
+  shaped->SetBounds(30, 30, 50, 50);
+  shaped->SetColor(gfx::Rgb(255, 0, 0));
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({175, 175}), gfx::Rgb(255, 0, 0));
+  shaped->SetShape(gfx::Region(gfx::Rect{0, 0, 10, 10}));
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({135, 135}), gfx::Rgb(255, 0, 0));   // inside the shape
+  EXPECT_EQ(backend_->ScreenPixel({145, 145}), gfx::Rgb(0, 0, 255));   // the sibling below
+  EXPECT_EQ(backend_->ScreenPixel({175, 175}), gfx::Rgb(255, 255, 255));  // the parent
+  // The shape stays with the control when it moves.
+  shaped->SetLeft(40);
+  Pump();
+  ASSERT_NE(shaped->Shape(), nullptr);
+  EXPECT_EQ(backend_->ScreenPixel({145, 135}), gfx::Rgb(255, 0, 0));
+  EXPECT_EQ(backend_->ScreenPixel({135, 135}), gfx::Rgb(0, 0, 255));
+  shaped->SetShape(std::nullopt);
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({175, 175}), gfx::Rgb(255, 0, 0));
+}
+
 }  // namespace

@@ -136,4 +136,36 @@ TEST(WinControlTest, ControlAtPointFindsTheTopmostEnabledChild) {
   EXPECT_EQ(parent.ControlAtPoint({100, 5}, false), nullptr);
 }
 
+TEST(WinControlTest, ControlAtPointFallsThroughOutsideAShape) {
+  ui::WinControl parent;
+  parent.SetBounds(0, 0, 100, 100);
+  auto* under = parent.AddChild(std::make_unique<ui::WinControl>());
+  under->SetBounds(0, 0, 60, 60);
+  auto* shaped = parent.AddChild(std::make_unique<ui::WinControl>());
+  shaped->SetBounds(20, 20, 60, 60);
+  auto* inner = shaped->AddChild(std::make_unique<ui::WinControl>());
+  inner->SetBounds(30, 30, 20, 20);
+  // An L of the shaped control's client area: its top row and its left column.
+  gfx::Region shape(gfx::Rect{0, 0, 60, 10});
+  shape.Union(gfx::Rect{0, 0, 10, 60});
+  shaped->SetShape(shape);
+  struct Case {
+    gfx::Point at;
+    ui::Control* expected;
+  };
+  for (const Case& c : {Case{{25, 25}, shaped}, Case{{75, 25}, shaped}, Case{{25, 75}, shaped},
+                        Case{{40, 40}, under},    // inside the rectangle, outside the shape
+                        Case{{60, 60}, &parent},  // likewise, with nothing below but the parent
+                        Case{{55, 55}, under}}) {  // a child outside its parent's shape is not hit
+    EXPECT_EQ(parent.ControlAtPoint(c.at, false), c.expected) << c.at.x << "," << c.at.y;
+  }
+  EXPECT_EQ(*shaped->Shape(), shape);
+  shaped->SetBounds(20, 20, 80, 80);  // the shape stays as set
+  EXPECT_EQ(*shaped->Shape(), shape);
+  shaped->SetShape(std::nullopt);
+  EXPECT_EQ(shaped->Shape(), nullptr);
+  EXPECT_EQ(parent.ControlAtPoint({40, 40}, false), shaped);
+  EXPECT_EQ(parent.ControlAtPoint({55, 55}, false), inner);
+}
+
 }  // namespace

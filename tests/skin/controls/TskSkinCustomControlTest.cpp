@@ -207,18 +207,36 @@ TEST_F(TskSkinCustomControlTest, AnEmptyControlPaintsNothing) {
 
 TEST_F(TskSkinCustomControlTest, TheMaskShapesTheControlAtEverySize) {
   TskSkinCustomControl* c = Make("button", 75, 20);
-  ASSERT_TRUE(c->Shape().has_value());
+  ASSERT_NE(c->Shape(), nullptr);
   const gfx::Region at75 = *c->Shape();
   EXPECT_FALSE(at75.IsEmpty());
   EXPECT_LE(at75.Bounds().right, 75);
   c->SetBounds(10, 10, 140, 20);
-  ASSERT_TRUE(c->Shape().has_value());
+  ASSERT_NE(c->Shape(), nullptr);
   EXPECT_GT(c->Shape()->Bounds().right, 75);
   EXPECT_LE(c->Shape()->Bounds().right, 140);
   // Without the record the control is a rectangle again.
   c->SetSkinData(nullptr);
   c->ApplySkin();
-  EXPECT_FALSE(c->Shape().has_value());
+  EXPECT_EQ(c->Shape(), nullptr);
+}
+
+TEST_F(TskSkinCustomControlTest, AClickOutsideTheShapeReachesTheControlBelow) {
+  TskSkinCustomControl* below = Make("nosuchrecord", 200, 100);
+  TskSkinCustomControl* button = Make("button", 75, 20);
+  int below_clicks = 0, button_clicks = 0;
+  below->OnClick = [&](ui::Component*) { ++below_clicks; };
+  button->OnClick = [&](ui::Component*) { ++button_clicks; };
+  Pump();
+  ASSERT_FALSE(button->Shape()->Contains({0, 0}));
+  backend_->Click(ScreenPoint(*button, 0, 0));
+  Pump();
+  EXPECT_EQ(below_clicks, 1);
+  EXPECT_EQ(button_clicks, 0);
+  backend_->Click(ScreenPoint(*button, 37, 10));
+  Pump();
+  EXPECT_EQ(below_clicks, 1);
+  EXPECT_EQ(button_clicks, 1);
 }
 
 TEST_F(TskSkinCustomControlTest, ARecordOfAnotherFamilyKeepsTheSizeAndLooksPlain) {
@@ -242,7 +260,7 @@ TEST_F(TskSkinCustomControlTest, MissingPicturesGiveThePlainLook) {
     SCOPED_TRACE(name);
     TskSkinCustomControl* c = Make(name, 50, 30);
     EXPECT_EQ(PixelAt(*c, 25, 5), ui::kColorBtnFace);
-    EXPECT_FALSE(c->Shape().has_value());
+    EXPECT_EQ(c->Shape(), nullptr);
   }
 }
 
