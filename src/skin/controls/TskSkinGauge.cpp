@@ -97,7 +97,7 @@ void TskSkinGauge::UpdateSkinRegion() {
     TskSkinCustomControl::UpdateSkinRegion();
     return;
   }
-  if (Shape().has_value()) SetShape(std::nullopt);
+  if (Shape() != nullptr) SetShape(std::nullopt);
 }
 
 gfx::Rect TskSkinGauge::CurrentProgressArea() const {

@@ -160,11 +160,11 @@ TEST_F(TskSkinGaugeTest, RecordOrientationAndKeepingTheAskedSize) {
   EXPECT_EQ(v->FilledRect(), (gfx::Rect{2, 50, 14, 98}));
   // With UseSkinSize off the gauge keeps the size asked for and has no shape.
   TskSkinGauge* g = Make<TskSkinGauge>("gauge", 10, 150, 100, 20);
-  ASSERT_TRUE(g->Shape().has_value());
+  ASSERT_NE(g->Shape(), nullptr);
   g->SetUseSkinSize(false);
   g->SetBounds(10, 150, 100, 40);
   EXPECT_EQ(g->Height(), 40);
-  EXPECT_FALSE(g->Shape().has_value());
+  EXPECT_EQ(g->Shape(), nullptr);
   // The 16-pixel image is stretched to 40 rows: row 39 shows the image's last row.
   const gfx::Bitmap& pic = *skin_.ActivePicture(0);
   EXPECT_EQ(PixelAt(*g, 0, 39), pic.Pixel(106, 41 + 15));
