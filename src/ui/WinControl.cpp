@@ -248,6 +248,9 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
       Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
     }
   }
+  // Children show only inside the client area, never over a border drawn around it.
+  gfx::CanvasSaver saver(canvas);
+  canvas.IntersectClip({0, 0, ClientWidth(), ClientHeight()});
   for (Control* c : controls_) {
     if (!c->Visible()) continue;
     gfx::Rect area = c->bounds_.Intersect(dirty);
