@@ -8,6 +8,7 @@ namespace {
 // One line per family; the gallery shows them in this order.
 constexpr GalleryFamily kFamilies[] = {
     {"bases", AddBaseSamples},
+    {"ranges", AddRangeSamples},
 };
 
 }  // namespace

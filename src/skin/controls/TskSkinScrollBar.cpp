@@ -22,6 +22,9 @@ constexpr int kNormalImage = 0;
 constexpr int kActiveImage = 1;
 constexpr int kPressedImage = 2;
 
+// Half-way between the button face and the button highlight.
+constexpr gfx::Color kPlainTrack = gfx::Rgb(234, 232, 228);
+
 // `image` of the record's picture copied unscaled with its top-left corner at `at`.
 void CopyImage(gfx::Bitmap& target, gfx::Point at, const gfx::Bitmap& pic, const gfx::Rect& image) {
   CopyPiece(target, gfx::Rect::FromSize(at.x, at.y, image.Width(), image.Height()), pic, image);
@@ -234,16 +237,21 @@ void TskSkinScrollBar::DrawDefaultImage(gfx::Bitmap& bitmap) {
   gfx::Canvas canvas(bitmap);
   canvas.FillRect(bitmap.Bounds(), ui::kColorBtnFace);
   const ScrollParts p = Parts();
+  // The track in the classic half-tone of face and highlight, so the bar stands out from a face
+  // coloured window.
+  canvas.FillRect(p.track, kPlainTrack);
   auto draw_part = [&](const gfx::Rect& r, bool pressed, bool active) {
     if (pressed) DrawPlainHighlight(canvas, r, PlainState::kPressed);
     else if (active) DrawPlainHighlight(canvas, r, PlainState::kHot);
     else DrawPlainFramedFace(canvas, r);
   };
   const bool vertical = Vertical();
+  // A disabled bar's arrows are greyed like disabled text.
+  const gfx::Color arrow = Enabled() ? gfx::kBlack : ui::kColorGrayText;
   draw_part(p.inc, down_[kIncrease] && active_[kIncrease], active_[kIncrease]);
-  DrawArrow(canvas, p.inc, gfx::kBlack, vertical ? kArrowDown : kArrowRight);
+  DrawArrow(canvas, p.inc, arrow, vertical ? kArrowDown : kArrowRight);
   draw_part(p.dec, down_[kDecrease] && active_[kDecrease], active_[kDecrease]);
-  DrawArrow(canvas, p.dec, gfx::kBlack, vertical ? kArrowUp : kArrowLeft);
+  DrawArrow(canvas, p.dec, arrow, vertical ? kArrowUp : kArrowLeft);
   if (Enabled()) draw_part(p.thumb, dragging_ || (can_focused_ && Focused()), active_[kThumb]);
 }
 

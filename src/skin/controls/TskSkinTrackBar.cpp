@@ -12,6 +12,13 @@
 
 namespace skin {
 
+namespace {
+
+// How much of a disabled bar's thumb shows over what lies behind it.
+constexpr uint8_t kDisabledThumbAlpha = 110;
+
+}  // namespace
+
 TskSkinTrackBar::TskSkinTrackBar() {
   SetSkinDataName("htrackbar");
   SetTabStop(false);
@@ -109,8 +116,13 @@ void TskSkinTrackBar::DrawSkinImage(gfx::Bitmap& bitmap) {
   const gfx::Rect& source = ShowsActiveThumb() ? activebuttonrect_ : buttonrect_;
   const gfx::Rect at = Thumb().bounds;
   gfx::Bitmap scratch;
-  CopyPiece(bitmap, gfx::Rect::FromSize(at.left, at.top, source.Width(), source.Height()), As24(*Picture(), scratch),
-            source);
+  const gfx::Bitmap& pic = As24(*Picture(), scratch);
+  if (Enabled()) {
+    CopyPiece(bitmap, gfx::Rect::FromSize(at.left, at.top, source.Width(), source.Height()), pic, source);
+    return;
+  }
+  // A disabled bar shows its thumb faded into the track, as the skin has no disabled thumb.
+  gfx::Canvas(bitmap).BlendBitmap(at.TopLeft(), pic, source, kDisabledThumbAlpha);
 }
 
 void TskSkinTrackBar::DrawDefaultImage(gfx::Bitmap& bitmap) {
@@ -128,6 +140,7 @@ void TskSkinTrackBar::DrawDefaultImage(gfx::Bitmap& bitmap) {
   } else {
     DrawPlainFramedFace(canvas, thumb);
   }
+  if (!Enabled()) canvas.BlendRect(thumb, ui::kColorBtnFace, 255 - kDisabledThumbAlpha);
 }
 
 void TskSkinTrackBar::MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) {

@@ -83,13 +83,15 @@ void TskSkinUpDown::DrawDefaultImage(gfx::Bitmap& bitmap) {
   gfx::Canvas canvas(bitmap);
   canvas.FillRect(bitmap.Bounds(), ui::kColorBtnFace);
   const bool vertical = orientation_ == UpDownOrientation::udVertical;
+  // A disabled control's arrows are greyed like disabled text.
+  const gfx::Color arrow = Enabled() ? gfx::kBlack : ui::kColorGrayText;
   for (int b : {kUpButton, kDownButton}) {
     const gfx::Rect r = ButtonRect(b);
     if (down_[b] && active_[b]) DrawPlainHighlight(canvas, r, PlainState::kPressed);
     else if (active_[b]) DrawPlainHighlight(canvas, r, PlainState::kHot);
     else DrawPlainFramedFace(canvas, r);
     const int kind = b == kUpButton ? (vertical ? kArrowUp : kArrowRight) : (vertical ? kArrowDown : kArrowLeft);
-    DrawArrow(canvas, r, gfx::kBlack, kind);
+    DrawArrow(canvas, r, arrow, kind);
   }
 }
 
