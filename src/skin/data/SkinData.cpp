@@ -16,6 +16,15 @@ namespace {
 
 constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"};
 
+// Every pixel routine works on 24-bit pictures. The controls copy pieces of the images on every
+// paint, so those are converted once here rather than whole on each copy. Two-colour pictures (the
+// masks) stay as they are: they are read only when a shape is built.
+void ConvertTo24(std::vector<gfx::Bitmap>& pictures) {
+  for (gfx::Bitmap& p : pictures) {
+    if (!p.IsEmpty() && p.BitsPerPixel() != 24 && p.BitsPerPixel() != 1) p = p.ToBgr24();
+  }
+}
+
 // The canonical decimal form of a non-negative number: what a key named by an index looks like.
 std::optional<int32_t> IndexKey(std::string_view key) {
   if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
@@ -125,6 +134,7 @@ void TskSkinData::LoadFromStoredSkin(const TskStoredSkin& container) {
     inactive_frame_picture_ = container.InactivePicture();
     frame_mask_ = container.MaskPicture();
     active_pictures_ = container.ActivePictures();
+    ConvertTo24(active_pictures_);
     ReadSkin(ini);
   } catch (...) {
     FailLoad();
@@ -149,6 +159,7 @@ void TskSkinData::LoadFromCompressedStoredSkin(const TskCompressedStoredSkin& co
     inactive_frame_picture_ = std::move(skin->pictures.inactive);
     frame_mask_ = std::move(skin->pictures.mask);
     active_pictures_ = std::move(skin->pictures.active);
+    ConvertTo24(active_pictures_);
     ReadSkin(IniFile(skin->ini_text));
   } catch (...) {
     FailLoad();
