@@ -86,9 +86,12 @@ TEST_F(TskSkinScrollBarTest, PlainLookShowsStatesInItsParts) {
   EXPECT_EQ(PixelAt(*bar, 3, 408), skin::kPlainPressedFill);
   Release(*bar, 9, 410);
   EXPECT_EQ(PixelAt(*bar, 3, 408), skin::kPlainHotFill);
-  // Disabled: no thumb.
+  // Disabled: no thumb, the track shows where it was, and the arrows are grey.
+  const gfx::Color track = PixelAt(*bar, 9, 300);
+  EXPECT_NE(track, ui::kColorBtnShadow);
   bar->SetEnabled(false);
-  EXPECT_EQ(PixelAt(*bar, 1, 18), ui::kColorBtnFace);
+  EXPECT_EQ(PixelAt(*bar, 1, 18), track);
+  EXPECT_EQ(PixelAt(*bar, 9, 9), ui::kColorGrayText);
 }
 
 TEST_F(TskSkinScrollBarTest, SkinnedButtonsShowTheirImages) {
