@@ -402,8 +402,12 @@ void Control::WndProc(Message& m) {
       int y = HighSigned(m.lparam);
       bool fire = b == MouseButton::kLeft && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
       if (b == MouseButton::kLeft) clicked_ = false;
+      // A mouse-up handler may destroy this control (a panel closed by its own button); then
+      // nothing of it may be touched, its click included.
+      Application* app = Application::Current();
+      const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
       MouseUp(b, shift, x, y);
-      if (fire) Click();
+      if (fire && (app == nullptr || app->DestroyEpoch() == epoch)) Click();
       return;
     }
     case kMsgMouseEnter:

@@ -1,5 +1,6 @@
 // Gallery samples of the bare control bases: how a record sizes and draws a control.
 #include <memory>
+#include <string>
 
 #include "app/gallery/GalleryBuilder.h"
 #include "app/gallery/GalleryRegistry.h"
@@ -12,7 +13,7 @@ namespace {
 
 // A windowed base control bound to `record`, asked for w x h.
 void AddWindowed(GalleryBuilder& b, const char* record, const char* state, int w, int h) {
-  auto* c = b.Make<skin::TskSkinCustomControl>(record, state);
+  auto* c = b.Make<skin::TskSkinCustomControl>(std::string("base-") + record, state);
   c->SetSkinDataName(record);
   c->SetBounds(0, 0, w, h);
   c->SetSkinData(b.SkinData());
@@ -27,7 +28,7 @@ void AddBaseSamples(GalleryBuilder& b) {
   AddWindowed(b, "trackbar", "40x90", 40, 90);
   AddWindowed(b, "panel", "90x60", 90, 60);
   AddWindowed(b, "norecord", "60x30", 60, 30);
-  auto* g = b.Make<skin::TskGraphicSkinCustomControl>("button", "graphic");
+  auto* g = b.Make<skin::TskGraphicSkinCustomControl>("base-button", "graphic");
   g->SetSkinDataName("button");
   g->SetBounds(0, 0, 75, 25);
   g->SetSkinData(b.SkinData());

@@ -9,6 +9,7 @@ namespace {
 constexpr GalleryFamily kFamilies[] = {
     {"bases", AddBaseSamples},
     {"ranges", AddRangeSamples},
+    {"panels", AddPanelSamples},
 };
 
 }  // namespace

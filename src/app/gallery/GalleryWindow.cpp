@@ -6,7 +6,7 @@
 #include "app/gallery/GalleryRegistry.h"
 #include "resources/EmbeddedSkin.h"
 #include "ui/Label.h"
-#include "ui/Panel.h"
+#include "skin/controls/TskSkinPanel.h"
 
 namespace app {
 
@@ -38,21 +38,18 @@ void GalleryWindow::Build() {
   struct HalfSpec {
     const char* name;
     skin::TskSkinData* skin;
-    gfx::Color colour;
   };
-  const HalfSpec specs[] = {
-      {"skinned", &skSkinData1, gfx::Rgb(232, 236, 242)},
-      {"plain", nullptr, ui::kColorBtnFace},
-  };
+  const HalfSpec specs[] = {{"skinned", &skSkinData1}, {"plain", nullptr}};
   int bottom = 0;
   int left = 0;
-  std::vector<ui::Panel*> panels;
+  std::vector<skin::TskSkinPanel*> panels;
   for (const HalfSpec& spec : specs) {
-    ui::Panel* half = MakeChild<ui::Panel>(this);
+    // A borderless panel: the skin's inner panel texture on the left, the button face on the right.
+    skin::TskSkinPanel* half = MakeChild<skin::TskSkinPanel>(this);
     half->SetName(std::string(spec.name) + "Half");
-    half->SetBevelOuter(ui::Bevel::kNone);
-    half->SetColor(spec.colour);
+    half->SetBorderStyle(skin::SkinBorderStyle::bvNone);
     half->SetBounds(left, 0, kHalfWidth, ClientHeight());
+    half->SetSkinData(spec.skin);
     left += kHalfWidth;
     panels.push_back(half);
     auto builder = std::make_unique<GalleryBuilder>(*half, spec.skin, spec.name, live_);
@@ -62,7 +59,7 @@ void GalleryWindow::Build() {
   }
   const int height = bottom + kMargin;
   SetClientSize(2 * kHalfWidth, height);
-  for (ui::Panel* p : panels) p->SetHeight(height);
+  for (skin::TskSkinPanel* p : panels) p->SetHeight(height);
 }
 
 void GalleryWindow::SetUpStates(GalleryInput& input) {

@@ -10,10 +10,6 @@
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
 
-namespace ui {
-class Panel;
-}
-
 namespace app {
 
 class GalleryWindow : public ui::Form {

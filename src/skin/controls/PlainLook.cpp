@@ -2,6 +2,7 @@
 #include "skin/controls/PlainLook.h"
 
 #include "gfx/Canvas.h"
+#include "skin/render/SkinGlyphs.h"
 #include "ui/Control.h"
 
 namespace skin {
@@ -20,6 +21,22 @@ void DrawPlainHighlight(gfx::Canvas& canvas, const gfx::Rect& r, PlainState stat
       break;
   }
   canvas.FrameRect(r, kPlainFrame);
+}
+
+void DrawPlainBorder(gfx::Canvas& canvas, const gfx::Rect& r, SkinBorderStyle style) {
+  switch (style) {
+    case SkinBorderStyle::bvNone:
+      return;
+    case SkinBorderStyle::bvFrame:
+      DrawFrame3D(canvas, r, ui::kColorBtnShadow, ui::kColorBtnShadow);
+      return;
+    case SkinBorderStyle::bvRaised:
+      DrawFrame3D(canvas, r, ui::kColorBtnHighlight, ui::kColorBtnShadow);
+      return;
+    case SkinBorderStyle::bvLowered:
+      DrawFrame3D(canvas, r, ui::kColorBtnShadow, ui::kColorBtnHighlight);
+      return;
+  }
 }
 
 void DrawPlainFramedFace(gfx::Canvas& canvas, const gfx::Rect& r) {

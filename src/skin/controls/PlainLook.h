@@ -1,6 +1,8 @@
 // The look of skinned controls without a skin record: system colours and two highlight fills.
 #pragma once
 
+#include <cstdint>
+
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
 
@@ -17,6 +19,13 @@ constexpr gfx::Color kPlainPressedFill = gfx::Rgb(133, 147, 181);
 constexpr gfx::Color kPlainFrame = gfx::Rgb(0, 0, 128);
 
 enum class PlainState { kNormal, kHot, kPressed };
+
+// The border of panels and labels without a record.
+enum class SkinBorderStyle : uint8_t { bvNone, bvFrame, bvRaised, bvLowered };
+
+// The 1-pixel border just inside r: bvFrame in the button shadow, bvRaised light at the top and
+// left and shadowed at the bottom and right, bvLowered the reverse, bvNone nothing.
+void DrawPlainBorder(gfx::Canvas& canvas, const gfx::Rect& r, SkinBorderStyle style);
 
 // kNormal fills r with the button face; kHot and kPressed fill it with their colour inside the
 // navy frame.

@@ -131,6 +131,31 @@ bool SkinControlGeometry::DrawPart(gfx::Bitmap& target, const gfx::Bitmap* pic, 
   return false;
 }
 
+namespace {
+
+// One axis of Stretched: [a, b) against the fixed start (up to `start`) and the fixed end (from `end`).
+void StretchSpan(int32_t& a, int32_t& b, int32_t start, int32_t end, int32_t delta) {
+  if (b <= start) return;
+  if (a >= end) {
+    a += delta;
+    b += delta;
+    return;
+  }
+  b += delta;
+}
+
+}  // namespace
+
+gfx::Rect SkinControlGeometry::Stretched(const gfx::Rect& r, int32_t width, int32_t height) const {
+  gfx::Rect out = r;
+  const int32_t dw = width - skinrect.Width(), dh = height - skinrect.Height();
+  const bool along_x = sizing == SkinSizingKind::kNinePart || sizing == SkinSizingKind::kHorizontal;
+  const bool along_y = sizing == SkinSizingKind::kNinePart || sizing == SkinSizingKind::kVertical;
+  if (along_x) StretchSpan(out.left, out.right, lefttoppoint.x, righttoppoint.x, dw);
+  if (along_y) StretchSpan(out.top, out.bottom, lefttoppoint.y, leftbottompoint.y, dh);
+  return out;
+}
+
 std::optional<gfx::Region> SkinControlGeometry::Region(int32_t width, int32_t height) const {
   if (mask_picture == nullptr) return std::nullopt;
   const int32_t dw = width - skinrect.Width(), dh = height - skinrect.Height();

@@ -69,6 +69,12 @@ struct SkinControlGeometry {
   bool DrawPart(gfx::Bitmap& target, const gfx::Bitmap* pic, const gfx::Rect& source, int32_t width,
                 int32_t height) const;
 
+  // Where a rectangle of the skin image (relative to skinrect) lies in a width x height control:
+  // along each axis that stretches, one inside the fixed start keeps its place, one inside the
+  // fixed end moves by the size difference, and one reaching into the stretched middle grows with
+  // it. Fixed and no sizing leave it as it is.
+  gfx::Rect Stretched(const gfx::Rect& r, int32_t width, int32_t height) const;
+
   // The window shape for a width x height control from the mask picture, or none.
   std::optional<gfx::Region> Region(int32_t width, int32_t height) const;
 };

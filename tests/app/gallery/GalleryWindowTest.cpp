@@ -76,13 +76,13 @@ TEST_F(GalleryWindowTest, SamplesLieInsideTheirHalfWithoutOverlapping) {
 
 TEST_F(GalleryWindowTest, SkinnedSamplesTakeTheSkinSize) {
   for (const app::GallerySample& s : window_->Halves()[0]->Samples()) {
-    if (s.name == "button" && s.state == "75x25") {
+    if (s.name == "base-button" && s.state == "75x25") {
       EXPECT_EQ(s.control->Width(), 75);
       EXPECT_EQ(s.control->Height(), 20);
       return;
     }
   }
-  ADD_FAILURE() << "no button sample asked 75 x 25";
+  ADD_FAILURE() << "no base-button sample asked 75 x 25";
 }
 
 }  // namespace
