@@ -74,7 +74,7 @@ void TskSkinScrollBox::Notification(ui::Component* component, Operation operatio
   if (component == vbar_) vbar_ = nullptr;
 }
 
-void TskSkinScrollBox::SetBorderStyle(ScrollBoxBorder border) {
+void TskSkinScrollBox::SetBorderStyle(SkinBorderStyle border) {
   if (border == border_) return;
   border_ = border;
   Realign();
@@ -96,7 +96,7 @@ bool TskSkinScrollBox::HasSkinLook() const {
 }
 
 gfx::Rect TskSkinScrollBox::Border() const {
-  if (BackgroundPicture() != nullptr || border_ == ScrollBoxBorder::bvNone) return {};
+  if (BackgroundPicture() != nullptr || border_ == SkinBorderStyle::bvNone) return {};
   if (!TskSkinCustomControl::HasSkinLook()) return {1, 1, 1, 1};
   const SkinControlGeometry& g = Geometry();
   auto held = [](int32_t v) { return std::clamp(v, 0, kMaxSkinExtent); };
@@ -261,15 +261,15 @@ void TskSkinScrollBox::DrawPlainBorder(gfx::Bitmap& bitmap) const {
   gfx::Canvas canvas(bitmap);
   const gfx::Rect all = bitmap.Bounds();
   switch (border_) {
-    case ScrollBoxBorder::bvNone:
+    case SkinBorderStyle::bvNone:
       return;
-    case ScrollBoxBorder::bvFrame:
+    case SkinBorderStyle::bvFrame:
       canvas.FrameRect(all, ui::kColorBtnShadow);
       return;
-    case ScrollBoxBorder::bvRaised:
+    case SkinBorderStyle::bvRaised:
       DrawFrame3D(canvas, all, ui::kColorBtnShadow, ui::kColorBtnHighlight);
       return;
-    case ScrollBoxBorder::bvLowered:
+    case SkinBorderStyle::bvLowered:
       DrawFrame3D(canvas, all, ui::kColorBtnHighlight, ui::kColorBtnShadow);
       return;
   }
@@ -283,7 +283,7 @@ void TskSkinScrollBox::Paint(gfx::Canvas& canvas) {
   gfx::Bitmap scratch;
   if (const gfx::Bitmap* bg = BackgroundPicture()) {
     CopyPiece(offscreen_, offscreen_.Bounds(), As24(*bg, scratch), bg->Bounds(), Fit::kRepeat, Fit::kRepeat);
-  } else if (TskSkinCustomControl::HasSkinLook() && border_ != ScrollBoxBorder::bvNone) {
+  } else if (TskSkinCustomControl::HasSkinLook() && border_ != SkinBorderStyle::bvNone) {
     // The record's nine-part image: its frame around the box, its inner part tiled behind the children.
     DrawSkinPart(offscreen_, Picture(), Geometry().skinrect);
   } else if (TskSkinCustomControl::HasSkinLook()) {

@@ -3,13 +3,12 @@
 
 #include <cstdint>
 
+#include "skin/controls/PlainLook.h"
 #include "skin/controls/TskSkinCustomControl.h"
 
 namespace skin {
 
 class TskSkinScrollBar;
-
-enum class ScrollBoxBorder { bvNone, bvFrame, bvRaised, bvLowered };
 
 // The box hides no bars of its own: it drives the TskSkinScrollBar controls it is given (usually
 // aligned to its right and bottom in the same parent), shows them while its children reach past
@@ -31,8 +30,8 @@ class TskSkinScrollBox : public TskSkinCustomControl {
   void SetHScrollBar(TskSkinScrollBar* bar);
   TskSkinScrollBar* VScrollBar() const { return vbar_; }
   void SetVScrollBar(TskSkinScrollBar* bar);
-  ScrollBoxBorder BorderStyle() const { return border_; }
-  void SetBorderStyle(ScrollBoxBorder border);
+  SkinBorderStyle BorderStyle() const { return border_; }
+  void SetBorderStyle(SkinBorderStyle border);
 
   // Brings both bars up to date with the children (after the children changed).
   void UpdateScrollBars();
@@ -67,7 +66,7 @@ class TskSkinScrollBox : public TskSkinCustomControl {
 
   TskSkinScrollBar* hbar_ = nullptr;
   TskSkinScrollBar* vbar_ = nullptr;
-  ScrollBoxBorder border_ = ScrollBoxBorder::bvFrame;
+  SkinBorderStyle border_ = SkinBorderStyle::bvFrame;
   int32_t last_hpos_ = 0;
   int32_t last_vpos_ = 0;
   int32_t grow_w_ = 0;

@@ -9,7 +9,7 @@
 namespace {
 
 using skin::ScrollBarKind;
-using skin::ScrollBoxBorder;
+using skin::SkinBorderStyle;
 using skin::TskSkinScrollBar;
 using skin::TskSkinScrollBox;
 
@@ -31,7 +31,7 @@ class TskSkinScrollBoxTest : public skin_test::RangeControlTest {
     vbar_->SetBounds(0, 0, 19, 100);
     vbar_->SetAlign(ui::Align::kRight);
     box_ = area_->MakeChild<TskSkinScrollBox>(form_);
-    box_->SetBorderStyle(ScrollBoxBorder::bvNone);
+    box_->SetBorderStyle(SkinBorderStyle::bvNone);
     box_->SetAlign(ui::Align::kClient);
     if (skinned) {
       for (skin::TskSkinControl* c : {static_cast<skin::TskSkinControl*>(hbar_), static_cast<skin::TskSkinControl*>(vbar_),
@@ -87,7 +87,7 @@ TEST_F(TskSkinScrollBoxTest, GrowingWhileScrolledPullsTheContentAlong) {
   vbar->SetKind(ScrollBarKind::sbVertical);
   vbar->SetBounds(400, 0, 19, 300);
   auto* box = form_->MakeChild<TskSkinScrollBox>(form_);
-  box->SetBorderStyle(ScrollBoxBorder::bvNone);
+  box->SetBorderStyle(SkinBorderStyle::bvNone);
   box->SetBounds(0, 0, 300, 400);
   auto* content = box->MakeChild<ui::WinControl>(form_);
   content->SetBounds(0, 0, 100, 500);
@@ -115,19 +115,19 @@ TEST_F(TskSkinScrollBoxTest, BordersInsetTheClientArea) {
   struct Case {
     const char* name;
     bool skinned;
-    ScrollBoxBorder border;
+    SkinBorderStyle border;
     gfx::Rect client;
     gfx::Color top_left, bottom_right;
   };
   const gfx::Bitmap& pic = *skin_.ActivePicture(0);
   // "scrollbox": 53,71,77,95 with clientrect 1,1,23,23, a one-pixel frame.
   const Case cases[] = {
-      {"plain frame", false, ScrollBoxBorder::bvFrame, {1, 1, 99, 79}, ui::kColorBtnShadow, ui::kColorBtnShadow},
-      {"plain raised", false, ScrollBoxBorder::bvRaised, {1, 1, 99, 79}, ui::kColorBtnShadow, ui::kColorBtnHighlight},
-      {"plain lowered", false, ScrollBoxBorder::bvLowered, {1, 1, 99, 79}, ui::kColorBtnHighlight, ui::kColorBtnShadow},
-      {"plain none", false, ScrollBoxBorder::bvNone, {0, 0, 100, 80}, ui::kColorBtnFace, ui::kColorBtnFace},
-      {"skinned frame", true, ScrollBoxBorder::bvFrame, {1, 1, 99, 79}, pic.Pixel(53, 71), pic.Pixel(76, 94)},
-      {"skinned none", true, ScrollBoxBorder::bvNone, {0, 0, 100, 80}, pic.Pixel(54, 72), pic.Pixel(54 + (99 % 22), 72 + (79 % 22))},
+      {"plain frame", false, SkinBorderStyle::bvFrame, {1, 1, 99, 79}, ui::kColorBtnShadow, ui::kColorBtnShadow},
+      {"plain raised", false, SkinBorderStyle::bvRaised, {1, 1, 99, 79}, ui::kColorBtnShadow, ui::kColorBtnHighlight},
+      {"plain lowered", false, SkinBorderStyle::bvLowered, {1, 1, 99, 79}, ui::kColorBtnHighlight, ui::kColorBtnShadow},
+      {"plain none", false, SkinBorderStyle::bvNone, {0, 0, 100, 80}, ui::kColorBtnFace, ui::kColorBtnFace},
+      {"skinned frame", true, SkinBorderStyle::bvFrame, {1, 1, 99, 79}, pic.Pixel(53, 71), pic.Pixel(76, 94)},
+      {"skinned none", true, SkinBorderStyle::bvNone, {0, 0, 100, 80}, pic.Pixel(54, 72), pic.Pixel(54 + (99 % 22), 72 + (79 % 22))},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
