@@ -221,10 +221,25 @@ void TskSkinScrollBar::DrawSkinImage(gfx::Bitmap& bitmap) {
   if (range_.page == 0) {
     CopyImage(bitmap, p.thumb.TopLeft(), pic, image);
   } else {
+    // The ends can be no longer than the image they are cut from.
+    const int32_t extent = Vertical() ? image.Height() : image.Width();
+    const int32_t end1 = std::clamp(thumboffset1_, 0, std::max(0, extent));
+    const int32_t end2 = std::clamp(thumboffset2_, 0, std::max(0, extent));
+    // Only the part of the image's breadth that lands on the bar is fitted to the thumb's length.
+    const gfx::Rect shown = p.thumb.Intersect(bitmap.Bounds());
+    if (shown.IsEmpty()) return;
     gfx::Bitmap fitted;
-    if (Vertical()) BuildVertStrip(fitted, thumboffset1_, thumboffset2_, p.thumb.Height(), image, pic);
-    else BuildHorzStrip(fitted, thumboffset1_, thumboffset2_, p.thumb.Width(), image, pic);
-    gfx::Canvas(bitmap).Draw(p.thumb.left, p.thumb.top, fitted);
+    if (Vertical()) {
+      const gfx::Rect source{image.left + shown.left - p.thumb.left, image.top, image.left + shown.right - p.thumb.left,
+                             image.bottom};
+      BuildVertStrip(fitted, end1, end2, p.thumb.Height(), source, pic);
+      gfx::Canvas(bitmap).Draw(shown.left, p.thumb.top, fitted);
+    } else {
+      const gfx::Rect source{image.left, image.top + shown.top - p.thumb.top, image.right,
+                             image.top + shown.bottom - p.thumb.top};
+      BuildHorzStrip(fitted, end1, end2, p.thumb.Width(), source, pic);
+      gfx::Canvas(bitmap).Draw(p.thumb.left, shown.top, fitted);
+    }
   }
   const gfx::Rect& glyph = glyph_images_[state];
   if (IsNullRect(glyph)) return;

@@ -1,10 +1,22 @@
 // Test fixture of the range controls: the skinned-control fixture with mouse input at control points.
 #pragma once
 
+#include <string>
+
 #include "skin/controls/RectPrint.h"
 #include "skin/controls/SkinControlTestEnv.h"
 
 namespace skin_test {
+
+// One record "r" of the given type word with the given keys, for LoadFixture.
+inline std::string OneRecord(const std::string& type, const std::string& keys) {
+  return "[SKINCONTROLS]\ncount=1\n0=r:" + type + "\n[r]\n" + keys;
+}
+
+// Rectangles and points far past any picture or control, zero-sized pieces and missing pictures:
+// a control drawing from such a record draws less or its plain look, and never reads outside a
+// picture, never hangs and never crashes.
+constexpr const char* kHuge = "2147483647";
 
 class RangeControlTest : public SkinControlTest {
  protected:

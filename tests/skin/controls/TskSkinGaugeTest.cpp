@@ -172,3 +172,39 @@ TEST_F(TskSkinGaugeTest, RecordOrientationAndKeepingTheAskedSize) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TskSkinGaugeTest, AbsurdSkinGeometryDrawsLessButNeverBreaks) {
+  const std::string h = skin_test::kHuge;
+  const std::string base = "pictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=5,5\nrighttoppoint=35,5\nfontcolor=0\n";
+  const struct {
+    const char* name;
+    std::string keys;
+  } cases[] = {
+      {"huge area", base + "progressarea=0,0," + h + "," + h + "\nprogressrect=0,0,8,8\n"},
+      {"huge image", base + "progressarea=2,2,38,8\nprogressrect=0,0," + h + "," + h + "\n"},
+      {"image far away", base + "progressarea=2,2,38,8\nprogressrect=" + h + "," + h + "," + h + "," + h + "\n"},
+      {"huge ends", base + "progressarea=2,2,38,8\nprogressrect=0,0,8,8\nbeginoffset=" + h + "\nendoffset=" + h + "\n"},
+      {"huge ends upright", base + "vertical=1\nprogressarea=2,2,38,8\nprogressrect=0,0,8,8\nbeginoffset=" + h +
+                                "\nendoffset=" + h + "\n"},
+      {"one-pixel image", base + "progressarea=0,0," + h + ",9\nprogressrect=3,3,4,4\n"},
+      {"no picture", "pictureindex=9\nskinrect=0,0,40,10\nprogressarea=2,2,38,8\nprogressrect=0,0,8,8\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadFixture(skin_test::OneRecord("gauge", c.keys), {skin_test::CoordinatePicture(48, 16)});
+    TskSkinGauge* g = Make<TskSkinGauge>("r", 10, 10, 150, 20);
+    g->SetShowPercent(true);
+    for (int v : {0, 50, 100}) {
+      g->SetValue(v);
+      Pump();
+    }
+    g->SetUseSkinSize(false);
+    g->SetBounds(10, 10, 150, 40);
+    Pump();
+    form_->RemoveChild(g).reset();
+  }
+}
+
+}  // namespace

@@ -299,3 +299,46 @@ TEST_F(TskSkinScrollBarTest, KeysAndWheelWhenItTakesTheFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TskSkinScrollBarTest, AbsurdSkinGeometryDrawsLessButNeverBreaks) {
+  const std::string h = skin_test::kHuge;
+  const std::string base = "pictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=5,5\nrighttoppoint=35,5\n";
+  const struct {
+    const char* name;
+    std::string keys;
+  } cases[] = {
+      {"huge track", base + "trackarea=0,0," + h + "," + h + "\nthumbrect=0,0,6,6\n"},
+      {"huge thumb", base + "trackarea=10,0,30,10\nthumbrect=0,0," + h + "," + h + "\nactivethumbrect=" + h + "," + h +
+                         "," + h + "," + h + "\nthumboffset1=" + h + "\nthumboffset2=" + h + "\n"},
+      {"zero thumb", base + "trackarea=10,0,30,10\nthumbrect=0,0,0,0\n"},
+      {"huge buttons", base + "trackarea=10,0,30,10\nthumbrect=0,0,6,6\nupbuttonrect=0,0," + h + "," + h +
+                           "\ndownbuttonrect=" + h + ",0," + h + ",10\nactiveupbuttonrect=0,0," + h + "," + h +
+                           "\nactivedownbuttonrect=" + h + "," + h + "," + h + "," + h + "\n"},
+      {"huge glyph", base + "trackarea=10,0,30,10\nthumbrect=0,0,6,6\nglyphrect=0,0," + h + "," + h + "\n"},
+      {"no picture", "pictureindex=5\nskinrect=0,0,40,10\ntrackarea=10,0,30,10\nthumbrect=0,0,6,6\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadFixture(skin_test::OneRecord("scrollbar", c.keys), {skin_test::CoordinatePicture(48, 16)});
+    for (ScrollBarKind kind : {ScrollBarKind::sbHorizontal, ScrollBarKind::sbVertical}) {
+      TskSkinScrollBar* bar = Bar("r", kind, 160, 160);
+      for (int32_t page : {0, 30}) {
+        bar->AssignRange(0, 100, page, 40);
+        Pump();
+        for (gfx::Point at : {gfx::Point{2, 2}, gfx::Point{80, 5}, gfx::Point{5, 80}, gfx::Point{150, 5}}) {
+          Press(*bar, at.x, at.y);
+          MoveTo(*bar, at.x + 40, at.y + 40);
+          Advance(600);
+          Release(*bar, at.x + 40, at.y + 40);
+        }
+      }
+      EXPECT_GE(bar->Position(), 0);
+      EXPECT_LE(bar->Position(), 100);
+      form_->RemoveChild(bar).reset();
+    }
+  }
+}
+
+}  // namespace

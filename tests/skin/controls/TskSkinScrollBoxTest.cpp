@@ -172,3 +172,37 @@ TEST_F(TskSkinScrollBoxTest, HidingTheBoxHidesItsBars) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TskSkinScrollBoxTest, AbsurdSkinGeometryDrawsLessButNeverBreaks) {
+  const std::string h = skin_test::kHuge;
+  const struct {
+    const char* name;
+    std::string keys;
+  } cases[] = {
+      {"huge frame", "pictureindex=0\nskinrect=0,0,24,24\nlefttoppoint=3,3\nrighttoppoint=21,3\nleftbottompoint=3,21\n"
+                     "rightbottompoint=21,21\nclientrect=" + h + "," + h + ",0,0\n"},
+      {"client outside", "pictureindex=0\nskinrect=0,0,24,24\nlefttoppoint=3,3\nrighttoppoint=21,3\n"
+                         "leftbottompoint=3,21\nrightbottompoint=21,21\nclientrect=900,900," + h + "," + h + "\n"},
+      {"no background", "pictureindex=0\nskinrect=0,0,24,24\nlefttoppoint=3,3\nrighttoppoint=21,3\n"
+                        "leftbottompoint=3,21\nrightbottompoint=21,21\nclientrect=1,1,23,23\nbgpictureindex=" + h + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadFixture(skin_test::OneRecord("scrollbox", c.keys), {skin_test::CoordinatePicture(48, 24)});
+    for (skin::SkinBorderStyle border : {skin::SkinBorderStyle::bvFrame, skin::SkinBorderStyle::bvNone}) {
+      auto* box = Make<TskSkinScrollBox>("r", 10, 10, 100, 80);
+      box->SetBorderStyle(border);
+      const gfx::Rect client = box->ClientRect();
+      EXPECT_GE(client.Width(), 0);
+      EXPECT_GE(client.Height(), 0);
+      auto* child = box->MakeChild<ui::WinControl>(form_);
+      child->SetBounds(0, 0, 300, 300);
+      Pump();
+      form_->RemoveChild(box).reset();
+    }
+  }
+}
+
+}  // namespace

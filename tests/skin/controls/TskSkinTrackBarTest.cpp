@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,50 @@ TEST_F(TskSkinTrackBarTest, AHandlerMayDestroyTheBar) {
   ReleaseAtScreen({at.x - 20, at.y});
   EXPECT_EQ(calls, 1);
   EXPECT_TRUE(form_->Controls().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TskSkinTrackBarTest, AbsurdSkinGeometryDrawsLessButNeverBreaks) {
+  const std::string h = skin_test::kHuge;
+  const std::string base = "pictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=5,5\nrighttoppoint=35,5\n";
+  const struct {
+    const char* name;
+    std::string keys;
+  } cases[] = {
+      {"huge track", base + "trackarea=0,0," + h + "," + h + "\nbuttonrect=0,0,6,6\n"},
+      {"huge thumb", base + "trackarea=2,2,38,8\nbuttonrect=0,0," + h + "," + h + "\nactivebuttonrect=" + h + "," + h +
+                         "," + h + "," + h + "\n"},
+      {"no thumb", base + "trackarea=2,2,38,8\nbuttonrect=0,0,0,0\n"},
+      {"track far away", base + "trackarea=1000000,1000000,1000010,1000010\nbuttonrect=0,0,6,6\n"},
+      {"points outside the image", "pictureindex=0\nskinrect=0,0,40,10\nlefttoppoint=900,5\nrighttoppoint=" + h +
+                                       ",5\ntrackarea=2,2,38,8\nbuttonrect=0,0,6,6\n"},
+      {"no picture", "pictureindex=7\nskinrect=0,0,40,10\nlefttoppoint=5,5\nrighttoppoint=35,5\ntrackarea=2,2,38,8\n"},
+      {"huge image", "pictureindex=0\nskinrect=0,0," + h + "," + h + "\ntrackarea=2,2,38,8\nbuttonrect=0,0,6,6\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadFixture(skin_test::OneRecord("trackbar", c.keys), {skin_test::CoordinatePicture(48, 16)});
+    TskSkinTrackBar* bar = Bar(120, 20, "r");
+    bar->SetJumpWhenClick(true);
+    for (int v : {0, 37, 100}) {
+      bar->SetValue(v);
+      Pump();
+    }
+    const gfx::Rect t = bar->ThumbBounds();
+    const gfx::Point at{std::clamp((t.left + t.right) / 2, 0, 119), std::clamp((t.top + t.bottom) / 2, 0, 9)};
+    Press(*bar, at.x, at.y);
+    MoveTo(*bar, at.x - 50, at.y);
+    MoveTo(*bar, at.x + 500, at.y);
+    Release(*bar, at.x + 500, at.y);
+    Press(*bar, 3, 3);
+    Release(*bar, 3, 3);
+    EXPECT_GE(bar->Value(), 0);
+    EXPECT_LE(bar->Value(), 100);
+    form_->RemoveChild(bar).reset();
+  }
 }
 
 }  // namespace

@@ -179,3 +179,35 @@ TEST_F(TskSkinUpDownTest, DisabledOrFreedWhileHeld) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TskSkinUpDownTest, AbsurdSkinGeometryDrawsLessButNeverBreaks) {
+  const std::string h = skin_test::kHuge;
+  const struct {
+    const char* name;
+    std::string keys;
+  } cases[] = {
+      {"huge buttons", "pictureindex=0\nskinrect=0,0,36,18\nupbuttonrect=0,0," + h + "," + h + "\ndownbuttonrect=" + h +
+                           "," + h + "," + h + "," + h + "\nactiveupbuttonrect=0,0," + h + "," + h + "\n"},
+      {"images far away", "pictureindex=0\nskinrect=0,0,36,18\nupbuttonrect=18,0,36,18\ndownbuttonrect=0,0,18,18\n"
+                          "activeupbuttonrect=" + h + ",0," + h + ",18\ndownupbuttonrect=900,900,918,918\n"},
+      {"no picture", "pictureindex=4\nskinrect=0,0,36,18\nupbuttonrect=18,0,36,18\ndownbuttonrect=0,0,18,18\n"},
+      {"huge image", "pictureindex=0\nskinrect=0,0," + h + ",18\nupbuttonrect=18,0,36,18\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadFixture(skin_test::OneRecord("updown", c.keys), {skin_test::CoordinatePicture(48, 24)});
+    TskSkinUpDown* u = UpDown("r");
+    for (gfx::Point at : {gfx::Point{5, 5}, gfx::Point{27, 9}}) {
+      Press(*u, at.x, at.y);
+      Advance(500);
+      Advance(100);
+      Release(*u, at.x, at.y);
+    }
+    EXPECT_GE(u->Position(), 0);
+    form_->RemoveChild(u).reset();
+  }
+}
+
+}  // namespace
