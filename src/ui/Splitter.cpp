@@ -21,7 +21,8 @@ bool Splitter::Horizontal() const { return GetAlign() == Align::kTop || GetAlign
 Control* Splitter::FindNeighbour() const {
   if (Parent() == nullptr) return nullptr;
   const gfx::Rect me = BoundsRect();
-  for (Control* c : Parent()->Controls()) {
+  for (size_t i = 0; i < Parent()->ChildCount(); ++i) {
+    Control* c = Parent()->Child(i);
     if (c == this || !c->Visible() || c->GetAlign() != GetAlign()) continue;
     const gfx::Rect r = c->BoundsRect();
     switch (GetAlign()) {
@@ -67,7 +68,8 @@ void Splitter::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     case Align::kBottom: room = me.top - pc.top; break;
     default: break;
   }
-  for (Control* c : Parent()->Controls()) {
+  for (size_t i = 0; i < Parent()->ChildCount(); ++i) {
+    Control* c = Parent()->Child(i);
     // Controls aligned to the far side take their room first.
     if (c == this || !c->Visible()) continue;
     if ((GetAlign() == Align::kLeft && c->GetAlign() == Align::kRight) ||

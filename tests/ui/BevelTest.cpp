@@ -44,7 +44,7 @@ TEST(BevelTest, ShapesAndStylesDrawTheirEdges) {
     gfx::Bitmap b(10, 8, 24);
     b.Fill(B);
     gfx::Canvas canvas(b);
-    bevel.Send(ui::kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+    bevel.Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
     for (const Probe& p : c.probes) EXPECT_EQ(b.Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
   }
 }

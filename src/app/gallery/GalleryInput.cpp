@@ -43,7 +43,7 @@ void GalleryInput::Hover(ui::Control& c) { Hover(c, Centre(c)); }
 
 void GalleryInput::Hover(ui::Control& c, gfx::Point at) {
   c.Send(ui::kMsgMouseEnter);
-  c.Send(ui::kMsgMouseMove, ui::kShiftNone, ui::MakePointParam(at.x, at.y));
+  c.Send(ui::Message::MakeMouse(ui::kMsgMouseMove, ui::kShiftNone, at));
 }
 
 void GalleryInput::Leave(ui::Control& c) { c.Send(ui::kMsgMouseLeave); }
@@ -52,15 +52,15 @@ void GalleryInput::Press(ui::Control& c, ui::MouseButton button) { Press(c, Cent
 
 void GalleryInput::Press(ui::Control& c, gfx::Point at, ui::MouseButton button) {
   Hover(c, at);
-  c.Send(DownMessage(button), Held(button), ui::MakePointParam(at.x, at.y));
+  c.Send(ui::Message::MakeMouse(DownMessage(button), Held(button), at));
 }
 
 void GalleryInput::Drag(ui::Control& c, gfx::Point to) {
-  c.Send(ui::kMsgMouseMove, ui::kLeftHeld, ui::MakePointParam(to.x, to.y));
+  c.Send(ui::Message::MakeMouse(ui::kMsgMouseMove, ui::kLeftHeld, to));
 }
 
 void GalleryInput::Release(ui::Control& c, gfx::Point at, ui::MouseButton button) {
-  c.Send(UpMessage(button), ui::kShiftNone, ui::MakePointParam(at.x, at.y));
+  c.Send(ui::Message::MakeMouse(UpMessage(button), ui::kShiftNone, at));
 }
 
 void GalleryInput::Click(ui::Control& c) { Click(c, Centre(c)); }
@@ -73,8 +73,8 @@ void GalleryInput::Click(ui::Control& c, gfx::Point at) {
 void GalleryInput::Focus(ui::Control& c) { c.Send(ui::kMsgSetFocus); }
 
 void GalleryInput::Key(ui::Control& c, uint16_t key, ui::ShiftState shift) {
-  c.Send(ui::kMsgKeyDown, key, shift);
-  c.Send(ui::kMsgKeyUp, key, shift);
+  c.Send(ui::Message::MakeKey(ui::kMsgKeyDown, key, shift));
+  c.Send(ui::Message::MakeKey(ui::kMsgKeyUp, key, shift));
 }
 
 }  // namespace app

@@ -210,8 +210,9 @@ void AddSplitter(GalleryBuilder& b, const char* record, const std::string& state
   frame->SetBorderStyle(SkinBorderStyle::bvFrame);
   frame->SetBounds(0, 0, 150, 90);
   Bind(frame, b);
+  // Framed panes, so that the splitter between them shows in the plain look too.
   auto* pane = frame->AddChild(std::make_unique<skin::TskSkinPanel>());
-  pane->SetBorderStyle(SkinBorderStyle::bvNone);
+  pane->SetBorderStyle(SkinBorderStyle::bvLowered);
   const bool across = align == ui::Align::kTop;
   pane->SetBounds(0, 0, across ? 100 : 50, across ? 30 : 100);
   pane->SetAlign(align);
@@ -225,7 +226,7 @@ void AddSplitter(GalleryBuilder& b, const char* record, const std::string& state
   splitter->SetResizeStyle(ui::ResizeStyle::kUpdate);
   splitter->SetSkinData(b.SkinData());
   auto* rest = frame->AddChild(std::make_unique<skin::TskSkinPanel>());
-  rest->SetBorderStyle(SkinBorderStyle::bvNone);
+  rest->SetBorderStyle(SkinBorderStyle::bvLowered);
   rest->SetAlign(ui::Align::kClient);
   AddChildText(rest, b, across ? "下" : "右");
   Bind(rest, b);

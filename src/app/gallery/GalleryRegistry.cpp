@@ -7,7 +7,6 @@ namespace {
 
 // One line per family; the gallery shows them in this order.
 constexpr GalleryFamily kFamilies[] = {
-    {"bases", AddBaseSamples},
     {"ranges", AddRangeSamples},
     {"panels", AddPanelSamples},
 };

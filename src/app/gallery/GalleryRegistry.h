@@ -21,7 +21,6 @@ struct GalleryFamily {
 std::span<const GalleryFamily> GalleryFamilies();
 
 // One function per family, each in its own file app/gallery/Gallery<Family>.cpp.
-void AddBaseSamples(GalleryBuilder& builder);
 void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 

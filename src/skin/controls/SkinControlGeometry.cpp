@@ -13,7 +13,7 @@ namespace skin {
 namespace {
 
 const gfx::Bitmap* UsablePicture(const TskSkinData& data, int32_t index) {
-  const gfx::Bitmap* pic = data.ActivePicture(index);
+  const gfx::Bitmap* pic = data.ActivePicture24(index);
   if (pic == nullptr || pic->IsEmpty()) return nullptr;
   return pic;
 }

@@ -17,14 +17,14 @@ bool ToolkitParentPainter::IsForm() const { return dynamic_cast<ui::Form*>(paren
 
 void ToolkitParentPainter::PaintInto(gfx::Canvas& canvas) {
   gfx::CanvasSaver saver(canvas);
-  parent_->Send(ui::kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
-  parent_->Send(ui::kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+  parent_->Send(ui::Message::MakeCanvas(ui::kMsgEraseBackground, canvas));
+  parent_->Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
 }
 
 void ToolkitParentPainter::EraseBackground(gfx::Canvas& canvas) {
   if (!IsForm()) return;
   gfx::CanvasSaver saver(canvas);
-  parent_->Send(ui::kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
+  parent_->Send(ui::Message::MakeCanvas(ui::kMsgEraseBackground, canvas));
 }
 
 }  // namespace skin

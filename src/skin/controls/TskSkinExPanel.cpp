@@ -20,6 +20,12 @@ namespace {
 gfx::Rect SizeAt(int32_t x, int32_t y, const gfx::Rect& like) { return gfx::Rect::FromSize(x, y, like.Width(), like.Height()); }
 
 // An empty active image falls back to the normal one, an empty down image to the active one.
+std::vector<ui::Control*> ChildrenOf(const ui::Control& c) {
+  std::vector<ui::Control*> out;
+  for (size_t i = 0; i < c.ChildCount(); ++i) out.push_back(c.Child(i));
+  return out;
+}
+
 const gfx::Rect& Pick(const gfx::Rect& normal, const gfx::Rect& active, const gfx::Rect& down, bool is_active,
                       bool is_down) {
   const gfx::Rect& a = active.IsEmpty() ? normal : active;
@@ -84,8 +90,7 @@ void TskSkinExPanel::SetRollState(bool rolled) {
   LoadSkinRecord();
   const bool vertical = roll_kind_ == RollKind::rkRollVertical;
   if (rolled) {
-    std::vector<ui::Control*> children = Controls();
-    for (ui::Control* c : children) {
+    for (ui::Control* c : ChildrenOf(*this)) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);
       FreeNotification(c);

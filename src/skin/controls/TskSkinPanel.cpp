@@ -21,6 +21,13 @@ int32_t GlyphCellWidth(const gfx::Bitmap& glyph, int num_glyphs) {
   return glyph.IsEmpty() ? 0 : glyph.Width() / std::max(1, num_glyphs);
 }
 
+// The control's children now, so a walk survives handlers that add or remove some.
+std::vector<ui::Control*> ChildrenOf(const ui::Control& c) {
+  std::vector<ui::Control*> out;
+  for (size_t i = 0; i < c.ChildCount(); ++i) out.push_back(c.Child(i));
+  return out;
+}
+
 }  // namespace
 
 TskSkinPanel::TskSkinPanel() {
@@ -88,9 +95,7 @@ void TskSkinPanel::SetChecked(bool checked) {
   if (checked_mode_) {
     Invalidate();
     if (auto_enabled_controls_) {
-      // A handler may add or remove children, so the list is copied first.
-      std::vector<ui::Control*> children = Controls();
-      for (ui::Control* c : children) c->SetEnabled(checked);
+      for (ui::Control* c : ChildrenOf(*this)) c->SetEnabled(checked);
     }
   }
   if (OnChecked) OnChecked(this);
@@ -118,8 +123,7 @@ void TskSkinPanel::RollUp() {
   real_height_ = Height();
   if (!holds_hidden_) {
     holds_hidden_ = true;
-    std::vector<ui::Control*> children = Controls();
-    for (ui::Control* c : children) {
+    for (ui::Control* c : ChildrenOf(*this)) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);
       FreeNotification(c);
@@ -218,7 +222,7 @@ bool TskSkinPanel::HasSkinLook() const {
 void TskSkinPanel::DrawSkinImage(gfx::Bitmap& bitmap) {
   const TskDataSkinPanelControl* record = PanelRecord();
   if (record != nullptr) {
-    if (const gfx::Bitmap* bg = SkinData()->ActivePicture(record->bgpictureindex); bg != nullptr && !bg->IsEmpty()) {
+    if (const gfx::Bitmap* bg = SkinData()->ActivePicture24(record->bgpictureindex); bg != nullptr && !bg->IsEmpty()) {
       gfx::Bitmap scratch;
       CopyPiece(bitmap, bitmap.Bounds(), As24(*bg, scratch), bg->Bounds(), Fit::kRepeat, Fit::kRepeat);
       return;
@@ -359,8 +363,7 @@ TskSkinStatusBar::TskSkinStatusBar() {
 
 void TskSkinStatusBar::SetSkinData(TskSkinData* data) {
   TskSkinPanel::SetSkinData(data);
-  std::vector<ui::Control*> children = Controls();
-  for (ui::Control* c : children) {
+  for (ui::Control* c : ChildrenOf(*this)) {
     if (auto* skinned = dynamic_cast<TskSkinControl*>(c)) skinned->SetSkinData(data);
   }
 }

@@ -87,7 +87,7 @@ void TskSkinScrollBox::SetBorderStyle(SkinBorderStyle border) {
 const gfx::Bitmap* TskSkinScrollBox::BackgroundPicture() const {
   const auto* record = SkinRecordAs<TskDataSkinScrollBoxControl>();
   if (record == nullptr) return nullptr;
-  const gfx::Bitmap* pic = SkinData()->ActivePicture(record->bgpictureindex);
+  const gfx::Bitmap* pic = SkinData()->ActivePicture24(record->bgpictureindex);
   return pic != nullptr && !pic->IsEmpty() ? pic : nullptr;
 }
 
@@ -127,7 +127,8 @@ gfx::Rect TskSkinScrollBox::AlignRect() const {
 int32_t TskSkinScrollBox::ContentExtent(bool vertical) const {
   bool any = false;
   int32_t extent = 0;
-  for (const ui::Control* c : Controls()) {
+  for (size_t i = 0; i < ChildCount(); ++i) {
+    const ui::Control* c = Child(i);
     if (!c->Visible() || c == hbar_ || c == vbar_) continue;
     const int32_t edge = vertical ? c->BoundsRect().bottom : c->BoundsRect().right;
     extent = any ? std::max(extent, edge) : edge;
@@ -138,12 +139,11 @@ int32_t TskSkinScrollBox::ContentExtent(bool vertical) const {
 
 void TskSkinScrollBox::ScrollChildren(int32_t dx, int32_t dy) {
   if (dx == 0 && dy == 0) return;
-  const std::vector<ui::Control*> children = Controls();
   DisableAlign();
-  for (ui::Control* c : children) {
-    if (c == hbar_ || c == vbar_ || c->GetAlign() != ui::Align::kNone) continue;
-    c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
-  }
+  ForEachChild([&](ui::Control& c) {
+    if (&c == hbar_ || &c == vbar_ || c.GetAlign() != ui::Align::kNone) return;
+    c.SetBounds(c.Left() + dx, c.Top() + dy, c.Width(), c.Height());
+  });
   EnableAlign();  // places the aligned children in the moved area
   Invalidate();
 }

@@ -37,7 +37,7 @@ void TskSkinSplitter::ApplySkin() {
 void TskSkinSplitter::Paint(gfx::Canvas& canvas) {
   const auto* r = link_.RecordAs<TskDataSkinCustomControl>();
   const ui::Align a = GetAlign();
-  const gfx::Bitmap* pic = r != nullptr ? link_.Data()->ActivePicture(r->pictureindex) : nullptr;
+  const gfx::Bitmap* pic = r != nullptr ? link_.Data()->ActivePicture24(r->pictureindex) : nullptr;
   if (pic == nullptr || pic->IsEmpty() || r->skinrect.IsEmpty() || a == ui::Align::kNone || a == ui::Align::kClient ||
       r->skinrect.Width() > kMaxSkinExtent || r->skinrect.Height() > kMaxSkinExtent || Width() <= 0 || Height() <= 0) {
     ui::Splitter::Paint(canvas);

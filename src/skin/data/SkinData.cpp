@@ -16,15 +16,6 @@ namespace {
 
 constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"};
 
-// Every pixel routine works on 24-bit pictures. The controls copy pieces of the images on every
-// paint, so those are converted once here rather than whole on each copy. Two-colour pictures (the
-// masks) stay as they are: they are read only when a shape is built.
-void ConvertTo24(std::vector<gfx::Bitmap>& pictures) {
-  for (gfx::Bitmap& p : pictures) {
-    if (!p.IsEmpty() && p.BitsPerPixel() != 24 && p.BitsPerPixel() != 1) p = p.ToBgr24();
-  }
-}
-
 // The canonical decimal form of a non-negative number: what a key named by an index looks like.
 std::optional<int32_t> IndexKey(std::string_view key) {
   if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
@@ -134,7 +125,6 @@ void TskSkinData::LoadFromStoredSkin(const TskStoredSkin& container) {
     inactive_frame_picture_ = container.InactivePicture();
     frame_mask_ = container.MaskPicture();
     active_pictures_ = container.ActivePictures();
-    ConvertTo24(active_pictures_);
     ReadSkin(ini);
   } catch (...) {
     FailLoad();
@@ -159,7 +149,6 @@ void TskSkinData::LoadFromCompressedStoredSkin(const TskCompressedStoredSkin& co
     inactive_frame_picture_ = std::move(skin->pictures.inactive);
     frame_mask_ = std::move(skin->pictures.mask);
     active_pictures_ = std::move(skin->pictures.active);
-    ConvertTo24(active_pictures_);
     ReadSkin(IniFile(skin->ini_text));
   } catch (...) {
     FailLoad();
@@ -285,6 +274,7 @@ void TskSkinData::ClearAll() {
   object_records_.clear();
   control_records_.clear();
   active_pictures_.clear();
+  active_pictures24_.clear();
   active_picture_names_.clear();
   popup_window_.windowpictureindex = -1;
   hint_window_.windowpictureindex = -1;
@@ -323,6 +313,15 @@ void TskSkinData::BroadcastSkinMessage(uint32_t message) {
 const gfx::Bitmap* TskSkinData::ActivePicture(int32_t index) const {
   if (index < 0 || static_cast<size_t>(index) >= active_pictures_.size()) return nullptr;
   return &active_pictures_[index];
+}
+
+const gfx::Bitmap* TskSkinData::ActivePicture24(int32_t index) const {
+  const gfx::Bitmap* pic = ActivePicture(index);
+  if (pic == nullptr || pic->BitsPerPixel() == 24 || pic->IsEmpty()) return pic;
+  if (active_pictures24_.size() != active_pictures_.size()) active_pictures24_.resize(active_pictures_.size());
+  gfx::Bitmap& converted = active_pictures24_[static_cast<size_t>(index)];
+  if (converted.IsEmpty()) converted = pic->ToBgr24();
+  return &converted;
 }
 
 TskDataSkinObject* TskSkinData::ObjectRecord(int32_t index) const {

@@ -148,6 +148,10 @@ class TskSkinData {
   const std::vector<gfx::Bitmap>& ActivePictures() const { return active_pictures_; }
   // Entry `index` of ActivePictures, or null for -1 or an index past the end.
   const gfx::Bitmap* ActivePicture(int32_t index) const;
+  // The same picture at 24 bits, the depth every drawing routine works in: the picture itself
+  // when it is 24-bit, otherwise a copy made at the first request and kept until the skin is
+  // freed, so controls that paint from palette pictures do not convert them on every paint.
+  const gfx::Bitmap* ActivePicture24(int32_t index) const;
   const std::vector<std::string>& ActivePictureNames() const { return active_picture_names_; }
 
   const std::vector<std::unique_ptr<TskDataSkinObject>>& ObjectRecords() const { return object_records_; }
@@ -184,6 +188,7 @@ class TskSkinData {
   gfx::Bitmap inactive_frame_picture_;
   gfx::Bitmap frame_mask_;
   std::vector<gfx::Bitmap> active_pictures_;
+  mutable std::vector<gfx::Bitmap> active_pictures24_;  // converted copies, empty until asked for
   std::string frame_picture_name_;
   std::string inactive_frame_picture_name_;
   std::string frame_mask_name_;

@@ -70,14 +70,15 @@ TEST_F(GalleryRangesTest, InputLeftTheSamplesInTheirStates) {
     // The big scroll box was paged down and right once: its content moved by a page each way.
     auto* area = Find<ui::WinControl>(half, "scrollbox", "1000x800");
     skin::TskSkinScrollBox* box = nullptr;
-    for (ui::Control* c : area->Controls()) {
-      if (auto* b = dynamic_cast<skin::TskSkinScrollBox*>(c)) box = b;
-    }
+    area->ForEachChild([&](ui::Control& c) {
+      if (auto* b = dynamic_cast<skin::TskSkinScrollBox*>(&c)) box = b;
+    });
     ASSERT_NE(box, nullptr);
     ASSERT_NE(box->VScrollBar(), nullptr);
     EXPECT_EQ(box->VScrollBar()->Position(), 60);
     EXPECT_EQ(box->HScrollBar()->Position(), 60);
-    EXPECT_EQ(box->Controls().front()->BoundsRect().TopLeft(), (gfx::Point{-60, -60}));
+    ASSERT_EQ(box->ChildCount(), 1u);
+    EXPECT_EQ(box->Child(0)->BoundsRect().TopLeft(), (gfx::Point{-60, -60}));
   }
 }
 

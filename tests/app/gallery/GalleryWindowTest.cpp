@@ -74,15 +74,28 @@ TEST_F(GalleryWindowTest, SamplesLieInsideTheirHalfWithoutOverlapping) {
   }
 }
 
-TEST_F(GalleryWindowTest, SkinnedSamplesTakeTheSkinSize) {
-  for (const app::GallerySample& s : window_->Halves()[0]->Samples()) {
-    if (s.name == "base-button" && s.state == "75x25") {
-      EXPECT_EQ(s.control->Width(), 75);
-      EXPECT_EQ(s.control->Height(), 20);
-      return;
+TEST_F(GalleryWindowTest, SamplesReachTheirStatesAndSizes) {
+  // Sizes of skinned samples (width, height; 0: not checked) as the program's skin gives them.
+  struct Case {
+    const char* name;
+    const char* state;
+    int w, h;
+  };
+  const Case cases[] = {
+      {"expanel", "rolled", 140, 17},
+      {"expanel", "rolled-sideways", 17, 100},
+      {"expanel", "normal", 140, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + c.state);
+    const app::GallerySample* found = nullptr;
+    for (const app::GallerySample& s : window_->Halves()[0]->Samples()) {
+      if (s.name == c.name && s.state == c.state) found = &s;
     }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->control->Width(), c.w);
+    EXPECT_EQ(found->control->Height(), c.h);
   }
-  ADD_FAILURE() << "no base-button sample asked 75 x 25";
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class FormsSink : public skin::SkinMessageSink, public skin::SkinMessageReceiver
   std::vector<skin::SkinMessageReceiver*> Forms() override { return {this}; }
   void SendSkinMessage(uint32_t message, skin::TskSkinData& sender, int32_t param) override {
     if (ui::Application* app = ui::Application::Current()) {
-      for (ui::Form* form : app->Forms()) form->Send(message, reinterpret_cast<intptr_t>(&sender), param);
+      for (ui::Form* form : app->Forms()) form->Send(ui::Message::MakeSkin(message, &sender, param));
     }
   }
 };

@@ -201,7 +201,7 @@ TEST_F(TskSkinCustomControlTest, AnEmptyControlPaintsNothing) {
   b.Fill(gfx::Rgb(9, 9, 9));
   gfx::Canvas canvas(b);
   c->SetBounds(0, 0, 0, 20);
-  c->Send(ui::kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+  c->Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
   EXPECT_EQ(b.Pixel(0, 0), gfx::Rgb(9, 9, 9));
 }
 

@@ -124,7 +124,7 @@ TEST_F(TskSkinExPanelTest, AHandlerMayDestroyThePanel) {
   Pump();
   backend_->Click(roll);
   Pump();
-  for (ui::Control* c : form_->Controls()) EXPECT_NE(c, p);
+  for (size_t i = 0; i < form_->ChildCount(); ++i) EXPECT_NE(form_->Child(i), p);
 }
 
 TEST_F(TskSkinExPanelTest, ASkinChangeKeepsARolledPanelRolled) {

@@ -83,7 +83,7 @@ TEST_F(TskSkinSplitterBevelTest, TheBevelTakesTheSkinColoursAndCanBeADivider) {
     gfx::Bitmap b(20, 10, 24);
     b.Fill(gfx::Rgb(1, 2, 3));
     gfx::Canvas canvas(b);
-    bevel.Send(ui::kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+    bevel.Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
     EXPECT_EQ(b.Pixel(c.dark_at.x, c.dark_at.y), dark);
     EXPECT_EQ(b.Pixel(c.light_at.x, c.light_at.y), light);
     EXPECT_EQ(b.Pixel(c.empty_at.x, c.empty_at.y), gfx::Rgb(1, 2, 3));

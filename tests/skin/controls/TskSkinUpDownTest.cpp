@@ -174,7 +174,7 @@ TEST_F(TskSkinUpDownTest, DisabledOrFreedWhileHeld) {
   AdvanceTo(2100);
   AdvanceTo(2200);
   ReleaseAtScreen(at);
-  EXPECT_EQ(form_->Controls().size(), 1u);
+  EXPECT_EQ(form_->ChildCount(), 1u);
   EXPECT_EQ(app_->NextTimerDelay(), -1);
 }
 
