@@ -14,11 +14,16 @@
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinCustomControl.h"
 #include "skin/controls/TskSkinExPanel.h"
+#include "skin/controls/TskSkinGauge.h"
 #include "skin/controls/TskSkinLabel.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSpeedButton.h"
+#include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/TskSkinScrollBox.h"
 #include "skin/controls/TskSkinSplitter.h"
 #include "skin/controls/TskSkinStdLabel.h"
+#include "skin/controls/TskSkinTrackBar.h"
+#include "skin/controls/TskSkinUpDown.h"
 #include "skin/data/SkinData.h"
 #include "ui/Message.h"
 
@@ -177,5 +182,59 @@ void BM_PaintCheckBox(benchmark::State& state) {
       150, 25);
 }
 BENCHMARK(BM_PaintCheckBox)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+// --- range controls ---
+
+void BM_PaintTrackBar(benchmark::State& state) {
+  PaintBench<skin::TskSkinTrackBar>(state, [](auto& t) { t.SetValue(75); }, 81, 20);
+}
+BENCHMARK(BM_PaintTrackBar)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintGauge(benchmark::State& state) {
+  PaintBench<skin::TskSkinGauge>(
+      state,
+      [](auto& g) {
+        g.SetSkinDataName("statusgauge");
+        g.SetValue(35);
+        g.SetShowPercent(true);
+      },
+      160, 21);
+}
+BENCHMARK(BM_PaintGauge)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintScrollBar(benchmark::State& state) {
+  PaintBench<skin::TskSkinScrollBar>(state, [](auto& s) { s.AssignRange(0, 999, 493, 200); }, 200, 19);
+}
+BENCHMARK(BM_PaintScrollBar)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintScrollBox(benchmark::State& state) {
+  PaintBench<skin::TskSkinScrollBox>(state, [](auto&) {}, 200, 150);
+}
+BENCHMARK(BM_PaintScrollBox)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintUpDown(benchmark::State& state) {
+  PaintBench<skin::TskSkinUpDown>(state, [](auto&) {}, 50, 25);
+}
+BENCHMARK(BM_PaintUpDown)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One step of a thumb drag: a mouse move that changes the value, and the paint it asks for.
+void BM_TrackBarDragStep(benchmark::State& state) {
+  skin::TskSkinTrackBar t;
+  t.SetBounds(0, 0, 81, 20);
+  t.SetSkinData(state.range(0) != 0 ? &Skin() : nullptr);
+  const gfx::Rect thumb = t.ThumbBounds();
+  const gfx::Point at{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  t.Send(ui::Message::MakeMouse(ui::kMsgLButtonDown, ui::kLeftHeld, at));
+  gfx::Bitmap target(t.Width(), t.Height(), 24);
+  gfx::Canvas canvas(target);
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 1) % 8;
+    t.Send(ui::Message::MakeMouse(ui::kMsgMouseMove, ui::kLeftHeld, {at.x - 8 + 2 * step, at.y}));
+    t.Send(ui::Message::MakeCanvas(ui::kMsgPaint, canvas));
+    benchmark::DoNotOptimize(target.Data());
+  }
+  state.SetLabel(state.range(0) != 0 ? "skinned" : "plain");
+}
+BENCHMARK(BM_TrackBarDragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -234,6 +234,9 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
       Send(Message::MakeCanvas(kMsgPaint, canvas));
     }
   }
+  // Children show only inside the client area, never over a border drawn around it.
+  gfx::CanvasSaver saver(canvas);
+  canvas.IntersectClip({0, 0, ClientWidth(), ClientHeight()});
   // By index: a paint handler that adds or removes children must not leave the loop on a stale one.
   for (size_t i = 0; i < children_.size(); ++i) {
     Control* c = children_[i].get();

@@ -132,3 +132,42 @@ TEST_F(PaintTest, ShapedChildPaintsOnlyInsideItsShapeAndKeepsItAcrossMoves) {
 }
 
 }  // namespace
+
+namespace {
+
+// A container whose client area lies inside a 3-pixel border it paints itself.
+class Framed : public ui::WinControl {
+ public:
+  Framed() { SetOpaque(true); }
+  gfx::Rect ClientRect() const override { return {3, 3, Width() - 3, Height() - 3}; }
+
+ protected:
+  void Paint(gfx::Canvas& canvas) override {
+    canvas.FillRect({-3, -3, Width() - 3, Height() - 3}, gfx::Rgb(255, 0, 0));
+    canvas.FillRect({0, 0, ClientWidth(), ClientHeight()}, gfx::Rgb(255, 255, 255));
+  }
+};
+
+TEST_F(UiTest, ChildrenReachingPastTheClientAreaLeaveTheBorderAlone) {
+  auto* form = app_->CreateForm<ui::Form>();
+  form->SetBorderStyle(ui::BorderStyle::kNone);
+  form->SetBounds(100, 100, 200, 100);
+  auto* framed = form->MakeChild<Framed>(form);
+  framed->SetBounds(10, 10, 60, 60);
+  // A child scrolled up and left, as in a scrolled container, and one reaching past the far side.
+  auto* child = framed->MakeChild<ui::WinControl>(form);
+  child->SetColor(gfx::Rgb(0, 0, 255));
+  child->SetBounds(-20, -20, 40, 40);
+  auto* far = framed->MakeChild<ui::WinControl>(form);
+  far->SetColor(gfx::Rgb(0, 255, 0));
+  far->SetBounds(40, 40, 40, 40);
+  form->Show();
+  Pump();
+  const gfx::Point o{100 + 10, 100 + 10};
+  EXPECT_EQ(backend_->ScreenPixel({o.x + 1, o.y + 1}), gfx::Rgb(255, 0, 0));
+  EXPECT_EQ(backend_->ScreenPixel({o.x + 4, o.y + 4}), gfx::Rgb(0, 0, 255));
+  EXPECT_EQ(backend_->ScreenPixel({o.x + 58, o.y + 58}), gfx::Rgb(255, 0, 0));
+  EXPECT_EQ(backend_->ScreenPixel({o.x + 55, o.y + 55}), gfx::Rgb(0, 255, 0));
+}
+
+}  // namespace

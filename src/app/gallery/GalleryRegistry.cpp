@@ -8,6 +8,7 @@ namespace {
 // One line per family; the gallery shows them in this order.
 constexpr GalleryFamily kFamilies[] = {
     {"buttons", AddButtonSamples},
+    {"ranges", AddRangeSamples},
     {"panels", AddPanelSamples},
 };
 

@@ -26,6 +26,7 @@ std::span<const GalleryFamily> GalleryFamilies(GalleryPage page = GalleryPage::k
 
 // One function per family, each in its own file app/gallery/Gallery<Family>.cpp.
 void AddButtonSamples(GalleryBuilder& builder);
+void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
 

@@ -43,12 +43,18 @@ void SkinControlGeometry::Copy(const TskDataSkinControl& record, const TskSkinDa
     Clear();
     return;
   }
-  lefttoppoint = custom->lefttoppoint;
-  righttoppoint = custom->righttoppoint;
-  leftbottompoint = custom->leftbottompoint;
-  rightbottompoint = custom->rightbottompoint;
+  // Points and the client rectangle far past any skin are held where sums with a control's size
+  // cannot overflow; they still draw nothing useful, but nothing undefined either.
+  constexpr int32_t kLimit = 1 << 20;
+  auto held = [](int32_t v) { return v < -kLimit ? -kLimit : v > kLimit ? kLimit : v; };
+  auto held_point = [&](gfx::Point p) { return gfx::Point{held(p.x), held(p.y)}; };
+  lefttoppoint = held_point(custom->lefttoppoint);
+  righttoppoint = held_point(custom->righttoppoint);
+  leftbottompoint = held_point(custom->leftbottompoint);
+  rightbottompoint = held_point(custom->rightbottompoint);
   skinrect = custom->skinrect;
-  clientrect = custom->clientrect;
+  const gfx::Rect& c = custom->clientrect;
+  clientrect = {held(c.left), held(c.top), held(c.right), held(c.bottom)};
   picture = UsablePicture(data, custom->pictureindex);
   mask_picture = UsablePicture(data, custom->maskpictureindex);
   sizing = SizingFor(skinrect, righttoppoint, leftbottompoint, rightbottompoint);
