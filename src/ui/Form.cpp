@@ -151,7 +151,14 @@ void Form::PlaceOnFirstShow() {
     Form* main = app != nullptr ? app->MainForm() : nullptr;
     if (main != nullptr && main != this) area = main->BoundsRect();
   }
-  SetBounds(area.left + (area.Width() - Width()) / 2, area.top + (area.Height() - Height()) / 2, Width(), Height());
+  int left = area.left + (area.Width() - Width()) / 2;
+  int top = area.top + (area.Height() - Height()) / 2;
+  // A form larger than the screen keeps its top-left corner, and with it the caption, on the screen.
+  if (position_ == FormPosition::kScreenCenter) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+  }
+  SetBounds(left, top, Width(), Height());
 }
 
 }  // namespace ui

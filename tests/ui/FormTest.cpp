@@ -239,3 +239,20 @@ TEST_F(FormTest, SetTextUpdatesTheSurfaceTitle) {
 }
 
 }  // namespace
+
+TEST_F(FormTest, ScreenCentredFormsKeepTheirCaptionOnTheScreen) {
+  // The headless screen is 1280 x 1024: a form that fits is centred, a larger one starts at the
+  // screen's edge on the side where it does not fit.
+  struct Case {
+    int width, height;
+    gfx::Point expected;
+  };
+  const Case cases[] = {{400, 300, {440, 362}}, {600, 1600, {340, 0}}, {1500, 200, {0, 412}}, {2000, 1500, {0, 0}}};
+  for (const Case& c : cases) {
+    auto* f = app_->CreateForm<ui::Form>();
+    f->SetPosition(ui::FormPosition::kScreenCenter);
+    f->SetBounds(0, 0, c.width, c.height);
+    f->Show();
+    EXPECT_EQ(gfx::Point(f->Left(), f->Top()), c.expected) << c.width << " x " << c.height;
+  }
+}
