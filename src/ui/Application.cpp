@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "gfx/TextUtf8.h"
 #include "platform/Backend.h"
 #include "ui/Form.h"
 #include "ui/HintWindow.h"
@@ -195,7 +196,74 @@ void Application::DispatchEvent(const platform::Event& ev) {
       if (other->size_move_pending_ && !other->in_size_move_) other->size_move_pending_ = false;
     }
   }
-  Guard([&] { f->HandleEvent(ev); });
+  Guard([&] {
+    if (FilterInput(ev)) return;
+    f->HandleEvent(ev);
+  });
+}
+
+bool Application::FilterInput(const platform::Event& ev) {
+  if (input_filters_.empty()) return false;
+  using platform::EventType;
+  Message m;
+  uint8_t shift = 0;
+  if (ev.modifiers & platform::kModShift) shift |= kShift;
+  if (ev.modifiers & platform::kModAlt) shift |= kAlt;
+  if (ev.modifiers & platform::kModControl) shift |= kCtrl;
+  switch (ev.type) {
+    case EventType::kKeyDown:
+      m.id = (shift & kAlt) ? kMsgSysKeyDown : kMsgKeyDown;
+      m.wparam = ev.key;
+      m.lparam = shift;
+      break;
+    case EventType::kTextInput: {
+      if (ev.text.empty()) return false;
+      std::u32string text = gfx::DecodeUtf8(ev.text);
+      m.id = kMsgChar;
+      m.wparam = text.empty() ? 0 : static_cast<intptr_t>(text[0]);
+      break;
+    }
+    case EventType::kMouseWheel:
+      m.id = kMsgMouseWheel;
+      m.wparam = (static_cast<intptr_t>(static_cast<uint16_t>(ev.wheel_delta)) << 16) | shift;
+      m.lparam = MakePointParam(ev.screen.x, ev.screen.y);
+      break;
+    case EventType::kMouseDown:
+      m.id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonDown
+             : ev.button == platform::MouseButton::kRight ? kMsgRButtonDown
+                                                          : kMsgMButtonDown;
+      m.wparam = shift;
+      m.lparam = MakePointParam(ev.screen.x, ev.screen.y);
+      break;
+    default:
+      return false;
+  }
+  // Newest first; a filter may remove itself or others while it runs.
+  std::vector<uintptr_t> ids;
+  for (auto it = input_filters_.rbegin(); it != input_filters_.rend(); ++it) ids.push_back(it->first);
+  for (uintptr_t id : ids) {
+    auto it = std::find_if(input_filters_.begin(), input_filters_.end(), [id](const auto& f) { return f.first == id; });
+    if (it == input_filters_.end()) continue;
+    InputFilter filter = it->second;
+    if (filter(ev.surface, m)) return true;
+  }
+  return false;
+}
+
+uintptr_t Application::AddInputFilter(InputFilter filter) {
+  uintptr_t id = next_filter_id_++;
+  input_filters_.emplace_back(id, std::move(filter));
+  return id;
+}
+
+void Application::RemoveInputFilter(uintptr_t id) {
+  input_filters_.erase(std::remove_if(input_filters_.begin(), input_filters_.end(),
+                                      [id](const auto& f) { return f.first == id; }),
+                       input_filters_.end());
+}
+
+bool Application::HasInputFilter(uintptr_t id) const {
+  return std::any_of(input_filters_.begin(), input_filters_.end(), [id](const auto& f) { return f.first == id; });
 }
 
 Form* Application::FormForSurface(platform::SurfaceId id) const {
@@ -509,6 +577,12 @@ void Application::CancelHint() {
   hint_waiting_ = false;
   hint_control_ = nullptr;
   if (hint_window_ != nullptr && hint_window_->Visible()) hint_window_->ReleaseHint();
+}
+
+void Application::ResetHintWindow() {
+  CancelHint();
+  hint_window_ = nullptr;
+  hint_holder_.reset();
 }
 
 void Application::UpdateHint() {

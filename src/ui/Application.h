@@ -109,6 +109,20 @@ class Application {
   void CancelHint();
   // Makes the hint windows; replaceable so a skinned hint can take over.
   std::function<std::unique_ptr<HintWindow>()> HintWindowFactory;
+  // Frees the hint window made so far, so the next hint comes from HintWindowFactory.
+  void ResetHintWindow();
+
+  // --- application-wide input filter ---
+  // A filter sees input before any form does, as the message the form would get: kMsgKeyDown and
+  // kMsgSysKeyDown (wparam the key, lparam the ShiftState), kMsgChar (wparam the first character of
+  // the typed text), kMsgMouseWheel (as the form gets it, lparam the screen point) and the button
+  // presses kMsgLButtonDown, kMsgRButtonDown and kMsgMButtonDown (lparam the screen point). It
+  // returns true to swallow the input. The newest filter sees it first; one that passes hands it to
+  // the one installed before it. A popup menu installs one while it is open.
+  using InputFilter = std::function<bool(platform::SurfaceId surface, Message& m)>;
+  uintptr_t AddInputFilter(InputFilter filter);  // returns an id (never 0)
+  void RemoveInputFilter(uintptr_t id);
+  bool HasInputFilter(uintptr_t id) const;
 
   // --- mouse state ---
   Control* CaptureControl() const { return capture_; }
@@ -141,6 +155,8 @@ class Application {
   };
 
   void DispatchEvent(const platform::Event& ev);
+  // Runs the input filters over the event; true when one swallowed it.
+  bool FilterInput(const platform::Event& ev);
   // One guarded step: exceptions reach the error report.
   void Guard(const std::function<void()>& step);
   bool PumpEvents();
@@ -171,6 +187,8 @@ class Application {
   uintptr_t next_timer_id_ = 1;
   std::mutex cross_mutex_;
   std::deque<CrossThreadTask> cross_;
+  std::vector<std::pair<uintptr_t, InputFilter>> input_filters_;  // oldest first
+  uintptr_t next_filter_id_ = 1;
   bool showing_exception_ = false;
   uint64_t destroy_epoch_ = 0;
   Control* capture_ = nullptr;
