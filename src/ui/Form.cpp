@@ -62,6 +62,21 @@ intptr_t SizingEdge(platform::HitCode hit) {
   }
 }
 
+// The cursor the window system shows over a part of the frame: sizing arrows on the borders.
+platform::CursorShape CursorForHit(platform::HitCode hit) {
+  switch (hit) {
+    case platform::HitCode::kLeft:
+    case platform::HitCode::kRight: return platform::CursorShape::kSizeWE;
+    case platform::HitCode::kTop:
+    case platform::HitCode::kBottom: return platform::CursorShape::kSizeNS;
+    case platform::HitCode::kTopLeft:
+    case platform::HitCode::kBottomRight: return platform::CursorShape::kSizeNWSE;
+    case platform::HitCode::kTopRight:
+    case platform::HitCode::kBottomLeft: return platform::CursorShape::kSizeNESW;
+    default: return platform::CursorShape::kArrow;
+  }
+}
+
 void ReportLater(std::exception_ptr e) {
   if (Application* app = Application::Current()) app->RunOnMainThread([app, e] { app->HandleException(e); });
 }
@@ -326,10 +341,16 @@ Form::WindowDC::WindowDC(Form& form) : form_(form) {
   canvas_->SetFont(form_.GetFont());
 }
 
+Form::WindowDC::WindowDC(Form& form, const gfx::Rect& area) : WindowDC(form) {
+  area_ = area;
+  canvas_->IntersectClip(area);
+}
+
 Form::WindowDC::~WindowDC() {
   canvas_.reset();
   gfx::Point off = form_.BufferOffset();
-  form_.unpresented_.Union(gfx::Rect{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()});
+  gfx::Rect buffer{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()};
+  form_.unpresented_.Union(area_ ? area_->Intersect(buffer) : buffer);
   // Presenting now keeps drawing done outside a paint cycle (a frame redrawn from a timer) visible
   // without waiting for the loop.
   if (form_.surface_ && form_.Visible() && !form_.painting_ && form_.invalid_.IsEmpty()) form_.UpdateNow();
@@ -637,9 +658,16 @@ void Form::RunSizeMoveLoop() {
   Application* app = Application::Current();
   if (app == nullptr) return;
   bool headless = platform::GetBackend().Name() == "headless";
-  while (size_move_pending_ && !app->Terminated() && app->IsLive(this)) {
+  for (;;) {
+    // A handler inside the loop may destroy the form: then nothing of it is touched again (the
+    // window system's loop and the capture went with its surface).
+    if (!app->IsLive(this)) return;
+    if (!size_move_pending_ || app->Terminated()) break;
     // On the headless backend nothing more arrives once the script is exhausted.
-    if (!app->HandleMessage() && headless) break;
+    if (!app->HandleMessage() && headless) {
+      if (!app->IsLive(this)) return;
+      break;
+    }
   }
   size_move_pending_ = false;
 }
@@ -663,6 +691,7 @@ void Form::HandleMouse(const platform::Event& ev) {
   if (ev.type != EventType::kMouseWheel) app->MouseMovedOver(under, ev.screen);
 
   if (capture == nullptr && !in_client) {
+    if (ev.type == EventType::kMouseMove) platform::GetBackend().SetCursor(CursorForHit(ev.hit));
     intptr_t hit = static_cast<intptr_t>(ev.hit);
     intptr_t at = MakePointParam(ev.screen.x, ev.screen.y);
     uint32_t id = 0;
@@ -774,6 +803,11 @@ void Form::HandleKey(const platform::Event& ev) {
   intptr_t left = target->Send(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift);
   if (left == 0) return;
   key = static_cast<uint16_t>(left);
+  if (alt && key == platform::kVkF4) {
+    // The system command a window system gives Alt+F4; a bare X server has nobody else to do it.
+    Send(kMsgSysCommand, kScClose);
+    return;
+  }
   if (alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
     TryAccelerator(static_cast<char32_t>(key));
     return;
@@ -908,6 +942,13 @@ void Form::WndProc(Message& m) {
       else Release();
       return;
     }
+    case kMsgSysCommand:
+      switch (m.wparam & 0xFFF0) {
+        case kScClose: Close(); return;
+        case kScMinimize: Minimize(); return;
+        case kScRestore: Restore(); return;
+        default: return;
+      }
     case kMsgDestroy:
       if (OnDestroy) OnDestroy(this);
       return;
