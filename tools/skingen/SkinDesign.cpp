@@ -1063,9 +1063,11 @@ void MenusAndHint(Design& d) {
       .I("itemrightoffset", 6).R("dividerrect", divider).I("dividerleftoffset", 6).I("dividerrightoffset", 6)
       .R("textrect", {6, 0, 34, 20}).Font(kText).C("activefontcolor", kWhite).C("unenabledfontcolor", kTextDisabled);
 
+  // The caption ends before the buttons row and reaches into the top-right corner piece, so it
+  // grows with the window and never lies under a caption button.
   d.Object("caption", "caption");
-  d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 180, 23})
-      .R("textrect", {2, 0, 84, 16}).Font(Rgb(128, 136, 150), "fsbold").C("activefontcolor", kText)
+  d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 104, 23})
+      .R("textrect", {2, 0, 74, 16}).Font(Rgb(128, 136, 150), "fsbold").C("activefontcolor", kText)
       .S("alignment", "taleftjustify").I("shadow", 0);
 
   // Caption buttons: 19 x 16 over the caption gradient at frame rows 7 to 23.
@@ -1182,7 +1184,7 @@ void WriteHeaderSections(skin::IniFile& ini) {
   Section(ini, "VERSION").S("skinname", "Orvel Calm").S("skinauthor", "Orvel").S("authorurl", "")
       .S("authoremail", "").S("skincomments", "The program's own skin, drawn by orvel-skingen").I("ver", 1);
   Section(ini, "PICTURES").S("picture", "frame.bmp").S("inactivepicture", "").S("mask", "mask.bmp");
-  Section(ini, "FORMINFO").P("lefttoppoint", {38, 30}).P("righttoppoint", {174, 30}).P("leftbottompoint", {7, 160})
+  Section(ini, "FORMINFO").P("lefttoppoint", {38, 30}).P("righttoppoint", {104, 30}).P("leftbottompoint", {7, 160})
       .P("rightbottompoint", {209, 160}).R("clientrect", {7, 30, 209, 160}).I("bgpictureindex", -1)
       .I("mdibgpictureindex", -1).I("leftstretch", 0).I("rightstretch", 0).I("topstretch", 0).I("bottomstretch", 0)
       .R("maskrectarea", {7, 30, 209, 160}).P("hittestlefttoppoint", {38, 30}).P("hittestrighttoppoint", {174, 30})

@@ -432,6 +432,10 @@ void TskSkinForm::UpdateCaptionActive(bool repaint) {
 }
 
 void TskSkinForm::ResetObjectStates() {
+  // With the looks reset, nothing counts as hot any more: the object under the cursor lights up
+  // again on the next tracking instead of staying dark (and deaf to a click) until the cursor
+  // leaves it.
+  if (pressed_index_ == -1) hot_index_ = previous_hot_index_ = -1;
   for (const auto& o : objects_) {
     if (o->GetKind() == TskActiveSkinObject::Kind::kAnimate) {
       o->Hovered = false;

@@ -147,7 +147,7 @@ TEST_F(TskSkinFormTest, AClientOf675x466GivesA689x503WindowWithTheCaptionRowEndi
       {"rollupbutton", {587, 7, 606, 23}, true},
       {"traybutton", {}, false},
       {"sysmenubutton", {8, 7, 24, 23}, true},
-      {"caption", {28, 7, 653, 23}, true},
+      {"caption", {28, 7, 577, 23}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
@@ -281,6 +281,8 @@ struct BrokenSkin {
   bool skinned;
   bool shaped;
 };
+
+void PrintTo(const BrokenSkin& c, std::ostream* os) { *os << c.name; }
 
 class BrokenSkinTest : public FrameTest, public ::testing::WithParamInterface<BrokenSkin> {};
 
