@@ -10,7 +10,7 @@ class FormSkinMessageSink::Receiver : public skin::SkinMessageReceiver {
  public:
   explicit Receiver(ui::Form* form) : form_(form) {}
   void SendSkinMessage(uint32_t message, skin::TskSkinData& sender, int32_t param) override {
-    form_->Send(message, reinterpret_cast<intptr_t>(&sender), param);
+    form_->Send(ui::Message::MakeSkin(message, &sender, param));
   }
 
  private:

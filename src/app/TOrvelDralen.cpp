@@ -27,11 +27,10 @@ TOrvelDralen::TOrvelDralen() {
 void TOrvelDralen::FormCreate(ui::Component*) {
   // Placed once, at creation, at the right end of the status bar; it does not follow later
   // resizing.
-  StatusProgress = Make<ui::ProgressBar>();
+  ui::WinControl* bar = skSkinStatusBar1 != nullptr ? skSkinStatusBar1 : this;
+  StatusProgress = bar->MakeChild<ui::ProgressBar>(this);
   StatusProgress->SetName("StatusProgress");
   StatusProgress->Hide();
-  ui::WinControl* bar = skSkinStatusBar1 != nullptr ? skSkinStatusBar1 : this;
-  StatusProgress->SetParent(bar);
   StatusProgress->SetBounds(bar->Width() - kStatusProgressWidth, 2, kStatusProgressWidth, bar->Height() - 4);
 }
 
@@ -39,13 +38,7 @@ void TOrvelDralen::FormDestroy(ui::Component*) {
   if (StatusProgress == nullptr) return;
   ui::ProgressBar* bar = StatusProgress;
   StatusProgress = nullptr;
-  if (bar->Parent() != nullptr) {
-    std::unique_ptr<ui::Control> held = bar->Parent()->RemoveChild(bar);
-    held.reset();
-    return;
-  }
-  std::unique_ptr<ui::Component> held = ReleaseOwnership(bar);
-  held.reset();
+  if (bar->Parent() != nullptr) bar->Parent()->RemoveChild(bar).reset();
 }
 
 }  // namespace app

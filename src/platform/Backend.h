@@ -54,6 +54,10 @@ class Backend {
 
   // "sdl" or "headless".
   virtual std::string Name() const = 0;
+  // Whether input comes from a script rather than from a user: then a WaitEvent that returns false
+  // means the script has nothing more, and a loop that waits for input must stop instead of waiting
+  // again.
+  virtual bool ScriptedInput() const = 0;
 
   // Creates a hidden surface. Throws std::runtime_error when the window system refuses.
   virtual std::unique_ptr<Surface> CreateSurface(const SurfaceParams& params) = 0;

@@ -88,6 +88,15 @@ void Application::FormRemoved(Form* f) {
   if (hint_window_ == f) hint_window_ = nullptr;
 }
 
+void Application::FormActivated(Form* f, bool active) {
+  if (active) active_form_ = f;
+  else if (active_form_ == f) active_form_ = nullptr;
+}
+
+void Application::QueueRelease(Form* f) {
+  if (std::find(to_release_.begin(), to_release_.end(), f) == to_release_.end()) to_release_.push_back(f);
+}
+
 void Application::DestroyForm(Form* form) {
   if (!IsLive(form)) return;
   Guard([form] { form->DoDestroy(); });
@@ -192,9 +201,7 @@ void Application::DispatchEvent(const platform::Event& ev) {
   if (f == nullptr) return;
   // A press that a pending move/size loop did not start with means the loop never began.
   if (IsInputEvent(ev.type)) {
-    for (Form* other : live_forms_) {
-      if (other->size_move_pending_ && !other->in_size_move_) other->size_move_pending_ = false;
-    }
+    for (Form* other : live_forms_) other->CancelPendingSizeMove();
   }
   Guard([&] {
     if (FilterInput(ev)) return;
@@ -269,7 +276,7 @@ bool Application::HasInputFilter(uintptr_t id) const {
 Form* Application::FormForSurface(platform::SurfaceId id) const {
   if (id == platform::kNoSurface) return nullptr;
   for (Form* f : live_forms_) {
-    if (f->surface_ && f->surface_->Id() == id) return f;
+    if (f->Surface() != nullptr && f->Surface()->Id() == id) return f;
   }
   return nullptr;
 }
@@ -502,10 +509,19 @@ void Application::SetCaptureControl(Control* c) {
   auto_capture_ = false;
   if (platform::HasBackend()) {
     Form* f = c != nullptr ? c->ParentForm() : nullptr;
-    if (f != nullptr && f->surface_) platform::GetBackend().SetCapture(f->surface_->Id());
+    if (f != nullptr && f->Surface() != nullptr) platform::GetBackend().SetCapture(f->Surface()->Id());
     else platform::GetBackend().ReleaseCapture();
   }
   if (old != nullptr) old->Send(kMsgCaptureChanged);
+}
+
+void Application::CaptureUntilRelease(Control* c) {
+  SetCaptureControl(c);
+  auto_capture_ = true;
+}
+
+void Application::EndCaptureOfPress(Control* c) {
+  if (auto_capture_ && capture_ == c) SetCaptureControl(nullptr);
 }
 
 void Application::SetMouseControl(Control* c) {
@@ -634,17 +650,13 @@ void Application::ControlHidden(Control* c) {
   auto inside = [c](Control* x) {
     if (x == nullptr) return false;
     if (x == c) return true;
-    return c->IsWindowed() && static_cast<WinControl*>(c)->Contains(x);
+    return c->Contains(x);
   };
   if (inside(capture_)) SetCaptureControl(nullptr);
   if (inside(mouse_control_)) SetMouseControl(nullptr);
   if (inside(hint_control_)) CancelHint();
   for (Form* f : live_forms_) {
-    if (inside(f->active_control_) && f != c) {
-      WinControl* old = f->active_control_;
-      f->active_control_ = nullptr;
-      Guard([old] { old->Send(kMsgKillFocus); });
-    }
+    if (f != c) Guard([f, c] { f->DropFocusWithin(c); });
   }
 }
 

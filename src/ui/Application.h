@@ -127,11 +127,24 @@ class Application {
   // --- mouse state ---
   Control* CaptureControl() const { return capture_; }
   void SetCaptureControl(Control* c);
+  // The capture a press takes: it ends with the release of every button (EndCaptureOfPress), unless
+  // a handler set a capture of its own meanwhile.
+  void CaptureUntilRelease(Control* c);
+  void EndCaptureOfPress(Control* c);
   Control* MouseControl() const { return mouse_control_; }
 
   // Called by controls and forms.
   void ControlDestroyed(Control* c);
   void FormCreated(Form* f);
+  void FormRemoved(Form* f);
+  void FormActivated(Form* f, bool active);
+  // Destroys the form when the loop gets back to it.
+  void QueueRelease(Form* f);
+  // The mouse is over `c` (null: over no control of a form) at the screen point.
+  void MouseMovedOver(Control* c, gfx::Point screen);
+  void SetMouseControl(Control* c);
+  // Every form that exists, owned here or not, in creation order.
+  const std::vector<Form*>& LiveForms() const { return live_forms_; }
   // Whether the form still exists.
   bool IsLive(const Form* f) const;
   // Changes whenever a control is destroyed, so a caller can tell that a pointer it held across a
@@ -140,7 +153,6 @@ class Application {
   void ControlHidden(Control* c);
 
  private:
-  friend class Form;
   struct TimerEntry {
     uintptr_t key;  // timer id for function timers; 0 for control timers
     Control* target;
@@ -166,10 +178,7 @@ class Application {
   void PaintForms();
   void ReleaseForms();
   Form* FormForSurface(platform::SurfaceId id) const;
-  void SetMouseControl(Control* c);
-  void MouseMovedOver(Control* c, gfx::Point screen);
   void UpdateHint();
-  void FormRemoved(Form* f);
 
   std::thread::id main_thread_;
   std::string title_;

@@ -113,7 +113,7 @@ void Button::KeyUp(uint16_t& key, ShiftState shift) {
 void Button::WndProc(Message& m) {
   if (m.id == kMsgLButtonDblClk) {
     // A double click is just a second press for a button.
-    MouseDown(MouseButton::kLeft, static_cast<ShiftState>(m.wparam & 0xFF), LowSigned(m.lparam), HighSigned(m.lparam));
+    MouseDown(MouseButton::kLeft, m.MouseShift(), m.At().x, m.At().y);
     return;
   }
   if ((m.id == kMsgCancelMode || m.id == kMsgCaptureChanged || m.id == kMsgKillFocus) && (tracking_ || space_down_)) {

@@ -54,16 +54,6 @@ void Component::RemoveFreeNotification(Component* other) {
   Erase(free_notifies_, other);
 }
 
-std::unique_ptr<Component> Component::ReleaseOwnership(Component* c) {
-  for (auto it = held_.begin(); it != held_.end(); ++it) {
-    if (it->get() != c) continue;
-    std::unique_ptr<Component> out = std::move(*it);
-    held_.erase(it);
-    return out;
-  }
-  return nullptr;
-}
-
 void Component::DestroyComponents() {
   while (!held_.empty()) {
     std::unique_ptr<Component> last = std::move(held_.back());
@@ -76,11 +66,15 @@ void Component::Notification(Component*, Operation) {}
 
 void Component::Adopt(std::unique_ptr<Component> c) {
   Component* raw = c.get();
-  raw->RemoveFromOwner();
-  raw->owner_ = this;
-  components_.push_back(raw);
+  InsertComponent(raw);
   held_.push_back(std::move(c));
-  Notification(raw, Operation::kInsert);
+}
+
+void Component::InsertComponent(Component* c) {
+  c->RemoveFromOwner();
+  c->owner_ = this;
+  components_.push_back(c);
+  Notification(c, Operation::kInsert);
 }
 
 void Component::RemoveFromOwner() {

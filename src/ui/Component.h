@@ -13,8 +13,8 @@ class Component;
 using NotifyEvent = std::function<void(Component* sender)>;
 
 // A component belongs to its owner: the owner keeps it in its list (for lookup by name and
-// for removal notifications) and, unless something else holds it (a parent control holds its
-// child controls), frees it. Components that refer to another one ask to be told when it goes
+// for removal notifications) and frees it when it was handed over with Own or Make. Controls are
+// held by their parent control instead and only registered with their owner (InsertComponent). Components that refer to another one ask to be told when it goes
 // away (FreeNotification) and clear their reference in Notification.
 class Component {
  public:
@@ -41,6 +41,10 @@ class Component {
     return Own(std::make_unique<T>(std::forward<Args>(args)...));
   }
 
+  // Makes this the owner of `c` for lookup by name and removal notifications while something else
+  // holds its memory (a parent control holds its children).
+  void InsertComponent(Component* c);
+
   // Every component whose owner this is, in creation order.
   const std::vector<Component*>& Components() const { return components_; }
   Component* FindComponent(const std::string& name) const;
@@ -49,8 +53,6 @@ class Component {
   void FreeNotification(Component* other);
   void RemoveFreeNotification(Component* other);
 
-  // Gives up the memory ownership of an owned component (the owner relation stays).
-  std::unique_ptr<Component> ReleaseOwnership(Component* c);
   // Frees every component held in memory by this one, newest first.
   void DestroyComponents();
   bool Destroying() const { return destroying_; }

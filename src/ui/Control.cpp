@@ -1,7 +1,9 @@
 // Control: a visible component with bounds in its parent's client area, alignment, input and painting.
 #include "ui/Control.h"
 
+#include <cassert>
 #include <cctype>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 
@@ -17,46 +19,37 @@ Control::Control() = default;
 Control::~Control() {
   BeginDestroy();
   if (Application* app = Application::Current()) app->ControlDestroyed(this);
-  if (parent_ != nullptr) {
-    // The parent may still hold our memory when someone else deletes us (it never should);
-    // either way the parent must forget this control.
-    WinControl* p = parent_;
-    parent_ = nullptr;
-    std::unique_ptr<Control> mine = p->RemoveChild(this);
-    (void)mine.release();
-  }
+  // A parent frees its children itself after taking them out; a child deleted behind its parent's
+  // back would be freed twice.
+  assert(parent_ == nullptr && "a control owned by its parent was deleted directly");
+  if (parent_ != nullptr) (void)parent_->RemoveChild(this).release();
+  live_mark_ = 0;
 }
 
 void Control::SetParent(WinControl* parent) {
   if (parent == parent_) return;
-  if (parent == this) return;
-  std::unique_ptr<Control> self;
-  if (parent_ != nullptr) {
-    self = parent_->RemoveChild(this);
-  } else if (Owner() != nullptr) {
-    std::unique_ptr<Component> held = Owner()->ReleaseOwnership(this);
-    if (held) self.reset(static_cast<Control*>(held.release()));
-  }
-  if (parent == nullptr) {
-    // Back to the owner's keeping; a control with neither stays with whoever holds it now.
-    if (self && Owner() != nullptr) {
-      Component* owner = Owner();
-      owner->Own(std::move(self));
-    } else {
-      (void)self.release();
-    }
-    ParentChanged();
-    return;
-  }
-  // When nobody held the memory (a control on the stack or a member) the parent only refers to it.
-  parent->InsertChild(this, std::move(self));
+  if (parent_ == nullptr) throw std::logic_error("SetParent: the control has no parent; add it with AddChild");
+  if (parent == nullptr) throw std::logic_error("SetParent: take a control out with RemoveChild");
+  if (Contains(parent)) throw std::logic_error("SetParent: a control cannot go below itself");
+  parent->InsertChild(parent_->RemoveChild(this));
   ParentChanged();
 }
 
 Form* Control::ParentForm() const {
   const Control* c = this;
   while (c->parent_ != nullptr) c = c->parent_;
-  return dynamic_cast<Form*>(const_cast<Control*>(c));
+  return c->AsForm();
+}
+
+void Control::ForEachChild(const std::function<void(Control&)>& fn) const {
+  for (size_t i = 0; i < ChildCount(); ++i) fn(*Child(i));
+}
+
+bool Control::Contains(const Control* c) const {
+  for (; c != nullptr; c = c->parent_) {
+    if (c == this) return true;
+  }
+  return false;
 }
 
 void Control::ApplyBounds(const gfx::Rect& r) {
@@ -66,8 +59,8 @@ void Control::ApplyBounds(const gfx::Rect& r) {
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
   bounds_ = r;
   if (parent_ != nullptr && visible_) parent_->InvalidateRect(bounds_);
-  if (moved) Send(kMsgMove, 0, MakePointParam(r.left, r.top));
-  if (resized) Send(kMsgSize, kSizeRestored, MakePointParam(r.Width(), r.Height()));
+  if (moved) Send(Message::MakeMove({r.left, r.top}));
+  if (resized) Send(Message::MakeSize(kSizeRestored, {r.Width(), r.Height()}));
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
@@ -186,7 +179,7 @@ bool Control::Showing() const {
   const Control* c = this;
   while (c != nullptr) {
     if (!c->visible_) return false;
-    if (c->parent_ == nullptr) return dynamic_cast<const Form*>(c) != nullptr;
+    if (c->parent_ == nullptr) return c->AsForm() != nullptr;
     c = c->parent_;
   }
   return false;
@@ -213,7 +206,7 @@ bool Control::EffectivelyEnabled() const {
 void Control::SetCaption(const std::string& text) {
   if (text == caption_) return;
   caption_ = text;
-  Send(kMsgSetText, 0, reinterpret_cast<intptr_t>(caption_.c_str()));
+  Send(Message::MakeSetText(caption_.c_str()));
 }
 
 void Control::SetFont(const gfx::Font& f) {
@@ -221,9 +214,7 @@ void Control::SetFont(const gfx::Font& f) {
   if (f == font_) return;
   font_ = f;
   FontChanged();
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentFontChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentFontChanged(); });
   Invalidate();
 }
 
@@ -237,9 +228,7 @@ void Control::ParentFontChanged() {
   if (font_ == parent_->font_) return;
   font_ = parent_->font_;
   FontChanged();
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentFontChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentFontChanged(); });
   Invalidate();
 }
 
@@ -247,9 +236,7 @@ void Control::SetColor(gfx::Color c) {
   parent_color_ = false;
   if (c == color_) return;
   color_ = c;
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* child : w->Controls()) child->ParentColorChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentColorChanged(); });
   Invalidate();
 }
 
@@ -262,9 +249,7 @@ void Control::ParentColorChanged() {
   if (!parent_color_ || parent_ == nullptr) return;
   if (color_ == parent_->color_) return;
   color_ = parent_->color_;
-  if (auto* w = dynamic_cast<WinControl*>(this)) {
-    for (Control* c : w->Controls()) c->ParentColorChanged();
-  }
+  ForEachChild([](Control& c) { c.ParentColorChanged(); });
   Invalidate();
 }
 
@@ -298,13 +283,15 @@ void Control::Update() {
   if (Form* f = ParentForm()) f->UpdateNow();
 }
 
-intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) {
-  Message m{id, wparam, lparam, 0};
+intptr_t Control::Send(uint32_t id, intptr_t wparam, intptr_t lparam) { return Send(Message{id, wparam, lparam, 0}); }
+
+intptr_t Control::Send(Message m) {
   Dispatch(m);
   return m.result;
 }
 
 void Control::Dispatch(Message& m) {
+  assert(live_mark_ == kLiveMark && "a message was sent to a destroyed control");
   if (window_proc_) {
     // Copy first: the procedure may replace itself while it runs.
     WindowProcFn proc = window_proc_;
@@ -364,60 +351,30 @@ void Control::EraseBackground(gfx::Canvas& canvas) {
 }
 
 void Control::WndProc(Message& m) {
-  ShiftState shift = static_cast<ShiftState>(m.wparam & 0xFF);
+  if (IsMouseButtonMessage(m.id, false)) {
+    HandleMouseButton(m);
+    return;
+  }
   switch (m.id) {
     case kMsgPaint:
-      if (m.wparam != 0) Paint(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) Paint(*canvas);
       return;
     case kMsgEraseBackground:
-      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) EraseBackground(*canvas);
       m.result = 1;
       return;
     case kMsgMouseMove:
-      MouseMove(shift, LowSigned(m.lparam), HighSigned(m.lparam));
+      MouseMove(m.MouseShift(), m.At().x, m.At().y);
       return;
-    case kMsgLButtonDown:
-    case kMsgRButtonDown:
-    case kMsgMButtonDown:
-    case kMsgLButtonDblClk:
-    case kMsgRButtonDblClk:
-    case kMsgMButtonDblClk: {
-      MouseButton b = (m.id == kMsgLButtonDown || m.id == kMsgLButtonDblClk)   ? MouseButton::kLeft
-                      : (m.id == kMsgRButtonDown || m.id == kMsgRButtonDblClk) ? MouseButton::kRight
-                                                                               : MouseButton::kMiddle;
-      bool dbl = m.id == kMsgLButtonDblClk || m.id == kMsgRButtonDblClk || m.id == kMsgMButtonDblClk;
-      if (b == MouseButton::kLeft) {
-        if (dbl) DblClick();
-        clicked_ = ClicksOnRelease();
-      }
-      MouseDown(b, dbl ? shift | kDouble : shift, LowSigned(m.lparam), HighSigned(m.lparam));
-      return;
-    }
-    case kMsgLButtonUp:
-    case kMsgRButtonUp:
-    case kMsgMButtonUp: {
-      MouseButton b = m.id == kMsgLButtonUp ? MouseButton::kLeft : m.id == kMsgRButtonUp ? MouseButton::kRight
-                                                                                          : MouseButton::kMiddle;
-      int x = LowSigned(m.lparam);
-      int y = HighSigned(m.lparam);
-      bool fire = b == MouseButton::kLeft && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
-      if (b == MouseButton::kLeft) clicked_ = false;
-      MouseUp(b, shift, x, y);
-      if (fire) Click();
-      return;
-    }
     case kMsgMouseEnter:
       MouseEnter();
       return;
     case kMsgMouseLeave:
       MouseLeave();
       return;
-    case kMsgMouseWheel: {
-      int delta = HighSigned(m.wparam);
-      m.result = MouseWheel(static_cast<ShiftState>(m.wparam & 0xFF), delta, LowSigned(m.lparam),
-                            HighSigned(m.lparam)) ? 1 : 0;
+    case kMsgMouseWheel:
+      m.result = MouseWheel(m.MouseShift(), m.WheelDelta(), m.At().x, m.At().y) ? 1 : 0;
       return;
-    }
     case kMsgSize:
       Resize();
       return;
@@ -434,6 +391,26 @@ void Control::WndProc(Message& m) {
     default:
       return;
   }
+}
+
+void Control::HandleMouseButton(const Message& m) {
+  MouseButton button = m.Button();
+  ShiftState shift = m.MouseShift();
+  gfx::Point at = m.At();
+  bool left = button == MouseButton::kLeft;
+  if (m.Action() == ButtonAction::kUp) {
+    bool fire = left && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains(at);
+    if (left) clicked_ = false;
+    MouseUp(button, shift, at.x, at.y);
+    if (fire) Click();
+    return;
+  }
+  bool dbl = m.Action() == ButtonAction::kDoubleClick;
+  if (left) {
+    if (dbl) DblClick();
+    clicked_ = ClicksOnRelease();
+  }
+  MouseDown(button, dbl ? shift | kDouble : shift, at.x, at.y);
 }
 
 void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {

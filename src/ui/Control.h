@@ -51,12 +51,27 @@ class Control : public Component {
   ~Control() override;
 
   // --- tree ---
+  // A parent owns its children (WinControl::AddChild / MakeChild); a control without a parent is
+  // owned by whoever made it (a form by the application, a test's control by the test).
   WinControl* Parent() const { return parent_; }
-  // Moves the control under `parent` (or out of any parent); the parent then holds its memory.
+  // Moves the control, with its ownership, from its parent to `parent`. Throws std::logic_error
+  // for a control without a parent (add it with AddChild), a null parent (take it out with
+  // RemoveChild) or a parent below the control itself.
   void SetParent(WinControl* parent);
   // The form the control is on (itself for a form), or null.
-  virtual Form* ParentForm() const;
+  Form* ParentForm() const;
   virtual bool IsWindowed() const { return false; }
+  // This control as a windowed control or as a form, or null.
+  virtual WinControl* AsWinControl() const { return nullptr; }
+  virtual Form* AsForm() const { return nullptr; }
+  // The children in z-order (first painted first); only windowed controls have any.
+  virtual size_t ChildCount() const { return 0; }
+  virtual Control* Child(size_t /*index*/) const { return nullptr; }
+  // Calls fn for each child in z-order. fn may hide, show or repaint controls; should it add or
+  // remove children, the walk may miss or repeat one but never reaches a destroyed one.
+  void ForEachChild(const std::function<void(Control&)>& fn) const;
+  // Whether c is this control or one below it.
+  bool Contains(const Control* c) const;
 
   // --- geometry (parent's client coordinates) ---
   int Left() const { return bounds_.left; }
@@ -129,6 +144,7 @@ class Control : public Component {
   // --- messages ---
   // Delivers a message synchronously through the window procedure and returns its result.
   intptr_t Send(uint32_t id, intptr_t wparam = 0, intptr_t lparam = 0);
+  intptr_t Send(Message m);
   void Dispatch(Message& m);
   // The current window procedure; a component may save it, install its own and call the saved one.
   WindowProcFn WindowProc();
@@ -198,10 +214,11 @@ class Control : public Component {
   virtual void ParentChanged() {}
   // Whether a press and release inside the control fires Click (buttons manage clicks themselves).
   virtual bool ClicksOnRelease() const { return true; }
+  // Turns a client mouse-button message into DblClick, MouseDown, MouseUp and Click.
+  void HandleMouseButton(const Message& m);
 
   // Called by WinControl when a parent's font or colour changes.
   friend class WinControl;
-  friend class Form;
   void ParentFontChanged();
   void ParentColorChanged();
   // Adjusts the position to the parent's new client size (anchors right/bottom).
@@ -220,6 +237,9 @@ class Control : public Component {
  private:
   void ApplyBounds(const gfx::Rect& r);
 
+  // Set while the object is alive, so a debug build can tell a message sent to a destroyed control.
+  static constexpr uint32_t kLiveMark = 0x4C495645;
+  uint32_t live_mark_ = kLiveMark;
   WinControl* parent_ = nullptr;
   Align align_ = Align::kNone;
   Anchors anchors_ = kAnchorLeft | kAnchorTop;

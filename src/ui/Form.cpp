@@ -26,6 +26,37 @@ ShiftState ShiftFromModifiers(uint32_t m) {
   return static_cast<ShiftState>(s);
 }
 
+MouseButton ButtonOf(const platform::Event& ev) {
+  switch (ev.button) {
+    case platform::MouseButton::kLeft: return MouseButton::kLeft;
+    case platform::MouseButton::kRight: return MouseButton::kRight;
+    default: return MouseButton::kMiddle;
+  }
+}
+
+ButtonAction ActionOf(const platform::Event& ev) {
+  if (ev.type == platform::EventType::kMouseUp) return ButtonAction::kUp;
+  return ev.click_count >= 2 ? ButtonAction::kDoubleClick : ButtonAction::kDown;
+}
+
+// Input a user gives a form: what a disabled form ignores.
+bool IsUserInput(platform::EventType t) {
+  using platform::EventType;
+  switch (t) {
+    case EventType::kMouseMove:
+    case EventType::kMouseDown:
+    case EventType::kMouseUp:
+    case EventType::kMouseWheel:
+    case EventType::kKeyDown:
+    case EventType::kKeyUp:
+    case EventType::kTextInput:
+    case EventType::kCloseRequest:
+      return true;
+    default:
+      return false;
+  }
+}
+
 platform::HitCode ToHitCode(intptr_t code) {
   switch (code) {
     case kHtNowhere:
@@ -147,13 +178,13 @@ void Form::SetBounds(int left, int top, int width, int height) {
   bool moved = r.left != bounds_.left || r.top != bounds_.top;
   bounds_ = r;
   if (resized) RecalcClientRect();
-  if (moved) Send(kMsgMove, 0, MakePointParam(r.left + client_rect_.left, r.top + client_rect_.top));
-  if (resized) Send(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+  if (moved) Send(Message::MakeMove({r.left + client_rect_.left, r.top + client_rect_.top}));
+  if (resized) Send(Message::MakeSize(kSizeRestored, {client_rect_.Width(), client_rect_.Height()}));
 }
 
 void Form::RecalcClientRect() {
   NcCalcSizeParams p{{0, 0, Width(), Height()}};
-  Send(kMsgNcCalcSize, 0, reinterpret_cast<intptr_t>(&p));
+  Send(Message::MakeCalcSize(p));
   if (p.rect.right < p.rect.left) p.rect.right = p.rect.left;
   if (p.rect.bottom < p.rect.top) p.rect.bottom = p.rect.top;
   bool changed = p.rect != client_rect_;
@@ -191,7 +222,7 @@ void Form::CreateSurface() {
     gfx::Point off = surface_->ClientRect().TopLeft();
     gfx::Point screen{outer.left + off.x + local.x, outer.top + off.y + local.y};
     try {
-      return ToHitCode(Send(kMsgNcHitTest, 0, MakePointParam(screen.x, screen.y)));
+      return ToHitCode(Send(Message::MakeNcMouse(kMsgNcHitTest, kHtNowhere, screen)));
     } catch (...) {
       ReportLater(std::current_exception());
       return platform::HitCode::kClient;
@@ -201,9 +232,9 @@ void Form::CreateSurface() {
     gfx::Rect r = proposed;
     try {
       if (hit == platform::HitCode::kCaption) {
-        Send(kMsgMoving, 0, reinterpret_cast<intptr_t>(&r));
+        Send(Message::MakeMoving(r));
       } else {
-        Send(kMsgSizing, SizingEdge(hit), reinterpret_cast<intptr_t>(&r));
+        Send(Message::MakeSizing(SizingEdge(hit), r));
       }
     } catch (...) {
       ReportLater(std::current_exception());
@@ -281,7 +312,7 @@ void Form::EnsureFrameBuffer() {
 
 void Form::ApplySizeLimits() {
   MinMaxInfo info{};
-  Send(kMsgGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
+  Send(Message::MakeMinMaxInfo(info));
   if (!surface_) return;
   surface_->SetMinSize(info.min_track);
   surface_->SetMaxSize(info.max_track);
@@ -313,7 +344,7 @@ void Form::UpdateNow() {
     } scope(painting_);
     gfx::Region nc = dirty;
     nc.Subtract(gfx::Region(client_rect_));
-    if (!nc.IsEmpty()) Send(kMsgNcPaint, reinterpret_cast<intptr_t>(&nc));
+    if (!nc.IsEmpty()) Send(Message::MakeNcPaint(nc));
     gfx::Region client = dirty;
     client.Intersect(client_rect_);
     if (!client.IsEmpty() && !frame_.IsEmpty()) {
@@ -377,10 +408,7 @@ void Form::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
   Application* app = Application::Current();
-  if (app != nullptr) {
-    if (active) app->active_form_ = this;
-    else if (app->active_form_ == this) app->active_form_ = nullptr;
-  }
+  if (app != nullptr) app->FormActivated(this, active);
   Send(kMsgNcActivate, active ? 1 : 0);
   Send(kMsgActivate, active ? kActiveByClick : kActiveNone);
   if (active) UpdateTextInput();
@@ -454,7 +482,8 @@ int Form::ShowModal() {
   app->SetCaptureControl(nullptr);
   app->CancelHint();
   std::vector<Form*> disabled;
-  for (Form* f : app->live_forms_) {
+  std::vector<Form*> forms = app->LiveForms();
+  for (Form* f : forms) {
     if (f != this && f->Visible() && f->Enabled()) {
       f->SetEnabled(false);
       disabled.push_back(f);
@@ -510,7 +539,7 @@ int Form::ShowModal() {
 }
 
 void Form::Release() {
-  if (Application* app = Application::Current()) app->to_release_.push_back(this);
+  if (Application* app = Application::Current()) app->QueueRelease(this);
 }
 
 void Form::DoCreate() {
@@ -568,15 +597,24 @@ void Form::SurfaceBoundsChanged(const gfx::Rect& outer) {
 }
 
 void Form::ControlGone(Control* c) {
-  if (active_control_ != nullptr && (active_control_ == c || (c != this && c->IsWindowed() &&
-                                                              static_cast<WinControl*>(c)->Contains(active_control_)))) {
-    active_control_ = nullptr;
-  }
+  if (active_control_ != nullptr && c != this && c->Contains(active_control_)) active_control_ = nullptr;
+}
+
+void Form::DropFocusWithin(Control* c) {
+  if (active_control_ == nullptr || !c->Contains(active_control_)) return;
+  WinControl* old = active_control_;
+  active_control_ = nullptr;
+  old->Send(kMsgKillFocus);
 }
 
 void Form::HandleEvent(const platform::Event& ev) {
   using platform::EventType;
   Application* app = Application::Current();
+  if (IsUserInput(ev.type) && !EffectivelyEnabled()) {
+    // A disabled form (one under a modal form, say) takes no input; a press only beeps.
+    if (ev.type == EventType::kMouseDown) platform::GetBackend().Beep();
+    return;
+  }
   switch (ev.type) {
     case EventType::kMouseMove:
     case EventType::kMouseDown:
@@ -608,7 +646,7 @@ void Form::HandleEvent(const platform::Event& ev) {
       SetActive(false);
       return;
     case EventType::kCloseRequest:
-      if (EffectivelyEnabled()) Close();
+      Close();
       return;
     case EventType::kDropFiles:
       if (OnDropFiles) OnDropFiles(this, ev.files);
@@ -624,10 +662,10 @@ void Form::HandleEvent(const platform::Event& ev) {
       SurfaceBoundsChanged(ev.rect);
       return;
     case EventType::kMinimized:
-      Send(kMsgSize, kSizeMinimized, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      Send(Message::MakeSize(kSizeMinimized, {client_rect_.Width(), client_rect_.Height()}));
       return;
     case EventType::kRestored:
-      Send(kMsgSize, kSizeRestored, MakePointParam(client_rect_.Width(), client_rect_.Height()));
+      Send(Message::MakeSize(kSizeRestored, {client_rect_.Width(), client_rect_.Height()}));
       InvalidateAll();
       return;
     case EventType::kSizeMoveBegin:
@@ -657,14 +695,14 @@ void Form::RunSizeMoveLoop() {
   // the caller of the non-client button message gets control back when the loop has ended.
   Application* app = Application::Current();
   if (app == nullptr) return;
-  bool headless = platform::GetBackend().Name() == "headless";
+  bool scripted = platform::GetBackend().ScriptedInput();
   for (;;) {
     // A handler inside the loop may destroy the form: then nothing of it is touched again (the
     // window system's loop and the capture went with its surface).
     if (!app->IsLive(this)) return;
     if (!size_move_pending_ || app->Terminated()) break;
-    // On the headless backend nothing more arrives once the script is exhausted.
-    if (!app->HandleMessage() && headless) {
+    // Scripted input that has run out ends the loop: nothing more will arrive.
+    if (!app->HandleMessage() && scripted) {
       if (!app->IsLive(this)) return;
       break;
     }
@@ -676,122 +714,99 @@ void Form::HandleMouse(const platform::Event& ev) {
   using platform::EventType;
   Application* app = Application::Current();
   if (app == nullptr) return;
-  gfx::Point off = BufferOffset();
-  gfx::Point wp{ev.local.x + off.x, ev.local.y + off.y};
-  ShiftState shift = ShiftFromModifiers(ev.modifiers);
-  if (!EffectivelyEnabled()) {
-    if (ev.type == EventType::kMouseDown) platform::GetBackend().Beep();
-    return;
-  }
   if (ev.type == EventType::kMouseDown) app->CancelHint();
   Control* capture = app->CaptureControl();
   if (capture != nullptr && capture->ParentForm() != this) capture = nullptr;
+  gfx::Point off = BufferOffset();
+  gfx::Point wp{ev.local.x + off.x, ev.local.y + off.y};
   bool in_client = ev.hit == platform::HitCode::kClient && client_rect_.Contains(wp);
   Control* under = in_client ? ControlAtPoint(wp, false) : nullptr;
   if (ev.type != EventType::kMouseWheel) app->MouseMovedOver(under, ev.screen);
-
   if (capture == nullptr && !in_client) {
     if (ev.type == EventType::kMouseMove) platform::GetBackend().SetCursor(CursorForHit(ev.hit));
-    intptr_t hit = static_cast<intptr_t>(ev.hit);
-    intptr_t at = MakePointParam(ev.screen.x, ev.screen.y);
-    uint32_t id = 0;
-    bool dbl = ev.click_count >= 2;
-    switch (ev.type) {
-      case EventType::kMouseMove:
-        id = kMsgNcMouseMove;
-        break;
-      case EventType::kMouseDown:
-        if (ev.button == platform::MouseButton::kLeft) {
-          id = dbl ? kMsgNcLButtonDblClk : kMsgNcLButtonDown;
-          size_move_pending_ = !dbl && platform::StartsSizeMove(ev.hit);
-        } else {
-          id = ev.button == platform::MouseButton::kRight ? (dbl ? kMsgNcRButtonDblClk : kMsgNcRButtonDown)
-                                                          : (dbl ? kMsgNcMButtonDblClk : kMsgNcMButtonDown);
-        }
-        break;
-      case EventType::kMouseUp:
-        id = ev.button == platform::MouseButton::kLeft    ? kMsgNcLButtonUp
-             : ev.button == platform::MouseButton::kRight ? kMsgNcRButtonUp
-                                                          : kMsgNcMButtonUp;
-        break;
-      default:
-        return;
-    }
-    Send(id, hit, at);
+    SendNonClientMouse(ev);
     return;
   }
-
-  if (ev.type == EventType::kMouseWheel) {
-    Control* c = capture != nullptr ? capture : (under != nullptr ? under : this);
-    for (; c != nullptr; c = c->Parent()) {
-      gfx::Point o = c->OriginInWindow();
-      intptr_t w = (static_cast<intptr_t>(static_cast<uint16_t>(ev.wheel_delta)) << 16) | shift;
-      if (c->Send(kMsgMouseWheel, w, MakePointParam(wp.x - o.x, wp.y - o.y)) != 0) break;
-    }
-    return;
-  }
-
   Control* target = capture != nullptr ? capture : (under != nullptr ? under : this);
-  gfx::Point o = target->OriginInWindow();
-  intptr_t at = MakePointParam(wp.x - o.x, wp.y - o.y);
-  switch (ev.type) {
-    case EventType::kMouseMove:
-      target->Send(kMsgMouseMove, shift, at);
-      return;
-    case EventType::kMouseDown: {
-      bool dbl = ev.click_count >= 2;
-      uint32_t id;
-      if (ev.button == platform::MouseButton::kLeft) id = dbl ? kMsgLButtonDblClk : kMsgLButtonDown;
-      else if (ev.button == platform::MouseButton::kRight) id = dbl ? kMsgRButtonDblClk : kMsgRButtonDown;
-      else id = dbl ? kMsgMButtonDblClk : kMsgMButtonDown;
-      if (capture == nullptr) {
-        app->SetCaptureControl(target);
-        app->auto_capture_ = true;
-      }
-      if (ev.button == platform::MouseButton::kLeft && target->IsWindowed() && target != this) {
-        auto* w = static_cast<WinControl*>(target);
-        if (w->CanFocus()) SetActiveControl(w);
-      }
-      target->Send(id, shift, at);
+  if (ev.type == EventType::kMouseWheel) {
+    SendWheel(target, ev, wp);
+    return;
+  }
+  SendClientMouse(*target, ev, wp, capture == nullptr);
+}
+
+void Form::SendNonClientMouse(const platform::Event& ev) {
+  uint32_t id = kMsgNcMouseMove;
+  if (ev.type == platform::EventType::kMouseDown || ev.type == platform::EventType::kMouseUp) {
+    ButtonAction action = ActionOf(ev);
+    if (ev.button == platform::MouseButton::kLeft && action != ButtonAction::kUp) {
+      // A left press on the caption or a border starts the window system's move/size loop.
+      size_move_pending_ = action == ButtonAction::kDown && platform::StartsSizeMove(ev.hit);
+    }
+    id = MouseButtonMessageId(ButtonOf(ev), action, true);
+  } else if (ev.type != platform::EventType::kMouseMove) {
+    return;
+  }
+  Send(Message::MakeNcMouse(id, static_cast<intptr_t>(ev.hit), ev.screen));
+}
+
+void Form::SendWheel(Control* target, const platform::Event& ev, gfx::Point window_point) {
+  // The first control up the parent chain that takes the wheel ends the search.
+  ShiftState shift = ShiftFromModifiers(ev.modifiers);
+  for (Control* c = target; c != nullptr; c = c->Parent()) {
+    gfx::Point o = c->OriginInWindow();
+    gfx::Point at{window_point.x - o.x, window_point.y - o.y};
+    if (c->Send(Message::MakeWheel(shift, ev.wheel_delta, at)) != 0) return;
+  }
+}
+
+void Form::SendClientMouse(Control& target, const platform::Event& ev, gfx::Point window_point, bool take_capture) {
+  Application* app = Application::Current();
+  gfx::Point o = target.OriginInWindow();
+  gfx::Point at{window_point.x - o.x, window_point.y - o.y};
+  ShiftState shift = ShiftFromModifiers(ev.modifiers);
+  if (ev.type == platform::EventType::kMouseMove) {
+    target.Send(Message::MakeMouse(kMsgMouseMove, shift, at));
+    return;
+  }
+  uint32_t id = MouseButtonMessageId(ButtonOf(ev), ActionOf(ev), false);
+  if (ev.type == platform::EventType::kMouseDown) {
+    // The pressed control keeps the mouse until the release; a left press focuses it.
+    if (take_capture) app->CaptureUntilRelease(&target);
+    WinControl* w = target.AsWinControl();
+    if (ev.button == platform::MouseButton::kLeft && w != nullptr && w != this && w->CanFocus()) SetActiveControl(w);
+    target.Send(Message::MakeMouse(id, shift, at));
+    return;
+  }
+  uint64_t epoch = app->DestroyEpoch();
+  target.Send(Message::MakeMouse(id, shift, at));
+  uint32_t held = ev.modifiers & (platform::kModLeftButton | platform::kModRightButton | platform::kModMiddleButton);
+  if (held == 0) app->EndCaptureOfPress(&target);
+  // A handler that destroyed controls leaves `target` unusable: no context menu then.
+  if (ev.button == platform::MouseButton::kRight && app->DestroyEpoch() == epoch) OpenContextMenu(target, ev.screen);
+}
+
+void Form::OpenContextMenu(Control& target, gfx::Point screen) {
+  // The context menu of the control, or of the nearest parent that has one.
+  for (Control* c = &target; c != nullptr; c = c->Parent()) {
+    bool handled = false;
+    if (c->OnContextPopup) c->OnContextPopup(c, screen, handled);
+    if (handled) return;
+    if (PopupMenu* menu = c->GetPopupMenu()) {
+      menu->SetPopupComponent(c);
+      menu->Popup(screen.x, screen.y);
       return;
     }
-    case EventType::kMouseUp: {
-      uint32_t id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonUp
-                    : ev.button == platform::MouseButton::kRight ? kMsgRButtonUp
-                                                                 : kMsgMButtonUp;
-      uint64_t epoch = app->DestroyEpoch();
-      target->Send(id, shift, at);
-      uint32_t held = ev.modifiers & (platform::kModLeftButton | platform::kModRightButton | platform::kModMiddleButton);
-      if (app->auto_capture_ && held == 0 && app->CaptureControl() == target) app->SetCaptureControl(nullptr);
-      // A handler that destroyed controls leaves `target` unusable: no context menu then.
-      if (ev.button == platform::MouseButton::kRight && app->DestroyEpoch() == epoch) {
-        // The context menu of the control (or the nearest parent that has one).
-        for (Control* c = target; c != nullptr; c = c->Parent()) {
-          bool handled = false;
-          if (c->OnContextPopup) c->OnContextPopup(c, ev.screen, handled);
-          if (handled) break;
-          if (PopupMenu* menu = c->GetPopupMenu()) {
-            menu->SetPopupComponent(c);
-            menu->Popup(ev.screen.x, ev.screen.y);
-            break;
-          }
-        }
-      }
-      return;
-    }
-    default:
-      return;
   }
 }
 
 void Form::HandleKey(const platform::Event& ev) {
-  if (!EffectivelyEnabled()) return;
   ShiftState shift = ShiftFromModifiers(ev.modifiers);
   bool alt = Has(shift, kAlt);
   uint16_t key = ev.key;
   WinControl* target = active_control_ != nullptr ? active_control_ : this;
   if (ev.type == platform::EventType::kKeyUp) {
-    target->Send(alt ? kMsgSysKeyUp : kMsgKeyUp, key, shift);
+    target->Send(Message::MakeKey(alt ? kMsgSysKeyUp : kMsgKeyUp, key, shift));
     return;
   }
   if (key_preview_ && target != this) {
@@ -800,7 +815,7 @@ void Form::HandleKey(const platform::Event& ev) {
     if (k == 0) return;
     key = k;
   }
-  intptr_t left = target->Send(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift);
+  intptr_t left = target->Send(Message::MakeKey(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift));
   if (left == 0) return;
   key = static_cast<uint16_t>(left);
   if (alt && key == platform::kVkF4) {
@@ -816,11 +831,10 @@ void Form::HandleKey(const platform::Event& ev) {
 }
 
 void Form::HandleText(const platform::Event& ev) {
-  if (!EffectivelyEnabled()) return;
   // Bytes that are not well-formed UTF-8 arrive as U+FFFD, one per byte that cannot start a character.
   for (char32_t cp : gfx::DecodeUtf8(ev.text)) {
     WinControl* target = active_control_ != nullptr ? active_control_ : this;
-    intptr_t left = target->Send(kMsgChar, static_cast<intptr_t>(cp));
+    intptr_t left = target->Send(Message::MakeChar(cp));
     if (left == 0 || target->WantsChars()) continue;
     if ((cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9')) TryAccelerator(cp);
   }
@@ -828,16 +842,14 @@ void Form::HandleText(const platform::Event& ev) {
 
 bool Form::TryAccelerator(char32_t ch) {
   // Depth-first over the visible, enabled controls.
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
     if (!c->Visible() || !c->Enabled()) continue;
     if (c->IsAccelerator(ch) && c->HandleAccelerator()) return true;
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
@@ -849,7 +861,8 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
   }
   if (key != platform::kVkReturn && key != platform::kVkEscape) return false;
   bool enter = key == platform::kVkReturn;
-  std::vector<Control*> stack(Controls().rbegin(), Controls().rend());
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
   while (!stack.empty()) {
     Control* c = stack.back();
     stack.pop_back();
@@ -858,10 +871,7 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
       c->Click();
       return true;
     }
-    if (c->IsWindowed()) {
-      const auto& kids = static_cast<WinControl*>(c)->Controls();
-      stack.insert(stack.end(), kids.rbegin(), kids.rend());
-    }
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
   }
   return false;
 }
@@ -869,7 +879,7 @@ bool Form::DialogKey(uint16_t key, ShiftState shift) {
 void Form::WndProc(Message& m) {
   switch (m.id) {
     case kMsgNcCalcSize: {
-      auto* p = reinterpret_cast<NcCalcSizeParams*>(m.lparam);
+      NcCalcSizeParams* p = m.CalcSize();
       if (p != nullptr && SystemFrame() && surface_ && surface_->Kind() != platform::SurfaceKind::kPopup) {
         // The window system's frame surrounds the frame buffer.
         gfx::Rect c = surface_->ClientRect();
@@ -880,7 +890,7 @@ void Form::WndProc(Message& m) {
       return;
     }
     case kMsgNcHitTest: {
-      gfx::Point screen = PointFromParam(m.lparam);
+      gfx::Point screen = m.At();
       gfx::Rect outer = surface_ ? surface_->Bounds() : bounds_;
       gfx::Point wp{screen.x - outer.left, screen.y - outer.top};
       m.result = client_rect_.Contains(wp) ? kHtClient : kHtObject;
@@ -905,7 +915,7 @@ void Form::WndProc(Message& m) {
       }
       return;
     case kMsgGetMinMaxInfo: {
-      auto* info = reinterpret_cast<MinMaxInfo*>(m.lparam);
+      MinMaxInfo* info = m.MinMax();
       if (info == nullptr) return;
       if (min_size_.width > 0) info->min_track.width = min_size_.width;
       if (min_size_.height > 0) info->min_track.height = min_size_.height;
@@ -954,11 +964,10 @@ void Form::WndProc(Message& m) {
       return;
     case kSkinMsgBeforeChange:
     case kSkinMsgChange:
-      // wparam is the address of the skin data object that changes (0: any).
-      WalkSkinChange(*this, m.id, reinterpret_cast<const void*>(m.wparam));
+      WalkSkinChange(*this, m.id, m.SkinData());
       return;
     case kMsgEraseBackground:
-      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) EraseBackground(*canvas);
       m.result = 1;
       return;
     default:

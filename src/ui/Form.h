@@ -45,7 +45,7 @@ class Form : public WinControl {
   Form();
   ~Form() override;
 
-  Form* ParentForm() const override { return const_cast<Form*>(this); }
+  Form* AsForm() const override { return const_cast<Form*>(this); }
 
   // --- window attributes ---
   BorderStyle GetBorderStyle() const { return border_style_; }
@@ -150,8 +150,16 @@ class Form : public WinControl {
   std::function<void(Component* sender, gfx::Canvas& canvas)> OnPaint;
   std::function<void(Component* sender, const std::vector<std::string>& files)> OnDropFiles;
 
-  // --- input from the application's event loop ---
+  // --- called by the application ---
   void HandleEvent(const platform::Event& ev);
+  // A press that did not start the move/size loop it announced means the loop never began.
+  void CancelPendingSizeMove() {
+    if (!in_size_move_) size_move_pending_ = false;
+  }
+  // `c` is going away: the focus, when on c or below it, goes without a kill-focus message.
+  void ControlGone(Control* c);
+  // `c` was hidden or disabled: the focus, when on c or below it, goes with a kill-focus message.
+  void DropFocusWithin(Control* c);
 
  protected:
   void WndProc(Message& m) override;
@@ -162,7 +170,6 @@ class Form : public WinControl {
   virtual bool DialogKey(uint16_t key, ShiftState shift);
 
  private:
-  friend class Application;
   void CreateSurface();
   void DestroySurface();
   void EnsureFrameBuffer();
@@ -170,6 +177,10 @@ class Form : public WinControl {
   void PlaceOnFirstShow();
   void SurfaceBoundsChanged(const gfx::Rect& outer);
   void HandleMouse(const platform::Event& ev);
+  void SendNonClientMouse(const platform::Event& ev);
+  void SendWheel(Control* target, const platform::Event& ev, gfx::Point window_point);
+  void SendClientMouse(Control& target, const platform::Event& ev, gfx::Point window_point, bool take_capture);
+  void OpenContextMenu(Control& target, gfx::Point screen);
   void HandleKey(const platform::Event& ev);
   void HandleText(const platform::Event& ev);
   void RunSizeMoveLoop();
@@ -177,7 +188,6 @@ class Form : public WinControl {
   // Text input (input methods included) is on while a control that takes characters has the focus.
   void UpdateTextInput();
   bool TryAccelerator(char32_t ch);
-  void ControlGone(Control* c);
 
   std::unique_ptr<platform::Surface> surface_;
   gfx::Bitmap frame_;

@@ -4,16 +4,90 @@
 #include <cstdint>
 
 #include "gfx/Geometry.h"
+#include "ui/Input.h"
+
+namespace gfx {
+class Canvas;
+class Region;
+}  // namespace gfx
 
 namespace ui {
 
+struct NcCalcSizeParams;
+struct MinMaxInfo;
+
+// What a mouse-button message says happened to its button.
+enum class ButtonAction { kDown, kUp, kDoubleClick };
+
 // A message as every window procedure receives it. The two parameters follow the classic
 // word/long layout; `result` is what Send hands back to the caller.
+//
+// The parameters are packed and read only here: the Make functions build each family of messages
+// and the typed accessors read them back, so no handler decodes wparam and lparam by hand. An
+// accessor is meaningful only for the messages its comment names.
 struct Message {
   uint32_t id = 0;
   intptr_t wparam = 0;
   intptr_t lparam = 0;
   intptr_t result = 0;
+
+  // --- building ---
+  // Client mouse messages (kMsgMouseMove, kMsgLButtonDown ... kMsgMButtonDblClk): the modifiers and
+  // the point in the receiver's client coordinates.
+  static Message MakeMouse(uint32_t id, ShiftState shift, gfx::Point client);
+  // kMsgMouseWheel: the modifiers, the wheel delta (positive away from the user) and the point.
+  static Message MakeWheel(ShiftState shift, int delta, gfx::Point client);
+  // Non-client mouse messages (kMsgNcMouseMove ... kMsgNcMButtonDblClk) and kMsgNcHitTest: the hit
+  // code (kHtNowhere for the hit test) and the point in screen coordinates.
+  static Message MakeNcMouse(uint32_t id, intptr_t hit, gfx::Point screen);
+  // kMsgKeyDown, kMsgKeyUp, kMsgSysKeyDown, kMsgSysKeyUp: the virtual key and the modifiers.
+  static Message MakeKey(uint32_t id, uint16_t key, ShiftState shift);
+  // kMsgChar: one typed character.
+  static Message MakeChar(char32_t ch);
+  // kMsgPaint and kMsgEraseBackground: the canvas, its origin at the receiver's client origin.
+  static Message MakeCanvas(uint32_t id, gfx::Canvas& canvas);
+  // kMsgNcPaint: the part of the window (window coordinates) to paint.
+  static Message MakeNcPaint(const gfx::Region& area);
+  // kMsgSize: how (kSizeRestored, kSizeMinimized, kSizeMaximized) and the new client size;
+  // kMsgMove: the new position of the client area.
+  static Message MakeSize(intptr_t kind, gfx::Size client);
+  static Message MakeMove(gfx::Point position);
+  // Messages whose lparam points at a record the receiver may change: kMsgNcCalcSize
+  // (NcCalcSizeParams), kMsgGetMinMaxInfo (MinMaxInfo), kMsgSizing and kMsgMoving (gfx::Rect).
+  static Message MakeCalcSize(NcCalcSizeParams& params);
+  static Message MakeMinMaxInfo(MinMaxInfo& info);
+  static Message MakeSizing(intptr_t edge, gfx::Rect& rect);
+  static Message MakeMoving(gfx::Rect& rect);
+  // kMsgSetText: the new caption (UTF-8), valid while the message is handled.
+  static Message MakeSetText(const char* text);
+  // kSkinMsgBeforeChange ... kSkinMsgAfterChange: the skin data object (null: any) and a parameter.
+  static Message MakeSkin(uint32_t id, const void* skin_data, intptr_t param);
+
+  // --- reading ---
+  // Mouse messages: the point (client coordinates, or screen ones for non-client messages).
+  gfx::Point At() const;
+  // Client mouse messages and the wheel: the modifiers.
+  ShiftState MouseShift() const;
+  int WheelDelta() const;
+  // Client and non-client mouse-button messages: the button and what happened to it.
+  MouseButton Button() const;
+  ButtonAction Action() const;
+  // Non-client mouse messages: the hit code.
+  intptr_t Hit() const { return wparam; }
+  uint16_t Key() const { return static_cast<uint16_t>(wparam); }
+  ShiftState KeyShift() const { return static_cast<ShiftState>(lparam & 0xFF); }
+  char32_t Char() const { return static_cast<char32_t>(wparam); }
+  // kMsgPaint, kMsgEraseBackground: null when a sender gave none.
+  gfx::Canvas* Canvas() const;
+  const gfx::Region* NcPaintArea() const;
+  gfx::Size ClientSize() const;
+  NcCalcSizeParams* CalcSize() const;
+  MinMaxInfo* MinMax() const;
+  // kMsgSizing and kMsgMoving: the proposed outer rectangle the receiver may change.
+  gfx::Rect* DragRect() const;
+  intptr_t SizingEdge() const { return wparam; }
+  const char* Text() const;
+  const void* SkinData() const;
 };
 
 // Message codes. The skinned frame is defined in terms of these numbers, so they keep the
@@ -86,6 +160,15 @@ constexpr uint32_t kSkinMsgChange = 1226;
 constexpr uint32_t kSkinMsgAfterChange = 1227;
 constexpr uint32_t kSkinMsgCloseMenus = 1228;
 constexpr uint32_t kSkinMsgMenuItemRun = 1229;
+
+// The id of a mouse-button message (kMsgLButtonDown ... kMsgMButtonDblClk, or their non-client
+// counterparts kMsgNcLButtonDown ... kMsgNcMButtonDblClk).
+uint32_t MouseButtonMessageId(MouseButton button, ButtonAction action, bool non_client);
+// Whether the id is one of those messages, client or non-client.
+constexpr bool IsMouseButtonMessage(uint32_t id, bool non_client) {
+  uint32_t first = non_client ? kMsgNcLButtonDown : kMsgLButtonDown;
+  return id >= first && id <= first + 8;
+}
 
 // Hit-test codes answered to kMsgNcHitTest.
 constexpr intptr_t kHtNowhere = 0;

@@ -2,7 +2,7 @@
 #include "ui/SkinChangeWalk.h"
 
 #include "ui/Message.h"
-#include "ui/WinControl.h"
+#include "ui/Control.h"
 
 namespace ui {
 
@@ -11,11 +11,9 @@ namespace {
 void Visit(Control& c, bool before, const void* sender) {
   if (before) c.SkinMessageBeforeChange(sender);
   else c.SkinMessageChange(sender);
-  if (!c.IsWindowed()) return;
-  // By index into the live list: a hook that hides or shows controls leaves the list as it is, and
-  // one that adds or removes children cannot make the walk read a stale copy.
-  const auto& children = static_cast<WinControl&>(c).Controls();
-  for (size_t i = 0; i < children.size(); ++i) Visit(*children[i], before, sender);
+  // Hooks that hide or show controls leave the child lists as they are; ForEachChild copes with
+  // one that adds or removes children too.
+  c.ForEachChild([&](Control& child) { Visit(child, before, sender); });
 }
 
 }  // namespace

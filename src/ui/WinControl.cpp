@@ -2,6 +2,7 @@
 #include "ui/WinControl.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 #include "platform/KeyCodes.h"
@@ -35,18 +36,20 @@ WinControl::~WinControl() {
 
 void WinControl::DestroyChildren() {
   // Children go first, newest first, while this control is still whole.
-  while (!controls_.empty()) {
-    Control* child = controls_.back();
-    std::unique_ptr<Control> held = RemoveChild(child);
-    held.reset();
-  }
+  while (!children_.empty()) RemoveChild(children_.back().get()).reset();
 }
 
-void WinControl::InsertChild(Control* child, std::unique_ptr<Control> held) {
+void WinControl::CheckNewChild(const Control* child) const {
+  if (child == nullptr) throw std::logic_error("AddChild: no control");
+  if (child->Parent() != nullptr) throw std::logic_error("AddChild: the control has a parent already");
+  if (child->Contains(this)) throw std::logic_error("AddChild: a control cannot go below itself");
+}
+
+void WinControl::InsertChild(std::unique_ptr<Control> owned) {
+  Control* child = owned.get();
   child->parent_ = this;
-  controls_.push_back(child);
-  if (held) held_children_.push_back(std::move(held));
-  if (auto* w = dynamic_cast<WinControl*>(child)) tab_list_.push_back(w);
+  children_.push_back(std::move(owned));
+  if (WinControl* w = child->AsWinControl()) tab_list_.push_back(w);
   child->ParentFontChanged();
   child->ParentColorChanged();
   child->RememberAnchorDistances();
@@ -55,28 +58,15 @@ void WinControl::InsertChild(Control* child, std::unique_ptr<Control> held) {
 }
 
 std::unique_ptr<Control> WinControl::RemoveChild(Control* child) {
-  auto it = std::find(controls_.begin(), controls_.end(), child);
-  if (it == controls_.end()) return nullptr;
+  auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
+  if (it == children_.end()) return nullptr;
   if (child->Visible() && !Destroying()) InvalidateRect(child->bounds_);
-  controls_.erase(it);
+  std::unique_ptr<Control> out = std::move(*it);
+  children_.erase(it);
   tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), child), tab_list_.end());
   child->parent_ = nullptr;
-  std::unique_ptr<Control> out;
-  for (auto h = held_children_.begin(); h != held_children_.end(); ++h) {
-    if (h->get() != child) continue;
-    out = std::move(*h);
-    held_children_.erase(h);
-    break;
-  }
   if (!Destroying()) Realign();
   return out;
-}
-
-bool WinControl::Contains(const Control* c) const {
-  for (; c != nullptr; c = c->Parent()) {
-    if (c == this) return true;
-  }
-  return false;
 }
 
 int WinControl::TabOrder() const {
@@ -152,8 +142,8 @@ void WinControl::Realign() {
   // so "below the first panel" keeps meaning what it meant when the layout was built.
   auto place = [&](Align align) {
     std::vector<Control*> list;
-    for (Control* c : controls_) {
-      if (c->Visible() && c->GetAlign() == align) list.push_back(c);
+    for (const auto& c : children_) {
+      if (c->Visible() && c->GetAlign() == align) list.push_back(c.get());
     }
     auto key = [align](const Control* c) {
       switch (align) {
@@ -200,7 +190,7 @@ void WinControl::Realign() {
   place(Align::kLeft);
   place(Align::kRight);
   place(Align::kClient);
-  for (Control* c : controls_) {
+  for (const auto& c : children_) {
     if (c->GetAlign() == Align::kNone) c->ApplyAnchors(client);
   }
   realigning_ = false;
@@ -225,8 +215,8 @@ Control* WinControl::ControlAtPoint(gfx::Point p, bool allow_disabled) {
   if (shape_ && !shape_->Contains({p.x - cr.left, p.y - cr.top})) return nullptr;
   gfx::Point cp{p.x - cr.left, p.y - cr.top};
   if (cr.Contains(p)) {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-      Control* c = *it;
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+      Control* c = it->get();
       gfx::Point local{cp.x - c->Left(), cp.y - c->Top()};
       if (Control* hit = c->ControlAtPoint(local, allow_disabled)) return hit;
     }
@@ -240,18 +230,19 @@ void WinControl::PaintTree(gfx::Canvas& canvas, const gfx::Rect& dirty) {
     gfx::CanvasSaver saver(canvas);
     canvas.IntersectClip(dirty);
     // Windowed children paint themselves: clip them out so the parent never draws under them.
-    for (Control* c : controls_) {
-      if (c->IsWindowed() && c->Visible() && c->Opaque()) canvas.ExcludeClip(CoveredArea(static_cast<WinControl&>(*c)));
+    for (const auto& c : children_) {
+      WinControl* w = c->AsWinControl();
+      if (w != nullptr && w->Visible() && w->Opaque()) canvas.ExcludeClip(CoveredArea(*w));
     }
     if (!canvas.ClipRegion().IsEmpty()) {
-      Send(kMsgEraseBackground, reinterpret_cast<intptr_t>(&canvas));
-      Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+      Send(Message::MakeCanvas(kMsgEraseBackground, canvas));
+      Send(Message::MakeCanvas(kMsgPaint, canvas));
     }
   }
-  for (Control* c : controls_) {
-    if (!c->Visible()) continue;
-    gfx::Rect area = c->bounds_.Intersect(dirty);
-    if (area.IsEmpty()) continue;
+  // By index: a paint handler that adds or removes children must not leave the loop on a stale one.
+  for (size_t i = 0; i < children_.size(); ++i) {
+    Control* c = children_[i].get();
+    if (!c->Visible() || c->bounds_.Intersect(dirty).IsEmpty()) continue;
     PaintChild(c, canvas, dirty);
   }
 }
@@ -261,7 +252,7 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   canvas.IntersectClip(child->bounds_);
   canvas.Translate(child->Left(), child->Top());
   gfx::Rect local = dirty.Offset(-child->Left(), -child->Top());
-  if (auto* w = dynamic_cast<WinControl*>(child)) {
+  if (WinControl* w = child->AsWinControl()) {
     // A child paints at its client origin; the clip stays its whole rectangle so a border
     // outside the client area can be drawn too.
     gfx::Rect cr = w->ClientRect();
@@ -273,27 +264,27 @@ void WinControl::PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect
   }
   canvas.IntersectClip(local);
   canvas.SetFont(child->GetFont());
-  child->Send(kMsgPaint, reinterpret_cast<intptr_t>(&canvas));
+  child->Send(Message::MakeCanvas(kMsgPaint, canvas));
 }
 
 void WinControl::WndProc(Message& m) {
   switch (m.id) {
     case kMsgKeyDown:
     case kMsgSysKeyDown: {
-      uint16_t key = static_cast<uint16_t>(m.wparam);
-      KeyDown(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      uint16_t key = m.Key();
+      KeyDown(key, m.KeyShift());
       m.result = key;
       return;
     }
     case kMsgKeyUp:
     case kMsgSysKeyUp: {
-      uint16_t key = static_cast<uint16_t>(m.wparam);
-      KeyUp(key, static_cast<ShiftState>(m.lparam & 0xFF));
+      uint16_t key = m.Key();
+      KeyUp(key, m.KeyShift());
       m.result = key;
       return;
     }
     case kMsgChar: {
-      char32_t ch = static_cast<char32_t>(m.wparam);
+      char32_t ch = m.Char();
       KeyPress(ch);
       m.result = static_cast<intptr_t>(ch);
       return;

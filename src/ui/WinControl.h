@@ -16,29 +16,30 @@ class WinControl : public Control {
   ~WinControl() override;
 
   bool IsWindowed() const override { return true; }
+  WinControl* AsWinControl() const override { return const_cast<WinControl*>(this); }
 
-  // Children in z-order (first painted first); the parent holds their memory.
-  const std::vector<Control*>& Controls() const { return controls_; }
-  // Adds a child (taking it from whoever held it) and returns it.
+  // --- children: this control owns them; z-order is their order (first painted first) ---
+  size_t ChildCount() const override { return children_.size(); }
+  Control* Child(size_t index) const override { return children_[index].get(); }
+  // Takes ownership of a new child (one without a parent) and returns it. Throws std::logic_error,
+  // leaving `child` with the caller, when the child has a parent already or contains this control.
   template <class T>
-  T* AddChild(std::unique_ptr<T> child) {
+  T* AddChild(std::unique_ptr<T>&& child) {
     T* raw = child.get();
-    raw->SetParent(nullptr);
-    InsertChild(raw, std::unique_ptr<Control>(std::move(child)));
+    CheckNewChild(raw);
+    InsertChild(std::unique_ptr<Control>(std::move(child)));
     return raw;
   }
-  // Creates a child whose owner is `owner` (for lookup by name and notifications) and which
-  // this control holds.
+  // Creates a child that this control owns. `owner` (may be null), usually the form, finds it by
+  // name and is told when it goes.
   template <class T, class... Args>
   T* MakeChild(Component* owner, Args&&... args) {
-    T* raw = owner != nullptr ? owner->Make<T>(std::forward<Args>(args)...)
-                              : AddChild(std::make_unique<T>(std::forward<Args>(args)...));
-    raw->SetParent(this);
-    return raw;
+    auto child = std::make_unique<T>(std::forward<Args>(args)...);
+    if (owner != nullptr) owner->InsertComponent(child.get());
+    return AddChild(std::move(child));
   }
-  // Gives up a child: it leaves the control list and the caller takes its memory.
+  // Gives up a child: it leaves this control and the caller owns it (null when it is no child).
   std::unique_ptr<Control> RemoveChild(Control* child);
-  bool Contains(const Control* c) const;  // c is this control or below it
 
   // --- focus and tab order ---
   bool TabStop() const { return tab_stop_; }
@@ -102,11 +103,11 @@ class WinControl : public Control {
 
  private:
   friend class Control;
-  void InsertChild(Control* child, std::unique_ptr<Control> held);
+  void CheckNewChild(const Control* child) const;
+  void InsertChild(std::unique_ptr<Control> child);
   void PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect& dirty);
 
-  std::vector<Control*> controls_;
-  std::vector<std::unique_ptr<Control>> held_children_;
+  std::vector<std::unique_ptr<Control>> children_;
   std::vector<WinControl*> tab_list_;
   std::optional<gfx::Region> shape_;
   bool tab_stop_ = false;

@@ -38,12 +38,12 @@ class FrameHook {
     log.push_back(m.id);
     switch (m.id) {
       case ui::kMsgNcCalcSize: {
-        auto* p = reinterpret_cast<ui::NcCalcSizeParams*>(m.lparam);
+        ui::NcCalcSizeParams* p = m.CalcSize();
         p->rect = {p->rect.left + kBorder, p->rect.top + kCaption, p->rect.right - kBorder, p->rect.bottom - kBorder};
         return;
       }
       case ui::kMsgNcHitTest: {
-        gfx::Point s = ui::PointFromParam(m.lparam);
+        gfx::Point s = m.At();
         int x = s.x - form_.Left();
         int y = s.y - form_.Top();
         int w = form_.Width();
@@ -117,7 +117,7 @@ TEST_F(FormTest, ReplacedWindowProcedureSeesTheNonClientProtocolInOrder) {
   // Putting the saved procedure back ends the hook's part.
   hook.Detach();
   size_t before = hook.log.size();
-  form->Send(ui::kMsgNcHitTest, 0, ui::MakePointParam(150, 105));
+  form->Send(ui::Message::MakeNcMouse(ui::kMsgNcHitTest, ui::kHtNowhere, {150, 105}));
   EXPECT_EQ(hook.log.size(), before);
 }
 
@@ -188,8 +188,8 @@ TEST_F(FormTest, NonClientMouseMessagesCarryTheHitCodeAndScreenPoint) {
   EXPECT_EQ(seen[1].id, ui::kMsgNcLButtonDown);
   EXPECT_EQ(seen[2].id, ui::kMsgNcLButtonUp);
   for (const auto& m : seen) {
-    EXPECT_EQ(m.wparam, ui::kHtObject);
-    EXPECT_EQ(ui::PointFromParam(m.lparam), (gfx::Point{390, 110}));
+    EXPECT_EQ(m.Hit(), ui::kHtObject);
+    EXPECT_EQ(m.At(), (gfx::Point{390, 110}));
   }
   (void)saved;
 }

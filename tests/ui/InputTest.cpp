@@ -1,6 +1,7 @@
 // Mouse and keyboard routing: capture, enter/leave, double clicks, wheel, context menus, focus and dialog keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,50 @@ TEST_F(InputTest, MalformedTextArrivesAsReplacementCharacters) {
     Pump();
     EXPECT_EQ(edit->typed, c.typed) << testing::PrintToString(c.bytes);
   }
+}
+
+TEST_F(InputTest, ADisabledFormTakesNoInputAndBeepsOnAPress) {
+  auto* edit = form_->MakeChild<TextTaker>(form_);
+  edit->SetBounds(10, 150, 100, 20);
+  edit->SetFocus();
+  int keys = 0;
+  int wheels = 0;
+  bool closed = false;
+  edit->OnKeyDown = [&](ui::Control*, uint16_t&, ui::ShiftState) { ++keys; };
+  form_->OnMouseWheel = [&](ui::Control*, ui::ShiftState, int, int, int, bool&) { ++wheels; };
+  form_->OnCloseQuery = [&](ui::Component*, bool& can) {
+    closed = true;
+    can = false;
+  };
+  form_->SetEnabled(false);
+  log_.clear();
+  int beeps = backend_->Beeps();
+  backend_->InjectMouseMove({20, 20});
+  backend_->Click({20, 20});
+  backend_->InjectWheel({20, 20}, 120);
+  backend_->PressKey('A');
+  backend_->InjectText("x");
+  backend_->InjectCloseRequest(form_->Surface()->Id());
+  Pump();
+  EXPECT_TRUE(log_.empty());
+  EXPECT_EQ(keys, 0);
+  EXPECT_EQ(wheels, 0);
+  EXPECT_TRUE(edit->typed.empty());
+  EXPECT_FALSE(closed);
+  EXPECT_EQ(backend_->Beeps(), beeps + 1);
+  // Enabled again, the same input arrives.
+  form_->SetEnabled(true);
+  backend_->Click({20, 20});
+  Pump();
+  edit->SetFocus();
+  backend_->PressKey('A');
+  backend_->InjectText("x");
+  backend_->InjectCloseRequest(form_->Surface()->Id());
+  Pump();
+  EXPECT_NE(std::find(log_.begin(), log_.end(), "click a"), log_.end());
+  EXPECT_EQ(keys, 1);
+  EXPECT_EQ(edit->typed, U"x");
+  EXPECT_TRUE(closed);
 }
 
 class FocusTest : public UiTest {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "ui/Panel.h"
 
 namespace {
@@ -114,10 +118,64 @@ TEST(WinControlTest, ReparentingMovesOwnershipAndTabOrder) {
   EXPECT_EQ(second->TabOrder(), 1);
   child->SetParent(&b);
   EXPECT_EQ(child->Parent(), &b);
-  EXPECT_EQ(a.Controls().size(), 1u);
+  EXPECT_EQ(a.ChildCount(), 1u);
   EXPECT_EQ(second->TabOrder(), 0);
   second->SetTabOrder(5);  // clamped to the end
   EXPECT_EQ(second->TabOrder(), 0);
+}
+
+TEST(WinControlTest, ParentFreesItsChildrenAndTheirOwnerForgetsThem) {
+  ui::Component owner;  // finds the controls by name, as a form does
+  std::vector<std::string> destroyed;
+  struct Tracked : ui::WinControl {
+    explicit Tracked(std::vector<std::string>* log) : log(log) {}
+    ~Tracked() override { log->push_back(Name()); }
+    std::vector<std::string>* log;
+  };
+  {
+    ui::WinControl parent;  // a root: owned by the test
+    auto* a = parent.MakeChild<Tracked>(&owner, &destroyed);
+    a->SetName("a");
+    auto* a1 = a->MakeChild<Tracked>(&owner, &destroyed);
+    a1->SetName("a1");
+    parent.MakeChild<Tracked>(&owner, &destroyed)->SetName("b");
+    EXPECT_EQ(owner.FindComponent("a1"), a1);
+    EXPECT_EQ(owner.Components().size(), 3u);
+    // Moving a child moves its memory with it: the old parent no longer frees it.
+    ui::WinControl other;
+    a1->SetParent(&other);
+    EXPECT_EQ(a->ChildCount(), 0u);
+    EXPECT_EQ(other.Child(0), a1);
+    a1->SetParent(a);
+  }
+  EXPECT_EQ(destroyed, (std::vector<std::string>{"b", "a", "a1"}));
+  EXPECT_TRUE(owner.Components().empty());
+  owner.DestroyComponents();  // held nothing: frees nothing twice
+}
+
+TEST(WinControlTest, AddingAControlTwiceOrBelowItselfIsRefused) {
+  ui::WinControl root;  // owned by the test
+  auto* child = root.AddChild(std::make_unique<ui::WinControl>());
+  auto* grandchild = child->AddChild(std::make_unique<ui::WinControl>());
+  ui::WinControl other;
+  // A second owner of a control that has a parent already: refused, the caller keeps it.
+  std::unique_ptr<ui::WinControl> second_owner(grandchild);
+  EXPECT_THROW(other.AddChild(std::move(second_owner)), std::logic_error);
+  ASSERT_NE(second_owner, nullptr);
+  (void)second_owner.release();
+  // A tree added below one of its own controls: refused, the caller keeps it.
+  auto loose = std::make_unique<ui::WinControl>();
+  auto* inner = loose->AddChild(std::make_unique<ui::WinControl>());
+  EXPECT_THROW(inner->AddChild(std::move(loose)), std::logic_error);
+  ASSERT_NE(loose, nullptr);
+  EXPECT_THROW(child->SetParent(grandchild), std::logic_error);
+  EXPECT_THROW(child->SetParent(child), std::logic_error);
+  EXPECT_THROW(child->SetParent(nullptr), std::logic_error);
+  EXPECT_THROW(inner->Parent()->SetParent(&root), std::logic_error);  // a root has no parent to leave
+  // Nothing moved.
+  EXPECT_EQ(grandchild->Parent(), child);
+  EXPECT_EQ(child->Parent(), &root);
+  EXPECT_EQ(other.ChildCount(), 0u);
 }
 
 TEST(WinControlTest, ControlAtPointFindsTheTopmostEnabledChild) {

@@ -41,6 +41,7 @@ class HeadlessBackend : public Backend {
 
   // --- Backend ---
   std::string Name() const override { return "headless"; }
+  bool ScriptedInput() const override { return true; }
   std::unique_ptr<Surface> CreateSurface(const SurfaceParams& params) override;
   bool PollEvent(Event& event) override;
   bool WaitEvent(Event& event, int32_t timeout_ms) override;

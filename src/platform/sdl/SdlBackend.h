@@ -34,6 +34,7 @@ class SdlBackend : public Backend {
   ~SdlBackend() override;
 
   std::string Name() const override { return "sdl"; }
+  bool ScriptedInput() const override { return false; }
   std::unique_ptr<Surface> CreateSurface(const SurfaceParams& params) override;
   bool PollEvent(Event& event) override;
   bool WaitEvent(Event& event, int32_t timeout_ms) override;
