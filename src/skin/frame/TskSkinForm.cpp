@@ -190,7 +190,7 @@ void TskSkinForm::FormWindowProc(ui::Message& m) {
   if (HandleFrameMessage(m)) return;
   CallSaved(m);
   if (!*alive) return;
-  RouteMouse(m, m.wparam);
+  RouteMouse(m);
 }
 
 void TskSkinForm::CloseMenusFor(const ui::Message& m) {
@@ -252,7 +252,7 @@ bool TskSkinForm::HandleFrameMessage(ui::Message& m) {
       if (*alive && bordered) SyncNcPaint();
       return true;
     case ui::kMsgEraseBackground:
-      if (m.wparam != 0) EraseBackground(*reinterpret_cast<gfx::Canvas*>(m.wparam));
+      if (gfx::Canvas* canvas = m.Canvas()) EraseBackground(*canvas);
       m.result = 1;
       return true;
     case ui::kMsgSize:
@@ -284,10 +284,10 @@ bool TskSkinForm::HandleFrameMessage(ui::Message& m) {
       frame_timer_.SetEnabled(false);
       return false;
     case ui::kSkinMsgBeforeChange:
-      if (skin_data_ != nullptr && reinterpret_cast<const void*>(m.wparam) == skin_data_) SkinBeforeChange(skin_data_);
+      if (skin_data_ != nullptr && m.SkinData() == skin_data_) SkinBeforeChange(skin_data_);
       return false;
     case ui::kSkinMsgChange:
-      if (skin_data_ != nullptr && reinterpret_cast<const void*>(m.wparam) == skin_data_) ApplyFrameSkin();
+      if (skin_data_ != nullptr && m.SkinData() == skin_data_) ApplyFrameSkin();
       return false;
     case ui::kSkinMsgCloseMenus:
       MenusClosed();
@@ -297,7 +297,7 @@ bool TskSkinForm::HandleFrameMessage(ui::Message& m) {
       if (menu_engine_->IsOpen()) menu_engine_->CloseAll();
       return true;
     case ui::kMsgNcHitTest: {
-      const gfx::Point p = ScreenToWindow(m.lparam);
+      const gfx::Point p = ScreenToWindow(m.At());
       m.result = HitTest(p);
       if (!hot_track_timer_.Enabled() && m.result == ui::kHtObject) {
         TrackHotObject(p);
@@ -319,7 +319,7 @@ bool TskSkinForm::HandleFrameMessage(ui::Message& m) {
 }
 
 void TskSkinForm::NcCalcSize(ui::Message& m) {
-  auto* p = reinterpret_cast<ui::NcCalcSizeParams*>(m.lparam);
+  ui::NcCalcSizeParams* p = m.CalcSize();
   if (p == nullptr || form_.GetBorderStyle() == ui::BorderStyle::kNone) return;
   gfx::Rect& r = p->rect;
   if (skinned_) {
@@ -454,7 +454,7 @@ void TskSkinForm::NudgeSize() {
   // What a one-pixel size change would make the window system do: ask for the client rectangle
   // again and announce the size.
   form_.RecalcClientRect();
-  form_.Send(ui::kMsgSize, ui::kSizeRestored, ui::MakePointParam(form_.ClientWidth(), form_.ClientHeight()));
+  form_.Send(ui::Message::MakeSize(ui::kSizeRestored, {form_.ClientWidth(), form_.ClientHeight()}));
 }
 
 void TskSkinForm::ShowWindow(bool showing) {

@@ -237,8 +237,8 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   DefaultFrameMetrics PlainMetrics() const;
 
   // Interaction (TskSkinFormInteraction.cpp).
-  void RouteMouse(const ui::Message& m, intptr_t hit);
-  gfx::Point ScreenToWindow(intptr_t lparam) const;
+  void RouteMouse(const ui::Message& m);
+  gfx::Point ScreenToWindow(gfx::Point screen) const;
   void TrackHotObject(gfx::Point p);
   void ObjectMouseDown(FrameMouseButton button, gfx::Point p);
   void ObjectMouseUp(FrameMouseButton button, gfx::Point p);

@@ -19,9 +19,8 @@ bool IsCaption(const TskActiveSkinObject& o) { return o.GetKind() == TskActiveSk
 
 }  // namespace
 
-gfx::Point TskSkinForm::ScreenToWindow(intptr_t lparam) const {
-  const gfx::Point p = ui::PointFromParam(lparam);
-  return {p.x - form_.Left(), p.y - form_.Top()};
+gfx::Point TskSkinForm::ScreenToWindow(gfx::Point screen) const {
+  return {screen.x - form_.Left(), screen.y - form_.Top()};
 }
 
 intptr_t TskSkinForm::HitTest(gfx::Point p) {
@@ -79,8 +78,7 @@ void TskSkinForm::HotTrackTick() {
     hot_track_timer_.SetEnabled(false);
     return;
   }
-  const gfx::Point cursor = ui::CursorPos();
-  const gfx::Point p{cursor.x - form_.Left(), cursor.y - form_.Top()};
+  const gfx::Point p = ScreenToWindow(ui::CursorPos());
   // A hover ends within one tick of the cursor leaving the object, even off the window.
   if (!form_.ClientRect().Contains(p)) {
     TrackHotObject(p);
@@ -134,9 +132,15 @@ void TskSkinForm::ObjectDblClick() {
   objects_[static_cast<size_t>(hot_index_)]->DblClick();
 }
 
-void TskSkinForm::RouteMouse(const ui::Message& m, intptr_t hit) {
+void TskSkinForm::RouteMouse(const ui::Message& m) {
+  if (!ui::IsMouseButtonMessage(m.id, true) && m.id != ui::kMsgNcMouseMove && m.id != ui::kMsgLButtonUp &&
+      m.id != ui::kMsgRButtonUp)
+    return;
   auto alive = alive_;
-  const gfx::Point p = ScreenToWindow(m.lparam);
+  // Client releases come from a captured press: their point says nothing about the frame.
+  const bool non_client = m.id != ui::kMsgLButtonUp && m.id != ui::kMsgRButtonUp;
+  const intptr_t hit = non_client ? m.Hit() : ui::kHtClient;
+  const gfx::Point p = non_client ? ScreenToWindow(m.At()) : gfx::Point{-1, -1};
   switch (m.id) {
     case ui::kMsgNcMouseMove:
       ObjectMouseMove(p);
@@ -174,7 +178,7 @@ void TskSkinForm::RouteMouse(const ui::Message& m, intptr_t hit) {
       ObjectMouseDown(FrameMouseButton::kRight, p);
       if (!*alive || hit != ui::kHtCaption) return;
       pressed_index_ = -1;
-      PopupSystemMenu(ui::LowSigned(m.lparam), ui::HighSigned(m.lparam));
+      PopupSystemMenu(m.At().x, m.At().y);
       return;
     case ui::kMsgNcRButtonUp:
       ObjectMouseUp(FrameMouseButton::kRight, p);
@@ -348,7 +352,7 @@ int32_t TskSkinForm::GetMinHeight() const {
 }
 
 void TskSkinForm::GetMinMaxInfo(ui::Message& m) {
-  auto* info = reinterpret_cast<ui::MinMaxInfo*>(m.lparam);
+  ui::MinMaxInfo* info = m.MinMax();
   if (info == nullptr) {
     CallSaved(m);
     return;
@@ -388,7 +392,7 @@ void TskSkinForm::Sizing(ui::Message& m) {
   auto alive = alive_;
   CallSaved(m);
   if (!*alive) return;
-  const auto* r = reinterpret_cast<const gfx::Rect*>(m.lparam);
+  const gfx::Rect* r = m.DragRect();
   if (r == nullptr) return;
   frame_width_ = r->Width();
   frame_height_ = r->Height();
@@ -431,7 +435,7 @@ void TskSkinForm::Size(ui::Message& m) {
 }
 
 void TskSkinForm::Moving(ui::Message& m) {
-  auto* r = reinterpret_cast<gfx::Rect*>(m.lparam);
+  gfx::Rect* r = m.DragRect();
   if (r != nullptr) {
     const int32_t w = form_.Width(), h = form_.Height();
     if (window_state_ == FrameWindowState::kMaximized) {

@@ -63,7 +63,7 @@ TEST_F(TskSkinFormInteractionTest, HitTestsFollowTheStoredPointsOfTheShape) {
     EXPECT_EQ(frame->HitTest(c.p), c.code) << "at " << c.p.x << "," << c.p.y;
   }
   // Through the window procedure, as the backend asks: screen coordinates in.
-  EXPECT_EQ(form->Send(ui::kMsgNcHitTest, 0, ui::MakePointParam(form->Left() + 3, form->Top() + 100)), ui::kHtLeft);
+  EXPECT_EQ(form->Send(ui::Message::MakeNcMouse(ui::kMsgNcHitTest, ui::kHtNowhere, At(form, 3, 100))), ui::kHtLeft);
 
   // A maximized window and a rolled-up one have no sizing borders.
   frame->SetWindowState(FrameWindowState::kMaximized);
@@ -102,7 +102,7 @@ TEST_F(TskSkinFormInteractionTest, TheWindowIsNeverSizedBelowThePictureWidthAndT
   // The form's own smaller limit does not undercut the frame's.
   form->SetMinSize({150, 29});
   ui::MinMaxInfo info{};
-  form->Send(ui::kMsgGetMinMaxInfo, 0, reinterpret_cast<intptr_t>(&info));
+  form->Send(ui::Message::MakeMinMaxInfo(info));
   EXPECT_EQ(info.min_track, (gfx::Size{216, 37}));
   EXPECT_EQ(info.max_track, (gfx::Size{1280, 1024}));
   Drag(form, {686, 500}, -900, -900);
@@ -319,8 +319,14 @@ TEST_F(TskSkinFormInteractionTest, TheCloseButtonAndAltF4CloseTheForm) {
 }
 
 TEST_F(TskSkinFormInteractionTest, AFormDestroyedWhileAButtonIsHeldLeavesNoCapture) {
-  TskSkinForm* frame = nullptr;
-  ui::Form* form = ShownForm(40, 30, 675, 466, &skin_, &frame);
+  // The frame component alone goes first: the test holds it, the form lives on.
+  ui::Form* form = app_->CreateForm<ui::Form>();
+  auto held = std::make_unique<TskSkinForm>(*form);
+  form->InsertComponent(held.get());
+  held->SetSkinData(&skin_);
+  form->SetBounds(40, 30, 689, 503);
+  form->Show();
+  Pump();
   const gfx::Point on = At(form, 596, 15);
   backend_->InjectMouseMove(on);
   Pump();
@@ -328,15 +334,13 @@ TEST_F(TskSkinFormInteractionTest, AFormDestroyedWhileAButtonIsHeldLeavesNoCaptu
   Pump();
   ASSERT_EQ(app_->CaptureControl(), form);
   ASSERT_NE(backend_->CaptureSurface(), platform::kNoSurface);
-  // The frame component alone goes first: the form lives on and holds nothing.
-  std::unique_ptr<ui::Component> held = form->ReleaseOwnership(frame);
   held.reset();
   EXPECT_EQ(app_->CaptureControl(), nullptr);
   EXPECT_EQ(backend_->CaptureSurface(), platform::kNoSurface);
   backend_->InjectMouseUp(on);
   Pump();
 
-  ui::Form* second = ShownForm(40, 30, 675, 466, &skin_, &frame);
+  ui::Form* second = ShownForm(40, 30, 675, 466, &skin_);
   backend_->InjectMouseMove(on);
   Pump();
   backend_->InjectMouseDown(on);

@@ -63,7 +63,9 @@ TEST_F(TskSkinFormMenuTest, TheBuiltInMenuOffersWhatTheWindowCanDoNow) {
 TEST_F(TskSkinFormMenuTest, AnApplicationMenuGetsTheCommandsMergedInOnce) {
   TskSkinForm* frame = nullptr;
   ui::Form* form = ShownForm(40, 30, 400, 300, &skin_, &frame);
-  auto* menu = form->Make<skin::TskSkinPopupMenu>();
+  auto held = std::make_unique<skin::TskSkinPopupMenu>();
+  skin::TskSkinPopupMenu* menu = held.get();
+  form->InsertComponent(menu);
   menu->Items().Add("关于");
   menu->Items().Add("帮助");
   frame->SetSystemMenu(menu);
@@ -73,7 +75,6 @@ TEST_F(TskSkinFormMenuTest, AnApplicationMenuGetsTheCommandsMergedInOnce) {
   frame->UseDefaultSysMenu = false;
   EXPECT_EQ(Captions(frame->GetSystemMenuItems()), merged);
   // A menu that goes takes the frame's reference with it.
-  std::unique_ptr<ui::Component> held = form->ReleaseOwnership(menu);
   held.reset();
   EXPECT_EQ(frame->SystemMenu(), nullptr);
 }

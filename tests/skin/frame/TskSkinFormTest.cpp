@@ -57,26 +57,27 @@ TEST_F(TskSkinFormTest, TheFrameTakesOverTheWindowProcedureAndGivesItBack) {
     inner.push_back(m.id);
     original(m);
   });
-  TskSkinForm* frame = TskSkinForm::Attach(*form);
+  // The test holds the component, so it can take it away while the form lives on.
+  auto frame = std::make_unique<TskSkinForm>(*form);
+  form->InsertComponent(frame.get());
   frame->SetSkinData(&skin_);
   EXPECT_FALSE(form->SystemFrame());
-  EXPECT_EQ(skin::FindSkinForm(form), frame);
+  EXPECT_EQ(skin::FindSkinForm(form), frame.get());
 
   inner.clear();
   ui::NcCalcSizeParams calc{{0, 0, 689, 503}};
-  form->Send(ui::kMsgNcCalcSize, 0, reinterpret_cast<intptr_t>(&calc));
+  form->Send(ui::Message::MakeCalcSize(calc));
   EXPECT_EQ(calc.rect, (gfx::Rect{7, 30, 682, 496}));
   // The window system never paints a caption of its own.
   EXPECT_EQ(form->Send(ui::kMsgNcActivate, 1), 1);
-  form->Send(ui::kMsgNcHitTest, 0, ui::MakePointParam(form->Left() + 1, form->Top() + 1));
+  form->Send(ui::Message::MakeNcMouse(ui::kMsgNcHitTest, ui::kHtNowhere, At(form, 1, 1)));
   form->Send(ui::kMsgNcPaint);
   form->Send(ui::kMsgUser, 7);
   EXPECT_EQ(inner, std::vector<uint32_t>{ui::kMsgUser});
 
-  std::unique_ptr<ui::Component> held = form->ReleaseOwnership(frame);
-  held.reset();
+  frame.reset();
   inner.clear();
-  form->Send(ui::kMsgNcHitTest, 0, ui::MakePointParam(form->Left() + 1, form->Top() + 1));
+  form->Send(ui::Message::MakeNcMouse(ui::kMsgNcHitTest, ui::kHtNowhere, At(form, 1, 1)));
   EXPECT_EQ(inner, std::vector<uint32_t>{ui::kMsgNcHitTest});
   EXPECT_TRUE(form->SystemFrame());
   EXPECT_EQ(skin::FindSkinForm(form), nullptr);
