@@ -170,24 +170,49 @@ class Form : public WinControl {
   virtual bool DialogKey(uint16_t key, ShiftState shift);
 
  private:
+  class ModalScope;
+
+  // The surface (FormSurface.cpp).
+  platform::SurfaceParams SurfaceParamsNow();
   void CreateSurface();
+  void InstallSurfaceHooks();
   void DestroySurface();
   void EnsureFrameBuffer();
   gfx::Point BufferOffset() const;
-  void PlaceOnFirstShow();
   void SurfaceBoundsChanged(const gfx::Rect& outer);
+  // Showing and activation (Form.cpp).
+  void PlaceOnFirstShow();
+  void SetActive(bool active);
+  // Painting (FormPainting.cpp).
+  void PaintInvalid();
+  // The backend's events (FormEvents.cpp).
+  void HandleInput(const platform::Event& ev);
+  void HandleWindowEvent(const platform::Event& ev);
+  void MouseLeft();
+  void Exposed(const gfx::Rect& surface_rect);
+  void CaptureLost();
+  void SizeMoveChanged(const platform::Event& ev);
+  void RunSizeMoveLoop();
+  // The mouse (FormMouse.cpp).
   void HandleMouse(const platform::Event& ev);
   void SendNonClientMouse(const platform::Event& ev);
   void SendWheel(Control* target, const platform::Event& ev, gfx::Point window_point);
   void SendClientMouse(Control& target, const platform::Event& ev, gfx::Point window_point, bool take_capture);
   void OpenContextMenu(Control& target, gfx::Point screen);
+  // The keyboard (FormKeyboard.cpp) and the focus (FormFocus.cpp).
   void HandleKey(const platform::Event& ev);
   void HandleText(const platform::Event& ev);
-  void RunSizeMoveLoop();
-  void SetActive(bool active);
+  bool TryAccelerator(char32_t ch);
   // Text input (input methods included) is on while a control that takes characters has the focus.
   void UpdateTextInput();
-  bool TryAccelerator(char32_t ch);
+  // Closing and modal loops (FormModal.cpp).
+  void CloseMessage();
+  bool ModalLoopDone();
+  // The default window procedure's answers (FormMessages.cpp).
+  void CalcClientArea(NcCalcSizeParams& params) const;
+  intptr_t DefaultHitTest(gfx::Point screen) const;
+  void ActivateMessage(bool active);
+  void FillMinMaxInfo(MinMaxInfo& info) const;
 
   std::unique_ptr<platform::Surface> surface_;
   gfx::Bitmap frame_;

@@ -137,63 +137,58 @@ void WinControl::Realign() {
   if (align_disabled_ > 0 || realigning_ || Destroying()) return;
   realigning_ = true;
   gfx::Rect rect = AlignRect();
+  for (Align a : {Align::kTop, Align::kBottom, Align::kLeft, Align::kRight, Align::kClient}) PlaceAligned(a, rect);
   gfx::Size client{ClientRect().Width(), ClientRect().Height()};
-  // Controls of one alignment are placed in order of their position along the docking axis,
-  // so "below the first panel" keeps meaning what it meant when the layout was built.
-  auto place = [&](Align align) {
-    std::vector<Control*> list;
-    for (const auto& c : children_) {
-      if (c->Visible() && c->GetAlign() == align) list.push_back(c.get());
-    }
-    auto key = [align](const Control* c) {
-      switch (align) {
-        case Align::kTop: return c->Top();
-        case Align::kBottom: return -c->BoundsRect().bottom;
-        case Align::kLeft: return c->Left();
-        case Align::kRight: return -c->BoundsRect().right;
-        default: return 0;
-      }
-    };
-    std::stable_sort(list.begin(), list.end(), [&](const Control* a, const Control* b) { return key(a) < key(b); });
-    for (Control* c : list) {
-      gfx::Rect r;
-      switch (align) {
-        case Align::kTop:
-          r = {rect.left, rect.top, rect.right, rect.top + c->Height()};
-          rect.top = std::min(rect.bottom, r.bottom);
-          break;
-        case Align::kBottom:
-          r = {rect.left, rect.bottom - c->Height(), rect.right, rect.bottom};
-          rect.bottom = std::max(rect.top, r.top);
-          break;
-        case Align::kLeft:
-          r = {rect.left, rect.top, rect.left + c->Width(), rect.bottom};
-          rect.left = std::min(rect.right, r.right);
-          break;
-        case Align::kRight:
-          r = {rect.right - c->Width(), rect.top, rect.right, rect.bottom};
-          rect.right = std::max(rect.left, r.left);
-          break;
-        case Align::kClient:
-          r = rect;
-          break;
-        case Align::kNone:
-          break;
-      }
-      if (r.right < r.left) r.right = r.left;
-      if (r.bottom < r.top) r.bottom = r.top;
-      c->SetAlignedBounds(r);
-    }
-  };
-  place(Align::kTop);
-  place(Align::kBottom);
-  place(Align::kLeft);
-  place(Align::kRight);
-  place(Align::kClient);
   for (const auto& c : children_) {
     if (c->GetAlign() == Align::kNone) c->ApplyAnchors(client);
   }
   realigning_ = false;
+}
+
+void WinControl::PlaceAligned(Align align, gfx::Rect& rect) {
+  // Controls of one alignment are placed in order of their position along the docking axis,
+  // so "below the first panel" keeps meaning what it meant when the layout was built.
+  std::vector<Control*> list;
+  for (const auto& c : children_) {
+    if (c->Visible() && c->GetAlign() == align) list.push_back(c.get());
+  }
+  auto key = [align](const Control* c) {
+    switch (align) {
+      case Align::kTop: return c->Top();
+      case Align::kBottom: return -c->BoundsRect().bottom;
+      case Align::kLeft: return c->Left();
+      case Align::kRight: return -c->BoundsRect().right;
+      default: return 0;
+    }
+  };
+  std::stable_sort(list.begin(), list.end(), [&](const Control* a, const Control* b) { return key(a) < key(b); });
+  // Each control takes its strip from what is left of `rect`; the client control takes the rest.
+  for (Control* c : list) {
+    gfx::Rect r = rect;
+    switch (align) {
+      case Align::kTop:
+        r.bottom = rect.top + c->Height();
+        rect.top = std::min(rect.bottom, r.bottom);
+        break;
+      case Align::kBottom:
+        r.top = rect.bottom - c->Height();
+        rect.bottom = std::max(rect.top, r.top);
+        break;
+      case Align::kLeft:
+        r.right = rect.left + c->Width();
+        rect.left = std::min(rect.right, r.right);
+        break;
+      case Align::kRight:
+        r.left = rect.right - c->Width();
+        rect.right = std::max(rect.left, r.left);
+        break;
+      default:
+        break;
+    }
+    if (r.right < r.left) r.right = r.left;
+    if (r.bottom < r.top) r.bottom = r.top;
+    c->SetAlignedBounds(r);
+  }
 }
 
 void WinControl::Resize() {

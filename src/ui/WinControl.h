@@ -105,6 +105,8 @@ class WinControl : public Control {
   friend class Control;
   void CheckNewChild(const Control* child) const;
   void InsertChild(std::unique_ptr<Control> child);
+  // Places the visible children of one alignment inside `rect` and takes their room from it.
+  void PlaceAligned(Align align, gfx::Rect& rect);
   void PaintChild(Control* child, gfx::Canvas& canvas, const gfx::Rect& dirty);
 
   std::vector<std::unique_ptr<Control>> children_;
