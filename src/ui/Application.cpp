@@ -212,35 +212,30 @@ void Application::DispatchEvent(const platform::Event& ev) {
 bool Application::FilterInput(const platform::Event& ev) {
   if (input_filters_.empty()) return false;
   using platform::EventType;
+  uint8_t bits = 0;
+  if (ev.modifiers & platform::kModShift) bits |= kShift;
+  if (ev.modifiers & platform::kModAlt) bits |= kAlt;
+  if (ev.modifiers & platform::kModControl) bits |= kCtrl;
+  const auto shift = static_cast<ShiftState>(bits);
   Message m;
-  uint8_t shift = 0;
-  if (ev.modifiers & platform::kModShift) shift |= kShift;
-  if (ev.modifiers & platform::kModAlt) shift |= kAlt;
-  if (ev.modifiers & platform::kModControl) shift |= kCtrl;
   switch (ev.type) {
     case EventType::kKeyDown:
-      m.id = (shift & kAlt) ? kMsgSysKeyDown : kMsgKeyDown;
-      m.wparam = ev.key;
-      m.lparam = shift;
+      m = Message::MakeKey(Has(shift, kAlt) ? kMsgSysKeyDown : kMsgKeyDown, ev.key, shift);
       break;
     case EventType::kTextInput: {
-      if (ev.text.empty()) return false;
-      std::u32string text = gfx::DecodeUtf8(ev.text);
-      m.id = kMsgChar;
-      m.wparam = text.empty() ? 0 : static_cast<intptr_t>(text[0]);
+      const std::u32string text = gfx::DecodeUtf8(ev.text);
+      if (text.empty()) return false;
+      m = Message::MakeChar(text[0]);
       break;
     }
     case EventType::kMouseWheel:
-      m.id = kMsgMouseWheel;
-      m.wparam = (static_cast<intptr_t>(static_cast<uint16_t>(ev.wheel_delta)) << 16) | shift;
-      m.lparam = MakePointParam(ev.screen.x, ev.screen.y);
+      m = Message::MakeWheel(shift, ev.wheel_delta, ev.screen);
       break;
     case EventType::kMouseDown:
-      m.id = ev.button == platform::MouseButton::kLeft    ? kMsgLButtonDown
-             : ev.button == platform::MouseButton::kRight ? kMsgRButtonDown
-                                                          : kMsgMButtonDown;
-      m.wparam = shift;
-      m.lparam = MakePointParam(ev.screen.x, ev.screen.y);
+      m = Message::MakeMouse(ev.button == platform::MouseButton::kLeft    ? kMsgLButtonDown
+                             : ev.button == platform::MouseButton::kRight ? kMsgRButtonDown
+                                                                          : kMsgMButtonDown,
+                             shift, ev.screen);
       break;
     default:
       return false;

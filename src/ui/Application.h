@@ -114,10 +114,9 @@ class Application {
 
   // --- application-wide input filter ---
   // A filter sees input before any form does, as the message the form would get: kMsgKeyDown and
-  // kMsgSysKeyDown (wparam the key, lparam the ShiftState), kMsgChar (wparam the first character of
-  // the typed text), kMsgMouseWheel (as the form gets it, lparam the screen point) and the button
-  // presses kMsgLButtonDown, kMsgRButtonDown and kMsgMButtonDown (lparam the screen point). It
-  // returns true to swallow the input. The newest filter sees it first; one that passes hands it to
+  // kMsgSysKeyDown, kMsgChar (the first character of the typed text), kMsgMouseWheel and the button
+  // presses kMsgLButtonDown, kMsgRButtonDown and kMsgMButtonDown, whose points (Message::At) are in
+  // screen coordinates. It returns true to swallow the input. The newest filter sees it first; one that passes hands it to
   // the one installed before it. A popup menu installs one while it is open.
   using InputFilter = std::function<bool(platform::SurfaceId surface, Message& m)>;
   uintptr_t AddInputFilter(InputFilter filter);  // returns an id (never 0)

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/KeyCodes.h"
 #include "ui/Button.h"
@@ -308,6 +310,50 @@ TEST_F(ApplicationTest, FormsKeepCreationOrderAndTheFirstIsMain) {
   app_.reset();
   EXPECT_EQ(destroyed, (std::vector<std::string>{"c", "a"}));
   app_ = std::make_unique<ui::Application>();
+}
+
+TEST_F(ApplicationTest, InputFiltersSeeInputFirstNewestFirstAndMayLetItPass) {
+  auto* form = app_->CreateForm<ui::Form>();
+  form->SetBounds(100, 100, 200, 150);
+  form->Show();
+  form->Activate();
+  Pump();
+  std::vector<std::string> seen;
+  int form_keys = 0;
+  std::string form_text;
+  form->OnKeyDown = [&](ui::Control*, uint16_t&, ui::ShiftState) { ++form_keys; };
+  form->OnKeyPress = [&](ui::Control*, char32_t& ch) { form_text += static_cast<char>(ch); };
+  uintptr_t older = app_->AddInputFilter([&](platform::SurfaceId, ui::Message& m) {
+    seen.push_back("older " + std::to_string(m.id));
+    return m.id == ui::kMsgChar;  // keeps typed text
+  });
+  uintptr_t newer = 0;
+  newer = app_->AddInputFilter([&](platform::SurfaceId surface, ui::Message& m) {
+    seen.push_back("newer " + std::to_string(m.id));
+    EXPECT_EQ(surface, form->Surface()->Id());
+    if (m.id == ui::kMsgLButtonDown) {
+      EXPECT_EQ(m.At(), (gfx::Point{150, 160}));
+      app_->RemoveInputFilter(newer);  // a filter may remove itself while it runs
+      return false;
+    }
+    return m.id == ui::kMsgKeyDown && m.Key() == 'K';
+  });
+  backend_->PressKey('K');
+  backend_->InjectText("t");
+  backend_->PressKey('J');
+  Pump();
+  EXPECT_EQ(form_keys, 1);  // J only
+  EXPECT_EQ(form_text, "");
+  EXPECT_EQ(seen, (std::vector<std::string>{"newer 256", "newer 258", "older 258", "newer 256", "older 256"}));
+  seen.clear();
+  backend_->Click({150, 160});
+  Pump();
+  EXPECT_FALSE(app_->HasInputFilter(newer));
+  EXPECT_EQ(seen, (std::vector<std::string>{"newer 513", "older 513"}));
+  app_->RemoveInputFilter(older);
+  backend_->InjectText("u");
+  Pump();
+  EXPECT_EQ(form_text, "u");
 }
 
 }  // namespace

@@ -327,7 +327,7 @@ bool TskSkinMenu::IsLevelSurface(uint32_t surface) const {
 bool TskSkinMenu::FilterInput(uint32_t surface, ui::Message& m) {
   switch (m.id) {
     case ui::kMsgKeyDown:
-      KeyDown(static_cast<uint16_t>(m.wparam));
+      KeyDown(m.Key());
       return true;
     case ui::kMsgSysKeyDown:
       // Alt combinations belong to the form (Alt+F4 among them); the menu gives way.
@@ -342,7 +342,7 @@ bool TskSkinMenu::FilterInput(uint32_t surface, ui::Message& m) {
       if (IsLevelSurface(surface)) return false;
       // A press on the control that opened the menu only closes it, so pressing a menu button
       // again toggles the menu instead of opening it anew.
-      gfx::Point at = ui::PointFromParam(m.lparam);
+      const gfx::Point at = m.At();
       bool on_opener = false;
       if (ui::Control* opener = opening_control_.Get(); opener != nullptr && opener->Showing()) {
         gfx::Point o = opener->ClientToScreen({0, 0});

@@ -49,6 +49,14 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& engine, TskSkinData* data) :
   popup_mask_ = data->ActivePicture(record.maskpictureindex);
   item_record_ = data->FirstObjectRecord<TskDataSkinMenuItem>();
   if (item_record_ != nullptr) item_picture_ = data->ActivePicture(item_record_->activepictureindex);
+  if (popup_picture_->BitsPerPixel() != 24) {
+    popup_picture24_ = popup_picture_->ToBgr24();
+    popup_picture_ = &popup_picture24_;
+  }
+  if (item_picture_ != nullptr && item_picture_->BitsPerPixel() != 24) {
+    item_picture24_ = item_picture_->ToBgr24();
+    item_picture_ = &item_picture24_;
+  }
 }
 
 TskSkinPopupWindow::~TskSkinPopupWindow() {
@@ -547,7 +555,7 @@ void TskSkinPopupWindow::WndProc(ui::Message& m) {
     case ui::kMsgLButtonUp:
     case ui::kMsgRButtonUp:
     case ui::kMsgMButtonUp:
-      ReleaseAt(ui::PointFromParam(m.lparam), m.id == ui::kMsgLButtonUp);
+      ReleaseAt(m.At(), m.id == ui::kMsgLButtonUp);
       return;
     case ui::kMsgLButtonDown:
     case ui::kMsgRButtonDown:
