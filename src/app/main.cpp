@@ -1,8 +1,12 @@
-// Entry point: with arguments the command line runs, without them the windowed program.
+// Entry point: with arguments the command line or the control gallery runs, without them the windowed program.
+#include <cstring>
+
 #include "app/CommandLine.h"
 #include "app/WindowedApp.h"
+#include "app/gallery/Gallery.h"
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--gallery") == 0) return app::RunGallery(argc, argv);
   if (argc > 1) return app::RunCommandLine(argc, argv);
   return app::RunWindowed(argc, argv);
 }

@@ -401,8 +401,12 @@ void Control::HandleMouseButton(const Message& m) {
   if (m.Action() == ButtonAction::kUp) {
     bool fire = left && clicked_ && gfx::Rect{0, 0, Width(), Height()}.Contains(at);
     if (left) clicked_ = false;
+    // A mouse-up handler may destroy this control (a panel closed by its own button); then
+    // nothing of it may be touched, its click included.
+    Application* app = Application::Current();
+    const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
     MouseUp(button, shift, at.x, at.y);
-    if (fire) Click();
+    if (fire && (app == nullptr || app->DestroyEpoch() == epoch)) Click();
     return;
   }
   bool dbl = m.Action() == ButtonAction::kDoubleClick;

@@ -13,8 +13,8 @@ Panel::Panel() {
 
 int Panel::BorderSize() const {
   int n = 0;
-  if (bevel_outer_ != Bevel::kNone) n += bevel_width_;
-  if (bevel_inner_ != Bevel::kNone) n += bevel_width_;
+  if (bevel_outer_ != PanelBevel::kNone) n += bevel_width_;
+  if (bevel_inner_ != PanelBevel::kNone) n += bevel_width_;
   return n;
 }
 
@@ -27,12 +27,12 @@ gfx::Rect Panel::AlignRect() const {
 void Panel::Paint(gfx::Canvas& canvas) {
   gfx::Rect r{0, 0, Width(), Height()};
   canvas.FillRect(r, GetColor());
-  if (bevel_outer_ != Bevel::kNone) {
-    DrawBevel(canvas, r, bevel_outer_ == Bevel::kRaised);
+  if (bevel_outer_ != PanelBevel::kNone) {
+    DrawBevel(canvas, r, bevel_outer_ == PanelBevel::kRaised);
     r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
   }
-  if (bevel_inner_ != Bevel::kNone) {
-    DrawBevel(canvas, r, bevel_inner_ == Bevel::kRaised);
+  if (bevel_inner_ != PanelBevel::kNone) {
+    DrawBevel(canvas, r, bevel_inner_ == PanelBevel::kRaised);
     r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
   }
   if (Caption().empty()) return;

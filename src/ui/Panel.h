@@ -5,16 +5,16 @@
 
 namespace ui {
 
-enum class Bevel { kNone, kLowered, kRaised };
+enum class PanelBevel { kNone, kLowered, kRaised };
 
 class Panel : public WinControl {
  public:
   Panel();
 
-  Bevel BevelOuter() const { return bevel_outer_; }
-  void SetBevelOuter(Bevel b) { bevel_outer_ = b; Realign(); Invalidate(); }
-  Bevel BevelInner() const { return bevel_inner_; }
-  void SetBevelInner(Bevel b) { bevel_inner_ = b; Realign(); Invalidate(); }
+  PanelBevel BevelOuter() const { return bevel_outer_; }
+  void SetBevelOuter(PanelBevel b) { bevel_outer_ = b; Realign(); Invalidate(); }
+  PanelBevel BevelInner() const { return bevel_inner_; }
+  void SetBevelInner(PanelBevel b) { bevel_inner_ = b; Realign(); Invalidate(); }
   int BevelWidth() const { return bevel_width_; }
 
  protected:
@@ -25,8 +25,8 @@ class Panel : public WinControl {
  private:
   int BorderSize() const;
 
-  Bevel bevel_outer_ = Bevel::kRaised;
-  Bevel bevel_inner_ = Bevel::kNone;
+  PanelBevel bevel_outer_ = PanelBevel::kRaised;
+  PanelBevel bevel_inner_ = PanelBevel::kNone;
   int bevel_width_ = 1;
 };
 

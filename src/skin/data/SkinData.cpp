@@ -55,7 +55,25 @@ std::pair<std::string, std::string> SplitEntry(const std::string& entry) {
 
 TskSkinData::TskSkinData() = default;
 
-TskSkinData::~TskSkinData() { is_empty_ = true; }
+TskSkinData::~TskSkinData() {
+  is_empty_ = true;
+  // Each client leaves the list before it is told, so one that removes another (or itself) while
+  // it is told never leaves a stale entry to be called.
+  while (!clients_.empty()) {
+    SkinDataClient* client = clients_.back();
+    clients_.pop_back();
+    client->SkinDataDestroyed(this);
+  }
+}
+
+void TskSkinData::AddClient(SkinDataClient* client) {
+  if (client == nullptr || std::find(clients_.begin(), clients_.end(), client) != clients_.end()) return;
+  clients_.push_back(client);
+}
+
+void TskSkinData::RemoveClient(SkinDataClient* client) {
+  clients_.erase(std::remove(clients_.begin(), clients_.end(), client), clients_.end());
+}
 
 void TskSkinData::SetStoredSkin(TskStoredSkin* container) {
   stored_skin_ = container;
@@ -256,6 +274,7 @@ void TskSkinData::ClearAll() {
   object_records_.clear();
   control_records_.clear();
   active_pictures_.clear();
+  active_pictures24_.clear();
   active_picture_names_.clear();
   popup_window_.windowpictureindex = -1;
   hint_window_.windowpictureindex = -1;
@@ -294,6 +313,15 @@ void TskSkinData::BroadcastSkinMessage(uint32_t message) {
 const gfx::Bitmap* TskSkinData::ActivePicture(int32_t index) const {
   if (index < 0 || static_cast<size_t>(index) >= active_pictures_.size()) return nullptr;
   return &active_pictures_[index];
+}
+
+const gfx::Bitmap* TskSkinData::ActivePicture24(int32_t index) const {
+  const gfx::Bitmap* pic = ActivePicture(index);
+  if (pic == nullptr || pic->BitsPerPixel() == 24 || pic->IsEmpty()) return pic;
+  if (active_pictures24_.size() != active_pictures_.size()) active_pictures24_.resize(active_pictures_.size());
+  gfx::Bitmap& converted = active_pictures24_[static_cast<size_t>(index)];
+  if (converted.IsEmpty()) converted = pic->ToBgr24();
+  return &converted;
 }
 
 TskDataSkinObject* TskSkinData::ObjectRecord(int32_t index) const {

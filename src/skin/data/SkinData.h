@@ -11,6 +11,7 @@
 #include "gfx/Geometry.h"
 #include "skin/data/IniValues.h"
 #include "skin/data/SkinControlRecord.h"
+#include "skin/data/SkinDataClient.h"
 #include "skin/data/SkinMessageSink.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
@@ -69,6 +70,11 @@ class TskSkinData {
 
   // Where the load messages go; without a sink a load announces itself to nobody.
   void SetMessageSink(SkinMessageSink* sink) { sink_ = sink; }
+
+  // Clients are told when this object is destroyed (each once, in no particular order). Adding a
+  // client twice registers it once; removing one that is not registered does nothing.
+  void AddClient(SkinDataClient* client);
+  void RemoveClient(SkinDataClient* client);
 
   TskStoredSkin* StoredSkin() const { return stored_skin_; }
   // Records the container and, when one is given, loads from it at once; null only drops the
@@ -142,6 +148,10 @@ class TskSkinData {
   const std::vector<gfx::Bitmap>& ActivePictures() const { return active_pictures_; }
   // Entry `index` of ActivePictures, or null for -1 or an index past the end.
   const gfx::Bitmap* ActivePicture(int32_t index) const;
+  // The same picture at 24 bits, the depth every drawing routine works in: the picture itself
+  // when it is 24-bit, otherwise a copy made at the first request and kept until the skin is
+  // freed, so controls that paint from palette pictures do not convert them on every paint.
+  const gfx::Bitmap* ActivePicture24(int32_t index) const;
   const std::vector<std::string>& ActivePictureNames() const { return active_picture_names_; }
 
   const std::vector<std::unique_ptr<TskDataSkinObject>>& ObjectRecords() const { return object_records_; }
@@ -166,6 +176,7 @@ class TskSkinData {
   void ReadControlList(const IniFile& ini);
 
   SkinMessageSink* sink_ = nullptr;
+  std::vector<SkinDataClient*> clients_;
   TskStoredSkin* stored_skin_ = nullptr;
   TskCompressedStoredSkin* compressed_stored_skin_ = nullptr;
 
@@ -177,6 +188,7 @@ class TskSkinData {
   gfx::Bitmap inactive_frame_picture_;
   gfx::Bitmap frame_mask_;
   std::vector<gfx::Bitmap> active_pictures_;
+  mutable std::vector<gfx::Bitmap> active_pictures24_;  // converted copies, empty until asked for
   std::string frame_picture_name_;
   std::string inactive_frame_picture_name_;
   std::string frame_mask_name_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -601,6 +602,59 @@ TEST(SkinDataLifetime, DestructionSendsNoMessage) {
     log.clear();
   }
   EXPECT_TRUE(log.empty());
+}
+
+// Clients hear of the destruction once each, even when one of them removes another meanwhile.
+TEST(SkinDataLifetime, DestructionTellsEachClientOnce) {
+  struct Client : SkinDataClient {
+    const TskSkinData* expected = nullptr;
+    int told = 0;
+    SkinDataClient* remove_on_tell = nullptr;
+    void SkinDataDestroyed(TskSkinData* data) override {
+      EXPECT_EQ(data, expected);
+      ++told;
+      if (remove_on_tell != nullptr) data->RemoveClient(remove_on_tell);
+    }
+  };
+  Client first, second, third;
+  auto data = std::make_unique<TskSkinData>();
+  for (Client* c : {&first, &second, &third}) c->expected = data.get();
+  data->AddClient(&first);
+  data->AddClient(&first);
+  data->AddClient(&second);
+  data->AddClient(&third);
+  data->RemoveClient(&second);
+  data->AddClient(&second);
+  // Told first (the list is walked from its end), `second` takes `third` off the list.
+  second.remove_on_tell = &third;
+  data.reset();
+  EXPECT_EQ(first.told, 1);
+  EXPECT_EQ(second.told, 1);
+  EXPECT_EQ(third.told, 0);
+}
+
+TEST_F(SkinDataTest, PicturesAt24BitsAreConvertedOnceAndFreedWithTheSkin) {
+  SkinPictures pictures = TestPictures();
+  gfx::Bitmap palette(3, 2, 8);
+  palette.SetPalette({gfx::Rgb(1, 2, 3), gfx::Rgb(200, 100, 50)});
+  palette.Row(1)[2] = 1;
+  pictures.active.push_back(palette);
+  TskStoredSkin stored = StoredSkin(kSkinIni);
+  stored.SetPictures(pictures);
+  data_.LoadFromStoredSkin(stored);
+  // activepicturescount=2 names two pictures, but the container's three are all kept.
+  ASSERT_EQ(data_.ActivePictures().size(), 3u);
+  EXPECT_EQ(data_.ActivePicture24(0), data_.ActivePicture(0));  // already 24-bit
+  const gfx::Bitmap* converted = data_.ActivePicture24(2);
+  ASSERT_NE(converted, nullptr);
+  EXPECT_EQ(converted->BitsPerPixel(), 24);
+  EXPECT_EQ(converted->Pixel(2, 1), gfx::Rgb(200, 100, 50));
+  EXPECT_EQ(converted->Pixel(0, 0), gfx::Rgb(1, 2, 3));
+  EXPECT_EQ(data_.ActivePicture24(2), converted);
+  EXPECT_EQ(data_.ActivePicture24(3), nullptr);
+  EXPECT_EQ(data_.ActivePicture24(-1), nullptr);
+  data_.ClearAll();
+  EXPECT_EQ(data_.ActivePicture24(2), nullptr);
 }
 
 }  // namespace
