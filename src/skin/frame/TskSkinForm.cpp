@@ -87,6 +87,8 @@ TskSkinForm::~TskSkinForm() {
   // A held caption button must not leave the mouse captured by a frame that is gone.
   ReleaseCapture();
   if (system_menu_ != nullptr) RemoveFreeNotification(system_menu_);
+  if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
+  if (menus_skin_data_ != nullptr && menus_skin_data_ != skin_data_) menus_skin_data_->RemoveClient(this);
   menu_engine_.reset();
   form_.SetWindowProc(saved_window_proc_);
   if (!form_.Destroying()) {
@@ -104,8 +106,23 @@ void TskSkinForm::Notification(ui::Component* component, Operation operation) {
 // --- properties ---
 
 void TskSkinForm::SetSkinData(TskSkinData* data) {
+  if (skin_data_ != nullptr && skin_data_ != menus_skin_data_) skin_data_->RemoveClient(this);
   skin_data_ = data;
+  if (skin_data_ != nullptr) skin_data_->AddClient(this);
   ApplyFrameSkin();
+}
+
+void TskSkinForm::SetMenusSkinData(TskSkinData* data) {
+  if (menus_skin_data_ != nullptr && menus_skin_data_ != skin_data_) menus_skin_data_->RemoveClient(this);
+  menus_skin_data_ = data;
+  if (menus_skin_data_ != nullptr) menus_skin_data_->AddClient(this);
+}
+
+void TskSkinForm::SkinDataDestroyed(TskSkinData* data) {
+  if (data == menus_skin_data_) menus_skin_data_ = nullptr;
+  if (data != skin_data_) return;
+  SkinBeforeChange(data);
+  skin_data_ = nullptr;
 }
 
 TskSkinData* TskSkinForm::MenusSkinData() const { return menus_skin_data_ != nullptr ? menus_skin_data_ : skin_data_; }

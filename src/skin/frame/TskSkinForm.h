@@ -14,6 +14,7 @@
 #include "skin/frame/DefaultFrame.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameHitTest.h"
+#include "skin/data/SkinDataClient.h"
 #include "skin/frame/TskActiveSkinObject.h"
 #include "skin/menus/SkinMenuHost.h"
 #include "ui/Component.h"
@@ -60,7 +61,7 @@ using TskBorderIcons = uint8_t;
 // messages that end a menu; the message's own handling; the saved window procedure for what is
 // not consumed; the non-client mouse messages reach the frame objects last, after the saved
 // procedure (and with it any move/size loop) has run.
-class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMenuHost {
+class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMenuHost, private SkinDataClient {
  public:
   // Creates the component, lets the form own it and takes over the form's frame.
   static TskSkinForm* Attach(ui::Form& form);
@@ -75,7 +76,7 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   void SetSkinData(TskSkinData* data);
   // The skin of the menus the frame opens; none: SkinData.
   TskSkinData* GetMenusSkinData() const { return menus_skin_data_; }
-  void SetMenusSkinData(TskSkinData* data) { menus_skin_data_ = data; }
+  void SetMenusSkinData(TskSkinData* data);
   // True while a non-empty skin is applied.
   bool Skinned() const { return skinned_; }
 
@@ -202,6 +203,10 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   void Notification(ui::Component* component, Operation operation) override;
 
  private:
+  // A skin data object that goes leaves the frame plain; nothing is repainted here, since the
+  // form itself may be on its way out.
+  void SkinDataDestroyed(TskSkinData* data) override;
+
   // The window procedure and its parts (TskSkinForm.cpp).
   void FormWindowProc(ui::Message& m);
   void CloseMenusFor(const ui::Message& m);

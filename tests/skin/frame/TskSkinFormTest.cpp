@@ -216,6 +216,24 @@ TEST_F(TskSkinFormTest, ASkinReloadShowsThePlainFrameInBetween) {
   app_->DestroyForm(form);
 }
 
+TEST_F(TskSkinFormTest, ASkinDataObjectThatGoesLeavesThePlainFrame) {
+  auto data = std::make_unique<skin::TskSkinData>();
+  resources::LoadEmbeddedSkin(*data);
+  TskSkinForm* frame = nullptr;
+  ui::Form* form = ShownForm(50, 40, 400, 300, data.get(), &frame);
+  frame->SetMenusSkinData(data.get());
+  ASSERT_TRUE(frame->Skinned());
+  data.reset();
+  EXPECT_EQ(frame->SkinData(), nullptr);
+  EXPECT_EQ(frame->GetMenusSkinData(), nullptr);
+  EXPECT_FALSE(frame->Skinned());
+  form->InvalidateAll();
+  form->UpdateNow();
+  EXPECT_EQ(form->FrameBuffer().Pixel(1, 200), ui::kColorBtnHighlight);
+  frame->SetRollUp(true);
+  EXPECT_EQ(form->Height(), 25);
+}
+
 TEST_F(TskSkinFormTest, WithoutASkinThePlainFrameHasItsDefaultButtons) {
   struct Case {
     const char* name;
