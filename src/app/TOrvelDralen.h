@@ -8,6 +8,10 @@
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
 
+namespace skin {
+class TskSkinForm;
+}
+
 namespace ui {
 class ProgressBar;
 }
@@ -51,6 +55,8 @@ class TOrvelDralen : public ui::Form {
   // three windows draws from. The data loads from the stored skin when the window is built.
   skin::TskStoredSkin skStoredSkin1;
   skin::TskSkinData skSkinData1;
+  // The window's skinned frame (the window owns it).
+  skin::TskSkinForm* skSkinForm1 = nullptr;
 };
 
 }  // namespace app
