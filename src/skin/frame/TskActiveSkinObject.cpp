@@ -2,7 +2,7 @@
 #include "skin/frame/TskActiveSkinObject.h"
 
 #include "gfx/Canvas.h"
-#include "skin/data/SkinData.h"
+#include "skin/frame/FramePictures.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/render/PieceCopy.h"
 #include "skin/render/SkinGeometry.h"
@@ -19,10 +19,10 @@ gfx::Bitmap PieceImage(const gfx::Bitmap* picture, const gfx::Rect& piece, int32
   return out;
 }
 
-TskActiveSkinObject::TskActiveSkinObject(FrameObjectHost& host, const TskSkinData* data,
+TskActiveSkinObject::TskActiveSkinObject(FrameObjectHost& host, const FramePictures* pictures,
                                          const TskDataSkinObject* record)
     : host_(host) {
-  if (data != nullptr) SkinPicture = &data->FramePicture();
+  if (pictures != nullptr && !pictures->Frame().IsEmpty()) SkinPicture = &pictures->Frame();
   if (record == nullptr) return;
   IDName = record->SectionName();
   hint = record->hint;
@@ -31,7 +31,7 @@ TskActiveSkinObject::TskActiveSkinObject(FrameObjectHost& host, const TskSkinDat
   activeskinrect = record->activeskinrect;
   morphing = record->morphing;
   morphkind = record->morphkind;
-  if (data != nullptr) OwnPicture = data->ActivePicture(record->activepictureindex);
+  if (pictures != nullptr) OwnPicture = pictures->Active(record->activepictureindex);
   // Without its own picture an object has no active look and nothing to fade to.
   if (OwnPicture == nullptr) activeskinrect = {};
   if (IsNullRect(activeskinrect)) morphing = false;

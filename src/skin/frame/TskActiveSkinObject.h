@@ -14,9 +14,9 @@ class Canvas;
 
 namespace skin {
 
+class FramePictures;
 class TskActiveSkinObject;
 class TskDataSkinObject;
-class TskSkinData;
 
 // Mouse buttons as frame objects see them.
 enum class FrameMouseButton : uint8_t { kLeft, kRight, kMiddle };
@@ -60,8 +60,8 @@ class TskActiveSkinObject {
  public:
   enum class Kind : uint8_t { kUser, kAnimate, kCaption, kButton, kStdButton };
 
-  // Takes the record's fields; `record` may be null for an object without one.
-  TskActiveSkinObject(FrameObjectHost& host, const TskSkinData* data, const TskDataSkinObject* record);
+  // Takes the record's fields and its pictures; `record` may be null for an object without one.
+  TskActiveSkinObject(FrameObjectHost& host, const FramePictures* pictures, const TskDataSkinObject* record);
   virtual ~TskActiveSkinObject() = default;
   TskActiveSkinObject(const TskActiveSkinObject&) = delete;
   TskActiveSkinObject& operator=(const TskActiveSkinObject&) = delete;

@@ -13,9 +13,9 @@ namespace skin {
 
 // --- TskSkinButtonObject ---
 
-TskSkinButtonObject::TskSkinButtonObject(FrameObjectHost& host, const TskSkinData* data,
+TskSkinButtonObject::TskSkinButtonObject(FrameObjectHost& host, const FramePictures* pictures,
                                          const TskDataSkinButton* record)
-    : TskActiveSkinObject(host, data, record) {
+    : TskActiveSkinObject(host, pictures, record) {
   if (record == nullptr) return;
   // Both looks come from the object's own picture; without one there are none.
   if (OwnPicture == nullptr) return;
@@ -89,9 +89,9 @@ void TskSkinButtonObject::MouseLeave() {
 
 // --- TskSkinStdButtonObject ---
 
-TskSkinStdButtonObject::TskSkinStdButtonObject(FrameObjectHost& host, const TskSkinData* data,
+TskSkinStdButtonObject::TskSkinStdButtonObject(FrameObjectHost& host, const FramePictures* pictures,
                                                const TskDataSkinStdButton* record)
-    : TskSkinButtonObject(host, data, record), HasSkinData(true) {
+    : TskSkinButtonObject(host, pictures, record), HasSkinData(true) {
   if (record == nullptr) return;
   command = record->command;
   if (OwnPicture == nullptr) return;
@@ -168,9 +168,9 @@ void TskSkinStdButtonObject::MouseUp(int32_t x, int32_t y, FrameMouseButton butt
 
 // --- TskSkinAnimateObject ---
 
-TskSkinAnimateObject::TskSkinAnimateObject(FrameObjectHost& host, const TskSkinData* data,
+TskSkinAnimateObject::TskSkinAnimateObject(FrameObjectHost& host, const FramePictures* pictures,
                                            const TskDataSkinAnimate* record)
-    : TskActiveSkinObject(host, data, record) {
+    : TskActiveSkinObject(host, pictures, record) {
   morphing = false;
   if (record == nullptr) return;
   countframes = std::max(record->countframes, 1);

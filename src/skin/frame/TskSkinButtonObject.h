@@ -13,7 +13,7 @@ class TskDataSkinStdButton;
 
 class TskSkinButtonObject : public TskActiveSkinObject {
  public:
-  TskSkinButtonObject(FrameObjectHost& host, const TskSkinData* data, const TskDataSkinButton* record);
+  TskSkinButtonObject(FrameObjectHost& host, const FramePictures* pictures, const TskDataSkinButton* record);
   Kind GetKind() const override { return Kind::kButton; }
   bool MorphInProgress() const override;
   void DrawObject(gfx::Canvas& canvas, bool draw_normal) override;
@@ -40,7 +40,7 @@ class TskSkinButtonObject : public TskActiveSkinObject {
 class TskSkinStdButtonObject : public TskSkinButtonObject {
  public:
   // Made from a record of the skin.
-  TskSkinStdButtonObject(FrameObjectHost& host, const TskSkinData* data, const TskDataSkinStdButton* record);
+  TskSkinStdButtonObject(FrameObjectHost& host, const FramePictures* pictures, const TskDataSkinStdButton* record);
   // One of the default buttons of a frame without a skin.
   TskSkinStdButtonObject(FrameObjectHost& host, std::string id, SkinCommand command);
   Kind GetKind() const override { return Kind::kStdButton; }
@@ -63,7 +63,7 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
 // A strip of frames in the skin's picture, stepped through while hovered or forever.
 class TskSkinAnimateObject : public TskActiveSkinObject {
  public:
-  TskSkinAnimateObject(FrameObjectHost& host, const TskSkinData* data, const TskDataSkinAnimate* record);
+  TskSkinAnimateObject(FrameObjectHost& host, const FramePictures* pictures, const TskDataSkinAnimate* record);
   Kind GetKind() const override { return Kind::kAnimate; }
   void DrawObject(gfx::Canvas& canvas, bool draw_normal) override;
   void DblClick() override;

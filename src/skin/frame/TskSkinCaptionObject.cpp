@@ -5,6 +5,7 @@
 
 #include "gfx/Canvas.h"
 #include "skin/data/SkinData.h"
+#include "skin/frame/FramePictures.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/render/PieceCopy.h"
 #include "skin/render/SkinGeometry.h"
@@ -27,12 +28,12 @@ gfx::Font CaptionFont(const std::string& name, int32_t height, FontStyles style,
 
 }  // namespace
 
-TskSkinCaptionObject::TskSkinCaptionObject(FrameObjectHost& host, const TskSkinData* data,
+TskSkinCaptionObject::TskSkinCaptionObject(FrameObjectHost& host, const FramePictures* pictures,
                                            const TskDataSkinCaption* record)
-    : TskActiveSkinObject(host, data, record) {
+    : TskActiveSkinObject(host, pictures, record) {
   if (record == nullptr) return;
-  if (data != nullptr) {
-    const SkinFrameInfo& info = data->FrameInfo();
+  if (pictures != nullptr && pictures->Info() != nullptr) {
+    const SkinFrameInfo& info = *pictures->Info();
     autorenderinginactiveimage = info.autorenderinginactiveimage;
     inactiveeffect = info.inactiveeffect;
     const int32_t width = RectWidth(record->skinrect);

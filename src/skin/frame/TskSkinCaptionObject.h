@@ -13,7 +13,7 @@ class TskDataSkinCaption;
 
 class TskSkinCaptionObject : public TskActiveSkinObject {
  public:
-  TskSkinCaptionObject(FrameObjectHost& host, const TskSkinData* data, const TskDataSkinCaption* record);
+  TskSkinCaptionObject(FrameObjectHost& host, const FramePictures* pictures, const TskDataSkinCaption* record);
   Kind GetKind() const override { return Kind::kCaption; }
   void DrawObject(gfx::Canvas& canvas, bool draw_normal) override;
   void MouseDown(int32_t x, int32_t y, FrameMouseButton button) override;

@@ -385,11 +385,11 @@ void TskSkinForm::EraseBackground(gfx::Canvas& canvas) {
   if (skinned_) {
     const SkinFrameInfo& info = skin_data_->FrameInfo();
     // An index naming no picture tiles the frame picture's client part, as -1 does.
-    tile = skin_data_->ActivePicture(info.bgpictureindex);
+    tile = pictures_.Active(info.bgpictureindex);
     if (tile != nullptr && !tile->IsEmpty()) {
       piece = tile->Bounds();
     } else {
-      tile = &skin_data_->FramePicture();
+      tile = &pictures_.Frame();
       piece = info.clientrect.Intersect(tile->Bounds());
     }
   }
@@ -424,6 +424,7 @@ void TskSkinForm::SkinBeforeChange(const void*) {
   // Open menus draw from the pictures that are about to go.
   if (menu_engine_->IsOpen()) menu_engine_->CloseAll();
   ClearSkinObjects();
+  pictures_.Clear();
   mask_.reset();
 }
 
@@ -511,10 +512,12 @@ void TskSkinForm::ApplyFrameSkin() {
   hot_index_ = previous_hot_index_ = pressed_index_ = -1;
   skinned_ = UsableFrame(skin_data_);
   if (skinned_) {
+    pictures_.Load(*skin_data_);
     CreateSkinObjects();
     UpdateButtonVisibility();
   } else {
     ClearSkinObjects();
+    pictures_.Clear();
     mask_.reset();
     form_.SetWindowRegion(std::nullopt);
   }
@@ -558,7 +561,7 @@ void TskSkinForm::RefreshFrame(bool relayout) {
 }
 
 void TskSkinForm::UpdateWindowRegion(const FrameGeometry& g) {
-  const gfx::Bitmap& mask = skin_data_->FrameMask();
+  const gfx::Bitmap& mask = pictures_.Mask();
   if (form_.GetBorderStyle() == ui::BorderStyle::kNone || mask.IsEmpty()) {
     mask_.reset();
     if (form_.WindowRegion()) form_.SetWindowRegion(std::nullopt);
@@ -591,15 +594,15 @@ void TskSkinForm::CreateSkinObjects() {
     const std::string_view type = record->ClassName();
     std::unique_ptr<TskActiveSkinObject> o;
     if (type == "TskDataSkinStdButton") {
-      o = std::make_unique<TskSkinStdButtonObject>(*this, skin_data_, static_cast<const TskDataSkinStdButton*>(record.get()));
+      o = std::make_unique<TskSkinStdButtonObject>(*this, &pictures_, static_cast<const TskDataSkinStdButton*>(record.get()));
     } else if (type == "TskDataSkinButton") {
-      o = std::make_unique<TskSkinButtonObject>(*this, skin_data_, static_cast<const TskDataSkinButton*>(record.get()));
+      o = std::make_unique<TskSkinButtonObject>(*this, &pictures_, static_cast<const TskDataSkinButton*>(record.get()));
     } else if (type == "TskDataSkinCaption") {
-      o = std::make_unique<TskSkinCaptionObject>(*this, skin_data_, static_cast<const TskDataSkinCaption*>(record.get()));
+      o = std::make_unique<TskSkinCaptionObject>(*this, &pictures_, static_cast<const TskDataSkinCaption*>(record.get()));
     } else if (type == "TskDataSkinAnimate") {
-      o = std::make_unique<TskSkinAnimateObject>(*this, skin_data_, static_cast<const TskDataSkinAnimate*>(record.get()));
+      o = std::make_unique<TskSkinAnimateObject>(*this, &pictures_, static_cast<const TskDataSkinAnimate*>(record.get()));
     } else if (type == "TskDataUserObject") {
-      o = std::make_unique<TskUserObject>(*this, skin_data_, record.get());
+      o = std::make_unique<TskUserObject>(*this, &pictures_, record.get());
     }
     if (o) objects_.push_back(std::move(o));
   }
@@ -688,9 +691,7 @@ void TskSkinForm::PaintSkinFrame(gfx::Canvas& canvas) {
   const FrameGeometry g = Geometry();
   LayoutObjects(g);
   const bool active = IsFormActive();
-  const gfx::Bitmap& source = !active && !skin_data_->InactiveFramePicture().IsEmpty()
-                                  ? skin_data_->InactiveFramePicture()
-                                  : skin_data_->FramePicture();
+  const gfx::Bitmap& source = !active && !pictures_.Inactive().IsEmpty() ? pictures_.Inactive() : pictures_.Frame();
   BorderStrips strips;
   BuildFrameBorders(strips, source, FrameSource(info, g.picture_width, g.picture_height), FrameTarget(g),
                     EdgeStretch{info.leftstretch, info.topstretch, info.rightstretch, info.bottomstretch});

@@ -14,6 +14,7 @@
 #include "skin/frame/DefaultFrame.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameHitTest.h"
+#include "skin/frame/FramePictures.h"
 #include "skin/data/SkinDataClient.h"
 #include "skin/frame/TskActiveSkinObject.h"
 #include "skin/menus/SkinMenuHost.h"
@@ -303,6 +304,7 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   int32_t frame_height_ = 0;
   gfx::Size refreshed_size_;  // the size the geometry and shape were last made for
   std::optional<FrameMaskPieces> mask_;
+  FramePictures pictures_;
 
   ui::Timer hot_track_timer_;
   ui::Timer blend_timer_;
