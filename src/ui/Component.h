@@ -14,8 +14,9 @@ using NotifyEvent = std::function<void(Component* sender)>;
 
 // A component belongs to its owner: the owner keeps it in its list (for lookup by name and
 // for removal notifications) and frees it when it was handed over with Own or Make. Controls are
-// held by their parent control instead and only registered with their owner (InsertComponent). Components that refer to another one ask to be told when it goes
-// away (FreeNotification) and clear their reference in Notification.
+// held by their parent control instead and only registered with their owner (InsertComponent).
+// Components that refer to another one ask to be told when it goes away (FreeNotification) and
+// clear their reference in Notification.
 class Component {
  public:
   enum class Operation { kInsert, kRemove };

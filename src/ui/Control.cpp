@@ -307,6 +307,7 @@ WindowProcFn Control::WindowProc() {
 }
 
 void Control::Post(uint32_t id, intptr_t wparam, intptr_t lparam) {
+  assert(live_mark_ == kLiveMark && "a message was posted to a destroyed control");
   if (Application* app = Application::Current()) app->PostMessage(this, Message{id, wparam, lparam, 0});
 }
 

@@ -1,4 +1,4 @@
-// Form: the backend's events for one form: input goes to the mouse and keyboard handling, window events change the form.
+// Form: the backend's events for one form: input to the mouse and keyboard handling, window events.
 #include "ui/Form.h"
 
 #include "platform/Backend.h"

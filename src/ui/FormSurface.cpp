@@ -1,4 +1,4 @@
-// Form: the window-system surface behind a form: creation, the hit-test and move/size hooks, shape, opacity, frame buffer.
+// Form: the surface behind a form: creation, hit-test and move/size hooks, shape, opacity, frame buffer.
 #include "ui/Form.h"
 
 #include <exception>

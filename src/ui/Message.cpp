@@ -69,7 +69,9 @@ uint32_t MouseButtonMessageId(MouseButton button, ButtonAction action, bool non_
 
 namespace {
 
-uint32_t ButtonOffset(uint32_t id) { return id - (IsMouseButtonMessage(id, true) ? kMsgNcLButtonDown : kMsgLButtonDown); }
+uint32_t ButtonOffset(uint32_t id) {
+  return id - (IsMouseButtonMessage(id, true) ? kMsgNcLButtonDown : kMsgLButtonDown);
+}
 
 }  // namespace
 

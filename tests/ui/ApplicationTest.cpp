@@ -135,6 +135,7 @@ TEST_F(ApplicationTest, MessagePostedByAWorkerIsDroppedWhenItsControlGoesFirst) 
 
 TEST_F(ApplicationTest, NestedModalLoopsReturnTheirOwnResults) {
   ShownForm();
+  // Dialogs the test owns, as a caller of ShowModal usually does; the application does not.
   auto outer = std::make_unique<ui::Form>();
   auto inner = std::make_unique<ui::Form>();
   auto* inner_ok = inner->MakeChild<ui::Button>(inner.get());

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "ui/Panel.h"
 
 namespace {
+
+// The parents of these tests are roots on the stack: controls without a parent, owned by the test
+// and on no form. Their children are owned by them.
 
 using ui::Align;
 
@@ -225,5 +229,25 @@ TEST(WinControlTest, ControlAtPointFallsThroughOutsideAShape) {
   EXPECT_EQ(parent.ControlAtPoint({40, 40}, false), shaped);
   EXPECT_EQ(parent.ControlAtPoint({55, 55}, false), inner);
 }
+
+// The toolkit's debug checks: a debug build stops at the misuse, other builds stay safe.
+TEST(WinControlDeathTest, AChildDeletedBehindItsParentsBackIsCaught) {
+  ui::WinControl parent;  // a root, owned by the test
+  auto* child = parent.AddChild(std::make_unique<ui::WinControl>());
+  // Without the debug check the child leaves its parent first, so nothing is freed twice.
+  EXPECT_DEBUG_DEATH(delete child, "deleted directly");
+}
+
+#ifndef NDEBUG
+TEST(WinControlDeathTest, AMessageToADestroyedControlIsCaught) {
+  // An unowned control in storage the test keeps, so that reading it after its destruction stays
+  // inside memory the test owns.
+  alignas(ui::WinControl) unsigned char storage[sizeof(ui::WinControl)];
+  auto* gone = new (storage) ui::WinControl();
+  gone->~WinControl();
+  EXPECT_DEATH(gone->Send(ui::kMsgUser), "destroyed control");
+  EXPECT_DEATH(gone->Post(ui::kMsgUser), "destroyed control");
+}
+#endif
 
 }  // namespace
