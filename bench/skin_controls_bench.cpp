@@ -10,10 +10,13 @@
 #include "resources/EmbeddedSkin.h"
 #include "skin/controls/TskGraphicSkinCustomControl.h"
 #include "skin/controls/TskSkinBevel.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinCustomControl.h"
 #include "skin/controls/TskSkinExPanel.h"
 #include "skin/controls/TskSkinLabel.h"
 #include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinSplitter.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/data/SkinData.h"
@@ -137,5 +140,42 @@ void BM_PaintBevel(benchmark::State& state) {
   PaintBench<skin::TskSkinBevel>(state, [](auto& b) { b.SetShape(ui::BevelShape::kFrame); }, 150, 100);
 }
 BENCHMARK(BM_PaintBevel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// --- buttons ---
+
+// One fade step of the 75 x 20 "button" half way between its images: both state images built,
+// blended by the record's gradient morph and copied, as each 20 ms tick repaints it.
+void BM_ButtonMorphStep(benchmark::State& state) {
+  skin::TskSkinButton b;
+  b.SetCaption("打开图片");
+  b.SetSkinData(&Skin());
+  b.SetBounds(0, 0, 75, 25);
+  b.Send(ui::kMsgMouseEnter);
+  for (int i = 0; i < 5; ++i) b.Send(ui::kMsgTimer, skin::TskSkinButton::kFadeTimer);
+  if (b.MorphFactor() != 0.5) state.SkipWithError("the fade did not reach its middle");
+  PaintLoop(state, b);
+}
+BENCHMARK(BM_ButtonMorphStep)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintButton(benchmark::State& state) {
+  PaintBench<skin::TskSkinButton>(state, [](auto& b) { b.SetCaption("打开图片"); }, 75, 25);
+}
+BENCHMARK(BM_PaintButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintSpeedButton(benchmark::State& state) {
+  PaintBench<skin::TskSkinSpeedButton>(state, [](auto& b) { b.SetCaption("工具"); }, 60, 25);
+}
+BENCHMARK(BM_PaintSpeedButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintCheckBox(benchmark::State& state) {
+  PaintBench<skin::TskSkinCheckRadioBox>(
+      state,
+      [](auto& b) {
+        b.SetCaption("自定义图片大小");
+        b.SetChecked(true);
+      },
+      150, 25);
+}
+BENCHMARK(BM_PaintCheckBox)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

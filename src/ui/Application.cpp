@@ -473,10 +473,6 @@ void Application::HandleException(std::exception_ptr e) {
   } catch (...) {
     text = "Unknown error.";
   }
-  if (OnException) {
-    OnException(text);
-    return;
-  }
   ShowException(text);
 }
 
@@ -487,12 +483,19 @@ void Application::ShowException(const std::string& text) {
     return;
   }
   showing_exception_ = true;
+  // A report that fails itself goes to the error stream: it must never leave the loop.
   try {
-    std::string caption = title_;
-    if (caption.empty() && main_form_ != nullptr) caption = main_form_->Caption();
-    ShowMessageBox(text, caption, MessageBoxButtons::kOk, MessageBoxIcon::kError);
+    if (OnException) {
+      OnException(text);
+    } else {
+      std::string caption = title_;
+      if (caption.empty() && main_form_ != nullptr) caption = main_form_->Caption();
+      ShowMessageBox(text, caption, MessageBoxButtons::kOk, MessageBoxIcon::kError);
+    }
   } catch (const std::exception& x) {
     std::fprintf(stderr, "%s\n%s\n", text.c_str(), x.what());
+  } catch (...) {
+    std::fprintf(stderr, "%s\n", text.c_str());
   }
   showing_exception_ = false;
 }

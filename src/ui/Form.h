@@ -203,6 +203,8 @@ class Form : public WinControl {
   void HandleKey(const platform::Event& ev);
   void HandleText(const platform::Event& ev);
   bool TryAccelerator(char32_t ch);
+  // Sends kMsgFocusChanged to every control of the form, parents first.
+  void NotifyFocusChanged(WinControl* focused);
   // Text input (input methods included) is on while a control that takes characters has the focus.
   void UpdateTextInput();
   // Closing and modal loops (FormModal.cpp).

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Backend.h"
+#include "ui/Application.h"
 
 namespace ui {
 
@@ -15,7 +16,24 @@ void Form::SetActiveControl(WinControl* control) {
   if (old != nullptr) old->Send(kMsgKillFocus);
   // A handler of the old control may have moved the focus elsewhere already.
   if (active_control_ == control && control != nullptr) control->Send(kMsgSetFocus);
+  if (active_control_ == control) NotifyFocusChanged(control);
   UpdateTextInput();
+}
+
+void Form::NotifyFocusChanged(WinControl* focused) {
+  // Controls whose look depends on where the focus is (a default button) hear of every move.
+  Application* app = Application::Current();
+  const uint64_t epoch = app != nullptr ? app->DestroyEpoch() : 0;
+  std::vector<Control*> stack;
+  for (size_t i = ChildCount(); i-- > 0;) stack.push_back(Child(i));
+  while (!stack.empty()) {
+    Control* c = stack.back();
+    stack.pop_back();
+    c->Send(Message::MakeFocusChanged(focused));
+    // A handler that moved the focus again or destroyed controls ends this round.
+    if (active_control_ != focused || (app != nullptr && app->DestroyEpoch() != epoch)) return;
+    for (size_t i = c->ChildCount(); i-- > 0;) stack.push_back(c->Child(i));
+  }
 }
 
 void Form::UpdateTextInput() {

@@ -61,6 +61,8 @@ Message Message::MakeSkin(uint32_t id, const void* skin_data, intptr_t param) {
   return {id, FromPointer(skin_data), param, 0};
 }
 
+Message Message::MakeFocusChanged(WinControl* focused) { return {kMsgFocusChanged, 0, FromPointer(focused), 0}; }
+
 // Both families keep the classic order: left, right, middle; down, up, double click for each.
 uint32_t MouseButtonMessageId(MouseButton button, ButtonAction action, bool non_client) {
   uint32_t first = non_client ? kMsgNcLButtonDown : kMsgLButtonDown;
@@ -100,5 +102,7 @@ gfx::Rect* Message::DragRect() const { return ToPointer<gfx::Rect>(lparam); }
 const char* Message::Text() const { return ToPointer<const char>(lparam); }
 
 const void* Message::SkinData() const { return ToPointer<const void>(wparam); }
+
+WinControl* Message::FocusedControl() const { return ToPointer<WinControl>(lparam); }
 
 }  // namespace ui

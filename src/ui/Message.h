@@ -15,6 +15,7 @@ namespace ui {
 
 struct NcCalcSizeParams;
 struct MinMaxInfo;
+class WinControl;
 
 // What a mouse-button message says happened to its button.
 enum class ButtonAction { kDown, kUp, kDoubleClick };
@@ -62,6 +63,8 @@ struct Message {
   static Message MakeSetText(const char* text);
   // kSkinMsgBeforeChange ... kSkinMsgAfterChange: the skin data object (null: any) and a parameter.
   static Message MakeSkin(uint32_t id, const void* skin_data, intptr_t param);
+  // kMsgFocusChanged: the control that has the focus now (null: none).
+  static Message MakeFocusChanged(WinControl* focused);
 
   // --- reading ---
   // Mouse messages: the point (client coordinates, or screen ones for non-client messages).
@@ -88,6 +91,7 @@ struct Message {
   intptr_t SizingEdge() const { return wparam; }
   const char* Text() const;
   const void* SkinData() const;
+  WinControl* FocusedControl() const;
 };
 
 // Message codes. The skinned frame is defined in terms of these numbers, so they keep the
@@ -152,6 +156,7 @@ constexpr uint32_t kMsgExitSizeMove = 0x0232;
 constexpr uint32_t kMsgNcMouseLeave = 0x02A2;
 constexpr uint32_t kMsgMouseLeave = 0x02A3;
 // Toolkit notifications sent to controls (not part of the classic numbering).
+constexpr uint32_t kMsgFocusChanged = 0xB007;  // to every control of a form after the focus moved
 constexpr uint32_t kMsgMouseEnter = 0xB013;
 constexpr uint32_t kMsgUser = 0x0400;
 // The skin family, exchanged among the program's own windows.

@@ -230,6 +230,23 @@ TEST_F(ApplicationTest, OnExceptionReplacesTheBox) {
   EXPECT_EQ(reports, (std::vector<std::string>{"one", "Unknown error."}));
 }
 
+TEST_F(ApplicationTest, AReportThatFailsOrComesWhileOneIsUpNeverLeavesTheLoop) {
+  ShownForm();
+  std::vector<std::string> reports;
+  app_->OnException = [&](const std::string& text) {
+    reports.push_back(text);
+    // An error while this report is up is not reported in another box, and the report's own
+    // failure goes no further than the error stream.
+    app_->HandleException(std::make_exception_ptr(std::runtime_error("nested")));
+    throw std::runtime_error("the report failed");
+  };
+  app_->RunOnMainThread([] { throw std::runtime_error("one"); });
+  app_->RunOnMainThread([] { throw std::runtime_error("two"); });
+  Pump();
+  EXPECT_EQ(reports, (std::vector<std::string>{"one", "two"}));
+  EXPECT_FALSE(app_->Terminated());
+}
+
 TEST_F(ApplicationTest, WorkerThreadsRunCodeOnTheUiThread) {
   ShownForm();
   std::thread::id ui_thread = std::this_thread::get_id();

@@ -7,6 +7,7 @@ namespace {
 
 // One line per family; the gallery shows them in this order.
 constexpr GalleryFamily kFamilies[] = {
+    {"buttons", AddButtonSamples},
     {"panels", AddPanelSamples},
 };
 

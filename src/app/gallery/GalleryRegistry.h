@@ -21,6 +21,7 @@ struct GalleryFamily {
 std::span<const GalleryFamily> GalleryFamilies();
 
 // One function per family, each in its own file app/gallery/Gallery<Family>.cpp.
+void AddButtonSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 
 }  // namespace app

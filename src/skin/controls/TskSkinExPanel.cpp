@@ -20,12 +20,6 @@ namespace {
 gfx::Rect SizeAt(int32_t x, int32_t y, const gfx::Rect& like) { return gfx::Rect::FromSize(x, y, like.Width(), like.Height()); }
 
 // An empty active image falls back to the normal one, an empty down image to the active one.
-std::vector<ui::Control*> ChildrenOf(const ui::Control& c) {
-  std::vector<ui::Control*> out;
-  for (size_t i = 0; i < c.ChildCount(); ++i) out.push_back(c.Child(i));
-  return out;
-}
-
 const gfx::Rect& Pick(const gfx::Rect& normal, const gfx::Rect& active, const gfx::Rect& down, bool is_active,
                       bool is_down) {
   const gfx::Rect& a = active.IsEmpty() ? normal : active;
@@ -90,7 +84,9 @@ void TskSkinExPanel::SetRollState(bool rolled) {
   LoadSkinRecord();
   const bool vertical = roll_kind_ == RollKind::rkRollVertical;
   if (rolled) {
-    for (ui::Control* c : ChildrenOf(*this)) {
+    std::vector<ui::Control*> children;
+    ForEachChild([&](ui::Control& c) { children.push_back(&c); });
+    for (ui::Control* c : children) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);
       FreeNotification(c);

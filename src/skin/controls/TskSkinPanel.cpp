@@ -21,13 +21,6 @@ int32_t GlyphCellWidth(const gfx::Bitmap& glyph, int num_glyphs) {
   return glyph.IsEmpty() ? 0 : glyph.Width() / std::max(1, num_glyphs);
 }
 
-// The control's children now, so a walk survives handlers that add or remove some.
-std::vector<ui::Control*> ChildrenOf(const ui::Control& c) {
-  std::vector<ui::Control*> out;
-  for (size_t i = 0; i < c.ChildCount(); ++i) out.push_back(c.Child(i));
-  return out;
-}
-
 }  // namespace
 
 TskSkinPanel::TskSkinPanel() {
@@ -95,7 +88,10 @@ void TskSkinPanel::SetChecked(bool checked) {
   if (checked_mode_) {
     Invalidate();
     if (auto_enabled_controls_) {
-      for (ui::Control* c : ChildrenOf(*this)) c->SetEnabled(checked);
+      // A handler may add or remove children, so the list is copied first.
+      std::vector<ui::Control*> children;
+      ForEachChild([&](ui::Control& c) { children.push_back(&c); });
+      for (ui::Control* c : children) c->SetEnabled(checked);
     }
   }
   if (OnChecked) OnChecked(this);
@@ -123,7 +119,9 @@ void TskSkinPanel::RollUp() {
   real_height_ = Height();
   if (!holds_hidden_) {
     holds_hidden_ = true;
-    for (ui::Control* c : ChildrenOf(*this)) {
+    std::vector<ui::Control*> children;
+    ForEachChild([&](ui::Control& c) { children.push_back(&c); });
+    for (ui::Control* c : children) {
       if (!c->Visible()) continue;
       hidden_.push_back(c);
       FreeNotification(c);
@@ -363,7 +361,9 @@ TskSkinStatusBar::TskSkinStatusBar() {
 
 void TskSkinStatusBar::SetSkinData(TskSkinData* data) {
   TskSkinPanel::SetSkinData(data);
-  for (ui::Control* c : ChildrenOf(*this)) {
+  std::vector<ui::Control*> children;
+  ForEachChild([&](ui::Control& c) { children.push_back(&c); });
+  for (ui::Control* c : children) {
     if (auto* skinned = dynamic_cast<TskSkinControl*>(c)) skinned->SetSkinData(data);
   }
 }

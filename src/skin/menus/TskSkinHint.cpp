@@ -2,6 +2,7 @@
 #include "skin/menus/TskSkinHint.h"
 
 #include "platform/Backend.h"
+#include "skin/data/SkinData.h"
 #include "skin/menus/TskSkinHintWindow.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -21,12 +22,26 @@ TskSkinHint::TskSkinHint() : window_(std::make_unique<TskSkinHintWindow>()) {
 }
 
 TskSkinHint::~TskSkinHint() {
+  SetSkinData(nullptr);
   StopTimer();
   window_.reset();
   ui::Application* app = ui::Application::Current();
   if (app == nullptr || !installed_factory_) return;
   app->HintWindowFactory = previous_factory_;
   app->ResetHintWindow();
+}
+
+void TskSkinHint::SetSkinData(TskSkinData* data) {
+  if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
+  skin_data_ = data;
+  if (skin_data_ != nullptr) skin_data_->AddClient(this);
+}
+
+void TskSkinHint::SkinDataDestroyed(TskSkinData* data) {
+  if (data != skin_data_) return;
+  skin_data_ = nullptr;
+  // A shown hint draws from the skin: it goes with it.
+  HideHintText();
 }
 
 void TskSkinHint::SetActive(bool v) {

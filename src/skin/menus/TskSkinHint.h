@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gfx/Font.h"
+#include "skin/data/SkinDataClient.h"
 #include "ui/Component.h"
 
 namespace ui {
@@ -21,13 +22,14 @@ class TskSkinHintWindow;
 // Creating one makes the application's hint windows TskSkinHintWindows; they take their look from
 // the active TskSkinHint of the main form. Destroying the component gives the application back the
 // hint windows it had before.
-class TskSkinHint : public ui::Component {
+class TskSkinHint : public ui::Component, private SkinDataClient {
  public:
   TskSkinHint();
   ~TskSkinHint() override;
 
+  // Cleared when the skin data object is destroyed.
   TskSkinData* SkinData() const { return skin_data_; }
-  void SetSkinData(TskSkinData* data) { skin_data_ = data; }
+  void SetSkinData(TskSkinData* data);
   // Only an active component is used. Activating one deactivates the other ones on its form.
   bool Active() const { return active_; }
   void SetActive(bool v);
@@ -53,6 +55,7 @@ class TskSkinHint : public ui::Component {
  private:
   void StopTimer();
   void ShowPending();
+  void SkinDataDestroyed(TskSkinData* data) override;
 
   TskSkinData* skin_data_ = nullptr;
   bool active_ = true;

@@ -54,7 +54,7 @@ gfx::Size TskSkinHintWindow::Prepare(TskSkinHint* hint, const std::string& text)
   mask_ = nullptr;
   TskSkinData* data = hint->SkinData();
   if (data != nullptr && !data->IsEmpty() && data->HintWindow().windowpictureindex != -1) {
-    const gfx::Bitmap* picture = data->ActivePicture(data->HintWindow().windowpictureindex);
+    const gfx::Bitmap* picture = data->ActivePicture24(data->HintWindow().windowpictureindex);
     // A record naming a picture the skin lacks gives the plain look.
     if (picture != nullptr && !picture->IsEmpty()) {
       record_ = &data->HintWindow();

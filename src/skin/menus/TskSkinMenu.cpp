@@ -14,6 +14,7 @@
 
 #include "platform/Backend.h"
 #include "platform/KeyCodes.h"
+#include "skin/data/SkinData.h"
 #include "skin/menus/TskSkinPopupWindow.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -70,6 +71,7 @@ TskSkinMenu::TskSkinMenu(ui::Form* form) : form_(form) {
 
 TskSkinMenu::~TskSkinMenu() {
   *alive_ = false;
+  SetSkin(nullptr);
   StopSubmenuTimer();
   RemoveFilter();
   ShutLevelsFrom(0);
@@ -96,7 +98,7 @@ void TskSkinMenu::PopupItems(ui::Control* opening_control, TskSkinData* data, bo
   if (open_ || !levels_.empty()) CloseAll();
   if (!*alive) return;
   if (!HasVisibleChildFrom(parent_item, first_index)) return;
-  skin_data_ = data;
+  SetSkin(data);
   opening_control_.Set(opening_control);
   gfx::Rect near = form_ != nullptr ? form_->BoundsRect() : anchor;
   work_area_ = platform::GetBackend().GetWorkArea(near, true);
@@ -111,6 +113,19 @@ void TskSkinMenu::PopupItems(ui::Control* opening_control, TskSkinData* data, bo
     throw;
   }
   first_level_ = false;
+}
+
+void TskSkinMenu::SetSkin(TskSkinData* data) {
+  if (skin_data_ == data) return;
+  if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
+  skin_data_ = data;
+  if (skin_data_ != nullptr) skin_data_->AddClient(this);
+}
+
+void TskSkinMenu::SkinDataDestroyed(TskSkinData* data) {
+  if (data != skin_data_) return;
+  skin_data_ = nullptr;
+  CloseAll();
 }
 
 void TskSkinMenu::OpenLevel(const gfx::Rect& anchor, ui::MenuItem* parent_item, bool upward, bool is_submenu,

@@ -8,6 +8,7 @@
 
 #include "gfx/Font.h"
 #include "gfx/Geometry.h"
+#include "skin/data/SkinDataClient.h"
 #include "skin/menus/ComponentWatch.h"
 #include "ui/Component.h"
 
@@ -34,7 +35,7 @@ struct TskSkinMenuItem;
 // popup windows are freed only once control is back in the message loop (so a window whose own
 // handler closed the menu is never freed under it), nothing is touched after a handler unless it
 // still exists, and message 1229 goes to the last opening control only while it exists.
-class TskSkinMenu : public ui::Component {
+class TskSkinMenu : public ui::Component, private SkinDataClient {
  public:
   static constexpr uint32_t kSubmenuDelayMs = 500;
 
@@ -100,6 +101,9 @@ class TskSkinMenu : public ui::Component {
   void Notification(ui::Component* component, Operation operation) override;
 
  private:
+  void SetSkin(TskSkinData* data);
+  // Open levels draw from the skin: they close with it.
+  void SkinDataDestroyed(TskSkinData* data) override;
   void OpenLevel(const gfx::Rect& anchor, ui::MenuItem* parent_item, bool upward, bool is_submenu, int first_index);
   void SubmenuTimerTick();
   void StartSubmenuTimer();

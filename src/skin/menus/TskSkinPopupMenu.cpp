@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "skin/data/SkinData.h"
 #include "skin/menus/ComponentWatch.h"
 #include "skin/menus/SkinMenuHost.h"
 #include "skin/menus/TskSkinMenu.h"
@@ -12,6 +13,18 @@
 namespace skin {
 
 TskSkinPopupMenu::TskSkinPopupMenu() { SetName("TskSkinPopupMenu"); }
+
+TskSkinPopupMenu::~TskSkinPopupMenu() { SetSkinData(nullptr); }
+
+void TskSkinPopupMenu::SetSkinData(TskSkinData* data) {
+  if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
+  skin_data_ = data;
+  if (skin_data_ != nullptr) skin_data_->AddClient(this);
+}
+
+void TskSkinPopupMenu::SkinDataDestroyed(TskSkinData* data) {
+  if (data == skin_data_) skin_data_ = nullptr;
+}
 
 void TskSkinPopupMenu::SetForm(ui::Form* form) {
   if (form_ != nullptr) RemoveFreeNotification(form_);
@@ -51,7 +64,7 @@ void TskSkinPopupMenu::Show(const gfx::Rect& anchor, bool upward, ui::Control* o
   if (self.Get() == nullptr) return;
   SkinMenuHost* host = FindMenuHost(FindForm());
   if (host == nullptr) return;
-  if (skin_data_ == nullptr) skin_data_ = host->MenusSkinData();
+  if (skin_data_ == nullptr) SetSkinData(host->MenusSkinData());
   if (need_skin && skin_data_ == nullptr) return;
   TskSkinMenu& engine = host->MenuEngine();
   // A menu still open ends before the form's menu-open step, so the form sees the old menu close

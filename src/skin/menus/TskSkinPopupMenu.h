@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gfx/Geometry.h"
+#include "skin/data/SkinDataClient.h"
 #include "ui/PopupMenu.h"
 
 namespace ui {
@@ -17,14 +18,15 @@ class TskSkinData;
 // Any control whose popup menu is one of these shows it skinned: the toolkit's right-click handling
 // calls Popup. The menu belongs to a form (given, else its owner when that is a form, else the
 // owner's owner); without a menu host on that form nothing is shown.
-class TskSkinPopupMenu : public ui::PopupMenu {
+class TskSkinPopupMenu : public ui::PopupMenu, private SkinDataClient {
  public:
   TskSkinPopupMenu();
+  ~TskSkinPopupMenu() override;
 
-  // The skin the menu is drawn from. Without one, the first popup takes the host's menus skin and
-  // keeps it.
+  // The skin the menu is drawn from (cleared when it is destroyed). Without one, the first popup
+  // takes the host's menus skin and keeps it.
   TskSkinData* SkinData() const { return skin_data_; }
-  void SetSkinData(TskSkinData* data) { skin_data_ = data; }
+  void SetSkinData(TskSkinData* data);
   // The form whose engine shows the menu (cleared when it goes); null: found from the owner.
   ui::Form* GetForm() const { return form_; }
   void SetForm(ui::Form* form);
@@ -45,6 +47,7 @@ class TskSkinPopupMenu : public ui::PopupMenu {
 
  private:
   void Show(const gfx::Rect& anchor, bool upward, ui::Control* opening_control, bool need_skin);
+  void SkinDataDestroyed(TskSkinData* data) override;
 
   TskSkinData* skin_data_ = nullptr;
   ui::Form* form_ = nullptr;

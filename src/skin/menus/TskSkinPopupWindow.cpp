@@ -40,7 +40,8 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& engine, TskSkinData* data) :
   SetSystemFrame(false);
   if (data == nullptr || data->IsEmpty()) return;
   const TskDataSkinPopupWindow& record = data->PopupWindow();
-  const gfx::Bitmap* picture = data->ActivePicture(record.windowpictureindex);
+  // The 24-bit forms the skin keeps: strips are cut from them for every item drawn.
+  const gfx::Bitmap* picture = data->ActivePicture24(record.windowpictureindex);
   // A record naming no picture the skin has gives the default look, like one naming none.
   if (record.windowpictureindex == -1 || picture == nullptr || picture->IsEmpty()) return;
   data_ = data;
@@ -48,15 +49,7 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& engine, TskSkinData* data) :
   popup_picture_ = picture;
   popup_mask_ = data->ActivePicture(record.maskpictureindex);
   item_record_ = data->FirstObjectRecord<TskDataSkinMenuItem>();
-  if (item_record_ != nullptr) item_picture_ = data->ActivePicture(item_record_->activepictureindex);
-  if (popup_picture_->BitsPerPixel() != 24) {
-    popup_picture24_ = popup_picture_->ToBgr24();
-    popup_picture_ = &popup_picture24_;
-  }
-  if (item_picture_ != nullptr && item_picture_->BitsPerPixel() != 24) {
-    item_picture24_ = item_picture_->ToBgr24();
-    item_picture_ = &item_picture24_;
-  }
+  if (item_record_ != nullptr) item_picture_ = data->ActivePicture24(item_record_->activepictureindex);
 }
 
 TskSkinPopupWindow::~TskSkinPopupWindow() {

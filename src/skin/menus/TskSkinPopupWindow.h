@@ -143,10 +143,6 @@ class TskSkinPopupWindow : public ui::Form, private ui::MenuItemObserver {
   const gfx::Bitmap* popup_picture_ = nullptr;
   const gfx::Bitmap* popup_mask_ = nullptr;
   const gfx::Bitmap* item_picture_ = nullptr;  // the item record's own picture, or null
-  // 24-bit copies of pictures stored at another depth, made once per level rather than by every
-  // strip an item draws.
-  gfx::Bitmap popup_picture24_;
-  gfx::Bitmap item_picture24_;
   const ui::ImageList* images_ = nullptr;
   ui::MenuItem* parent_item_ = nullptr;
   std::vector<TskSkinMenuItem> items_;

@@ -111,5 +111,24 @@ TEST_F(TskSkinPopupMenuTest, ItemImagesComeFromTheMenusImageList) {
   EXPECT_EQ(menu_->Images(), nullptr);
 }
 
+TEST_F(TskSkinPopupMenuTest, ASkinDestroyedWhileItsMenuIsOpenClosesTheMenu) {
+  auto doomed = std::make_unique<TskSkinData>();
+  resources::LoadEmbeddedSkin(*doomed);
+  menu_->SetSkinData(doomed.get());
+  menu_->Popup(150, 150);
+  Pump();
+  ASSERT_TRUE(Engine().IsOpen());
+  ASSERT_TRUE(Level(0)->Skinned());
+  doomed.reset();
+  EXPECT_FALSE(Engine().IsOpen());
+  EXPECT_EQ(menu_->SkinData(), nullptr);
+  Pump();
+  // The next popup takes the host's skin (none here): the default look.
+  menu_->Popup(150, 150);
+  Pump();
+  ASSERT_EQ(Engine().LevelCount(), 1u);
+  EXPECT_FALSE(Level(0)->Skinned());
+}
+
 }  // namespace
 }  // namespace skin
