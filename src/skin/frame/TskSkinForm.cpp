@@ -13,6 +13,7 @@
 #include "skin/frame/FrameLayout.h"
 #include "skin/frame/TskSkinButtonObject.h"
 #include "skin/frame/TskSkinCaptionObject.h"
+#include "skin/menus/TskSkinHint.h"
 #include "skin/menus/TskSkinMenu.h"
 #include "skin/render/MaskRegion.h"
 #include "skin/render/PieceCopy.h"
@@ -87,6 +88,7 @@ TskSkinForm::~TskSkinForm() {
   // A held caption button must not leave the mouse captured by a frame that is gone.
   ReleaseCapture();
   if (system_menu_ != nullptr) RemoveFreeNotification(system_menu_);
+  if (skin_hint_ != nullptr) RemoveFreeNotification(skin_hint_);
   if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
   if (menus_skin_data_ != nullptr && menus_skin_data_ != skin_data_) menus_skin_data_->RemoveClient(this);
   menu_engine_.reset();
@@ -100,7 +102,19 @@ TskSkinForm::~TskSkinForm() {
 
 void TskSkinForm::Notification(ui::Component* component, Operation operation) {
   ui::Component::Notification(component, operation);
-  if (operation == Operation::kRemove && component == system_menu_) system_menu_ = nullptr;
+  if (operation != Operation::kRemove) return;
+  if (component == system_menu_) system_menu_ = nullptr;
+  if (component == skin_hint_) skin_hint_ = nullptr;
+}
+
+void TskSkinForm::SetSkinHint(TskSkinHint* hint) {
+  if (skin_hint_ != nullptr) RemoveFreeNotification(skin_hint_);
+  skin_hint_ = hint;
+  if (skin_hint_ != nullptr) FreeNotification(skin_hint_);
+}
+
+void TskSkinForm::HideObjectHint() {
+  if (ShowObjectHint && skin_hint_ != nullptr) skin_hint_->HideHintText();
 }
 
 // --- properties ---
@@ -229,6 +243,7 @@ void TskSkinForm::CloseMenusFor(const ui::Message& m) {
     default:
       return;
   }
+  HideObjectHint();
   if (menu_engine_->IsOpen()) {
     menu_engine_->CloseAll();
     return;

@@ -38,6 +38,7 @@ namespace skin {
 
 class TskSkinButtonObject;
 class TskSkinData;
+class TskSkinHint;
 class TskSkinMenu;
 
 // Which caption commands a frame allows (combine with |). Closing needs none.
@@ -125,6 +126,11 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   ui::PopupMenu* SystemMenu() const { return system_menu_; }
   void SetSystemMenu(ui::PopupMenu* menu);
   bool UseDefaultSysMenu = true;
+  // The hint component that shows a frame object's hint while the cursor rests on it (with
+  // ShowObjectHint); cleared when it goes.
+  TskSkinHint* SkinHint() const { return skin_hint_; }
+  void SetSkinHint(TskSkinHint* hint);
+  bool ShowObjectHint = false;
 
   // --- state ---
   FrameWindowState WindowState() const override { return window_state_; }
@@ -211,6 +217,7 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   // The window procedure and its parts (TskSkinForm.cpp).
   void FormWindowProc(ui::Message& m);
   void CloseMenusFor(const ui::Message& m);
+  void HideObjectHint();
   // True when the message was consumed.
   bool HandleFrameMessage(ui::Message& m);
   void CallSaved(ui::Message& m);
@@ -286,6 +293,7 @@ class TskSkinForm : public ui::Component, public FrameObjectHost, public SkinMen
   gfx::Font def_caption_font_{"Arial", 14, gfx::kFontBold, ui::kColorBtnText};
   gfx::Font def_inactive_caption_font_{"Arial", 14, gfx::kFontBold, ui::kColorBtnShadow};
   ui::PopupMenu* system_menu_ = nullptr;
+  TskSkinHint* skin_hint_ = nullptr;
 
   std::vector<std::unique_ptr<TskActiveSkinObject>> objects_;
   FrameWindowState window_state_ = FrameWindowState::kNormal;

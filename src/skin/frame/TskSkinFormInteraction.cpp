@@ -6,6 +6,7 @@
 #include "skin/frame/FramePlacement.h"
 #include "skin/frame/TskSkinButtonObject.h"
 #include "skin/frame/TskSkinForm.h"
+#include "skin/menus/TskSkinHint.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Message.h"
@@ -66,10 +67,17 @@ void TskSkinForm::TrackHotObject(gfx::Point p) {
   if (hot == previous) return;
   if (previous >= 0 && previous < static_cast<int>(objects_.size())) {
     TskActiveSkinObject& o = *objects_[static_cast<size_t>(previous)];
-    if (o.IsEnabled && o.IsVisible) o.MouseLeave();
+    if (o.IsEnabled && o.IsVisible) {
+      if (!o.hint.empty()) HideObjectHint();
+      o.MouseLeave();
+    }
     if (!*alive) return;
   }
-  if (hot >= 0 && hot_index_ == hot) objects_[static_cast<size_t>(hot)]->MouseEnter();
+  if (hot < 0 || hot_index_ != hot) return;
+  TskActiveSkinObject& o = *objects_[static_cast<size_t>(hot)];
+  o.MouseEnter();
+  if (!*alive || hot_index_ != hot) return;
+  if (ShowObjectHint && skin_hint_ != nullptr && !o.hint.empty()) skin_hint_->ShowHintText(o.hint);
 }
 
 void TskSkinForm::HotTrackTick() {

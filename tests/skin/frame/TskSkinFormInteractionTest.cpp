@@ -7,6 +7,8 @@
 #include "skin/frame/FrameTestEnv.h"
 #include "skin/frame/TskSkinButtonObject.h"
 #include "skin/frame/TskSkinForm.h"
+#include "skin/menus/TskSkinHint.h"
+#include "skin/menus/TskSkinHintWindow.h"
 #include "ui/Application.h"
 #include "ui/Message.h"
 
@@ -294,6 +296,33 @@ TEST_F(TskSkinFormInteractionTest, HoveringFadesAButtonInAndTheHoverEndsWithinAT
   for (int i = 1; i <= 10; ++i) Advance(20);
   EXPECT_DOUBLE_EQ(close->MorphProgress, 0.0);
   EXPECT_EQ(backend_->ScreenPixel(At(form, 655, 10)), objects.Pixel(127 + 5, 1 + 3));
+}
+
+TEST_F(TskSkinFormInteractionTest, AnObjectsHintShowsWhileTheCursorRestsOnIt) {
+  TskSkinForm* frame = nullptr;
+  ui::Form* form = ShownForm(40, 30, 675, 466, &skin_, &frame);
+  auto* hint = form->Make<skin::TskSkinHint>();
+  hint->SetSkinData(&skin_);
+  frame->SetSkinHint(hint);
+  frame->ShowObjectHint = true;
+  backend_->InjectMouseMove(At(form, 655, 10));
+  Advance(50);
+  EXPECT_FALSE(hint->ObjectHintWindow().Visible());
+  Advance(app_->HintPause());
+  EXPECT_TRUE(hint->ObjectHintWindow().Visible());
+  EXPECT_EQ(hint->ObjectHintWindow().Caption(), "Close");
+  // Leaving the button takes the hint away; a press on the frame does too.
+  backend_->InjectMouseMove(At(form, 300, 200));
+  Advance(50);
+  EXPECT_FALSE(hint->ObjectHintWindow().Visible());
+  backend_->InjectMouseMove(At(form, 655, 10));
+  Advance(50);
+  Advance(app_->HintPause());
+  ASSERT_TRUE(hint->ObjectHintWindow().Visible());
+  backend_->InjectMouseDown(At(form, 100, 5));
+  backend_->InjectMouseUp(At(form, 100, 5));
+  Pump();
+  EXPECT_FALSE(hint->ObjectHintWindow().Visible());
 }
 
 TEST_F(TskSkinFormInteractionTest, TheCloseButtonAndAltF4CloseTheForm) {
