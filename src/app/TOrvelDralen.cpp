@@ -3,6 +3,7 @@
 
 #include "resources/EmbeddedSkin.h"
 #include "skin/frame/TskSkinMessage.h"
+#include "skin/frame/TskSkinForm.h"
 #include "ui/ProgressBar.h"
 
 namespace app {
@@ -27,6 +28,20 @@ TOrvelDralen::TOrvelDralen() {
   skSkinMessage1->SetName("skSkinMessage1");
   skSkinMessage1->SetSkinData(&skSkinData1);
   skSkinMessage1->SetCtrlSkinData(&skSkinData1);
+  // The skinned frame takes the window's frame over from the window system and draws the skin's:
+  // the caption buttons system menu, minimize, maximize and roll-up.
+  skSkinForm1 = skin::TskSkinForm::Attach(*this);
+  skSkinForm1->SetName("skSkinForm1");
+  skSkinForm1->SetBorderIcons(skin::biSystemMenu | skin::biMinimize | skin::biMaximize | skin::biRollUp);
+  skSkinForm1->SetDefCaptionFont(gfx::Font("Arial", 14, gfx::kFontBold, ui::kColorBtnText));
+  skSkinForm1->SetDefMenuItemHeight(20);
+  skSkinForm1->Magnetic = false;
+  skSkinForm1->MagneticSize = 5;
+  skSkinForm1->SetAlphaBlendValue(200);
+  skSkinForm1->SetAlphaBlend(false);
+  skSkinForm1->SetSkinData(&skSkinData1);
+  // The client area keeps its size inside the skin's frame.
+  SetClientSize(kClientWidth, kClientHeight);
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {

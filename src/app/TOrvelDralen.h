@@ -8,6 +8,10 @@
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
 
+namespace skin {
+class TskSkinForm;
+}
+
 namespace ui {
 class ProgressBar;
 }
@@ -57,6 +61,8 @@ class TOrvelDralen : public ui::Form {
   // Every message of the program (information boxes and the general error report) goes through
   // it, in the skin's label and buttons.
   skin::TskSkinMessage* skSkinMessage1 = nullptr;
+  // The window's skinned frame (the window owns it).
+  skin::TskSkinForm* skSkinForm1 = nullptr;
 };
 
 }  // namespace app

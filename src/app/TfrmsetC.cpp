@@ -2,6 +2,7 @@
 #include "app/TfrmsetC.h"
 
 #include "app/TOrvelDralen.h"
+#include "skin/frame/TskSkinForm.h"
 
 namespace app {
 
@@ -11,6 +12,10 @@ TfrmsetC::TfrmsetC(TOrvelDralen& main) : OrvelDralen(main) {
   SetBorderStyle(ui::BorderStyle::kDialog);
   SetPosition(ui::FormPosition::kMainFormCenter);
   SetFont(gfx::Font("MS Sans Serif", 11));
+  skSkinForm1 = skin::TskSkinForm::Attach(*this);
+  skSkinForm1->SetName("skSkinForm1");
+  skSkinForm1->SetBorderIcons(0);
+  skSkinForm1->SetSkinData(&main.skSkinData1);
 }
 
 }  // namespace app

@@ -3,6 +3,10 @@
 
 #include "ui/Form.h"
 
+namespace skin {
+class TskSkinForm;
+}
+
 namespace app {
 
 class TOrvelDralen;
@@ -13,6 +17,9 @@ class TfrmsetC : public ui::Form {
   explicit TfrmsetC(TOrvelDralen& main);
 
   TOrvelDralen& OrvelDralen;
+  // The dialog's skinned frame, drawn from the main window's skin, with no caption buttons but
+  // close (the dialog owns it).
+  skin::TskSkinForm* skSkinForm1 = nullptr;
 };
 
 }  // namespace app

@@ -49,6 +49,7 @@ inline constexpr KeyCode kVkSubtract = 0x6D;
 inline constexpr KeyCode kVkDecimal = 0x6E;
 inline constexpr KeyCode kVkDivide = 0x6F;
 inline constexpr KeyCode kVkF1 = 0x70;  // F1..F24 are kVkF1 + n
+inline constexpr KeyCode kVkF4 = 0x73;
 inline constexpr KeyCode kVkF12 = 0x7B;
 inline constexpr KeyCode kVkF24 = 0x87;
 inline constexpr KeyCode kVkNumLock = 0x90;

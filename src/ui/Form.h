@@ -70,6 +70,9 @@ class Form : public WinControl {
   void SetBounds(int left, int top, int width, int height) override;
   // Sends kMsgNcCalcSize again and lays the form out for the new client rectangle.
   void RecalcClientRect();
+  // Asks kMsgGetMinMaxInfo again and hands the limits to the window system (after whatever
+  // answers the message changed its mind, a frame component switching skins say).
+  void ApplySizeLimits();
 
   // --- surface ---
   platform::Surface* Surface() const { return surface_.get(); }
@@ -94,10 +97,12 @@ class Form : public WinControl {
   const gfx::Bitmap& FrameBuffer() const { return frame_; }
 
   // A canvas over the whole window in window coordinates (non-client area included), like a
-  // window device context. What is drawn is presented when the object goes away.
+  // window device context. What is drawn is presented when the object goes away: the whole
+  // window, or only `area` (window coordinates, also the canvas's clip) when one is given.
   class WindowDC {
    public:
     explicit WindowDC(Form& form);
+    WindowDC(Form& form, const gfx::Rect& area);
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC();
@@ -106,6 +111,7 @@ class Form : public WinControl {
    private:
     Form& form_;
     std::unique_ptr<gfx::Canvas> canvas_;
+    std::optional<gfx::Rect> area_;
   };
 
   // --- activation, focus, closing ---
@@ -173,7 +179,6 @@ class Form : public WinControl {
   void DestroySurface();
   void EnsureFrameBuffer();
   gfx::Point BufferOffset() const;
-  void ApplySizeLimits();
   void SurfaceBoundsChanged(const gfx::Rect& outer);
   // Showing and activation (Form.cpp).
   void PlaceOnFirstShow();

@@ -120,9 +120,16 @@ void Form::RunSizeMoveLoop() {
   Application* app = Application::Current();
   if (app == nullptr) return;
   bool scripted = platform::GetBackend().ScriptedInput();
-  while (size_move_pending_ && !app->Terminated() && app->IsLive(this)) {
+  for (;;) {
+    // A handler inside the loop may destroy the form: then nothing of it is touched again (the
+    // window system's loop and the capture went with its surface).
+    if (!app->IsLive(this)) return;
+    if (!size_move_pending_ || app->Terminated()) break;
     // Scripted input that has run out ends the loop: nothing more will arrive.
-    if (!app->HandleMessage() && scripted) break;
+    if (!app->HandleMessage() && scripted) {
+      if (!app->IsLive(this)) return;
+      break;
+    }
   }
   size_move_pending_ = false;
 }

@@ -43,6 +43,11 @@ void Form::HandleKey(const platform::Event& ev) {
   intptr_t left = target->Send(Message::MakeKey(alt ? kMsgSysKeyDown : kMsgKeyDown, key, shift));
   if (left == 0) return;
   key = static_cast<uint16_t>(left);
+  if (alt && key == platform::kVkF4) {
+    // The system command a window system gives Alt+F4; a bare X server has nobody else to do it.
+    Send(kMsgSysCommand, kScClose);
+    return;
+  }
   if (alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
     TryAccelerator(static_cast<char32_t>(key));
     return;

@@ -36,6 +36,13 @@ void Form::WndProc(Message& m) {
     case kMsgClose:
       CloseMessage();
       return;
+    case kMsgSysCommand:
+      switch (m.wparam & 0xFFF0) {
+        case kScClose: Close(); return;
+        case kScMinimize: Minimize(); return;
+        case kScRestore: Restore(); return;
+        default: return;
+      }
     case kMsgDestroy:
       if (OnDestroy) OnDestroy(this);
       return;

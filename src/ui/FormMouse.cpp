@@ -1,11 +1,31 @@
 // Form: mouse routing: non-client messages, the wheel, client messages with the press capture, the context menu.
 #include "ui/Form.h"
 
+#include "platform/Backend.h"
 #include "ui/Application.h"
 #include "ui/PlatformEvents.h"
 #include "ui/PopupMenu.h"
 
 namespace ui {
+
+namespace {
+
+// The cursor the window system shows over a part of the frame: sizing arrows on the borders.
+platform::CursorShape CursorForHit(platform::HitCode hit) {
+  switch (hit) {
+    case platform::HitCode::kLeft:
+    case platform::HitCode::kRight: return platform::CursorShape::kSizeWE;
+    case platform::HitCode::kTop:
+    case platform::HitCode::kBottom: return platform::CursorShape::kSizeNS;
+    case platform::HitCode::kTopLeft:
+    case platform::HitCode::kBottomRight: return platform::CursorShape::kSizeNWSE;
+    case platform::HitCode::kTopRight:
+    case platform::HitCode::kBottomLeft: return platform::CursorShape::kSizeNESW;
+    default: return platform::CursorShape::kArrow;
+  }
+}
+
+}  // namespace
 
 void Form::HandleMouse(const platform::Event& ev) {
   using platform::EventType;
@@ -20,6 +40,7 @@ void Form::HandleMouse(const platform::Event& ev) {
   Control* under = in_client ? ControlAtPoint(wp, false) : nullptr;
   if (ev.type != EventType::kMouseWheel) app->MouseMovedOver(under, ev.screen);
   if (capture == nullptr && !in_client) {
+    if (ev.type == EventType::kMouseMove) platform::GetBackend().SetCursor(CursorForHit(ev.hit));
     SendNonClientMouse(ev);
     return;
   }

@@ -61,10 +61,16 @@ Form::WindowDC::WindowDC(Form& form) : form_(form) {
   canvas_->SetFont(form_.GetFont());
 }
 
+Form::WindowDC::WindowDC(Form& form, const gfx::Rect& area) : WindowDC(form) {
+  area_ = area;
+  canvas_->IntersectClip(area);
+}
+
 Form::WindowDC::~WindowDC() {
   canvas_.reset();
   gfx::Point off = form_.BufferOffset();
-  form_.unpresented_.Union(gfx::Rect{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()});
+  gfx::Rect buffer{off.x, off.y, off.x + form_.frame_.Width(), off.y + form_.frame_.Height()};
+  form_.unpresented_.Union(area_ ? area_->Intersect(buffer) : buffer);
   // Presenting now keeps drawing done outside a paint cycle (a frame redrawn from a timer) visible
   // without waiting for the loop.
   if (form_.surface_ && form_.Visible() && !form_.painting_ && form_.invalid_.IsEmpty()) form_.UpdateNow();

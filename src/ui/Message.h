@@ -194,6 +194,13 @@ constexpr intptr_t kHtBorder = 18;
 constexpr intptr_t kHtObject = 19;
 constexpr intptr_t kHtClose = 20;
 
+// kMsgSysCommand wparam values.
+constexpr intptr_t kScMinimize = 0xF020;
+constexpr intptr_t kScMaximize = 0xF030;
+constexpr intptr_t kScClose = 0xF060;
+constexpr intptr_t kScKeyMenu = 0xF100;
+constexpr intptr_t kScRestore = 0xF120;
+
 // kMsgSize wparam values.
 constexpr intptr_t kSizeRestored = 0;
 constexpr intptr_t kSizeMinimized = 1;

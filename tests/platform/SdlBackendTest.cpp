@@ -452,6 +452,37 @@ TEST_F(SdlBackendTest, KeysAndTextGoToTheActiveWindow) {
   EXPECT_EQ(text, "A");
 }
 
+// Input that was all made before the program looks: what a busy program meets when the user is
+// quick (Alt+F4 typed fast).
+class SdlBackendLateTest : public SdlBackendTest {
+ protected:
+  void RunToolThenLook(const std::vector<std::string>& args) {
+    pid_t pid = Spawn(args);
+    ASSERT_NE(pid, 0) << args[0] << " could not be started";
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args[0] << " failed";
+  }
+};
+
+TEST_F(SdlBackendLateTest, AKeyKeepsTheModifiersItCameWith) {
+  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
+  SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
+  s->Show(true);
+  PumpUntil([&] { return Viewable(s->XWindow()) && backend_->ActiveSurface() == s->Id(); });
+  PumpPending();
+  RunToolThenLook({"xdotool", "key", "alt+F4"});
+  std::vector<Event> events = PumpUntil([&](const std::vector<Event>& ev) { return Has(ev, EventType::kKeyUp, s->Id()) &&
+                                                                                   ev.back().key == kVkMenu; }, 3000);
+  bool seen = false;
+  for (const Event& e : events) {
+    if (e.type != EventType::kKeyDown || e.key != kVkF4) continue;
+    seen = true;
+    EXPECT_EQ(e.modifiers & kModAlt, kModAlt);
+  }
+  EXPECT_TRUE(seen);
+}
+
 TEST_F(SdlBackendTest, ScreenFactsOfABareServer) {
   std::vector<Monitor> monitors = backend_->Monitors();
   ASSERT_FALSE(monitors.empty());

@@ -88,14 +88,28 @@ TEST_F(DesktopStartTest, MainWindowIsARealWindowWithItsTitleAndClientSize) {
   Window xw = XWindowOf(w.OrvelDralen);
   XWindowAttributes attributes;
   ASSERT_NE(XGetWindowAttributes(x_, xw, &attributes), 0);
-  EXPECT_EQ(attributes.width, 675);
-  EXPECT_EQ(attributes.height, 466);
+  // The skinned frame is part of the window: 675 x 466 of client inside a 689 x 503 window.
+  EXPECT_EQ(attributes.width, 689);
+  EXPECT_EQ(attributes.height, 503);
+  EXPECT_EQ(w.OrvelDralen->ClientWidth(), 675);
+  EXPECT_EQ(w.OrvelDralen->ClientHeight(), 466);
   EXPECT_EQ(attributes.map_state, IsViewable);
   EXPECT_EQ(w.OrvelDralen->Surface()->Title(), "图片压缩（免费共享）");
-  // The client area is painted (the form's colour), not left to the server's background.
+  // Shaped by the skin's mask: the rounded top corners are cut away.
+  int count = 0;
+  int ordering = 0;
+  XRectangle* rects = XShapeGetRectangles(x_, xw, ShapeBounding, &count, &ordering);
+  std::vector<gfx::Rect> got;
+  for (int i = 0; i < count; ++i) got.push_back(gfx::Rect::FromSize(rects[i].x, rects[i].y, rects[i].width, rects[i].height));
+  if (rects != nullptr) XFree(rects);
+  gfx::Region shape(got);
+  EXPECT_FALSE(shape.Contains({0, 0}));
+  EXPECT_TRUE(shape.Contains({344, 0}));
+  EXPECT_TRUE(shape.Contains({0, 502}));
+  // The client area is painted with the skin's client background, not left to the server's.
   gfx::Rect outer = w.OrvelDralen->Surface()->Bounds();
   gfx::Bitmap shot = platform::GetBackend().CaptureScreen(gfx::Rect::FromSize(outer.left + 300, outer.top + 200, 1, 1));
-  EXPECT_EQ(shot.Pixel(0, 0), ui::kColorBtnFace);
+  EXPECT_EQ(shot.Pixel(0, 0), w.OrvelDralen->skSkinData1.FramePicture().Pixel(98, 70));
 }
 
 TEST_F(DesktopStartTest, FormRegionShapesTheXWindow) {

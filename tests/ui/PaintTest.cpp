@@ -131,6 +131,18 @@ TEST_F(PaintTest, ShapedChildPaintsOnlyInsideItsShapeAndKeepsItAcrossMoves) {
   EXPECT_EQ(backend_->ScreenPixel({175, 175}), gfx::Rgb(255, 0, 0));
 }
 
+TEST_F(PaintTest, AWindowDCOverAnAreaDrawsAndShowsThatAreaAtOnce) {
+  {
+    // As a frame redraws one of its buttons from a timer: outside the paint cycle.
+    ui::Form::WindowDC dc(*form_, {70, 20, 90, 40});
+    dc.Canvas().FillRect({0, 0, 200, 100}, gfx::Rgb(255, 0, 0));
+  }
+  EXPECT_EQ(backend_->ScreenPixel({175, 125}), gfx::Rgb(255, 0, 0));
+  EXPECT_EQ(backend_->ScreenPixel({165, 125}), gfx::Rgb(255, 255, 255));
+  EXPECT_EQ(backend_->ScreenPixel({115, 115}), gfx::Rgb(0, 0, 255));
+  EXPECT_EQ(form_->FrameBuffer().Pixel(105, 5), gfx::Rgb(255, 255, 255));
+}
+
 }  // namespace
 
 namespace {

@@ -53,7 +53,8 @@ TEST_F(WindowedAppTest, MainWindowHasItsAttributesWhenShown) {
   EXPECT_EQ(main->Surface()->Title(), "图片压缩（免费共享）");
   EXPECT_EQ(main->ClientWidth(), 675);
   EXPECT_EQ(main->ClientHeight(), 466);
-  EXPECT_EQ(main->Surface()->FrameSize(), (gfx::Size{675, 466}));
+  // The skinned frame draws around the client area inside the window's own pixels.
+  EXPECT_EQ(main->Surface()->FrameSize(), (gfx::Size{689, 503}));
   // Centred on the 1280 x 1024 virtual screen.
   gfx::Rect outer = main->Surface()->Bounds();
   EXPECT_EQ(outer.left, (1280 - outer.Width()) / 2);
@@ -62,19 +63,21 @@ TEST_F(WindowedAppTest, MainWindowHasItsAttributesWhenShown) {
   EXPECT_EQ(main->GetFont().Family(), "MS Sans Serif");
   EXPECT_EQ(main->GetFont().Height(), 11);
   EXPECT_TRUE(main->ShowHint());
+  // Under the skin's frame nothing smaller than the frame itself: 216 x 37 beats 150 x 29.
   main->SetBounds(main->Left(), main->Top(), 10, 10);
-  EXPECT_EQ(main->Width(), 150);
-  EXPECT_EQ(main->Height(), 29);
+  EXPECT_EQ(main->Width(), 216);
+  EXPECT_EQ(main->Height(), 37);
   EXPECT_FALSE(w.frmsetC->Visible());
   EXPECT_FALSE(w.frmScreen->Visible());
 }
 
-TEST_F(WindowedAppTest, ClientSizeHoldsWhenTheWindowSystemAddsAFrame) {
+TEST_F(WindowedAppTest, ClientSizeHoldsWhatEverFrameTheWindowSystemWouldAdd) {
+  // The window system's frame would go around decorated windows; the skinned one needs none.
   backend_->SetFrameExtents(4, 23, 4, 4);
   app::Windows w = app::CreateWindows(*app_);
   w.OrvelDralen->Show();
   Pump();
-  EXPECT_EQ(w.OrvelDralen->Surface()->FrameSize(), (gfx::Size{675, 466}));
+  EXPECT_EQ(w.OrvelDralen->Surface()->FrameSize(), (gfx::Size{689, 503}));
   EXPECT_EQ(w.OrvelDralen->ClientWidth(), 675);
   EXPECT_EQ(w.OrvelDralen->ClientHeight(), 466);
 }

@@ -1151,9 +1151,11 @@ Triple CaptionButtonImages(Sheet& o, CaptionGlyph glyph) {
 void CaptionObjects(Design& d) {
   Sheet& o = d.objects;
   Painter& p = o.Paint();
+  // The caption ends before the buttons row and reaches into the top-right corner piece, so it
+  // grows with the window and never lies under a caption button.
   d.Object("caption", "caption");
-  d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 180, 23})
-      .R("textrect", {2, 0, 84, 16}).Font(Rgb(128, 136, 150), "fsbold").C("activefontcolor", kText)
+  d.Sec("caption").I("activepictureindex", -1).I("skinrectinapicture", 0).R("skinrect", {28, 7, 104, 23})
+      .R("textrect", {2, 0, 74, 16}).Font(Rgb(128, 136, 150), "fsbold").C("activefontcolor", kText)
       .S("alignment", "taleftjustify").I("shadow", 0);
 
   struct Std {
@@ -1276,7 +1278,7 @@ void WriteHeaderSections(skin::IniFile& ini) {
   Section(ini, "VERSION").S("skinname", "Orvel Calm").S("skinauthor", "Orvel").S("authorurl", "")
       .S("authoremail", "").S("skincomments", "The program's own skin, drawn by orvel-skingen").I("ver", 1);
   Section(ini, "PICTURES").S("picture", "frame.bmp").S("inactivepicture", "").S("mask", "mask.bmp");
-  Section(ini, "FORMINFO").P("lefttoppoint", {38, 30}).P("righttoppoint", {174, 30}).P("leftbottompoint", {7, 160})
+  Section(ini, "FORMINFO").P("lefttoppoint", {38, 30}).P("righttoppoint", {104, 30}).P("leftbottompoint", {7, 160})
       .P("rightbottompoint", {209, 160}).R("clientrect", kFrameClient).I("bgpictureindex", -1)
       .I("mdibgpictureindex", -1).I("leftstretch", 0).I("rightstretch", 0).I("topstretch", 0).I("bottomstretch", 0)
       .R("maskrectarea", kFrameClient).P("hittestlefttoppoint", {38, 30}).P("hittestrighttoppoint", {174, 30})

@@ -246,7 +246,12 @@ void SdlBackend::Translate(const SDL_Event& e) {
       ev.surface = active_;
       ev.key = vk;
       ev.repeat = e.key.repeat != 0;
-      ev.modifiers = Modifiers();
+      // The modifiers the key came with: a pump may already have taken their release (Alt+F4
+      // typed quickly), so the state now can be behind the event.
+      ev.modifiers = Modifiers() & ~(kModShift | kModControl | kModAlt);
+      if (e.key.keysym.mod & KMOD_SHIFT) ev.modifiers |= kModShift;
+      if (e.key.keysym.mod & KMOD_CTRL) ev.modifiers |= kModControl;
+      if (e.key.keysym.mod & KMOD_ALT) ev.modifiers |= kModAlt;
       Push(ev);
       return;
     }
@@ -621,7 +626,9 @@ void SdlBackend::SetCapture(SurfaceId surface) {
   // SDL captures for the focused window; events reaching it are re-addressed to the capture, and
   // AfterPump reads the pointer where SDL cannot follow it.
   SDL_CaptureMouse(surface != kNoSurface ? SDL_TRUE : SDL_FALSE);
-  if (surface != kNoSurface) last_mouse_ = GlobalMouse(&last_buttons_);
+  // The button state stays what the events said so far: the pointer may be ahead of the queue
+  // (a release already made but not yet taken), and that release must still be reported once.
+  if (surface != kNoSurface) last_mouse_ = GlobalMouse();
 }
 
 void SdlBackend::ReleaseCapture() {
