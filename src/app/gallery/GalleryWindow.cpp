@@ -35,24 +35,24 @@ GalleryWindow::~GalleryWindow() {
 }
 
 void GalleryWindow::Build() {
-  struct HalfSpec {
+  struct HalfLook {
     const char* name;
     skin::TskSkinData* skin;
   };
-  const HalfSpec specs[] = {{"skinned", &skSkinData1}, {"plain", nullptr}};
+  const HalfLook halves_to_build[] = {{"skinned", &skSkinData1}, {"plain", nullptr}};
   int bottom = 0;
   int left = 0;
   std::vector<skin::TskSkinPanel*> panels;
-  for (const HalfSpec& spec : specs) {
+  for (const HalfLook& entry : halves_to_build) {
     // A borderless panel: the skin's inner panel texture on the left, the button face on the right.
     skin::TskSkinPanel* half = MakeChild<skin::TskSkinPanel>(this);
-    half->SetName(std::string(spec.name) + "Half");
+    half->SetName(std::string(entry.name) + "Half");
     half->SetBorderStyle(skin::SkinBorderStyle::bvNone);
     half->SetBounds(left, 0, kHalfWidth, ClientHeight());
-    half->SetSkinData(spec.skin);
+    half->SetSkinData(entry.skin);
     left += kHalfWidth;
     panels.push_back(half);
-    auto builder = std::make_unique<GalleryBuilder>(*half, spec.skin, spec.name, live_);
+    auto builder = std::make_unique<GalleryBuilder>(*half, entry.skin, entry.name, live_);
     for (const GalleryFamily& family : GalleryFamilies(page_)) family.add(*builder);
     bottom = std::max(bottom, builder->Layout({kMargin, kMargin, kHalfWidth - kMargin, 100000}));
     halves_.push_back(std::move(builder));

@@ -121,9 +121,9 @@ TskMessageForm::TskMessageForm(const TskSkinMessage& settings, const std::string
   const int32_t room = MaxMessageTextWidth(work, frame);
   if (label->Width() > room) label->SetCaption(WrapMessageText(label->DrawingFont(), text, room));
 
-  std::vector<MessageButtonSpec> wanted;
-  for (const MessageButtonSpec& spec : MessageButtonSpecs()) {
-    if (buttons & spec.button) wanted.push_back(spec);
+  std::vector<MessageButtonKind> wanted;
+  for (const MessageButtonKind& entry : MessageButtonKinds()) {
+    if (buttons & entry.button) wanted.push_back(entry);
   }
   MessageLayoutRequest request;
   request.text = {label->Width(), label->Height()};
@@ -147,14 +147,14 @@ TskMessageForm::TskMessageForm(const TskSkinMessage& settings, const std::string
   const MessageButton cancel_button = CancelOf(buttons);
   TskSkinButton* focus = nullptr;
   for (size_t i = 0; i < wanted.size(); ++i) {
-    const MessageButtonSpec& spec = wanted[i];
+    const MessageButtonKind& entry = wanted[i];
     auto* b = MakeChild<TskSkinButton>(this);
-    b->SetName(spec.name);
-    b->SetCaption(spec.caption);
+    b->SetName(entry.name);
+    b->SetCaption(entry.caption);
     b->SetCanFocused(true);
-    b->SetModalResult(spec.result);
-    b->SetDefault(spec.button == default_button);
-    b->SetCancel(spec.button == cancel_button);
+    b->SetModalResult(entry.result);
+    b->SetDefault(entry.button == default_button);
+    b->SetCancel(entry.button == cancel_button);
     b->SetDefaultHeight(button_height_);
     b->SetDefaultFont(settings.DefaultButtonFont());
     b->SetUseSkinFont(settings.UseSkinFont());
@@ -163,8 +163,8 @@ TskMessageForm::TskMessageForm(const TskSkinMessage& settings, const std::string
     const gfx::Rect& r = layout.buttons[i];
     b->SetBounds(r.left, r.top, r.Width(), r.Height());
     buttons_.push_back(b);
-    kinds_.push_back(spec.button);
-    if (spec.button == default_button) focus = b;
+    kinds_.push_back(entry.button);
+    if (entry.button == default_button) focus = b;
   }
   first_focus_ = focus;
 }

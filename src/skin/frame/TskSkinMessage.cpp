@@ -10,7 +10,7 @@ namespace skin {
 
 namespace {
 
-constexpr MessageButtonSpec kButtons[] = {
+constexpr MessageButtonKind kButtons[] = {
     {kMbYes, "Yes", "&Yes", 6},           {kMbNo, "No", "&No", 7},
     {kMbOK, "OK", "OK", 1},               {kMbCancel, "Cancel", "Cancel", 2},
     {kMbAbort, "Abort", "&Abort", 3},     {kMbRetry, "Retry", "&Retry", 4},
@@ -21,7 +21,7 @@ constexpr MessageButtonSpec kButtons[] = {
 
 }  // namespace
 
-std::span<const MessageButtonSpec> MessageButtonSpecs() { return kButtons; }
+std::span<const MessageButtonKind> MessageButtonKinds() { return kButtons; }
 
 TskSkinMessage::TskSkinMessage() { SetName("TskSkinMessage"); }
 

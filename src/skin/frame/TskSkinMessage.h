@@ -39,14 +39,14 @@ constexpr MessageButtons kMbOKCancel = kMbOK | kMbCancel;
 constexpr MessageButtons kMbAbortRetryIgnore = kMbAbort | kMbRetry | kMbIgnore;
 
 // One button of a box: its component name, caption and modal result.
-struct MessageButtonSpec {
+struct MessageButtonKind {
   MessageButton button;
   const char* name;
   const char* caption;
   int result;
 };
 // Every button in the order boxes show them.
-std::span<const MessageButtonSpec> MessageButtonSpecs();
+std::span<const MessageButtonKind> MessageButtonKinds();
 
 class TskSkinMessage : public ui::Component, private SkinDataClient {
  public:

@@ -21,10 +21,10 @@ namespace {
 using menu_test::MenuTest;
 using menu_test::MessageLog;
 
-// Items from a spec: 'e' enabled, 'd' disabled, 's' separator; captions "Item<i>".
-void Fill(ui::MenuItem& root, const std::string& spec, std::vector<std::string>* ran = nullptr) {
-  for (size_t i = 0; i < spec.size(); ++i) {
-    if (spec[i] == 's') {
+// Items from a pattern: 'e' enabled, 'd' disabled, 's' separator; captions "Item<i>".
+void Fill(ui::MenuItem& root, const std::string& pattern, std::vector<std::string>* ran = nullptr) {
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == 's') {
       root.AddSeparator();
       continue;
     }
@@ -32,7 +32,7 @@ void Fill(ui::MenuItem& root, const std::string& spec, std::vector<std::string>*
     ui::MenuItem* item = root.Add(caption, [ran, caption](ui::Component*) {
       if (ran != nullptr) ran->push_back(caption);
     });
-    item->SetEnabled(spec[i] == 'e');
+    item->SetEnabled(pattern[i] == 'e');
   }
 }
 
@@ -58,17 +58,17 @@ class TskSkinMenuTest : public MenuTest {
 
 TEST_F(TskSkinMenuTest, OpeningHighlightsTheFirstItemThatCanBeChosen) {
   const struct {
-    const char* spec;
+    const char* pattern;
     int highlight;
   } cases[] = {{"eee", 0}, {"see", 1}, {"dse", 2}, {"dds", -1}};
   for (const auto& c : cases) {
     ui::MenuItem root;
-    Fill(root, c.spec);
+    Fill(root, c.pattern);
     Open(root);
-    ASSERT_EQ(Engine().LevelCount(), 1u) << c.spec;
-    EXPECT_EQ(Level(0)->HighlightIndex(), c.highlight) << c.spec;
+    ASSERT_EQ(Engine().LevelCount(), 1u) << c.pattern;
+    EXPECT_EQ(Level(0)->HighlightIndex(), c.highlight) << c.pattern;
     if (c.highlight >= 0) {
-      EXPECT_TRUE(Level(0)->ItemObjects()[c.highlight].initial_selection) << c.spec;
+      EXPECT_TRUE(Level(0)->ItemObjects()[c.highlight].initial_selection) << c.pattern;
     }
     Engine().CloseAll();
   }
@@ -78,7 +78,7 @@ TEST_F(TskSkinMenuTest, ArrowKeysSkipWhatCannotBeChosenAndWrapOnlyAtTheEnds) {
   using platform::kVkDown;
   using platform::kVkUp;
   const struct {
-    const char* spec;
+    const char* pattern;
     std::vector<platform::KeyCode> keys;
     int expected;
   } cases[] = {
@@ -95,11 +95,11 @@ TEST_F(TskSkinMenuTest, ArrowKeysSkipWhatCannotBeChosenAndWrapOnlyAtTheEnds) {
   };
   for (const auto& c : cases) {
     ui::MenuItem root;
-    Fill(root, c.spec);
+    Fill(root, c.pattern);
     Open(root);
     for (platform::KeyCode k : c.keys) Key(k);
-    ASSERT_EQ(Engine().LevelCount(), 1u) << c.spec;
-    EXPECT_EQ(Level(0)->HighlightIndex(), c.expected) << c.spec;
+    ASSERT_EQ(Engine().LevelCount(), 1u) << c.pattern;
+    EXPECT_EQ(Level(0)->HighlightIndex(), c.expected) << c.pattern;
     Engine().CloseAll();
   }
 }
