@@ -58,11 +58,11 @@ TEST(MenuItemTest, RadioItemsOfAGroupCheckOneAtATime) {
 }
 
 TEST(MenuItemTest, WatchersHearOfChangesBeforeItemsAreFreed) {
+  Recorder rec;  // outlives the items: each tells it when it goes
   ui::MenuItem root;
   ui::MenuItem* a = root.Add("A");
   ui::MenuItem* sub = root.Add("Sub");
   sub->Add("Inner");
-  Recorder rec;
   root.AddObserver(&rec);
   a->AddObserver(&rec);
   a->SetCaption("A2");
