@@ -22,10 +22,10 @@ namespace app {
 namespace {
 
 constexpr const char* kUsage =
-    "用法: orvel --gallery [basic|frame] [--shot FILE] [--list]\n"
+    "用法: orvel --gallery [basic|frame|complex] [--shot FILE] [--list]\n"
     "  basic        基本控件 (默认)\n"
     "  frame        窗口框架样例: 菜单、提示和消息框\n"
-    "  complex      复杂控件样例 (保留, 尚未提供)\n"
+    "  complex      复合控件样例: 编辑框、页面、列表、树和工具栏\n"
     "  --shot FILE  不打开窗口, 把样例窗口画成 BMP 文件\n"
     "  --list       不打开窗口, 每个样例一行: 半边 名称 状态 左,上 宽x高\n";
 
@@ -144,8 +144,7 @@ int RunGallery(int argc, char** argv) {
     } else if (arg == "--shot" && i + 1 < argc) {
       args.shot = argv[++i];
     } else if (arg == "complex") {
-      std::fprintf(stderr, "orvel: --gallery %s 尚未提供\n\n%s", arg.c_str(), kUsage);
-      return 2;
+      args.page = GalleryPage::kComplex;
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;

@@ -16,10 +16,14 @@ constexpr GalleryFamily kFrameFamilies[] = {
     {"menus", AddMenuSamples},
 };
 
+// The complex controls' families are added here as they are built.
+constexpr std::span<const GalleryFamily> kComplexFamilies{};
+
 }  // namespace
 
 std::span<const GalleryFamily> GalleryFamilies(GalleryPage page) {
   if (page == GalleryPage::kFrame) return kFrameFamilies;
+  if (page == GalleryPage::kComplex) return kComplexFamilies;
   return kFamilies;
 }
 

@@ -17,9 +17,9 @@ struct GalleryFamily {
   GalleryFamilyFn add;
 };
 
-// The gallery's pages: the basic controls, and the frame with its popups (menus, hints, message
-// boxes).
-enum class GalleryPage { kBasic, kFrame };
+// The gallery's pages: the basic controls, the frame with its popups (menus, hints, message
+// boxes), and the complex controls (edits, pages, lists, trees, tool bars).
+enum class GalleryPage { kBasic, kFrame, kComplex };
 
 // Every family of a page in display order (GalleryRegistry.cpp lists them).
 std::span<const GalleryFamily> GalleryFamilies(GalleryPage page = GalleryPage::kBasic);

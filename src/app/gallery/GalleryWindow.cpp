@@ -18,7 +18,9 @@ constexpr int kMargin = 8;
 
 GalleryWindow::GalleryWindow(GalleryPage page) : page_(page) {
   SetName("GalleryWindow");
-  SetCaption(page == GalleryPage::kFrame ? kFrameCaption : kCaption);
+  SetCaption(page == GalleryPage::kFrame     ? kFrameCaption
+             : page == GalleryPage::kComplex ? kComplexCaption
+                                             : kCaption);
   SetFont(gfx::Font("MS Sans Serif", 11));
   SetPosition(ui::FormPosition::kScreenCenter);
   SetBorderStyle(ui::BorderStyle::kSingle);

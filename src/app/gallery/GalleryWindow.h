@@ -17,6 +17,7 @@ class GalleryWindow : public ui::Form {
  public:
   static constexpr const char* kCaption = "Orvel 控件样例";
   static constexpr const char* kFrameCaption = "Orvel 窗口框架样例";
+  static constexpr const char* kComplexCaption = "Orvel 复合控件样例";
   static constexpr int kHalfWidth = 630;
 
   explicit GalleryWindow(GalleryPage page = GalleryPage::kBasic);
