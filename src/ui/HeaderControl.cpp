@@ -23,31 +23,36 @@ int32_t HeaderControl::HeightFor(const gfx::Font& font) { return font.TextHeight
 int HeaderControl::AddSection(HeaderSection section) {
   section.width = std::max(0, section.width);
   sections_.push_back(std::move(section));
-  Invalidate();
+  Changed();
   return SectionCount() - 1;
 }
 
 void HeaderControl::SetSection(int index, HeaderSection section) {
   section.width = std::max(0, section.width);
   sections_.at(static_cast<size_t>(index)) = std::move(section);
-  Invalidate();
+  Changed();
 }
 
 void HeaderControl::SetSectionWidth(int index, int32_t width) {
   sections_.at(static_cast<size_t>(index)).width = std::max(0, width);
-  Invalidate();
+  Changed();
 }
 
 void HeaderControl::DeleteSection(int index) {
   sections_.erase(sections_.begin() + static_cast<ptrdiff_t>(index));
   hot_ = pressed_ = resizing_ = -1;
-  Invalidate();
+  Changed();
 }
 
 void HeaderControl::ClearSections() {
   sections_.clear();
   hot_ = pressed_ = resizing_ = -1;
+  Changed();
+}
+
+void HeaderControl::Changed() {
   Invalidate();
+  if (OnSectionsChange) OnSectionsChange(this);
 }
 
 int32_t HeaderControl::SectionsWidth() const {

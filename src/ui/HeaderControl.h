@@ -67,6 +67,8 @@ class HeaderControl : public WinControl {
   static int32_t HeightFor(const gfx::Font& font);
 
   std::function<void(HeaderControl* sender, int section)> OnSectionClick;
+  // Fired after any change of the sections, by the program or the user.
+  NotifyEvent OnSectionsChange;
   // Fired while an edge is dragged, after the width changed.
   std::function<void(HeaderControl* sender, int section)> OnSectionResize;
 
@@ -81,6 +83,7 @@ class HeaderControl : public WinControl {
  private:
   void PaintSection(gfx::Canvas& canvas, int index) const;
   void SetHot(int index);
+  void Changed();
 
   std::vector<HeaderSection> sections_;
   int32_t offset_ = 0;

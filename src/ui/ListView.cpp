@@ -9,6 +9,7 @@
 #include "platform/KeyCodes.h"
 #include "ui/ImageList.h"
 #include "ui/PlainDraw.h"
+#include "ui/ScrollBar.h"
 
 namespace ui {
 
@@ -33,25 +34,6 @@ bool StartsWithFolded(const std::string& caption, const std::string& folded_pref
   return Folded(std::string_view(caption).substr(0, folded_prefix.size())) == folded_prefix;
 }
 
-// The position a scroll code asks for on `info`, where a line is one unit.
-int32_t ScrollTarget(const ScrollInfo& info, ScrollCode code, int32_t thumb, int32_t line) {
-  const int64_t page = std::max(line, info.page);
-  const int64_t top = std::max(info.min, info.max - std::max(info.page, 1) + 1);
-  int64_t p = info.position;
-  switch (code) {
-    case kSbLineUp: p -= line; break;
-    case kSbLineDown: p += line; break;
-    case kSbPageUp: p -= page; break;
-    case kSbPageDown: p += page; break;
-    case kSbThumbPosition:
-    case kSbThumbTrack: p = thumb; break;
-    case kSbTop: p = info.min; break;
-    case kSbBottom: p = top; break;
-    case kSbEndScroll: break;
-  }
-  return static_cast<int32_t>(std::clamp<int64_t>(p, info.min, std::max<int64_t>(info.min, top)));
-}
-
 }  // namespace
 
 ListView::ListView() {
@@ -63,8 +45,16 @@ ListView::ListView() {
   header_->OnSectionClick = [this](HeaderControl*, int section) {
     if (OnColumnClick) OnColumnClick(this, section);
   };
+  vbar_ = AddChild(std::make_unique<ScrollBar>(ScrollAxis::kVertical));
+  hbar_ = AddChild(std::make_unique<ScrollBar>(ScrollAxis::kHorizontal));
+  vbar_->OnScroll = [this](ScrollCode code, int32_t position) {
+    if (code != kSbEndScroll) ScrollTo(ScrollAxis::kVertical, position);
+  };
+  hbar_->OnScroll = [this](ScrollCode code, int32_t position) {
+    if (code != kSbEndScroll) ScrollTo(ScrollAxis::kHorizontal, position);
+  };
   SetBounds(0, 0, 250, 150);
-  header_->OnSectionResize = [this](HeaderControl*, int) {
+  header_->OnSectionsChange = [this](Component*) {
     UpdateScroll();
     Invalidate();
   };
@@ -324,7 +314,10 @@ ListViewLayout ListView::Layout() const {
   l.style = style_;
   l.count = ItemCount();
   const gfx::Rect cr = ClientRect();
-  l.area = {0, 0, cr.Width(), cr.Height()};
+  l.area = {0, 0, cr.Width() - (vbar_shown_ ? ScrollBar::kBreadth : 0),
+            cr.Height() - (hbar_shown_ ? ScrollBar::kBreadth : 0)};
+  l.area.right = std::max(0, l.area.right);
+  l.area.bottom = std::max(0, l.area.bottom);
   if (style_ == ViewStyle::kReport && show_column_headers_) l.area.top = std::min(l.area.bottom, header_->Height());
   l.cell_height = RowHeight();
   l.cell_width = list_column_width_;
@@ -382,7 +375,7 @@ void ListView::Scroll(ScrollAxis axis, ScrollCode code, int32_t thumb) {
   const bool lines = axis == ScrollAxis::kVertical || style_ == ViewStyle::kList;
   const ScrollInfo info = axis == ScrollAxis::kVertical ? VertScrollInfo() : HorzScrollInfo();
   // Sideways in report style a line is a few pixels.
-  ScrollTo(axis, ScrollTarget(info, code, thumb, lines ? 1 : 16));
+  ScrollTo(axis, ScrolledPosition(info, code, thumb, lines ? 1 : 16));
 }
 
 void ListView::ScrollTo(ScrollAxis axis, int32_t position) {
@@ -402,6 +395,7 @@ void ListView::ScrollTo(ScrollAxis axis, int32_t position) {
     return;
   }
   Invalidate();
+  SyncBars();
   if (OnScrollChange) OnScrollChange(this);
 }
 
@@ -413,16 +407,55 @@ void ListView::ClampPosition() {
 }
 
 void ListView::UpdateScroll() {
-  if (updating_scroll_) return;
+  if (updating_scroll_ || vbar_ == nullptr) return;
   updating_scroll_ = true;
   const gfx::Rect cr = ClientRect();
+  // A bar takes room from the other axis, which may then need its own bar: settle in two rounds.
+  vbar_shown_ = hbar_shown_ = false;
+  for (int round = 0; round < 2 && built_in_bars_; ++round) {
+    const ScrollInfo v = VertScrollInfo();
+    const ScrollInfo h = HorzScrollInfo();
+    vbar_shown_ = v.page > 0 && !v.FitsPage();
+    hbar_shown_ = h.page > 0 && !h.FitsPage();
+  }
+  const int bar = ScrollBar::kBreadth;
+  vbar_->SetVisible(vbar_shown_);
+  hbar_->SetVisible(hbar_shown_);
+  vbar_->SetBounds(cr.Width() - bar, 0, bar, cr.Height() - (hbar_shown_ ? bar : 0));
+  hbar_->SetBounds(0, cr.Height() - bar, cr.Width() - (vbar_shown_ ? bar : 0), bar);
   const bool header_shown = style_ == ViewStyle::kReport && show_column_headers_;
   header_->SetVisible(header_shown);
   header_->SetFont(GetFont());
-  header_->SetBounds(0, 0, cr.Width(), HeaderControl::HeightFor(GetFont()));
+  header_->SetBounds(0, 0, cr.Width() - (vbar_shown_ ? bar : 0), HeaderControl::HeightFor(GetFont()));
   ClampPosition();
+  SyncBars();
   updating_scroll_ = false;
   if (OnScrollChange) OnScrollChange(this);
+}
+
+void ListView::SyncBars() {
+  if (vbar_ == nullptr) return;
+  vbar_->SetInfo(VertScrollInfo());
+  hbar_->SetInfo(HorzScrollInfo());
+  // A line of the report's sideways range is a few pixels.
+  hbar_->SetLineStep(style_ == ViewStyle::kReport ? 16 : 1);
+}
+
+void ListView::SetBuiltInBars(bool v) {
+  if (v == built_in_bars_) return;
+  built_in_bars_ = v;
+  UpdateScroll();
+  Invalidate();
+}
+
+void ListView::WndProc(Message& m) {
+  if (m.id == kMsgVScroll || m.id == kMsgHScroll) {
+    const auto code = static_cast<ScrollCode>(m.wparam & 0xFFFF);
+    const auto thumb = static_cast<int32_t>((static_cast<uintptr_t>(m.wparam) >> 16) & 0xFFFF);
+    Scroll(m.id == kMsgVScroll ? ScrollAxis::kVertical : ScrollAxis::kHorizontal, code, thumb);
+    return;
+  }
+  WinControl::WndProc(m);
 }
 
 void ListView::Resize() {
@@ -446,6 +479,10 @@ void ListView::Paint(gfx::Canvas& canvas) {
     DrawBevel(canvas, {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, false);
   }
   const ListViewLayout l = Layout();
+  if (vbar_shown_ && hbar_shown_) {
+    const gfx::Rect cr = ClientRect();
+    canvas.FillRect({l.area.right, l.area.bottom, cr.Width(), cr.Height()}, kColorBtnFace);
+  }
   gfx::CanvasSaver saver(canvas);
   canvas.IntersectClip(l.area);
   int32_t first = 0;

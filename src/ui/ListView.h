@@ -16,6 +16,7 @@
 namespace ui {
 
 class ImageList;
+class ScrollBar;
 
 // What an item shows: its caption, its image and, in report style, one text per further column.
 struct ListItemData {
@@ -109,6 +110,12 @@ class ListView : public WinControl {
   void Scroll(ScrollAxis axis, ScrollCode code, int32_t thumb = 0);
   // Sets an axis's position directly (clamped).
   void ScrollTo(ScrollAxis axis, int32_t position);
+  // The built-in bars; a skinned control hides them and shows its own. kMsgVScroll and kMsgHScroll
+  // reach Scroll through the window procedure too.
+  bool BuiltInBars() const { return built_in_bars_; }
+  void SetBuiltInBars(bool v);
+  ScrollBar* VertBar() const { return vbar_; }
+  ScrollBar* HorzBar() const { return hbar_; }
 
   // --- events ---
   // Owner data: fill `out` for item `index`.
@@ -133,6 +140,7 @@ class ListView : public WinControl {
   gfx::Rect ClientRect() const override;
 
  protected:
+  void WndProc(Message& m) override;
   void Paint(gfx::Canvas& canvas) override;
   void Resize() override;
   void FontChanged() override;
@@ -152,6 +160,8 @@ class ListView : public WinControl {
   // Lays out the header and the built-in bars for the current ranges, then clamps the position.
   void UpdateScroll();
   void ClampPosition();
+  // Gives the built-in bars the current ranges.
+  void SyncBars();
   void PaintItem(gfx::Canvas& canvas, int32_t index, const ListItemData& data, const gfx::Rect& r) const;
   // Moves the focus to `target` as a click or key with `shift` does, and scrolls it into view.
   void SelectByUser(int32_t target, ShiftState shift, bool toggle);
@@ -163,6 +173,9 @@ class ListView : public WinControl {
   bool show_column_headers_ = true;
   bool border_ = true;
   bool owner_data_ = false;
+  bool built_in_bars_ = true;
+  bool vbar_shown_ = false;
+  bool hbar_shown_ = false;
   bool updating_scroll_ = false;
   int32_t list_column_width_ = 150;
   int32_t owner_count_ = 0;
@@ -176,6 +189,8 @@ class ListView : public WinControl {
   ImageList* small_images_ = nullptr;
   ImageList* large_images_ = nullptr;
   HeaderControl* header_ = nullptr;
+  ScrollBar* vbar_ = nullptr;
+  ScrollBar* hbar_ = nullptr;
 };
 
 }  // namespace ui

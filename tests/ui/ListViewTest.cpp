@@ -9,6 +9,7 @@
 
 #include "platform/KeyCodes.h"
 #include "ui/Form.h"
+#include "ui/ScrollBar.h"
 #include "ui/UiTestEnv.h"
 
 namespace {
@@ -302,8 +303,19 @@ TEST_F(ListViewTest, ScrollRangesFollowTheStyle) {
   EXPECT_EQ(v.max, 49);
   EXPECT_EQ(v.page, lv_->VisibleLineCount());
   EXPECT_EQ(v.position, 0);
+  // The built-in bar shows the same range and moves the list.
+  ASSERT_TRUE(lv_->VertBar()->Visible());
+  EXPECT_EQ(lv_->VertBar()->Info(), v);
+  lv_->Send(ui::kMsgVScroll, ui::kSbLineDown);
+  EXPECT_EQ(lv_->VertScrollInfo().position, 1);
+  lv_->ScrollTo(ui::ScrollAxis::kVertical, 1);
+  backend_->Click(lv_->VertBar()->ClientToScreen({8, lv_->VertBar()->Height() - 8}));  // the down arrow
+  Pump();
+  EXPECT_EQ(lv_->VertScrollInfo().position, 2);
+  lv_->Scroll(ui::ScrollAxis::kVertical, ui::kSbTop);
   lv_->Scroll(ui::ScrollAxis::kVertical, ui::kSbPageDown);
   EXPECT_EQ(lv_->VertScrollInfo().position, v.page);
+  EXPECT_EQ(lv_->VertBar()->Info().position, v.page);
   EXPECT_EQ(lv_->TopItem(), v.page);
   lv_->Scroll(ui::ScrollAxis::kVertical, ui::kSbBottom);
   EXPECT_EQ(lv_->VertScrollInfo().position, 50 - v.page);
@@ -314,10 +326,12 @@ TEST_F(ListViewTest, ScrollRangesFollowTheStyle) {
   lv_->Header()->SetSectionWidth(1, 300);
   const ui::ScrollInfo h = lv_->HorzScrollInfo();
   EXPECT_EQ(h.max, 399);
-  EXPECT_EQ(h.page, lv_->ClientWidth());
+  const int32_t shown = lv_->ClientWidth() - ui::ScrollBar::kBreadth;  // beside the vertical bar
+  EXPECT_EQ(h.page, shown);
+  EXPECT_TRUE(lv_->HorzBar()->Visible());
   lv_->ScrollTo(ui::ScrollAxis::kHorizontal, 10000);
-  EXPECT_EQ(lv_->HorzScrollInfo().position, 400 - lv_->ClientWidth());
-  EXPECT_EQ(lv_->Header()->Offset(), 400 - lv_->ClientWidth());
+  EXPECT_EQ(lv_->HorzScrollInfo().position, 400 - shown);
+  EXPECT_EQ(lv_->Header()->Offset(), 400 - shown);
   // List style scrolls by columns only.
   lv_->SetViewStyle(ui::ViewStyle::kList);
   EXPECT_EQ(lv_->VertScrollInfo(), ui::ScrollInfo{});
@@ -325,6 +339,16 @@ TEST_F(ListViewTest, ScrollRangesFollowTheStyle) {
   EXPECT_GT(cols.max, 0);
   lv_->Scroll(ui::ScrollAxis::kHorizontal, ui::kSbLineDown);
   EXPECT_EQ(lv_->ItemRect(0).right, 0);  // the first column moved out to the left
+  EXPECT_FALSE(lv_->VertBar()->Visible());
+  EXPECT_TRUE(lv_->HorzBar()->Visible());
+  // Without the built-in bars the items take the whole client area.
+  lv_->ScrollTo(ui::ScrollAxis::kHorizontal, 0);
+  auto second_column = [&] { return lv_->ItemAt(lv_->ItemRect(0).right + 2, lv_->ItemRect(0).top + 2); };
+  const int32_t per_column_with_bar = second_column();
+  lv_->SetBuiltInBars(false);
+  EXPECT_FALSE(lv_->HorzBar()->Visible());
+  EXPECT_GE(second_column(), per_column_with_bar);
+  EXPECT_GT(lv_->ItemRect(second_column() - 1).bottom, lv_->ClientHeight() - ui::ScrollBar::kBreadth);
 }
 
 TEST_F(ListViewTest, SelectionShowsInTheHighlightWhileFocused) {
