@@ -396,7 +396,7 @@ void ListView::ScrollTo(ScrollAxis axis, int32_t position) {
   }
   Invalidate();
   SyncBars();
-  if (OnScrollChange) OnScrollChange(this);
+  ScrollChanged();
 }
 
 void ListView::ClampPosition() {
@@ -430,7 +430,7 @@ void ListView::UpdateScroll() {
   ClampPosition();
   SyncBars();
   updating_scroll_ = false;
-  if (OnScrollChange) OnScrollChange(this);
+  ScrollChanged();
 }
 
 void ListView::SyncBars() {
@@ -439,6 +439,10 @@ void ListView::SyncBars() {
   hbar_->SetInfo(HorzScrollInfo());
   // A line of the report's sideways range is a few pixels.
   hbar_->SetLineStep(style_ == ViewStyle::kReport ? 16 : 1);
+}
+
+void ListView::ScrollChanged() {
+  if (OnScrollChange) OnScrollChange(this);
 }
 
 void ListView::SetBuiltInBars(bool v) {

@@ -140,6 +140,9 @@ class ListView : public WinControl {
   gfx::Rect ClientRect() const override;
 
  protected:
+  // Called after the scroll position, a range or the header's visibility changed; fires
+  // OnScrollChange. A control that shows its own bars follows the ranges here.
+  virtual void ScrollChanged();
   void WndProc(Message& m) override;
   void Paint(gfx::Canvas& canvas) override;
   void Resize() override;
