@@ -515,7 +515,7 @@ void ListView::Paint(gfx::Canvas& canvas) {
 
 void ListView::PaintItem(gfx::Canvas& canvas, int32_t index, const ListItemData& data, const gfx::Rect& r) const {
   const bool selected = selection_.Contains(index);
-  const bool focused = Focused();
+  const bool focused = has_focus_;
   const gfx::Color text_color = selected && focused ? kColorBtnHighlight : GetFont().Color();
   canvas.SetFont(GetFont());
   canvas.Font().SetColor(text_color);
@@ -729,11 +729,13 @@ bool ListView::MouseWheel(ShiftState shift, int delta, int x, int y) {
 }
 
 void ListView::DoEnter() {
+  has_focus_ = true;
   WinControl::DoEnter();
   Invalidate();
 }
 
 void ListView::DoExit() {
+  has_focus_ = false;
   WinControl::DoExit();
   Invalidate();
 }

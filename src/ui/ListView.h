@@ -180,6 +180,7 @@ class ListView : public WinControl {
   bool vbar_shown_ = false;
   bool hbar_shown_ = false;
   bool updating_scroll_ = false;
+  bool has_focus_ = false;  // between the focus arriving and leaving: the selection shows highlighted
   int32_t list_column_width_ = 150;
   int32_t owner_count_ = 0;
   std::vector<ListItemData> items_;
