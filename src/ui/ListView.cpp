@@ -138,8 +138,12 @@ void ListView::SetLargeImages(ImageList* images) {
 void ListView::Notification(Component* component, Operation operation) {
   WinControl::Notification(component, operation);
   if (operation != Operation::kRemove) return;
+  if (component != small_images_ && component != large_images_) return;
   if (component == small_images_) small_images_ = nullptr;
   if (component == large_images_) large_images_ = nullptr;
+  // Rows and cells take their size from the images.
+  UpdateScroll();
+  Invalidate();
 }
 
 int ListView::AddColumn(std::string caption, int32_t width, TextAlignment alignment) {
@@ -199,11 +203,7 @@ void ListView::DeleteItem(int32_t index) {
   items_.erase(items_.begin() + index);
   // Items after the deleted one move up, and so do their selection marks.
   const bool was_selected = selection_.Contains(index);
-  ListViewSelection moved;
-  for (int32_t i = selection_.NextFrom(0); i >= 0; i = selection_.NextFrom(i + 1)) {
-    if (i != index) moved.Set(i > index ? i - 1 : i, true);
-  }
-  selection_ = moved;
+  selection_.Erase(index);
   if (focused_ > index || focused_ >= ItemCount()) --focused_;
   if (anchor_ > index || anchor_ >= ItemCount()) --anchor_;
   UpdateScroll();
@@ -350,11 +350,6 @@ void ListView::MakeVisible(int32_t index) {
   int32_t top = top_line_;
   if (line < top) top = line;
   if (line >= top + l.LinesPerPage()) top = line - l.LinesPerPage() + 1;
-  if (style_ == ViewStyle::kReport) {
-    // A partly shown last row counts as hidden: the item must show whole.
-    const int64_t bottom = l.area.top + static_cast<int64_t>(line - top + 1) * l.cell_height;
-    if (bottom > l.area.bottom && line > top) ++top;
-  }
   ScrollTo(style_ == ViewStyle::kList ? ScrollAxis::kHorizontal : ScrollAxis::kVertical, top);
 }
 

@@ -2,6 +2,8 @@
 #include "ui/ListViewSelection.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -43,6 +45,14 @@ void ListViewSelection::Remove(int32_t first, int32_t last) {
     if (run_first < first) runs_.emplace(run_first, first);
     if (run_last > last) it = runs_.emplace(last, run_last).first;
   }
+}
+
+void ListViewSelection::Erase(int32_t index) {
+  Remove(index, index + 1);
+  std::vector<std::pair<int32_t, int32_t>> above(runs_.upper_bound(index), runs_.end());
+  runs_.erase(runs_.upper_bound(index), runs_.end());
+  // A run that ended at the deleted item now touches the next one, which Add merges.
+  for (const auto& [first, last] : above) Add(first - 1, last - 1);
 }
 
 int64_t ListViewSelection::Count() const {

@@ -22,6 +22,8 @@ class ListViewSelection {
   int32_t First() const { return runs_.empty() ? -1 : runs_.begin()->first; }
   // The lowest selected index at or above `from`, or -1.
   int32_t NextFrom(int32_t from) const;
+  // Item `index` was deleted: its mark goes and every mark above it moves down by one.
+  void Erase(int32_t index);
   // Forgets everything at or above `count` (the list became shorter).
   void Truncate(int32_t count) { Remove(count, INT32_MAX); }
   bool operator==(const ListViewSelection&) const = default;

@@ -9,7 +9,8 @@
 namespace {
 
 // Random adds and removes on a small range, checked against a plain flag per index after each step:
-// merging touching runs, splitting a run by a removal inside it and trimming at both ends all occur.
+// merging touching runs, splitting a run by a removal inside it, trimming at both ends and
+// deleting items (the marks above move down) all occur.
 TEST(ListViewSelectionTest, MatchesASetOfIndicesUnderRandomEdits) {
   constexpr int kSpan = 40;
   std::mt19937 rng(12345);
@@ -20,10 +21,20 @@ TEST(ListViewSelectionTest, MatchesASetOfIndicesUnderRandomEdits) {
     int a = pos(rng);
     int b = pos(rng);
     if (a > b) std::swap(a, b);
-    const bool add = (rng() & 1) != 0;
-    if (add) sel.Add(a, b);
-    else sel.Remove(a, b);
-    for (int i = a; i < b; ++i) model[static_cast<size_t>(i)] = add;
+    const unsigned op = rng() % 5;
+    if (op == 4) {
+      // Deleting an item: the marks above it move down and the top index is left unmarked.
+      sel.Erase(a);
+      if (a < kSpan) {
+        model.erase(model.begin() + a);
+        model.push_back(false);
+      }
+    } else {
+      const bool add = op < 2;
+      if (add) sel.Add(a, b);
+      else sel.Remove(a, b);
+      for (int i = a; i < b; ++i) model[static_cast<size_t>(i)] = add;
+    }
     int64_t count = 0;
     int first = -1;
     for (int i = 0; i < kSpan; ++i) {
