@@ -158,6 +158,10 @@ class ListView : public WinControl {
   void Notification(Component* component, Operation operation) override;
 
  private:
+  static constexpr int kBorder = 2;
+  static constexpr int kTextGap = 4;  // between an image and its caption, and inside report cells
+  static constexpr int32_t kIconCellWidth = 76;
+
   ListViewLayout Layout() const;
   int32_t RowHeight() const;
   // Lays out the header and the built-in bars for the current ranges, then clamps the position.
