@@ -422,6 +422,7 @@ void ListView::SetBuiltInBars(bool v) {
 
 void ListView::WndProc(Message& m) {
   if (m.id == kMsgVScroll || m.id == kMsgHScroll) {
+    // The message carries a thumb position of 16 bits only; bars of longer lists call ScrollTo.
     const auto code = static_cast<ScrollCode>(m.wparam & 0xFFFF);
     const auto thumb = static_cast<int32_t>((static_cast<uintptr_t>(m.wparam) >> 16) & 0xFFFF);
     Scroll(m.id == kMsgVScroll ? ScrollAxis::kVertical : ScrollAxis::kHorizontal, code, thumb);
