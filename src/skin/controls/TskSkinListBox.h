@@ -1,0 +1,196 @@
+// TskSkinListBox: the skinned list box: a skinned frame round the toolkit's list, its rows drawn from
+// the record, with skinned scroll bars made while the rows need them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "skin/controls/TskSkinCustomControl.h"
+#include "ui/ListBox.h"
+
+namespace ui {
+class ImageList;
+}
+
+namespace skin {
+
+class TskSkinCustomListBox;
+class TskSkinScrollBar;
+class TskDataSkinListBox;
+
+// The inner list: the toolkit's list without a border or bars of its own. Its rows, the area under
+// them, its input events and its ranges all go to the list box that holds it.
+class TskListBox : public ui::ListBox {
+ public:
+  explicit TskListBox(TskSkinCustomListBox& owner);
+  TskSkinCustomListBox& Owner() const { return *owner_; }
+
+ protected:
+  void DrawItem(gfx::Canvas& canvas, int32_t index, const gfx::Rect& rect, uint8_t state) override;
+  void DrawEmptyArea(gfx::Canvas& canvas, const gfx::Rect& rect) override;
+  void ScrollChanged() override;
+  void Resize() override;
+  void MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
+  void MouseMove(ui::ShiftState shift, int x, int y) override;
+  void MouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
+  bool MouseWheel(ui::ShiftState shift, int delta, int x, int y) override;
+  void DblClick() override;
+  void KeyDown(uint16_t& key, ui::ShiftState shift) override;
+  void KeyUp(uint16_t& key, ui::ShiftState shift) override;
+  void KeyPress(char32_t& ch) override;
+  void Click() override;
+
+ private:
+  TskSkinCustomListBox* owner_;
+  int32_t last_width_ = 0;
+};
+
+// What OnDrawItem gets: the item's canvas (an off-screen bitmap of the item's size), its index, its
+// state (ui::ListItemState bits), the text rectangle and the item's size.
+using ListBoxDrawItemEvent = std::function<void(TskSkinCustomListBox& sender, gfx::Canvas& canvas, int32_t index,
+                                                uint8_t state, const gfx::Rect& text_rect, int32_t width,
+                                                int32_t height)>;
+
+// Layout, in the list box's client coordinates: without a record the list fills (2, 1) to
+// (width - 2, height - 2); with one it fills the record's client area grown with the control. A
+// vertical bar takes its width from the list's right side and a horizontal bar its height from the
+// bottom, also when there is no vertical bar, so the last row is never under the bar.
+class TskSkinCustomListBox : public TskSkinCustomControl {
+ public:
+  TskSkinCustomListBox();
+  ~TskSkinCustomListBox() override;
+
+  // The inner list.
+  TskListBox& List() const { return *list_; }
+
+  // --- items (the inner list's) ---
+  int32_t Count() const { return list_->Count(); }
+  const std::string& Item(int32_t index) const { return list_->Item(index); }
+  const std::vector<std::string>& Items() const { return list_->Items(); }
+  int32_t AddItem(std::string text);
+  void InsertItem(int32_t index, std::string text);
+  void DeleteItem(int32_t index);
+  void SetItems(std::vector<std::string> items);
+  void Clear() { SetItems({}); }
+  bool Sorted() const { return list_->Sorted(); }
+  void SetSorted(bool sorted);
+  int32_t ItemIndex() const { return list_->ItemIndex(); }
+  void SetItemIndex(int32_t index) { list_->SetItemIndex(index); }
+  bool MultiSelect() const { return list_->MultiSelect(); }
+  void SetMultiSelect(bool v) { list_->SetMultiSelect(v); }
+  bool ExtendedSelect() const { return list_->ExtendedSelect(); }
+  void SetExtendedSelect(bool v) { list_->SetExtendedSelect(v); }
+  bool Selected(int32_t index) const { return list_->Selected(index); }
+  int32_t TopIndex() const { return list_->TopIndex(); }
+  void SetTopIndex(int32_t index) { list_->SetTopIndex(index); }
+  // The item under a point of the inner list (its own client coordinates).
+  int32_t ItemAtPos(gfx::Point p, bool existing) const { return list_->ItemAtPos(p, existing); }
+
+  // --- sizes ---
+  // n > 0 sets the height to show n rows; 0 leaves the height free.
+  int32_t RowCount() const { return row_count_; }
+  void SetRowCount(int32_t rows);
+  // With a record, rows take the height of its item image (on at creation).
+  bool UseSkinItemHeight() const { return use_skin_item_height_; }
+  void SetUseSkinItemHeight(bool v);
+  // The row height without a record, or with UseSkinItemHeight off (20 at creation).
+  int32_t DefaultItemHeight() const { return default_item_height_; }
+  void SetDefaultItemHeight(int32_t height);
+  int32_t ItemHeight() const { return list_->ItemHeight(); }
+  // Whether a horizontal bar scrolls items wider than the list.
+  bool HorizontalExtent() const { return horizontal_extent_; }
+  void SetHorizontalExtent(bool v);
+  // Where the inner list lies (client coordinates).
+  gfx::Rect ListRect() const { return list_->BoundsRect(); }
+
+  // --- images: item i shows image i, or every item image ImageIndex when it is 0 or more ---
+  ui::ImageList* Images() const { return images_; }
+  void SetImages(ui::ImageList* images);
+  int32_t ImageIndex() const { return image_index_; }
+  void SetImageIndex(int32_t index);
+
+  // --- bars (null while the rows do not need them) ---
+  TskSkinScrollBar* VScrollBar() const { return vbar_; }
+  TskSkinScrollBar* HScrollBar() const { return hbar_; }
+
+  void ApplySkin() override;
+  void SetSkinData(TskSkinData* data) override;
+  // Places the inner list and the bars.
+  void LayoutList();
+  // Makes, fits or frees the bars as the rows need.
+  void UpdateListBoxScrollBars();
+
+  ListBoxDrawItemEvent OnDrawItem;
+  // The inner list's events, with the list box as sender.
+  ui::NotifyEvent OnListBoxClick;
+  ui::NotifyEvent OnListBoxDblClick;
+  ui::MouseEvent OnListBoxMouseDown;
+  ui::MouseMoveEvent OnListBoxMouseMove;
+  ui::MouseEvent OnListBoxMouseUp;
+  ui::KeyEvent OnListBoxKeyDown;
+  ui::KeyPressEvent OnListBoxKeyPress;
+  ui::KeyEvent OnListBoxKeyUp;
+
+ protected:
+  friend class TskListBox;
+
+  // The inner list's input, before the list's own handling: each fires its OnListBox event.
+  virtual void ListBoxMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  virtual void ListBoxMouseMove(ui::ShiftState shift, int x, int y);
+  virtual void ListBoxMouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y);
+  virtual void ListBoxClick();
+  virtual void ListBoxDblClick();
+  virtual void ListBoxKeyDown(uint16_t& key, ui::ShiftState shift);
+  virtual void ListBoxKeyUp(uint16_t& key, ui::ShiftState shift);
+  virtual void ListBoxKeyPress(char32_t& ch);
+
+  // One row into the inner list's canvas at `rect` (the inner list's coordinates).
+  void DrawListItem(gfx::Canvas& canvas, int32_t index, const gfx::Rect& rect, uint8_t state);
+  // The inner list's area under its last row.
+  void DrawListBackground(gfx::Canvas& canvas, const gfx::Rect& rect);
+  // The width of an item's text in the font rows are drawn with.
+  virtual int32_t ItemTextWidth(int32_t index, gfx::Canvas& canvas);
+
+  void DrawDefaultImage(gfx::Bitmap& bitmap) override;
+  void Resize() override;
+
+ private:
+  // The list-box record while the control draws from it, else null.
+  const TskDataSkinListBox* ListRecord() const;
+  gfx::Font ItemFont(uint8_t state) const;
+  void DrawItemContent(gfx::Canvas& canvas, int32_t index, uint8_t state, gfx::Rect text_rect, int32_t width,
+                       int32_t height);
+  void CreateVBar();
+  void CreateHBar();
+  void RemoveVBar();
+  void RemoveHBar();
+  void NameBars();
+  void ApplyRowCount();
+  void ApplyItemHeight();
+  int32_t WidestItem();
+
+  TskListBox* list_ = nullptr;
+  TskSkinScrollBar* vbar_ = nullptr;
+  TskSkinScrollBar* hbar_ = nullptr;
+  int32_t row_count_ = 0;
+  bool use_skin_item_height_ = true;
+  int32_t default_item_height_ = 20;
+  bool horizontal_extent_ = false;
+  ui::ImageList* images_ = nullptr;
+  int32_t image_index_ = -1;
+  bool applying_skin_ = false;
+  bool updating_bars_ = false;
+  // The widest item text, measured once per change of the items (-1: to be measured).
+  int32_t widest_ = -1;
+  gfx::Bitmap item_bitmap_;
+};
+
+// The list box with the "listbox" record, 120 x 120 at creation.
+class TskSkinListBox : public TskSkinCustomListBox {
+ public:
+  TskSkinListBox();
+};
+
+}  // namespace skin
