@@ -136,7 +136,7 @@ void ComboBox::Paint(gfx::Canvas& canvas) {
   for (int i = 0; i < 4; ++i) canvas.FillRect({cx - 3 + i, cy + i, cx + 4 - i, cy + i + 1}, arrow);
 
   const gfx::Rect field = FieldRect();
-  const bool focused = Focused() && !DroppedDown();
+  const bool focused = has_focus_ && !DroppedDown();
   if (focused) canvas.FillRect({field.left + 1, field.top + 1, field.right - 1, field.bottom - 1}, kColorHighlight);
   const int32_t shown = ItemIndex();
   if (shown >= 0) {
@@ -256,11 +256,13 @@ void ComboBox::KeyPress(char32_t& ch) {
 
 void ComboBox::DoEnter() {
   WinControl::DoEnter();
+  has_focus_ = true;
   Invalidate();
 }
 
 void ComboBox::DoExit() {
   WinControl::DoExit();
+  has_focus_ = false;
   CloseUp(false);
   Invalidate();
 }

@@ -81,6 +81,7 @@ class ComboBox : public WinControl {
   DropList* list_ = nullptr;
   int32_t drop_down_count_ = 8;
   int32_t saved_index_ = -1;
+  bool has_focus_ = false;
   TypeAhead type_ahead_;
 };
 

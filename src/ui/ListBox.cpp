@@ -361,7 +361,7 @@ void ListBox::SetStyle(ListBoxStyle style) {
 uint8_t ListBox::ItemState(int32_t index) const {
   uint8_t state = kItemNone;
   if (Selected(index)) state |= kItemSelected;
-  if (index == item_index_ && Focused()) state |= kItemFocused;
+  if (index == item_index_ && has_focus_) state |= kItemFocused;
   if (!EffectivelyEnabled()) state |= kItemDisabled;
   return state;
 }
@@ -561,11 +561,13 @@ void ListBox::KeyPress(char32_t& ch) {
 
 void ListBox::DoEnter() {
   WinControl::DoEnter();
+  has_focus_ = true;
   if (item_index_ >= 0) InvalidateRect(ItemRect(item_index_));
 }
 
 void ListBox::DoExit() {
   WinControl::DoExit();
+  has_focus_ = false;
   tracking_ = false;
   if (item_index_ >= 0) InvalidateRect(ItemRect(item_index_));
 }

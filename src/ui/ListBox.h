@@ -123,6 +123,8 @@ class ListBox : public WinControl {
 
   bool WantsKey(uint16_t key) const override;
   bool WantsChars() const override { return true; }
+  // Whether the focus arrived and has not left (the rows show it with the focus rectangle).
+  bool HasFocus() const { return has_focus_; }
 
  protected:
   void Paint(gfx::Canvas& canvas) override;
@@ -173,6 +175,7 @@ class ListBox : public WinControl {
   bool border_ = true;
   bool built_in_bars_ = true;
   bool tracking_ = false;
+  bool has_focus_ = false;
   bool in_scroll_changed_ = false;
   ListBoxStyle style_ = ListBoxStyle::kStandard;
   TypeAhead type_ahead_;

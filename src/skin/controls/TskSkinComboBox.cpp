@@ -199,7 +199,7 @@ void TskSkinCustomComboBox::DrawSkinImage(gfx::Bitmap& bitmap) {
 void TskSkinCustomComboBox::DrawField(gfx::Bitmap& bitmap, const TskDataSkinComboBox* r) {
   const int32_t w = field_rect_.Width();
   if (w <= 0 || field_rect_.Height() <= 0) return;
-  const bool focused = Focused();
+  const bool focused = has_focus_;
   gfx::Bitmap field;
   gfx::Rect text_rect;
   gfx::Font font;
@@ -377,11 +377,13 @@ void TskSkinCustomComboBox::KeyPress(char32_t& ch) {
 
 void TskSkinCustomComboBox::DoEnter() {
   TskSkinCustomControl::DoEnter();
+  has_focus_ = true;
   Invalidate();
 }
 
 void TskSkinCustomComboBox::DoExit() {
   TskSkinCustomControl::DoExit();
+  has_focus_ = false;
   CloseUp(false);
   Invalidate();
 }

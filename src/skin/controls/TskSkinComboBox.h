@@ -118,6 +118,7 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   gfx::Rect field_rect_;
   bool button_hot_ = false;
   bool button_pressed_ = false;
+  bool has_focus_ = false;
   ui::TypeAhead type_ahead_;
 };
 
