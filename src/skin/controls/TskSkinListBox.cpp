@@ -143,6 +143,7 @@ int32_t TskSkinCustomListBox::AddItem(std::string text) {
   if (widest_ >= 0 && horizontal_extent_) {
     gfx::Bitmap scratch(1, 1, 24);
     gfx::Canvas canvas(scratch);
+    canvas.SetFont(ItemFont(0));
     widest_ = std::max(widest_, ItemTextWidth(index, canvas));
     UpdateListBoxScrollBars();
   }
@@ -296,15 +297,13 @@ void TskSkinCustomListBox::LayoutList() {
   list_->SetBounds(inner.left, inner.top, std::max(inner.Width(), 0), std::max(inner.Height(), 0));
 }
 
-int32_t TskSkinCustomListBox::ItemTextWidth(int32_t index, gfx::Canvas& canvas) {
-  canvas.SetFont(ItemFont(0));
-  return canvas.TextWidth(Item(index));
-}
+int32_t TskSkinCustomListBox::ItemTextWidth(int32_t index, gfx::Canvas& canvas) { return canvas.TextWidth(Item(index)); }
 
 int32_t TskSkinCustomListBox::WidestItem() {
   if (widest_ >= 0) return widest_;
   gfx::Bitmap scratch(1, 1, 24);
   gfx::Canvas canvas(scratch);
+  canvas.SetFont(ItemFont(0));
   widest_ = 0;
   for (int32_t i = 0; i < Count(); ++i) widest_ = std::max(widest_, ItemTextWidth(i, canvas));
   return widest_;

@@ -150,7 +150,7 @@ class TskSkinCustomListBox : public TskSkinCustomControl {
   void DrawListItem(gfx::Canvas& canvas, int32_t index, const gfx::Rect& rect, uint8_t state);
   // The inner list's area under its last row.
   void DrawListBackground(gfx::Canvas& canvas, const gfx::Rect& rect);
-  // The width of an item's text in the font rows are drawn with.
+  // The width of an item's text; the canvas holds the font rows are drawn with.
   virtual int32_t ItemTextWidth(int32_t index, gfx::Canvas& canvas);
 
   void DrawDefaultImage(gfx::Bitmap& bitmap) override;
