@@ -78,7 +78,11 @@ void ListBox::DeleteItem(int32_t index) {
   } else if (item_index_ > index) {
     --item_index_;
   }
-  if (anchor_ >= index) anchor_ = std::min(anchor_, Count() - 1);
+  if (anchor_ == index) {
+    anchor_ = item_index_;
+  } else if (anchor_ > index) {
+    --anchor_;
+  }
   ClampTop();
   ScrollChanged();
   Invalidate();

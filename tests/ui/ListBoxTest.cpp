@@ -139,6 +139,10 @@ TEST_F(ListBoxTest, ExtendedSelectionTakesRunsAndToggles) {
   // The anchor moved to the Ctrl+clicked row.
   EXPECT_EQ(SelectedRows(), (std::vector<int>{2, 3}));
   EXPECT_EQ(list_->SelCount(), 2);
+  // Deleting a row above keeps the anchor on its item.
+  list_->DeleteItem(0);
+  ClickRow(4, ui::kShift);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST_F(ListBoxTest, PlainMultipleSelectionTogglesEachClickedRow) {
