@@ -15,8 +15,10 @@
 #include "skin/render/SkinGeometry.h"
 #include "skin/render/SkinGlyphs.h"
 #include "skin/render/SkinStrip.h"
+#include "ui/Application.h"
 #include "ui/DropDownWindow.h"
 #include "ui/KeyCodes.h"
+#include "ui/Screen.h"
 
 namespace skin {
 
@@ -84,9 +86,27 @@ void TskSkinCustomComboBox::DropDown() {
   list_->SetRowCount(std::min(drop_down_count_, Count()));
   saved_index_ = list_->ItemIndex();
   const gfx::Point origin = ClientToScreen({0, 0});
-  window_->DropAt(gfx::Rect::FromSize(origin.x, origin.y, Width(), Height()), {Width(), list_->Height()});
+  ShowPopup(gfx::Rect::FromSize(origin.x, origin.y, Width(), Height()));
   list_->SetTopIndex(list_->ItemIndex());
   Invalidate();
+}
+
+void TskSkinCustomComboBox::ShowPopup(const gfx::Rect& anchor) {
+  const bool layered = ui::LayeredWindowsAvailable();
+  if (layered && !alpha_blend_ && applied_alpha_ != 255) {
+    window_->SetAlphaBlendValue(255);
+    applied_alpha_ = 255;
+  }
+  if (layered && alpha_blend_ && alpha_blend_value_ != applied_alpha_) {
+    applied_alpha_ = alpha_blend_animation_ ? 0 : alpha_blend_value_;
+    window_->SetAlphaBlendValue(applied_alpha_);
+  }
+  window_->DropAt(anchor, {Width(), list_->Height()});
+  if (!layered || !alpha_blend_ || !alpha_blend_animation_) return;
+  // The window shows its rows first, then fades in without a pause between the steps.
+  if (ui::Application* app = ui::Application::Current()) app->ProcessMessages();
+  for (int a = 2; a < alpha_blend_value_; a += 2) window_->SetAlphaBlendValue(static_cast<uint8_t>(a));
+  window_->SetAlphaBlendValue(alpha_blend_value_);
 }
 
 void TskSkinCustomComboBox::CloseUp(bool accept) {

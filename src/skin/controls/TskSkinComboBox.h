@@ -62,6 +62,15 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   bool AutoComplete() const { return auto_complete_; }
   void SetAutoComplete(bool v) { auto_complete_ = v; }
 
+  // The dropped list's translucency where the display can show it: AlphaBlendValue (0-255) with
+  // AlphaBlend on, faded in from 0 in steps of 2 with AlphaBlendAnimation.
+  bool AlphaBlend() const { return alpha_blend_; }
+  void SetAlphaBlend(bool v) { alpha_blend_ = v; }
+  uint8_t AlphaBlendValue() const { return alpha_blend_value_; }
+  void SetAlphaBlendValue(uint8_t v) { alpha_blend_value_ = v; }
+  bool AlphaBlendAnimation() const { return alpha_blend_animation_; }
+  void SetAlphaBlendAnimation(bool v) { alpha_blend_animation_ = v; }
+
   bool DroppedDown() const;
   virtual void DropDown();
   void CloseUp(bool accept);
@@ -107,6 +116,8 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   void DrawField(gfx::Bitmap& bitmap, const TskDataSkinComboBox* record);
   void NameList();
   void SetButtonHot(bool hot);
+  // Shows the dropped window at its place with the translucency asked for.
+  void ShowPopup(const gfx::Rect& anchor);
 
   std::unique_ptr<ui::DropDownWindow> window_;
   TskPopupListBox* list_ = nullptr;
@@ -114,6 +125,11 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   int32_t saved_index_ = -1;
   int32_t drop_down_count_ = 8;
   bool auto_complete_ = true;
+  bool alpha_blend_ = false;
+  uint8_t alpha_blend_value_ = 255;
+  bool alpha_blend_animation_ = false;
+  // The translucency last given to the window (255: opaque).
+  uint8_t applied_alpha_ = 255;
   gfx::Rect drop_button_rect_;
   gfx::Rect field_rect_;
   bool button_hot_ = false;

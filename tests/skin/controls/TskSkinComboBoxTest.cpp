@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Surface.h"
 #include "skin/controls/RangeControlTestEnv.h"
 #include "skin/controls/TskPopupListBox.h"
 #include "ui/DropDownWindow.h"
@@ -195,6 +196,31 @@ TEST_F(TskSkinComboBoxTest, KeysMoveThroughTheIndexSetterAndStopAtTheEnds) {
   EXPECT_EQ(combo->SavedIndex(), 1);
   Key(platform::kVkEscape);
   EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+TEST_F(TskSkinComboBoxTest, DroppedListTakesTheTranslucencyAskedFor) {
+  struct Case {
+    bool layered, blend, animation;
+    int opacity;
+  };
+  const Case cases[] = {{true, true, false, 180}, {true, true, true, 180}, {true, false, false, 255},
+                        {false, true, false, 255}};
+  for (const Case& c : cases) {
+    backend_->SetLayeredWindowsAvailable(c.layered);
+    auto* combo = MakeCombo();
+    combo->SetItems(Numbered(3));
+    combo->SetAlphaBlend(true);
+    combo->SetAlphaBlendValue(180);
+    // A list once shown translucent becomes opaque again when AlphaBlend is turned off.
+    combo->DropDown();
+    combo->CloseUp(false);
+    combo->SetAlphaBlend(c.blend);
+    combo->SetAlphaBlendAnimation(c.animation);
+    combo->DropDown();
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->Window().Surface()->Opacity(), c.opacity) << c.layered << c.blend << c.animation;
+    form_->RemoveChild(combo).reset();
+  }
 }
 
 TEST_F(TskSkinComboBoxTest, FocusLeavingClosesTheList) {
