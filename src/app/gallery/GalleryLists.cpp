@@ -43,7 +43,7 @@ TskSkinListBox* ListSample(GalleryBuilder& b, const char* state, std::vector<std
 }
 
 void AddListBoxes(GalleryBuilder& b) {
-  b.Heading("listbox: 普通, 选中, 焦点, 禁用, 多选, 100 项 (滚动到 40), 横向滚动条 (不遮最后一行), 活动 (打印事件)");
+  b.Heading("listbox: 普通, 选中, 焦点, 禁用, 多选, 100 项 (滚动到 40), 横向滚动条 (不遮最后一行), 标题栏, 活动 (打印事件)");
   ListSample(b, "normal", Formats(), -1);
   ListSample(b, "selected", Formats(), 2);
   TskSkinListBox* focused = ListSample(b, "focused", Formats(), 1);
@@ -59,11 +59,18 @@ void AddListBoxes(GalleryBuilder& b) {
   wide->SetHorizontalExtent(true);
   wide->SetItems({"C:/图片/2026/旅行/海边日落全景.jpg", "C:/图片/2026/家人/生日聚会合影.jpg", "短名.bmp"});
   wide->SetItemIndex(0);
+  TskSkinListBox* caption = ListSample(b, "caption", Formats(), 0);
+  caption->SetCaption("图片格式");
+  caption->SetCaptionMode(true);
   TskSkinListBox* live = ListSample(b, "live", Numbered("项目 ", 30), -1);
   const GalleryEvents ev = b.Events("listbox", "live");
   live->OnListBoxClick = [ev, live](ui::Component*) { ev("click", std::to_string(live->ItemIndex())); };
   live->OnListBoxDblClick = [ev, live](ui::Component*) { ev("dblclick", std::to_string(live->ItemIndex())); };
-  b.WhenShown([focused](GalleryInput& in) { in.Focus(focused->List()); });
+  b.WhenShown([focused, caption](GalleryInput& in) {
+    in.Focus(focused->List());
+    const gfx::Rect down = caption->CaptionButtonRect(TskSkinListBox::kDownButton);
+    if (!down.IsEmpty()) in.Hover(*caption, {down.left + 4, down.top + 4});
+  });
 }
 
 // --- combo boxes ---

@@ -182,7 +182,7 @@ void TskSkinCustomListBox::SetRowCount(int32_t rows) {
 void TskSkinCustomListBox::ApplyRowCount() {
   if (row_count_ <= 0) return;
   const int64_t rows_height = int64_t{row_count_} * list_->ItemHeight();
-  int64_t height = rows_height + 4;
+  int64_t height = rows_height + 4 + (caption_mode_ ? default_caption_height_ : 0);
   if (ListRecord() != nullptr) {
     const SkinControlGeometry& g = Geometry();
     height = RectHeight(g.skinrect) + rows_height + g.clientrect.top - g.clientrect.bottom;
@@ -268,7 +268,7 @@ void TskSkinCustomListBox::LayoutList() {
     area.right += w - RectWidth(g.skinrect);
     area.bottom += h - RectHeight(g.skinrect);
   }
-  const int32_t t = 1;
+  const int32_t t = caption_mode_ && !record ? default_caption_height_ : 1;
   int32_t hh = 0;
   if (hbar_ != nullptr && hbar_->Visible()) {
     if (record) {
@@ -445,9 +445,17 @@ void TskSkinCustomListBox::NameBars() {
 // --- drawing ---
 
 void TskSkinCustomListBox::DrawDefaultImage(gfx::Bitmap& bitmap) {
-  gfx::Canvas canvas(bitmap);
-  canvas.FillRect(bitmap.Bounds(), ui::kColorWindow);
-  canvas.FrameRect(bitmap.Bounds(), ui::kColorBtnShadow);
+  {
+    gfx::Canvas canvas(bitmap);
+    canvas.FillRect(bitmap.Bounds(), ui::kColorWindow);
+    canvas.FrameRect(bitmap.Bounds(), ui::kColorBtnShadow);
+  }
+  DrawCaptionBar(bitmap, nullptr);
+}
+
+void TskSkinCustomListBox::DrawSkinImage(gfx::Bitmap& bitmap) {
+  TskSkinCustomControl::DrawSkinImage(bitmap);
+  if (const TskDataSkinListBox* r = ListRecord()) DrawCaptionBar(bitmap, r);
 }
 
 gfx::Font TskSkinCustomListBox::ItemFont(uint8_t state) const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/controls/TskSkinCustomControl.h"
+#include "skin/ini/IniValues.h"
 #include "ui/ListBox.h"
 
 namespace ui {
@@ -26,6 +27,8 @@ class TskListBox : public ui::ListBox {
  public:
   explicit TskListBox(TskSkinCustomListBox& owner);
   TskSkinCustomListBox& Owner() const { return *owner_; }
+  // A click of the list (also from the list box's check button): the list box hears of it first.
+  void Click() override;
 
  protected:
   void DrawItem(gfx::Canvas& canvas, int32_t index, const gfx::Rect& rect, uint8_t state) override;
@@ -40,7 +43,6 @@ class TskListBox : public ui::ListBox {
   void KeyDown(uint16_t& key, ui::ShiftState shift) override;
   void KeyUp(uint16_t& key, ui::ShiftState shift) override;
   void KeyPress(char32_t& ch) override;
-  void Click() override;
 
  private:
   TskSkinCustomListBox* owner_;
@@ -111,6 +113,44 @@ class TskSkinCustomListBox : public TskSkinCustomControl {
   int32_t ImageIndex() const { return image_index_; }
   void SetImageIndex(int32_t index);
 
+  // --- caption bar ---
+  // In caption mode a bar over the list shows the caption (after the glyph) and three buttons: up
+  // selects the previous item, down the next, check clicks the list. A held button acts at once,
+  // again after 500 ms and then every 100 ms; leaving it pauses, coming back resumes after 50 ms.
+  // A button whose On...ButtonClick is set fires that on its release instead.
+  static constexpr int kUpButton = 0;
+  static constexpr int kDownButton = 1;
+  static constexpr int kCheckButton = 2;
+  static constexpr int kNoButton = -1;
+  static constexpr uintptr_t kRepeatTimer = 1;
+  static constexpr uint32_t kFirstDelayMs = 500;
+  static constexpr uint32_t kRepeatMs = 100;
+  static constexpr uint32_t kResumeMs = 50;
+  bool CaptionMode() const { return caption_mode_; }
+  void SetCaptionMode(bool on);
+  // The bar's height without a record (20 at creation).
+  int32_t DefaultCaptionHeight() const { return default_caption_height_; }
+  void SetDefaultCaptionHeight(int32_t height);
+  const gfx::Font& DefaultCaptionFont() const { return default_caption_font_; }
+  void SetDefaultCaptionFont(const gfx::Font& font);
+  Alignment CaptionAlignment() const { return caption_alignment_; }
+  void SetCaptionAlignment(Alignment alignment);
+  // A strip of NumGlyphs cells shown before the caption (the second cell when disabled).
+  const gfx::Bitmap& Glyph() const { return glyph_; }
+  void SetGlyph(gfx::Bitmap glyph);
+  int NumGlyphs() const { return num_glyphs_; }
+  void SetNumGlyphs(int n);
+  int32_t Spacing() const { return spacing_; }
+  void SetSpacing(int32_t spacing);
+  // A caption button's rectangle (empty outside caption mode or when the record has none).
+  gfx::Rect CaptionButtonRect(int button) const;
+  int PressedButton() const { return pressed_; }
+  int HotButton() const { return hot_button_; }
+
+  ui::NotifyEvent OnUpButtonClick;
+  ui::NotifyEvent OnDownButtonClick;
+  ui::NotifyEvent OnCheckButtonClick;
+
   // --- bars (null while the rows do not need them) ---
   TskSkinScrollBar* VScrollBar() const { return vbar_; }
   TskSkinScrollBar* HScrollBar() const { return hbar_; }
@@ -154,7 +194,14 @@ class TskSkinCustomListBox : public TskSkinCustomControl {
   virtual int32_t ItemTextWidth(int32_t index, gfx::Canvas& canvas);
 
   void DrawDefaultImage(gfx::Bitmap& bitmap) override;
+  void DrawSkinImage(gfx::Bitmap& bitmap) override;
   void Resize() override;
+  void MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
+  void MouseMove(ui::ShiftState shift, int x, int y) override;
+  void MouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
+  void MouseLeave() override;
+  void TimerTick(uintptr_t id) override;
+  void CaptionChanged() override;
 
  private:
   // The list-box record while the control draws from it, else null.
@@ -170,6 +217,12 @@ class TskSkinCustomListBox : public TskSkinCustomControl {
   void ApplyRowCount();
   void ApplyItemHeight();
   int32_t WidestItem();
+  // The caption bar (TskSkinListBoxCaption.cpp).
+  int ButtonAt(gfx::Point p) const;
+  void ButtonAction(int button);
+  const ui::NotifyEvent& ButtonEvent(int button) const;
+  void StopPress();
+  void DrawCaptionBar(gfx::Bitmap& bitmap, const TskDataSkinListBox* record);
 
   TskListBox* list_ = nullptr;
   TskSkinScrollBar* vbar_ = nullptr;
@@ -185,6 +238,16 @@ class TskSkinCustomListBox : public TskSkinCustomControl {
   // The widest item text, measured once per change of the items (-1: to be measured).
   int32_t widest_ = -1;
   gfx::Bitmap item_bitmap_;
+  bool caption_mode_ = false;
+  int32_t default_caption_height_ = 20;
+  gfx::Font default_caption_font_{"Arial", 14};
+  Alignment caption_alignment_ = Alignment::taleftjustify;
+  gfx::Bitmap glyph_;
+  int num_glyphs_ = 1;
+  int32_t spacing_ = 2;
+  int pressed_ = kNoButton;
+  int hot_button_ = kNoButton;
+  bool repeat_paused_ = false;
 };
 
 // The list box with the "listbox" record, 120 x 120 at creation.

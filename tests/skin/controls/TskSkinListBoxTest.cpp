@@ -151,6 +151,69 @@ TEST_F(TskSkinListBoxTest, RowsAndTheAreaUnderThemComeFromTheRecordsImages) {
   EXPECT_EQ(PixelAt(box->List(), 20, 3 * 18 + 1), gfx::Rgb(3 + 20 % 18, 3 + 1, 77));
 }
 
+TEST_F(TskSkinListBoxTest, CaptionModeMakesRoomForTheBarAndItsButtons) {
+  auto* box = Make<TskSkinListBox>("listbox", 10, 10, 120, 120, false);
+  box->SetItems(Numbered(10));
+  box->SetCaptionMode(true);
+  EXPECT_EQ(box->ListRect().top, 21);
+  box->SetRowCount(4);
+  EXPECT_EQ(box->Height(), 4 * 20 + 4 + 20);
+  EXPECT_EQ(box->List().VisibleRows(), 4);
+  // Squares of 17 at the bar's right end.
+  EXPECT_EQ(box->CaptionButtonRect(TskSkinListBox::kUpButton), (gfx::Rect{101, 2, 118, 19}));
+  EXPECT_EQ(box->CaptionButtonRect(TskSkinListBox::kDownButton), (gfx::Rect{84, 2, 101, 19}));
+  EXPECT_EQ(box->CaptionButtonRect(TskSkinListBox::kCheckButton), (gfx::Rect{67, 2, 84, 19}));
+  box->SetCaptionMode(false);
+  EXPECT_TRUE(box->CaptionButtonRect(TskSkinListBox::kUpButton).IsEmpty());
+  EXPECT_EQ(box->ListRect().top, 2);
+}
+
+TEST_F(TskSkinListBoxTest, HeldCaptionButtonRepeatsPausesOutsideAndResumes) {
+  auto* box = Make<TskSkinListBox>("listbox", 10, 10, 120, 140, false);
+  box->SetItems(Numbered(20));
+  box->SetCaptionMode(true);
+  box->SetItemIndex(0);
+  const gfx::Rect down = box->CaptionButtonRect(TskSkinListBox::kDownButton);
+  Press(*box, down.left + 5, down.top + 5);
+  EXPECT_EQ(box->ItemIndex(), 1) << "a press acts at once";
+  Advance(499);
+  EXPECT_EQ(box->ItemIndex(), 1);
+  Advance(1);
+  EXPECT_EQ(box->ItemIndex(), 2) << "then after 500 ms";
+  Advance(100);
+  Advance(100);
+  EXPECT_EQ(box->ItemIndex(), 4) << "then every 100 ms";
+  MoveTo(*box, 10, 10);
+  for (int i = 0; i < 3; ++i) Advance(100);
+  EXPECT_EQ(box->ItemIndex(), 4) << "paused outside the button";
+  MoveTo(*box, down.left + 5, down.top + 5);
+  Advance(50);
+  EXPECT_EQ(box->ItemIndex(), 5) << "resumed 50 ms after coming back";
+  Release(*box, down.left + 5, down.top + 5);
+  for (int i = 0; i < 3; ++i) Advance(100);
+  EXPECT_EQ(box->ItemIndex(), 5);
+}
+
+TEST_F(TskSkinListBoxTest, CaptionButtonEventsReplaceTheirActions) {
+  auto* box = Make<TskSkinListBox>("listbox", 10, 10, 120, 140, false);
+  box->SetItems(Numbered(5));
+  box->SetCaptionMode(true);
+  box->SetItemIndex(2);
+  std::vector<std::string> seen;
+  box->OnUpButtonClick = [&](ui::Component*) { seen.push_back("up"); };
+  box->OnListBoxClick = [&](ui::Component*) { seen.push_back("list click"); };
+  const gfx::Rect up = box->CaptionButtonRect(TskSkinListBox::kUpButton);
+  const gfx::Rect check = box->CaptionButtonRect(TskSkinListBox::kCheckButton);
+  Press(*box, up.left + 5, up.top + 5);
+  Advance(800);
+  EXPECT_TRUE(seen.empty()) << "a button with its own event waits for the release";
+  Release(*box, up.left + 5, up.top + 5);
+  Press(*box, check.left + 5, check.top + 5);
+  Release(*box, check.left + 5, check.top + 5);
+  EXPECT_EQ(seen, (std::vector<std::string>{"up", "list click"}));
+  EXPECT_EQ(box->ItemIndex(), 2);
+}
+
 TEST_F(TskSkinListBoxTest, InnerListEventsReachTheListBoxAsSender) {
   auto* box = Make<TskSkinListBox>("listbox", 10, 10, 120, 120);
   box->SetItems(Numbered(3));
