@@ -35,7 +35,8 @@ class ListBox : public WinControl {
   const std::string& Item(int32_t index) const { return items_.at(static_cast<size_t>(index)); }
   const std::vector<std::string>& Items() const { return items_; }
   // Appends (or, when Sorted, inserts in order) and returns the item's index. Throws
-  // std::length_error beyond kMaxItems.
+  // std::length_error beyond kMaxItems. A sorted insert moves every item after it, so a large list
+  // is better given at once with SetItems, which sorts once.
   int32_t AddItem(std::string text);
   // Index -1 or Count() appends; a sorted list places the item in order whatever the index.
   void InsertItem(int32_t index, std::string text);
