@@ -22,6 +22,7 @@ constexpr GalleryFamily kFrameFamilies[] = {
 // The complex controls' families are added here as they are built.
 constexpr GalleryFamily kComplexFamilies[] = {
     {"listview", AddListViewSamples},
+    {"lists", AddListSamples},
 };
 
 }  // namespace

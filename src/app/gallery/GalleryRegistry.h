@@ -31,5 +31,6 @@ void AddPanelSamples(GalleryBuilder& builder);
 void AddFrameSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
 void AddListViewSamples(GalleryBuilder& builder);
+void AddListSamples(GalleryBuilder& builder);
 
 }  // namespace app
