@@ -95,15 +95,22 @@ void TabControl::SetTabPosition(TabPosition p) {
   Relayout();
 }
 
-void TabControl::SetTabWidth(int32_t w) { SetTabItemSize(w, tab_height_); }
-void TabControl::SetTabHeight(int32_t h) { SetTabItemSize(tab_width_, h); }
+void TabControl::SetTabWidth(int32_t w) {
+  tab_width_ = std::max(w, 0);
+  ItemSizeRule();
+}
+
+void TabControl::SetTabHeight(int32_t h) {
+  tab_height_ = std::max(h, 0);
+  ItemSizeRule();
+}
 
 void TabControl::SetTabItemSize(int32_t width, int32_t height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (width == tab_width_ && height == tab_height_) return;
-  tab_width_ = width;
-  tab_height_ = height;
+  if (width == item_width_ && height == item_height_) return;
+  item_width_ = width;
+  item_height_ = height;
   Relayout();
 }
 
@@ -130,14 +137,14 @@ void TabControl::Notification(Component* component, Operation operation) {
 }
 
 int32_t TabControl::TabThickness() const {
-  if (tab_height_ > 0) return tab_height_;
+  if (item_height_ > 0) return item_height_;
   int32_t h = MeasureText(GetFont(), "Ag").height + kThicknessPadding;
   if (images_ != nullptr) h = std::max(h, images_->Height() + kThicknessPadding);
   return h;
 }
 
 int32_t TabControl::TabLength(int index) const {
-  if (tab_width_ > 0) return tab_width_;
+  if (item_width_ > 0) return item_width_;
   const Tab& t = tabs_[static_cast<size_t>(index)];
   int32_t len = MeasureText(GetFont(), t.caption).width + kCaptionPadding;
   if (images_ != nullptr && images_->ValidIndex(t.image_index)) len += images_->Width() + kImageGap;
@@ -208,7 +215,7 @@ int TabControl::MaxFirstVisibleTab() const {
   for (int i = 0; i < TabCount(); ++i) total += TabLength(i);
   if (total <= TabLineEnd(0)) return 0;
   // With the scroller in place: the first tab from which the rest fits before it.
-  const int32_t end = TabLineEnd(scroll_buttons_shown_ ? kScrollButtonsWidth : 0);
+  const int32_t end = TabLineEnd(ScrollerReserve());
   int32_t len = kLineInset;
   int first = TabCount();
   while (first > 0 && len + TabLength(first - 1) <= end) len += TabLength(--first);
@@ -231,7 +238,7 @@ void TabControl::MakeTabVisible(int index) {
     first_tab_ = index;
     return;
   }
-  const int32_t end = TabLineEnd(Overflowing() && scroll_buttons_shown_ ? kScrollButtonsWidth : 0);
+  const int32_t end = TabLineEnd(Overflowing() ? ScrollerReserve() : 0);
   while (first_tab_ < index && TabRect(index).right > end) ++first_tab_;
   ClampScroll();
 }

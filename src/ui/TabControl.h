@@ -58,12 +58,16 @@ class TabControl : public WinControl {
   // --- look and layout ---
   TabPosition GetTabPosition() const { return position_; }
   void SetTabPosition(TabPosition p);
+  // The asked tab size (0: automatic). Setting either runs ItemSizeRule.
   int32_t TabWidth() const { return tab_width_; }
   void SetTabWidth(int32_t w);
   int32_t TabHeight() const { return tab_height_; }
   void SetTabHeight(int32_t h);
-  // Sets both at once, as one re-layout.
+  // The size the tabs are laid out with (0: measured), both at once as one re-layout. It follows
+  // TabWidth and TabHeight unless a control built on this one sets it from elsewhere.
   void SetTabItemSize(int32_t width, int32_t height);
+  int32_t ItemWidth() const { return item_width_; }
+  int32_t ItemHeight() const { return item_height_; }
   ImageList* Images() const { return images_; }
   // Not owned; forgotten when the list is destroyed.
   void SetImages(ImageList* images);
@@ -128,6 +132,10 @@ class TabControl : public WinControl {
   virtual void Change();
   // Called whenever the layout of the tabs changed (tabs, sizes, position, scrolling, resizing).
   virtual void TabsChanged();
+  // Turns TabWidth and TabHeight into the item size; the base takes them as they are.
+  virtual void ItemSizeRule() { SetTabItemSize(tab_width_, tab_height_); }
+  // The room kept free at the line's end for a scroller while the tabs overflow.
+  virtual int32_t ScrollerReserve() const { return scroll_buttons_shown_ ? kScrollButtonsWidth : 0; }
   // Whether the tabs lie along the top or bottom edge.
   bool Horizontal() const { return position_ == TabPosition::kTop || position_ == TabPosition::kBottom; }
   // The thickness of the tab line: the tab height, measured when TabHeight is 0.
@@ -153,6 +161,8 @@ class TabControl : public WinControl {
   TabPosition position_ = TabPosition::kTop;
   int32_t tab_width_ = 0;
   int32_t tab_height_ = 0;
+  int32_t item_width_ = 0;
+  int32_t item_height_ = 0;
   ImageList* images_ = nullptr;
   bool scroll_buttons_shown_ = true;
   int first_tab_ = 0;
