@@ -223,6 +223,9 @@ void TskSkinPageControl::DrawSkinFrame(gfx::Canvas& canvas) {
   CopyPiece(target, {f.left + rt.x, f.top, f.right, f.top + rt.y}, pic, {sr.left + srt.x, sr.top, sr.right, sr.top + srt.y});
   CopyPiece(target, {f.left, f.top + lb.y, f.left + lb.x, f.bottom}, pic, {sr.left, sr.top + slb.y, sr.left + slb.x, sr.bottom});
   CopyPiece(target, {f.left + rb.x, f.top + rb.y, f.right, f.bottom}, pic, {sr.left + srb.x, sr.top + srb.y, sr.right, sr.bottom});
+  // Pages cover the inside; without one it shows the page background a page would have.
+  if (ActivePage() == nullptr)
+    CopyPiece(target, d, pic, r->clientrect.Offset(sr.left, sr.top), Fit::kRepeat, Fit::kRepeat);
 }
 
 void TskSkinPageControl::DrawTabs(gfx::Canvas& canvas) {

@@ -212,6 +212,7 @@ TEST_F(TskSkinPageControlTest, WithoutPagesItPaintsItsFrameAndIgnoresKeys) {
   const gfx::Bitmap& pic = *skin_.ActivePicture(TabRecord().pictureindex);
   const gfx::Rect d = c->DisplayRect();
   EXPECT_EQ(PixelAt(*c, d.left - 1, d.top - 1), pic.Pixel(87, 1));  // the frame's top-left corner
+  EXPECT_EQ(PixelAt(*c, d.left + 3, d.top + 4), pic.Pixel(88 + 3, 2 + 4));  // the page background inside
 }
 
 }  // namespace
