@@ -194,6 +194,29 @@ TEST_F(TskSkinPageControlTest, PlainLookWithoutSkinData) {
   EXPECT_EQ(c->ItemHeight(), 17);
 }
 
+TEST_F(TskSkinPageControlTest, ANewSkinResizesTheTabsAndRemakesTheScroller) {
+  TskSkinPageControl* c = Pages(8);
+  c->SetTabWidth(45);
+  c->SetWidth(250);
+  ASSERT_NE(c->TabScroller(), nullptr);
+  // A skin whose tab record is 24 high, frames the pages with 3-pixel margins and names no
+  // scroller look: the scroller takes the default up-down look in the new skin.
+  LoadFixture(
+      "[SKINCONTROLS]\ncount=1\n0=tab:tab\n[tab]\npictureindex=0\nskinrect=0,0,20,20\nclientrect=3,3,17,17\n"
+      "tabrect=0,0,20,24\nlefttoppoint=3,3\nrighttoppoint=17,3\nleftbottompoint=3,17\nrightbottompoint=17,17\n",
+      {skin_test::CoordinatePicture(40, 40)});
+  Pump();
+  EXPECT_EQ(c->ItemHeight(), 24);
+  EXPECT_EQ(c->DisplayRect(), (gfx::Rect{3, 24 + 3, 250 - 3, 200 - 3}));
+  ASSERT_NE(c->TabScroller(), nullptr);
+  EXPECT_EQ(c->TabScroller()->SkinDataName(), "hupdown");
+  // A skin without the record leaves the plain look.
+  LoadFixture(skin_test::OneRecord("panel", "pictureindex=0\nskinrect=0,0,20,20\n"), {skin_test::CoordinatePicture(40, 40)});
+  Pump();
+  EXPECT_EQ(c->RecordIndex(), TskSkinPageControl::kNoRecord);
+  EXPECT_EQ(c->ItemHeight(), 20);
+}
+
 TEST_F(TskSkinPageControlTest, WithoutPagesItPaintsItsFrameAndIgnoresKeys) {
   TskSkinPageControl* c = Pages(0);
   c->SetFocus();
