@@ -120,6 +120,7 @@ void PageControl::SetActivePage(TabSheet* page) {
 void PageControl::SyncTabs() {
   if (syncing_) return;
   syncing_ = true;
+  BeginUpdate();
   int n = 0;
   for (TabSheet* page : pages_) {
     if (!page->TabVisible()) continue;
@@ -132,6 +133,7 @@ void PageControl::SyncTabs() {
     ++n;
   }
   while (TabCount() > n) DeleteTab(TabCount() - 1);
+  EndUpdate();
   SetTabIndex(TabOfPage(active_));
   syncing_ = false;
   TabsChanged();

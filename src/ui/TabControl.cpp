@@ -2,6 +2,7 @@
 #include "ui/TabControl.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "gfx/Canvas.h"
 #include "platform/KeyCodes.h"
@@ -67,13 +68,19 @@ void TabControl::ClearTabs() {
 
 void TabControl::SetTabCaption(int index, std::string caption) {
   if (index < 0 || index >= TabCount()) return;
-  tabs_[static_cast<size_t>(index)].caption = std::move(caption);
+  Tab& t = tabs_[static_cast<size_t>(index)];
+  if (t.caption == caption) return;
+  t.caption = std::move(caption);
+  t.length = -1;
   Relayout();
 }
 
 void TabControl::SetTabImageIndex(int index, int image_index) {
   if (index < 0 || index >= TabCount()) return;
-  tabs_[static_cast<size_t>(index)].image_index = image_index;
+  Tab& t = tabs_[static_cast<size_t>(index)];
+  if (t.image_index == image_index) return;
+  t.image_index = image_index;
+  t.length = -1;
   Relayout();
 }
 
@@ -111,7 +118,7 @@ void TabControl::SetTabItemSize(int32_t width, int32_t height) {
   if (width == item_width_ && height == item_height_) return;
   item_width_ = width;
   item_height_ = height;
-  Relayout();
+  Relayout(true);
 }
 
 void TabControl::SetImages(ImageList* images) {
@@ -119,7 +126,7 @@ void TabControl::SetImages(ImageList* images) {
   if (images_ != nullptr) RemoveFreeNotification(images_);
   images_ = images;
   if (images_ != nullptr) FreeNotification(images_);
-  Relayout();
+  Relayout(true);
 }
 
 void TabControl::SetScrollButtonsShown(bool shown) {
@@ -132,36 +139,52 @@ void TabControl::Notification(Component* component, Operation operation) {
   WinControl::Notification(component, operation);
   if (operation == Operation::kRemove && component == images_) {
     images_ = nullptr;
-    if (!Destroying()) Relayout();
+    if (!Destroying()) Relayout(true);
   }
 }
 
+void TabControl::Measure() const {
+  if (measured_) return;
+  // Measured once per layout change, so painting and hit testing many tabs stays cheap.
+  thickness_ = item_height_;
+  if (thickness_ <= 0) {
+    thickness_ = MeasureText(GetFont(), "Ag").height + kThicknessPadding;
+    if (images_ != nullptr) thickness_ = std::max(thickness_, images_->Height() + kThicknessPadding);
+  }
+  // Only tabs whose caption or image changed since their last measuring are measured again.
+  starts_.assign(tabs_.size() + 1, 0);
+  for (size_t i = 0; i < tabs_.size(); ++i) {
+    const Tab& t = tabs_[i];
+    if (item_width_ > 0) {
+      t.length = item_width_;
+    } else if (t.length < 0) {
+      t.length = MeasureText(GetFont(), t.caption).width + kCaptionPadding;
+      if (images_ != nullptr && images_->ValidIndex(t.image_index)) t.length += images_->Width() + kImageGap;
+    }
+    starts_[i + 1] = starts_[i] + t.length;
+  }
+  measured_ = true;
+}
+
 int32_t TabControl::TabThickness() const {
-  if (item_height_ > 0) return item_height_;
-  int32_t h = MeasureText(GetFont(), "Ag").height + kThicknessPadding;
-  if (images_ != nullptr) h = std::max(h, images_->Height() + kThicknessPadding);
-  return h;
+  Measure();
+  return thickness_;
 }
 
 int32_t TabControl::TabLength(int index) const {
-  if (item_width_ > 0) return item_width_;
-  const Tab& t = tabs_[static_cast<size_t>(index)];
-  int32_t len = MeasureText(GetFont(), t.caption).width + kCaptionPadding;
-  if (images_ != nullptr && images_->ValidIndex(t.image_index)) len += images_->Width() + kImageGap;
-  return len;
+  Measure();
+  return static_cast<int32_t>(starts_[static_cast<size_t>(index) + 1] - starts_[static_cast<size_t>(index)]);
 }
 
 gfx::Rect TabControl::TabRect(int index) const {
   if (index < 0 || index >= TabCount()) return {};
-  const int32_t t = TabThickness();
-  int32_t start = kLineInset;
-  if (Horizontal()) {
-    for (int i = first_tab_ - 1; i >= index; --i) start -= TabLength(i);
-    for (int i = first_tab_; i < index; ++i) start += TabLength(i);
-  } else {
-    for (int i = 0; i < index; ++i) start += TabLength(i);
-  }
-  const int32_t end = start + TabLength(index);
+  Measure();
+  const int32_t t = thickness_;
+  const int64_t origin = Horizontal() ? starts_[static_cast<size_t>(first_tab_)] : 0;
+  const int64_t from = kLineInset + starts_[static_cast<size_t>(index)] - origin;
+  const int64_t to = from + TabLength(index);
+  const int32_t start = static_cast<int32_t>(std::clamp<int64_t>(from, INT32_MIN / 2, INT32_MAX / 2));
+  const int32_t end = static_cast<int32_t>(std::clamp<int64_t>(to, INT32_MIN / 2, INT32_MAX / 2));
   const int32_t w = Width(), h = Height();
   switch (position_) {
     case TabPosition::kTop: return {start, kLineInset, end, kLineInset + t};
@@ -211,9 +234,8 @@ bool TabControl::Overflowing() const {
 
 int TabControl::MaxFirstVisibleTab() const {
   if (!Horizontal() || tabs_.empty()) return 0;
-  int32_t total = kLineInset;
-  for (int i = 0; i < TabCount(); ++i) total += TabLength(i);
-  if (total <= TabLineEnd(0)) return 0;
+  Measure();
+  if (kLineInset + starts_.back() <= TabLineEnd(0)) return 0;
   // With the scroller in place: the first tab from which the rest fits before it.
   const int32_t end = TabLineEnd(ScrollerReserve());
   int32_t len = kLineInset;
@@ -252,13 +274,28 @@ gfx::Rect TabControl::ScrollButtonRect(int which) const {
   return {left, top, left + half, top + t};
 }
 
-void TabControl::Relayout() {
+void TabControl::Relayout(bool remeasure_all) {
+  measured_ = false;
+  if (remeasure_all)
+    for (Tab& t : tabs_) t.length = -1;
+  if (update_depth_ > 0) {
+    relayout_pending_ = true;
+    return;
+  }
   ClampScroll();
   TabsChanged();
   Invalidate();
 }
 
 void TabControl::TabsChanged() {}
+
+void TabControl::BeginUpdate() { ++update_depth_; }
+
+void TabControl::EndUpdate() {
+  if (update_depth_ == 0 || --update_depth_ > 0 || !relayout_pending_) return;
+  relayout_pending_ = false;
+  Relayout();
+}
 
 void TabControl::Resize() {
   ClampScroll();
@@ -270,7 +307,7 @@ void TabControl::Resize() {
 
 void TabControl::FontChanged() {
   WinControl::FontChanged();
-  Relayout();
+  Relayout(true);
 }
 
 // --- user changes ---
@@ -460,8 +497,10 @@ void TabControl::Paint(gfx::Canvas& canvas) {
       const gfx::Rect b = ScrollButtonRect(which);
       if (!b.IsEmpty()) canvas.ExcludeClip(b);
     }
+    const gfx::Rect all{0, 0, w, h};
     for (int i = 0; i < TabCount(); ++i) {
-      if (i != tab_index_) DrawPlainTab(canvas, i, TabItemRect(i), false);
+      const gfx::Rect r = TabItemRect(i);
+      if (i != tab_index_ && !r.Intersect(all).IsEmpty()) DrawPlainTab(canvas, i, r, false);
     }
     if (tab_index_ != kNoTab) DrawPlainTab(canvas, tab_index_, TabItemRect(tab_index_), true);
   }

@@ -136,6 +136,9 @@ class TabControl : public WinControl {
   virtual void ItemSizeRule() { SetTabItemSize(tab_width_, tab_height_); }
   // The room kept free at the line's end for a scroller while the tabs overflow.
   virtual int32_t ScrollerReserve() const { return scroll_buttons_shown_ ? kScrollButtonsWidth : 0; }
+  // Between the two, changes of the tabs are laid out once, at the end.
+  void BeginUpdate();
+  void EndUpdate();
   // Whether the tabs lie along the top or bottom edge.
   bool Horizontal() const { return position_ == TabPosition::kTop || position_ == TabPosition::kBottom; }
   // The thickness of the tab line: the tab height, measured when TabHeight is 0.
@@ -150,8 +153,12 @@ class TabControl : public WinControl {
   struct Tab {
     std::string caption;
     int image_index = -1;
+    mutable int32_t length = -1;  // measured length along the line, -1 until measured
   };
-  void Relayout();
+  // After a change of the tabs or their sizes; remeasure_all forgets every measured length.
+  void Relayout(bool remeasure_all = false);
+  // Fills the measurement cache: the tab thickness and where each tab starts along the line.
+  void Measure() const;
   // Keeps the first tab within range and the selected tab in view.
   void ClampScroll();
   void MakeTabVisible(int index);
@@ -166,6 +173,11 @@ class TabControl : public WinControl {
   ImageList* images_ = nullptr;
   bool scroll_buttons_shown_ = true;
   int first_tab_ = 0;
+  int update_depth_ = 0;
+  bool relayout_pending_ = false;
+  mutable bool measured_ = false;
+  mutable int32_t thickness_ = 0;
+  mutable std::vector<int64_t> starts_;  // starts_[i]: the length of the tabs before tab i
 };
 
 }  // namespace ui

@@ -259,6 +259,20 @@ TEST_F(PageControlTest, AControlWithoutPagesPaintsAndTakesKeys) {
   EXPECT_EQ(backend_->ScreenPixel(pages_->ClientToScreen({f.left, f.top})), ui::kColorBtnHighlight);
 }
 
+TEST_F(PageControlTest, ThousandsOfMeasuredPagesStayUsable) {
+  // Each tab is measured once, not again for every page added after it.
+  pages_->SetTabItemSize(0, 0);
+  for (int i = 0; i < 3000; ++i) pages_->NewPage(nullptr, "页 " + std::to_string(i));
+  EXPECT_EQ(pages_->TabCount(), 3000);
+  pages_->SetFocus();
+  backend_->PressKey(platform::kVkEnd);
+  Pump();
+  EXPECT_EQ(pages_->ActivePageIndex(), 2999);
+  EXPECT_TRUE(pages_->ActivePage()->Visible());
+  EXPECT_LE(pages_->TabItemRect(2999).right, pages_->TabLineEnd(ui::TabControl::kScrollButtonsWidth));
+  EXPECT_GT(pages_->TabItemRect(2999).left, 0);
+}
+
 TEST_F(PageControlTest, PagesGoWithTheControl) {
   ui::TabSheet* a = pages_->NewPage(nullptr, "A");
   a->MakeChild<ui::Button>(nullptr);

@@ -229,10 +229,13 @@ void TskSkinPageControl::DrawSkinFrame(gfx::Canvas& canvas) {
 }
 
 void TskSkinPageControl::DrawTabs(gfx::Canvas& canvas) {
+  // Tabs scrolled out of the control are not built at all.
+  const gfx::Rect all{0, 0, Width(), Height()};
   int visible = 0;
   for (int i = 0; i < PageCount(); ++i) {
     if (!Page(i)->TabVisible()) continue;
-    DrawTab(i, TabItemRect(visible), canvas, visible == hot_tab_, visible == TabIndex());
+    const gfx::Rect r = TabItemRect(visible);
+    if (!r.Intersect(all).IsEmpty()) DrawTab(i, r, canvas, visible == hot_tab_, visible == TabIndex());
     ++visible;
   }
 }
