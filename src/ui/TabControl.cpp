@@ -8,6 +8,7 @@
 #include "platform/KeyCodes.h"
 #include "ui/ImageList.h"
 #include "ui/PlainDraw.h"
+#include "ui/ScrollInfo.h"
 
 namespace ui {
 
@@ -249,6 +250,28 @@ void TabControl::ScrollTabs(int first) {
   if (first == first_tab_) return;
   first_tab_ = first;
   TabsChanged();
+  Invalidate();
+}
+
+void TabControl::WndProc(Message& m) {
+  if (m.id != kMsgHScroll) {
+    WinControl::WndProc(m);
+    return;
+  }
+  const auto code = static_cast<ScrollCode>(m.wparam & 0xFFFF);
+  const auto thumb = static_cast<int>((static_cast<uintptr_t>(m.wparam) >> 16) & 0xFFFF);
+  switch (code) {
+    case kSbThumbPosition:
+    case kSbThumbTrack: ScrollTabs(thumb); break;
+    case kSbLineUp:
+    case kSbPageUp: ScrollTabs(first_tab_ - 1); break;
+    case kSbLineDown:
+    case kSbPageDown: ScrollTabs(first_tab_ + 1); break;
+    case kSbTop: ScrollTabs(0); break;
+    case kSbBottom: ScrollTabs(MaxFirstVisibleTab()); break;
+    case kSbEndScroll: break;
+  }
+  // Every scroll repaints the line, moved or not.
   Invalidate();
 }
 

@@ -125,6 +125,8 @@ class TabControl : public WinControl {
   void Resize() override;
   void FontChanged() override;
   void Notification(Component* component, Operation operation) override;
+  // kMsgHScroll scrolls the tab line: the thumb codes to that first tab, the line codes by one tab.
+  void WndProc(Message& m) override;
 
   // Asks OnChanging; false vetoes.
   virtual bool CanChange();

@@ -10,6 +10,7 @@
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/PageControl.h"
+#include "ui/ScrollInfo.h"
 #include "ui/UiTestEnv.h"
 
 namespace {
@@ -95,6 +96,19 @@ TEST_F(TabControlTest, OverflowingTabsScrollAndComeBackWhenThereIsRoom) {
   EXPECT_EQ(tabs->TabItemRect(7).left, 2);
   tabs->ScrollTabs(-4);
   EXPECT_EQ(tabs->FirstVisibleTab(), 0);
+  // The scroll message moves the line as a bar would: thumb, line and end codes.
+  struct Scroll {
+    ui::ScrollCode code;
+    int thumb;
+    int first;
+  };
+  const Scroll scrolls[] = {{ui::kSbThumbPosition, 3, 3}, {ui::kSbLineDown, 0, 4}, {ui::kSbLineUp, 0, 3},
+                            {ui::kSbBottom, 0, 7},       {ui::kSbTop, 0, 0},      {ui::kSbThumbTrack, 50, 7}};
+  for (const Scroll& sc : scrolls) {
+    tabs->Send(ui::kMsgHScroll, static_cast<intptr_t>(sc.code | (static_cast<uintptr_t>(sc.thumb) << 16)));
+    EXPECT_EQ(tabs->FirstVisibleTab(), sc.first) << "code " << sc.code;
+  }
+  tabs->ScrollTabs(0);
 
   // Selecting a tab beyond the line's end brings it into view.
   ASSERT_TRUE(tabs->ChangeTab(5));

@@ -14,6 +14,7 @@
 #include "skin/render/SkinStrip.h"
 #include "skin/render/TskEffectBmp.h"
 #include "ui/ImageList.h"
+#include "ui/ScrollInfo.h"
 
 namespace skin {
 
@@ -407,7 +408,9 @@ void TskSkinPageControl::TabScrollerChanged() {
   if (scroller_ == nullptr || updating_scroller_) return;
   updating_scroller_ = true;
   scroller_->SetMax(HiddenTabCount());
-  ScrollTabs(scroller_->Position());
+  // The line scrolls as for a scroll bar's thumb let go at the scroller's position.
+  const auto thumb = static_cast<uintptr_t>(std::clamp(scroller_->Position(), 0, 0xFFFF));
+  Send(ui::kMsgHScroll, static_cast<intptr_t>(ui::kSbThumbPosition | (thumb << 16)));
   updating_scroller_ = false;
   Invalidate();
 }
