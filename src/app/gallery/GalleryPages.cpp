@@ -47,8 +47,10 @@ TskSkinPageControl* Pages(GalleryBuilder& b, const char* state, int pages, int w
   return c;
 }
 
+ui::ImageList* ToolImages(ui::Component& owner);
+
 void AddPageControls(GalleryBuilder& b) {
-  b.Heading("tab: 普通, 热页签 (mouseinfontcolor), 焦点, 禁用, 页签过多 (滚动器), 无页");
+  b.Heading("tab: 普通, 热页签 (mouseinfontcolor), 焦点, 禁用, 页签过多 (滚动器), 无页; 页签在下, 左, 右; 带图标");
   Pages(b, "normal", 3, 200, 90);
   TskSkinPageControl* hot = Pages(b, "hot", 3, 200, 90);
   TskSkinPageControl* focused = Pages(b, "focused", 3, 200, 90);
@@ -59,6 +61,9 @@ void AddPageControls(GalleryBuilder& b) {
   Pages(b, "bottom", 3, 200, 90, ui::TabPosition::kBottom);
   Pages(b, "left", 3, 150, 140, ui::TabPosition::kLeft);
   Pages(b, "right", 3, 150, 140, ui::TabPosition::kRight);
+  TskSkinPageControl* images = Pages(b, "images", 3, 200, 90);
+  images->SetImages(ToolImages(b.Parent()));
+  for (int i = 0; i < images->PageCount(); ++i) images->Page(i)->SetImageIndex(i);
   b.WhenShown([hot, focused, overflow](GalleryInput& in) {
     in.Hover(*hot, Middle(hot->TabItemRect(1)));
     // The last tab chosen by key: the line scrolls and the scroller follows.
