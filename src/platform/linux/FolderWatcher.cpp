@@ -62,9 +62,8 @@ FolderWatcher::~FolderWatcher() {
     shared_->stopping = true;
   }
   shared_->handed.notify_all();
+  // One write to a counter nobody else writes cannot overflow it, so it always lands.
   const uint64_t one = 1;
-  // The counter cannot overflow from one write; should the write fail all the same, the thread
-  // still leaves a pending hand-over through `stopping`, and its poll has a time-out then.
   [[maybe_unused]] const ssize_t written = write(release_.Get(), &one, sizeof one);
   thread_.join();
 }
@@ -86,8 +85,8 @@ void FolderWatcher::Run() {
       if (shared_->stopping) return;
     }
     // A stop that comes between the look above and the poll is seen by the poll, through the
-    // eventfd; the time-out only bounds a stop whose release write failed.
-    const int ready = poll(fds, 2, timeout < 0 ? 1000 : timeout);
+    // eventfd.
+    const int ready = poll(fds, 2, timeout);
     if (ready < 0 && errno != EINTR) return;
     if (ready > 0 && fds[1].revents != 0) return;
     if (ready > 0 && fds[0].revents != 0) {
