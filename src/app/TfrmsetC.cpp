@@ -64,6 +64,13 @@ skin::TskSkinTrackBar* PlaceSlider(ui::WinControl* parent, ui::Component* owner,
   return bar;
 }
 
+// The skin's label keeps 7 pixels clear at either end, so the skinned labels are as wide as " 参数"
+// and "+255" in its bold font need; the slider starts after them, its groove level with their text.
+constexpr int kLabelWidth = 42;
+constexpr int kValueLeft = 16 + kLabelWidth + 4;
+constexpr int kSliderLeft = kValueLeft + kLabelWidth + 6;
+constexpr int kSliderTop = 58;
+
 }  // namespace
 
 TfrmsetC::TfrmsetC(TOrvelDralen& main) : OrvelDralen(main) {
@@ -87,15 +94,17 @@ TfrmsetC::TfrmsetC(TOrvelDralen& main) : OrvelDralen(main) {
 
   skSkinGroupBox1 = Place<skin::TskSkinGroupBox>(this, this, "skSkinGroupBox1", 8, 184, 401, 121);
   skSkinGroupBox1->SetCaption("对比度");
-  skSkinLabel2 = PlaceLabel(skSkinGroupBox1, this, "skSkinLabel2", 16, 55, 33, 23, " 参数");
-  Labelcontrast = PlaceLabel(skSkinGroupBox1, this, "Labelcontrast", 57, 55, 33, 21, "255");
-  trackbarcontrast = PlaceSlider(skSkinGroupBox1, this, "trackbarcontrast", 96, 55, 289, -255, 255);
+  skSkinLabel2 = PlaceLabel(skSkinGroupBox1, this, "skSkinLabel2", 16, 55, kLabelWidth, 23, " 参数");
+  Labelcontrast = PlaceLabel(skSkinGroupBox1, this, "Labelcontrast", kValueLeft, 55, kLabelWidth, 21, "255");
+  trackbarcontrast = PlaceSlider(skSkinGroupBox1, this, "trackbarcontrast", kSliderLeft, kSliderTop, 385 - kSliderLeft,
+                                 -255, 255);
 
   skSkinGroupBox2 = Place<skin::TskSkinGroupBox>(this, this, "skSkinGroupBox2", 8, 184, 401, 121);
   skSkinGroupBox2->SetCaption("饱和度调节");
-  skSkinLabel3 = PlaceLabel(skSkinGroupBox2, this, "skSkinLabel3", 16, 55, 33, 23, " 参数");
-  skSkinLabel1 = PlaceLabel(skSkinGroupBox2, this, "skSkinLabel1", 57, 55, 33, 21, "255");
-  skSkinTrackBar1 = PlaceSlider(skSkinGroupBox2, this, "skSkinTrackBar1", 96, 55, 289, -255, 255);
+  skSkinLabel3 = PlaceLabel(skSkinGroupBox2, this, "skSkinLabel3", 16, 55, kLabelWidth, 23, " 参数");
+  skSkinLabel1 = PlaceLabel(skSkinGroupBox2, this, "skSkinLabel1", kValueLeft, 55, kLabelWidth, 21, "255");
+  skSkinTrackBar1 = PlaceSlider(skSkinGroupBox2, this, "skSkinTrackBar1", kSliderLeft, kSliderTop, 385 - kSliderLeft,
+                                -255, 255);
 
   GroupBoxRGBChange = Place<skin::TskSkinGroupBox>(this, this, "GroupBoxRGBChange", 8, 184, 401, 121);
   GroupBoxRGBChange->SetCaption("RGB调整");
