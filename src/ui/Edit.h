@@ -88,6 +88,9 @@ class Edit : public WinControl {
   // allows, to a menu's root; their clicks run the commands on this field.
   void FillContextMenu(MenuItem& root);
 
+  // The colour the text is drawn in now.
+  virtual gfx::Color TextColor() const;
+
   bool WantsChars() const override { return true; }
   bool WantsKey(uint16_t key) const override;
   gfx::Rect CaretRect() const override;
@@ -119,8 +122,6 @@ class Edit : public WinControl {
   virtual void PaintFrame(gfx::Canvas& canvas);
   // The text changed (by the user or by a call): fires OnChange.
   virtual void Change();
-  // The colour the text is drawn in now.
-  virtual gfx::Color TextColor() const;
   // Opens the context menu at a screen point (the keyboard's context-menu key).
   void OpenContextMenuAt(gfx::Point screen);
 
