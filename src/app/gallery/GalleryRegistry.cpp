@@ -12,7 +12,10 @@ constexpr GalleryFamily kFamilies[] = {
     {"panels", AddPanelSamples},
 };
 
+// The sample forms' pictures head the page; the menus come last, since the menu they leave open
+// drops over whatever lies below its button.
 constexpr GalleryFamily kFrameFamilies[] = {
+    {"frame", AddFrameSamples},
     {"menus", AddMenuSamples},
 };
 
