@@ -8,7 +8,7 @@
 #include "platform/Backend.h"
 #include "ui/Form.h"
 #include "ui/KeyCodes.h"
-#include "ui/MenuItem.h"
+#include "ui/EditMenu.h"
 #include "ui/PopupMenu.h"
 
 namespace ui {
@@ -512,20 +512,19 @@ void Edit::OpenContextMenuAt(gfx::Point screen) {
 }
 
 void Edit::FillContextMenu(MenuItem& root) {
-  const bool sel = model_.HasSelection();
-  const bool editable = !read_only_;
-  auto add = [&](const char* caption, bool enabled, void (Edit::*command)()) {
-    MenuItem* item = root.Add(caption, [this, command](Component*) { (this->*command)(); });
-    item->SetEnabled(enabled);
-  };
-  add("撤销(&U)", editable && CanUndo(), &Edit::Undo);
-  root.AddSeparator();
-  add("剪切(&T)", sel && editable, &Edit::CutToClipboard);
-  add("复制(&C)", sel, &Edit::CopyToClipboard);
-  add("粘贴(&P)", editable && !platform::GetBackend().ClipboardText().empty(), &Edit::PasteFromClipboard);
-  add("删除(&D)", sel && editable, &Edit::ClearSelection);
-  root.AddSeparator();
-  add("全选(&A)", !model_.AllSelected() || Text().empty(), &Edit::SelectAll);
+  EditMenuState state;
+  state.can_undo = CanUndo();
+  state.has_selection = model_.HasSelection();
+  state.read_only = read_only_;
+  state.all_selected = model_.AllSelected() && !Text().empty();
+  state.clipboard_has_text = !platform::GetBackend().ClipboardText().empty();
+  state.undo = [this] { Undo(); };
+  state.cut = [this] { CutToClipboard(); };
+  state.copy = [this] { CopyToClipboard(); };
+  state.paste = [this] { PasteFromClipboard(); };
+  state.clear = [this] { ClearSelection(); };
+  state.select_all = [this] { SelectAll(); };
+  FillEditContextMenu(root, state);
 }
 
 // --- mouse ---

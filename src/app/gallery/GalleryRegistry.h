@@ -30,5 +30,6 @@ void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 void AddFrameSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
+void AddEditSamples(GalleryBuilder& builder);
 
 }  // namespace app
