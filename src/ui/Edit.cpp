@@ -261,7 +261,7 @@ void Edit::CaretChanged() {
   int old_scroll = scroll_x_;
   ScrollToCaret();
   if (scroll_x_ != old_scroll) InvalidateLine();
-  if (!Focused()) return;
+  if (!HasFocus()) return;
   InvalidateRect(CaretRect());
   caret_on_ = true;
   InvalidateRect(CaretRect());
@@ -335,14 +335,14 @@ void Edit::Paint(gfx::Canvas& canvas) {
     canvas.TextOut(x0 + xs_[a], top, std::string_view(shown).substr(offsets_[a], offsets_[b] - offsets_[a]));
   };
   draw_range(i0, i1);
-  const bool show_sel = model_.HasSelection() && composition_.empty() && (Focused() || !hide_selection_);
+  const bool show_sel = model_.HasSelection() && composition_.empty() && (HasFocus() || !hide_selection_);
   if (show_sel) {
     const int sx = x0 + DisplayX(model_.SelStart());
     const int ex = x0 + DisplayX(model_.SelEnd());
     gfx::CanvasSaver sel(canvas);
     canvas.IntersectClip({sx, top, ex, top + lh});
-    canvas.FillRect({sx, top, ex, top + lh}, Focused() ? kColorHighlight : kColorBtnFace);
-    font.SetColor(Focused() ? kHighlightText : TextColor());
+    canvas.FillRect({sx, top, ex, top + lh}, HasFocus() ? kColorHighlight : kColorBtnFace);
+    font.SetColor(HasFocus() ? kHighlightText : TextColor());
     canvas.SetFont(font);
     draw_range(i0, i1);
   }
@@ -352,7 +352,7 @@ void Edit::Paint(gfx::Canvas& canvas) {
     const int ex = x0 + DisplayX(model_.Caret() + composition_.size());
     canvas.FillRect({sx, top + lh - 1, ex, top + lh}, TextColor());
   }
-  if (Focused() && caret_on_) {
+  if (HasFocus() && caret_on_) {
     gfx::Rect c = CaretRect();
     canvas.FillRect(c, TextColor());
   }
@@ -578,12 +578,14 @@ void Edit::DoEnter() {
   // A click places the caret itself; the keyboard (Tab) selects everything when asked to.
   const bool by_mouse = platform::GetBackend().IsKeyDown(platform::kVkLButton);
   if (auto_select_ && !by_mouse) model_.SelectAll();
+  has_focus_ = true;
   WinControl::DoEnter();
   last_ime_rect_ = {};
   CaretChanged();
 }
 
 void Edit::DoExit() {
+  has_focus_ = false;
   KillTimer(kCaretTimer);
   caret_on_ = false;
   if (!composition_.empty()) {
@@ -598,7 +600,7 @@ void Edit::TimerTick(uintptr_t id) {
     WinControl::TimerTick(id);
     return;
   }
-  if (!Focused()) {
+  if (!HasFocus()) {
     KillTimer(kCaretTimer);
     caret_on_ = false;
     return;

@@ -91,6 +91,9 @@ class Edit : public WinControl {
   // The colour the text is drawn in now.
   virtual gfx::Color TextColor() const;
 
+  // Between kMsgSetFocus and kMsgKillFocus: the field shows its caret, selection and active look.
+  bool HasFocus() const { return has_focus_; }
+
   bool WantsChars() const override { return true; }
   bool WantsKey(uint16_t key) const override;
   gfx::Rect CaretRect() const override;
@@ -160,6 +163,7 @@ class Edit : public WinControl {
   int right_margin_ = 1;
   int scroll_x_ = 0;
   bool caret_on_ = false;
+  bool has_focus_ = false;
   bool dragging_ = false;
   bool pressed_by_mouse_ = false;
   std::string composition_;

@@ -398,7 +398,7 @@ void Memo::ScrollToCaret() {
 
 void Memo::CaretChanged(bool scroll) {
   if (scroll) ScrollToCaret();
-  if (!Focused()) return;
+  if (!HasFocus()) return;
   InvalidateRect(CaretRect());
   caret_on_ = true;
   SetTimer(kCaretTimer, kCaretBlinkMs);
@@ -488,7 +488,7 @@ void Memo::Paint(gfx::Canvas& canvas) {
   const gfx::Rect clip = canvas.ClipBounds();
   const std::string& t = model_.Text();
   const size_t caret = model_.Caret();
-  const bool show_sel = model_.HasSelection() && composition_.empty() && Focused();
+  const bool show_sel = model_.HasSelection() && composition_.empty() && HasFocus();
   // Only the lines inside the clip are visited, so a long text costs a screenful.
   size_t first = top_line_ + static_cast<size_t>(std::max(0, (clip.top - area.top) / lh));
   size_t last = std::min(lines_.size(), top_line_ + static_cast<size_t>(std::max(0, (clip.bottom - area.top + lh - 1) / lh)));
@@ -521,7 +521,7 @@ void Memo::Paint(gfx::Canvas& canvas) {
       canvas.FillRect({sx, y + lh - 1, sx + w, y + lh}, TextColor());
     }
   }
-  if (Focused() && caret_on_) canvas.FillRect(CaretRect(), TextColor());
+  if (HasFocus() && caret_on_) canvas.FillRect(CaretRect(), TextColor());
 }
 
 // --- messages and keys ---
@@ -748,6 +748,7 @@ bool Memo::MouseWheel(ShiftState shift, int delta, int x, int y) {
 // --- focus, timer, state ---
 
 void Memo::DoEnter() {
+  has_focus_ = true;
   WinControl::DoEnter();
   last_ime_rect_ = {};
   // Getting the focus (by a press on the bar, say) leaves the lines where they are.
@@ -755,6 +756,7 @@ void Memo::DoEnter() {
 }
 
 void Memo::DoExit() {
+  has_focus_ = false;
   KillTimer(kCaretTimer);
   caret_on_ = false;
   composition_.clear();
@@ -766,7 +768,7 @@ void Memo::TimerTick(uintptr_t id) {
     WinControl::TimerTick(id);
     return;
   }
-  if (!Focused()) {
+  if (!HasFocus()) {
     KillTimer(kCaretTimer);
     caret_on_ = false;
     return;

@@ -96,6 +96,9 @@ class Memo : public WinControl {
   // The colour the text is drawn in now.
   virtual gfx::Color TextColor() const;
 
+  // Between kMsgSetFocus and kMsgKillFocus: the field shows its caret, selection and active look.
+  bool HasFocus() const { return has_focus_; }
+
   bool WantsChars() const override { return true; }
   bool WantsKey(uint16_t key) const override;
   gfx::Rect CaretRect() const override;
@@ -168,6 +171,7 @@ class Memo : public WinControl {
   int scroll_x_ = 0;
   int column_x_ = -1;  // the x Up and Down keep to
   bool caret_on_ = false;
+  bool has_focus_ = false;
   bool dragging_ = false;
   std::string composition_;
   size_t composition_cursor_ = 0;

@@ -39,6 +39,21 @@ TskSkinEdit* Edit(GalleryBuilder& b, const char* record, const char* state, cons
 
 void AddEdits(GalleryBuilder& b) {
   b.Heading("edit 121 x 20 -> 121 x 17: 普通, 悬停 (白字), 焦点, 禁用, 只读, 选中, 右对齐, 长文本滚动; buttonedit");
+  TskSkinEdit* live = Edit(b, "edit", "live", "", 160);
+  const GalleryEvents ev = b.Events("edit", "live");
+  live->OnChange = [ev, live](ui::Component*) { ev("change", live->Text()); };
+  live->OnKeyPress = [ev](ui::Control*, char32_t& ch) {
+    if (ch == 13) ev("keypress", "enter");
+  };
+  // The page opens with the focus here. Whatever is selected there goes to the primary selection;
+  // Ctrl+C copies it to the clipboard.
+  live->OnMouseUp = [ev, live](ui::Control*, ui::MouseButton, ui::ShiftState, int, int) {
+    if (live->SelLength() > 0) ev("primary", platform::GetBackend().PrimarySelectionText());
+  };
+  live->OnKeyUp = [ev, live](ui::Control*, uint16_t& key, ui::ShiftState shift) {
+    if (ui::Has(shift, ui::kCtrl) && key == 'C') ev("clipboard", platform::GetBackend().ClipboardText());
+    if (ui::Has(shift, ui::kCtrl) && key == 'A') ev("primary", platform::GetBackend().PrimarySelectionText());
+  };
   Edit(b, "edit", "normal", "C:\\图片\\输出");
   TskSkinEdit* hot = Edit(b, "edit", "hot", "悬停");
   TskSkinEdit* focused = Edit(b, "edit", "focused", "焦点");
@@ -48,20 +63,6 @@ void AddEdits(GalleryBuilder& b) {
   Edit(b, "edit", "right", "右对齐")->SetAlignment(ui::TextAlignment::kRight);
   TskSkinEdit* scrolled = Edit(b, "edit", "scrolled", "A long path: /home/user/图片/2026/十二月/假期/海边/照片.jpg");
   b.NewRow();
-  TskSkinEdit* live = Edit(b, "edit", "live", "", 160);
-  const GalleryEvents ev = b.Events("edit", "live");
-  live->OnChange = [ev, live](ui::Component*) { ev("change", live->Text()); };
-  live->OnKeyPress = [ev](ui::Control*, char32_t& ch) {
-    if (ch == 13) ev("keypress", "enter");
-  };
-  // Whatever is selected there goes to the primary selection; Ctrl+C copies it to the clipboard.
-  live->OnMouseUp = [ev, live](ui::Control*, ui::MouseButton, ui::ShiftState, int, int) {
-    if (live->SelLength() > 0) ev("primary", platform::GetBackend().PrimarySelectionText());
-  };
-  live->OnKeyUp = [ev, live](ui::Control*, uint16_t& key, ui::ShiftState shift) {
-    if (ui::Has(shift, ui::kCtrl) && key == 'C') ev("clipboard", platform::GetBackend().ClipboardText());
-    if (ui::Has(shift, ui::kCtrl) && key == 'A') ev("primary", platform::GetBackend().PrimarySelectionText());
-  };
   TskSkinEdit* button = Edit(b, "buttonedit", "button", "带按钮", 140);
   button->SetButtonMode(true);
   const GalleryEvents bev = b.Events("buttonedit", "button");

@@ -132,7 +132,7 @@ gfx::Color TskSkinCustomEdit::TextColor() const {
   const TskDataSkinEditControl* r = Record();
   if (!EffectivelyEnabled()) return r != nullptr ? r->disabledfontcolor : ui::kColorGrayText;
   if (r == nullptr) return default_font_.Color();
-  return hot_ || Focused() ? r->activefontcolor : r->font.fontcolor;
+  return hot_ || HasFocus() ? r->activefontcolor : r->font.fontcolor;
 }
 
 void TskSkinCustomEdit::PaintFrame(gfx::Canvas& canvas) {
@@ -150,7 +150,7 @@ void TskSkinCustomEdit::PaintFrame(gfx::Canvas& canvas) {
     canvas.FrameRect(b, pressed || button_hot_ ? kNavy : ui::kColorBtnShadow);
     return;
   }
-  const bool active = (hot_ || Focused()) && !r->activeskinrect.IsEmpty();
+  const bool active = (hot_ || HasFocus()) && !r->activeskinrect.IsEmpty();
   const gfx::Rect source = active ? r->activeskinrect : r->skinrect;
   gfx::Bitmap strip;
   BuildHorzStrip(strip, r->lefttoppoint.x, r->skinrect.Width() - r->righttoppoint.x, Width(), source, *pic);

@@ -137,7 +137,7 @@ gfx::Color TskSkinMemo::TextColor() const {
   const TskDataSkinMemoControl* r = Record();
   if (!EffectivelyEnabled()) return r != nullptr ? r->disabledfontcolor : ui::kColorGrayText;
   if (r == nullptr) return default_font_.Color();
-  return hot_ || Focused() ? r->activefontcolor : r->font.fontcolor;
+  return hot_ || HasFocus() ? r->activefontcolor : r->font.fontcolor;
 }
 
 void TskSkinMemo::PaintFrame(gfx::Canvas& canvas) {
@@ -150,7 +150,7 @@ void TskSkinMemo::PaintFrame(gfx::Canvas& canvas) {
     canvas.FrameRect({1, 1, Width() - 1, Height() - 1}, ui::kColorBtnFace);
     return;
   }
-  const bool active = (hot_ || Focused()) && !r->activeskinrect.IsEmpty();
+  const bool active = (hot_ || HasFocus()) && !r->activeskinrect.IsEmpty();
   SkinSource src;
   src.source = active ? r->activeskinrect : r->skinrect;
   src.lt = r->lefttoppoint;
@@ -162,7 +162,7 @@ void TskSkinMemo::PaintFrame(gfx::Canvas& canvas) {
   gfx::Bitmap image;
   BuildSkinImage(image, *pic, src, dst, bitmap_bg_);
   canvas.Draw(0, 0, image);
-  if (!bitmap_bg_) canvas.FillRect(dst.client, hot_ || Focused() ? r->activebgcolor : r->bgcolor);
+  if (!bitmap_bg_) canvas.FillRect(dst.client, hot_ || HasFocus() ? r->activebgcolor : r->bgcolor);
 }
 
 void TskSkinMemo::Change() {
