@@ -247,6 +247,39 @@ void Memo::WrapParagraph(size_t start, size_t end, int width) const {
   lines_.push_back({line_start, end});
 }
 
+void Memo::RelayoutChange() const {
+  if (!lines_valid_) return;
+  const TextEditModel::Change c = model_.LastChange();
+  // The paragraphs the change touched, in the old lines: wrapped lines follow each other without
+  // a gap, paragraphs have their line break between them.
+  auto line_of = [this](size_t pos) {
+    auto it = std::upper_bound(lines_.begin(), lines_.end(), pos, [](size_t p, const Line& l) { return p < l.start; });
+    return it == lines_.begin() ? size_t{0} : static_cast<size_t>(it - lines_.begin()) - 1;
+  };
+  size_t first = line_of(c.pos);
+  while (first > 0 && lines_[first - 1].end == lines_[first].start) --first;
+  size_t last = line_of(c.pos + c.removed);
+  while (last + 1 < lines_.size() && lines_[last].end == lines_[last + 1].start) ++last;
+  const size_t start = lines_[first].start;
+  const size_t end = lines_[last].end + c.inserted - c.removed;
+  std::vector<Line> tail(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1, lines_.end());
+  lines_.resize(first);
+  const std::string& t = model_.Text();
+  size_t from = start;
+  while (true) {
+    size_t nl = t.find('\n', from);
+    size_t stop = nl == std::string::npos || nl > end ? end : nl;
+    if (word_wrap_ && wrap_width_ > 0) {
+      WrapParagraph(from, stop, wrap_width_);
+    } else {
+      lines_.push_back({from, stop});
+    }
+    if (stop == end) break;
+    from = stop + 1;
+  }
+  for (Line l : tail) lines_.push_back({l.start + c.inserted - c.removed, l.end + c.inserted - c.removed});
+}
+
 void Memo::RebuildLines() const {
   if (lines_valid_) return;
   lines_.clear();
@@ -427,7 +460,8 @@ void Memo::InvalidateLines(size_t from, size_t to) {
 void Memo::EditedByUser(bool changed) {
   const size_t lines_before = lines_valid_ ? lines_.size() : 0;
   const size_t caret_line_before = LineOfPos(model_.Caret());
-  if (changed) lines_valid_ = false;
+  // Only the paragraphs the change touched are laid out again.
+  if (changed) RelayoutChange();
   const size_t caret_line = LineOfPos(model_.Caret());
   const size_t old_top = top_line_;
   if (changed) UpdateBar();

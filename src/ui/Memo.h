@@ -141,6 +141,8 @@ class Memo : public WinControl {
   };
   static std::string Normalize(std::string_view text);
   void RebuildLines() const;
+  // Lays out again the paragraphs the model's last change touched.
+  void RelayoutChange() const;
   void WrapParagraph(size_t start, size_t end, int width) const;
   int CharAdvance(char32_t c) const;
   // x of `pos` within its line, from the line's start, composition included at the caret.

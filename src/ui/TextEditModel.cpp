@@ -199,6 +199,7 @@ void TextEditModel::Replace(size_t from, size_t to, std::string inserted, bool t
   Step step{from, text_.substr(from, to - from), inserted, caret_, anchor_, typing};
   length_ = length_ - CountCodePoints(step.removed) + CountCodePoints(inserted);
   text_.replace(from, to - from, inserted);
+  last_change_ = {from, to - from, inserted.size()};
   caret_ = anchor_ = from + inserted.size();
   if (!undo_.empty() && typing && step.removed.empty()) {
     Step& last = undo_.back();
@@ -217,6 +218,7 @@ bool TextEditModel::Undo() {
   undo_.pop_back();
   length_ = length_ - CountCodePoints(step.inserted) + CountCodePoints(step.removed);
   text_.replace(step.pos, step.inserted.size(), step.removed);
+  last_change_ = {step.pos, step.inserted.size(), step.removed.size()};
   caret_ = std::min(step.caret, text_.size());
   anchor_ = std::min(step.anchor, text_.size());
   return true;

@@ -71,6 +71,15 @@ class TextEditModel {
   bool DeleteForward();
   bool DeleteSelection() { return HasSelection() && ReplaceSelection({}); }
 
+  // Where the last edit or undo replaced `removed` bytes at `pos` by `inserted` bytes, so a view
+  // can lay out only what changed.
+  struct Change {
+    size_t pos = 0;
+    size_t removed = 0;
+    size_t inserted = 0;
+  };
+  const Change& LastChange() const { return last_change_; }
+
   bool CanUndo() const { return !undo_.empty(); }
   // Takes back the last change and selects what it had replaced.
   bool Undo();
@@ -95,6 +104,7 @@ class TextEditModel {
   size_t anchor_ = 0;
   size_t max_length_ = 0;
   std::vector<Step> undo_;
+  Change last_change_;
 };
 
 }  // namespace ui

@@ -75,6 +75,44 @@ TEST_F(MemoTest, WrapsChineseBetweenAnyTwoCharactersAndWordsAfterSpaces) {
   EXPECT_EQ(memo_->LineCount(), 2u);
 }
 
+TEST_F(MemoTest, EditsLayOutOnlyWhatTheyTouchYetMatchAFreshLayout) {
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += "word \xE5\x9B\xBE\xE7\x89\x87 " + std::to_string(i) + (i % 3 ? " " : "\n");
+  memo_->SetText(text);
+  auto* fresh = form_->MakeChild<ui::Memo>(form_);
+  fresh->SetBounds(10, 150, 200, 120);
+  auto same_lines = [&] {
+    fresh->SetText(memo_->Text());
+    if (fresh->LineCount() != memo_->LineCount()) return false;
+    for (size_t i = 0; i < fresh->LineCount(); ++i) {
+      if (fresh->LineStart(i) != memo_->LineStart(i) || fresh->LineEnd(i) != memo_->LineEnd(i)) return false;
+    }
+    return true;
+  };
+  memo_->SetSel(40, 40);
+  backend_->InjectText("inserted words that wrap \xE5\x8E\x8B\xE7\xBC\xA9");
+  Pump();
+  EXPECT_TRUE(same_lines());
+  Press(platform::kVkReturn);
+  EXPECT_TRUE(same_lines());
+  Press(platform::kVkBack);
+  Press(platform::kVkBack);
+  EXPECT_TRUE(same_lines());
+  memo_->SetSel(10, 120);  // across paragraphs
+  Press(platform::kVkDelete);
+  EXPECT_TRUE(same_lines());
+  backend_->SetClipboardText("a\nb\n\nc");
+  Press(platform::kVkA + 21, ui::kCtrl);
+  EXPECT_TRUE(same_lines());
+  Press(platform::kVkA + 25, ui::kCtrl);
+  Press(platform::kVkA + 25, ui::kCtrl);
+  EXPECT_TRUE(same_lines());
+  memo_->SetSel(memo_->Text().size(), memo_->Text().size());
+  backend_->InjectText("end");
+  Pump();
+  EXPECT_TRUE(same_lines());
+}
+
 TEST_F(MemoTest, WheelBarAndScrollCodesMoveTheFirstVisibleLine) {
   memo_->SetText(Numbered(100));
   EXPECT_EQ(memo_->LineCount(), 100u);
