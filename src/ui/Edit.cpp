@@ -566,10 +566,12 @@ void Edit::MouseMove(ShiftState shift, int x, int y) {
 }
 
 void Edit::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  // The selection is the primary selection before OnMouseUp hears of the release.
+  if (button == MouseButton::kLeft && dragging_) {
+    dragging_ = false;
+    SetPrimaryFromSelection();
+  }
   WinControl::MouseUp(button, shift, x, y);
-  if (button != MouseButton::kLeft || !dragging_) return;
-  dragging_ = false;
-  SetPrimaryFromSelection();
 }
 
 // --- focus, timer, state ---

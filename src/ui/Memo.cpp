@@ -765,10 +765,12 @@ void Memo::MouseMove(ShiftState shift, int x, int y) {
 }
 
 void Memo::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  // The selection is the primary selection before OnMouseUp hears of the release.
+  if (button == MouseButton::kLeft && dragging_) {
+    dragging_ = false;
+    SetPrimaryFromSelection();
+  }
   WinControl::MouseUp(button, shift, x, y);
-  if (button != MouseButton::kLeft || !dragging_) return;
-  dragging_ = false;
-  SetPrimaryFromSelection();
 }
 
 bool Memo::MouseWheel(ShiftState shift, int delta, int x, int y) {

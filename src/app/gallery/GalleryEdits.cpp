@@ -1,5 +1,7 @@
 // Gallery samples of the text fields: edits, the button edit, numeric edits, memos and the plain fields.
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "app/gallery/GalleryBuilder.h"
 #include "app/gallery/GalleryInput.h"
@@ -45,15 +47,19 @@ void AddEdits(GalleryBuilder& b) {
   live->OnKeyPress = [ev](ui::Control*, char32_t& ch) {
     if (ch == 13) ev("keypress", "enter");
   };
-  // The page opens with the focus here. Whatever is selected there goes to the primary selection;
-  // Ctrl+C copies it to the clipboard.
-  live->OnMouseUp = [ev, live](ui::Control*, ui::MouseButton, ui::ShiftState, int, int) {
-    if (live->SelLength() > 0) ev("primary", platform::GetBackend().PrimarySelectionText());
+  // The page opens with the focus here. What is selected there goes to the primary selection and
+  // Ctrl+C copies it to the clipboard: after each key and click, whichever of the two changed is
+  // printed.
+  auto seen = std::make_shared<std::pair<std::string, std::string>>();
+  auto print_selections = [ev, seen] {
+    const std::string clip = platform::GetBackend().ClipboardText();
+    const std::string primary = platform::GetBackend().PrimarySelectionText();
+    if (clip != seen->first) ev("clipboard", clip);
+    if (primary != seen->second) ev("primary", primary);
+    *seen = {clip, primary};
   };
-  live->OnKeyUp = [ev, live](ui::Control*, uint16_t& key, ui::ShiftState shift) {
-    if (ui::Has(shift, ui::kCtrl) && key == 'C') ev("clipboard", platform::GetBackend().ClipboardText());
-    if (ui::Has(shift, ui::kCtrl) && key == 'A') ev("primary", platform::GetBackend().PrimarySelectionText());
-  };
+  live->OnMouseUp = [print_selections](ui::Control*, ui::MouseButton, ui::ShiftState, int, int) { print_selections(); };
+  live->OnKeyUp = [print_selections](ui::Control*, uint16_t&, ui::ShiftState) { print_selections(); };
   Edit(b, "edit", "normal", "C:\\图片\\输出");
   TskSkinEdit* hot = Edit(b, "edit", "hot", "悬停");
   TskSkinEdit* focused = Edit(b, "edit", "focused", "焦点");
