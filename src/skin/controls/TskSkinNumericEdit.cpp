@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/Backend.h"
+#include "ui/Shell.h"
 
 namespace skin {
 
@@ -78,7 +78,7 @@ void TskSkinNumericEdit::KeyPress(char32_t& ch) {
     TskSkinCustomEdit::KeyPress(ch);
     return;
   }
-  platform::GetBackend().Beep();
+  ui::Beep();
   // The handler still hears the refused key, but nothing reaches the text.
   ui::WinControl::KeyPress(ch);
 }
