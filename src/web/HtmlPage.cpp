@@ -1,14 +1,14 @@
 // One HTML document laid out with litehtml and painted on the toolkit's canvas.
 #include "web/HtmlPage.h"
 
-#include <litehtml/url.h>
-
 #include <algorithm>
 #include <cctype>
 #include <climits>
 
 #include "gfx/TextUtf8.h"
+#include "web/UrlResolve.h"
 #include "web/MasterStyle.h"
+#include "web/MarkupLimit.h"
 #include "web/WebImage.h"
 
 namespace web {
@@ -83,7 +83,7 @@ HtmlPage::HtmlPage(std::string_view html, std::string base_url,
                    std::function<void(const std::string& url)> on_image_wanted)
     : base_url_(std::move(base_url)), on_image_wanted_(std::move(on_image_wanted)) {
   context_.load_master_stylesheet(std::string(MasterStyleSheet()).c_str());
-  document_ = litehtml::document::createFromUTF8(std::string(html).c_str(), this, &context_);
+  document_ = litehtml::document::createFromUTF8(std::string(LimitMarkup(html)).c_str(), this, &context_);
 }
 
 HtmlPage::~HtmlPage() { document_.reset(); }
@@ -147,21 +147,37 @@ std::vector<PageLink> HtmlPage::Links() const {
   for (const litehtml::element::ptr& el : document_->root()->select_all("a[href]")) {
     const char* href = el->get_attr("href");
     if (href == nullptr) continue;
-    links.push_back({Resolve(href), RectOf(el->get_placement())});
+    PageLink link{Resolve(href), {}, {}};
+    const litehtml::element::ptr parent = el->parent();
+    if (el->get_display() == litehtml::display_inline && parent) {
+      // An inline element's boxes are its pieces on each line, in its parent's coordinates.
+      litehtml::position::vector boxes;
+      el->get_inline_boxes(boxes);
+      const litehtml::position origin = parent->get_placement();
+      for (const litehtml::position& b : boxes) {
+        link.boxes.push_back(RectOf(b).Offset(origin.x, origin.y));
+      }
+    } else {
+      link.boxes.push_back(RectOf(el->get_placement()));
+    }
+    if (link.boxes.empty()) continue;
+    link.box = link.boxes.front();
+    links.push_back(std::move(link));
   }
   return links;
 }
 
 const PageLink* HtmlPage::LinkAt(const std::vector<PageLink>& links, gfx::Point p) const {
   for (const PageLink& link : links) {
-    if (link.box.Contains(p)) return &link;
+    for (const gfx::Rect& box : link.boxes) {
+      if (box.Contains(p)) return &link;
+    }
   }
   return nullptr;
 }
 
 std::string HtmlPage::Resolve(const std::string& url) const {
-  if (base_url_.empty()) return url;
-  return litehtml::resolve(litehtml::url(base_url_), litehtml::url(url)).string();
+  return ResolveUrl(base_url_, url);
 }
 
 const WebImage* HtmlPage::FindImage(const std::string& src, const char* /*baseurl*/) const {

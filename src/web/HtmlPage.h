@@ -19,10 +19,11 @@ namespace web {
 struct WebImage;
 
 // A link of a laid-out page: its address as resolved against the page and its box in page
-// coordinates (several boxes when the link wraps; `box` is the first).
+// coordinates: one box per line it takes, `box` the first of them.
 struct PageLink {
   std::string url;
   gfx::Rect box;
+  std::vector<gfx::Rect> boxes;
 };
 
 // The document container: fonts from gfx (characters a face lacks, Chinese above all, come from
@@ -31,7 +32,7 @@ struct PageLink {
 // shows them once SetImage gives them; it follows no link and loads no style sheet by itself.
 class HtmlPage : public litehtml::document_container {
  public:
-  // Parses `html` (UTF-8). `base_url` resolves the page's relative addresses. The view's width is
+  // Parses `html` (UTF-8), cut off where it has too many elements or nests them too deeply (see LimitMarkup). `base_url` resolves the page's relative addresses. The view's width is
   // the media width of style sheet queries; Layout sets it.
   HtmlPage(std::string_view html, std::string base_url,
            std::function<void(const std::string& url)> on_image_wanted = {});
