@@ -61,10 +61,8 @@ void HtmlView::Load(const std::string& url) {
 }
 
 void HtmlView::ShowShipped() {
-  const auto bytes = resources::EmbeddedWebFile(shipped_page_);
-  const std::string html = bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size())
-                                 : std::string("<html><body></body></html>");
-  ShowPage(html, std::string(kShippedPrefix) + shipped_page_, true);
+  const std::optional<std::string> html = ShippedPageText(shipped_page_);
+  ShowPage(html.value_or("<html><body></body></html>"), std::string(kShippedPrefix) + shipped_page_, true);
 }
 
 void HtmlView::ShowPage(const std::string& html, const std::string& base_url, bool shipped) {

@@ -1,4 +1,4 @@
-// The web views' addresses, the shipped home page and which link addresses may leave the program.
+// The web views' addresses, the shipped pages and which link addresses may leave the program.
 #include "web/WebAddresses.h"
 
 #include <algorithm>
@@ -65,13 +65,21 @@ std::string CacheFolder() {
   return std::string(home) + "/.cache/orvel";
 }
 
-std::string WriteShippedHomePage(const std::string& folder) {
-  const auto shipped = resources::EmbeddedWebFile("home.html");
-  if (!shipped) throw std::logic_error("the shipped home page is missing from the build");
+std::optional<std::string> ShippedPageText(std::string_view name) {
+  const auto shipped = resources::EmbeddedWebFile(name);
+  if (!shipped) return std::nullopt;
   std::string text(reinterpret_cast<const char*>(shipped->data()), shipped->size());
-  for (size_t at = text.find("@VERSION@"); at != std::string::npos; at = text.find("@VERSION@", at)) {
-    text.replace(at, 9, ORVEL_VERSION);
+  constexpr std::string_view kVersion = "@VERSION@";
+  for (size_t at = text.find(kVersion); at != std::string::npos; at = text.find(kVersion, at)) {
+    text.replace(at, kVersion.size(), ORVEL_VERSION);
   }
+  return text;
+}
+
+std::string WriteShippedHomePage(const std::string& folder) {
+  const std::optional<std::string> shipped = ShippedPageText("home.html");
+  if (!shipped) throw std::logic_error("the shipped home page is missing from the build");
+  const std::string& text = *shipped;
   const std::string path = folder + "/home.html";
   std::error_code error;
   std::filesystem::create_directories(folder, error);

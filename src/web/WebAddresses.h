@@ -1,7 +1,9 @@
-// The web views' addresses, the shipped home page and which link addresses may leave the program.
+// The web views' addresses, the shipped pages and which link addresses may leave the program.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace web {
 
@@ -20,6 +22,10 @@ std::string HomeUrl();
 // The cache folder of the program: $XDG_CACHE_HOME/orvel when that is an absolute path, else
 // $HOME/.cache/orvel.
 std::string CacheFolder();
+
+// The text of a shipped page (a file name such as "downloads.html") with the program's version
+// filled in where the page says "@VERSION@"; nothing when the program has no such page.
+std::optional<std::string> ShippedPageText(std::string_view name);
 
 // Writes the shipped home page, with the program's version filled in, into `folder` (created when
 // missing) unless the same text is there already; returns its file address.
