@@ -20,12 +20,10 @@ constexpr std::string_view kPrefix = "orvel-shipped://pages/";
 // A shipped page with its pictures, as the view shows it.
 std::unique_ptr<web::HtmlPage> ShippedPage(const std::string& name) {
   const auto bytes = resources::EmbeddedWebFile(name);
-  std::vector<std::string> wanted;
   auto page = std::make_unique<web::HtmlPage>(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                                              std::string(kPrefix) + name,
-                                              [&](const std::string& url) { wanted.push_back(url); });
+                                              std::string(kPrefix) + name);
   page->Layout(kWidth, kHeight);
-  for (const std::string& url : wanted) {
+  for (const std::string& url : page->TakeWantedImages()) {
     const auto picture = resources::EmbeddedWebFile(url.substr(kPrefix.size()));
     if (picture) page->SetImage(url, std::make_shared<web::WebImage>(web::DecodeWebImage(*picture)));
   }

@@ -10,6 +10,7 @@
 
 #include "gfx/ImageError.h"
 #include "ui/Application.h"
+#include "web/HtmlPage.h"
 #include "web/PageCharset.h"
 #include "web/WebImage.h"
 
@@ -191,6 +192,9 @@ void Fetcher::Run(std::stop_token stop) {
       curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
       curl_easy_setopt(e, CURLOPT_USERAGENT, UserAgent().c_str());
       curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+      // A name lookup still running when the view closes is left to finish on its own instead of
+      // being waited for, so closing never waits on a slow name server.
+      curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
       curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(r->max_bytes));
       curl_easy_setopt(e, CURLOPT_ERRORBUFFER, r->error);
       curl_easy_setopt(e, CURLOPT_PRIVATE, r.get());
@@ -240,7 +244,12 @@ void Fetcher::Run(std::stop_token stop) {
       } else if (r->kind == FetchKind::kPage) {
         if (IsHtmlType(result.content_type)) {
           result.text = PageTextToUtf8(r->body, DeclaredCharset(result.content_type, r->body));
-          result.ok = true;
+          try {
+            result.page = std::make_shared<HtmlPage>(result.text, result.final_url);
+            result.ok = true;
+          } catch (const std::exception&) {
+            result.error = "网页无法显示";
+          }
         } else {
           result.error = "不是网页：" + result.content_type;
         }

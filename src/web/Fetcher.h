@@ -16,12 +16,13 @@ class Application;
 
 namespace web {
 
+class HtmlPage;
 struct WebImage;
 
 enum class FetchKind : uint8_t { kPage, kImage };
 
-// What one fetch gave. On success a page has its text in UTF-8 and a picture is decoded; on
-// failure `error` says why, in the program's words.
+// What one fetch gave. On success a page has its text in UTF-8 and is parsed (not yet laid out),
+// and a picture is decoded; on failure `error` says why, in the program's words.
 struct FetchResult {
   std::string url;        // as asked for
   std::string final_url;  // after redirects; the base for the page's relative addresses
@@ -30,6 +31,7 @@ struct FetchResult {
   long status = 0;        // the HTTP status, 0 when none came
   std::string content_type;
   std::string text;
+  std::shared_ptr<HtmlPage> page;
   std::shared_ptr<const WebImage> image;
 };
 
@@ -47,8 +49,9 @@ std::string UserAgent();
 
 // One thread per fetcher runs every transfer of its owner (a web view): only http and https, the
 // certificates verified, compressed transfer accepted, no cookies kept. Transfers run side by side;
-// a page's text is converted to UTF-8 and a picture decoded on that thread too, so the UI thread
-// never waits on the network or on decoding. Made, used and destroyed on the UI thread.
+// a page's text is converted to UTF-8 and parsed, and a picture decoded, on that thread too, so the
+// UI thread never waits on the network, on parsing or on decoding. Made, used and destroyed on the
+// UI thread.
 class Fetcher {
  public:
   // Runs on the UI thread with the result. Never called after Cancel or destruction.

@@ -79,9 +79,7 @@ void DrawImage(gfx::Canvas& canvas, const WebImage& image, const gfx::Rect& dst)
 
 }  // namespace
 
-HtmlPage::HtmlPage(std::string_view html, std::string base_url,
-                   std::function<void(const std::string& url)> on_image_wanted)
-    : base_url_(std::move(base_url)), on_image_wanted_(std::move(on_image_wanted)) {
+HtmlPage::HtmlPage(std::string_view html, std::string base_url) : base_url_(std::move(base_url)) {
   context_.load_master_stylesheet(std::string(MasterStyleSheet()).c_str());
   document_ = litehtml::document::createFromUTF8(std::string(LimitMarkup(html)).c_str(), this, &context_);
 }
@@ -129,6 +127,12 @@ bool HtmlPage::MouseLeave() {
   litehtml::position::vector boxes;
   cursor_.clear();
   return document_->on_mouse_leave(boxes);
+}
+
+std::vector<std::string> HtmlPage::TakeWantedImages() {
+  std::vector<std::string> wanted;
+  wanted.swap(wanted_);
+  return wanted;
 }
 
 void HtmlPage::SetImage(const std::string& url, std::shared_ptr<const WebImage> image) {
@@ -309,7 +313,7 @@ void HtmlPage::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t*
   if (src == nullptr || *src == '\0') return;
   const std::string url = Resolve(src);
   if (!asked_.insert(url).second) return;
-  if (on_image_wanted_) on_image_wanted_(url);
+  wanted_.push_back(url);
 }
 
 void HtmlPage::get_image_size(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, litehtml::size& sz) {

@@ -28,14 +28,14 @@ struct PageLink {
 
 // The document container: fonts from gfx (characters a face lacks, Chinese above all, come from
 // the fallback face), text, backgrounds, borders, list markers and pictures drawn on a gfx::Canvas,
-// clipping through the canvas's clip stack. The page asks for pictures through OnImageWanted and
-// shows them once SetImage gives them; it follows no link and loads no style sheet by itself.
+// clipping through the canvas's clip stack. The page collects the addresses of the pictures it
+// wants (TakeWantedImages) and shows them once SetImage gives them; it follows no link and loads
+// no style sheet by itself. A page may be made on one thread and used on another, one at a time.
 class HtmlPage : public litehtml::document_container {
  public:
   // Parses `html` (UTF-8), cut off where it has too many elements or nests them too deeply (see LimitMarkup). `base_url` resolves the page's relative addresses. The view's width is
   // the media width of style sheet queries; Layout sets it.
-  HtmlPage(std::string_view html, std::string base_url,
-           std::function<void(const std::string& url)> on_image_wanted = {});
+  HtmlPage(std::string_view html, std::string base_url);
   HtmlPage(const HtmlPage&) = delete;
   HtmlPage& operator=(const HtmlPage&) = delete;
   ~HtmlPage();
@@ -58,6 +58,8 @@ class HtmlPage : public litehtml::document_container {
   bool OverLink() const { return cursor_ == "pointer"; }
   std::function<void(const std::string& url)> OnLinkClicked;
 
+  // Addresses of the pictures the page asked for since the last call, each once, made absolute.
+  std::vector<std::string> TakeWantedImages();
   // A picture for an address the page asked for; the caller lays out again afterwards.
   void SetImage(const std::string& url, std::shared_ptr<const WebImage> image);
   // The size a picture of the page was given, for tests; empty when it has none.
@@ -114,7 +116,7 @@ class HtmlPage : public litehtml::document_container {
   std::string base_url_;
   std::string title_;
   std::string cursor_;
-  std::function<void(const std::string&)> on_image_wanted_;
+  std::vector<std::string> wanted_;
   std::vector<std::unique_ptr<gfx::Font>> fonts_;  // a font handle is its index + 1
   std::map<std::string, std::shared_ptr<const WebImage>> images_;
   std::set<std::string> asked_;

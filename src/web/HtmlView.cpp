@@ -55,21 +55,22 @@ void HtmlView::Load(const std::string& url) {
   if (url.empty()) return;
   if (!IsWebAddress(url)) return;
   fetcher_->Get(url, FetchKind::kPage, [this](FetchResult& result) {
-    if (!result.ok) return;  // the shipped page stays
-    ShowPage(result.text, result.final_url, false);
+    if (!result.ok || !result.page) return;  // the shipped page stays
+    ShowPage(std::move(result.page), false);
   });
 }
 
 void HtmlView::ShowShipped() {
   const std::optional<std::string> html = ShippedPageText(shipped_page_);
-  ShowPage(html.value_or("<html><body></body></html>"), std::string(kShippedPrefix) + shipped_page_, true);
+  ShowPage(std::make_shared<HtmlPage>(html.value_or("<html><body></body></html>"),
+                                      std::string(kShippedPrefix) + shipped_page_),
+           true);
 }
 
-void HtmlView::ShowPage(const std::string& html, const std::string& base_url, bool shipped) {
+void HtmlView::ShowPage(std::shared_ptr<HtmlPage> page, bool shipped) {
   shipped_ = shipped;
-  wanted_.clear();
   scroll_ = 0;
-  page_ = std::make_unique<HtmlPage>(html, base_url, [this](const std::string& url) { wanted_.push_back(url); });
+  page_ = std::move(page);
   page_->OnLinkClicked = [this](const std::string& url) { OpenLink(url); };
   Relayout();
   LoadWantedImages();
@@ -78,8 +79,7 @@ void HtmlView::ShowPage(const std::string& html, const std::string& base_url, bo
 }
 
 void HtmlView::LoadWantedImages() {
-  std::vector<std::string> wanted;
-  wanted.swap(wanted_);
+  const std::vector<std::string> wanted = page_->TakeWantedImages();
   bool changed = false;
   for (const std::string& url : wanted) {
     if (shipped_) {
@@ -96,9 +96,9 @@ void HtmlView::LoadWantedImages() {
       continue;
     }
     if (!IsWebAddress(url)) continue;
-    HtmlPage* page = page_.get();
+    std::weak_ptr<HtmlPage> page = page_;
     fetcher_->Get(url, FetchKind::kImage, [this, page, url](FetchResult& result) {
-      if (!result.ok || page != page_.get()) return;
+      if (!result.ok || page.lock() != page_) return;
       page_->SetImage(url, result.image);
       Relayout();
       LoadWantedImages();
@@ -109,7 +109,7 @@ void HtmlView::LoadWantedImages() {
   if (changed) {
     Relayout();
     // Laying out again may ask for more (pictures of styles that only now apply).
-    if (!wanted_.empty()) LoadWantedImages();
+    LoadWantedImages();
   }
 }
 

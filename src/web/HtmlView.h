@@ -1,9 +1,9 @@
 // HtmlView: a plain control that shows one web page, fetched in the background, or its shipped page.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "ui/WinControl.h"
 #include "web/Fetcher.h"
@@ -61,7 +61,7 @@ class HtmlView : public ui::WinControl {
 
  private:
   void ShowShipped();
-  void ShowPage(const std::string& html, const std::string& base_url, bool shipped);
+  void ShowPage(std::shared_ptr<HtmlPage> page, bool shipped);
   void LoadWantedImages();
   void OpenLink(const std::string& url);
   // Lays the page out at the view's size, with room for the bar when the page is taller.
@@ -71,8 +71,7 @@ class HtmlView : public ui::WinControl {
   std::string shipped_page_;
   std::string url_;
   bool shipped_ = true;
-  std::unique_ptr<HtmlPage> page_;
-  std::vector<std::string> wanted_;  // picture addresses the page asked for, not yet requested
+  std::shared_ptr<HtmlPage> page_;
   int scroll_ = 0;
   ui::ScrollBar* bar_ = nullptr;
   // Declared last, destroyed first: its results must never reach a half-destroyed view.

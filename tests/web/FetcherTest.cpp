@@ -94,6 +94,7 @@ TEST_F(FetcherTest, PagesAndTheirFailures) {
     SCOPED_TRACE(c.name);
     web::FetchResult r = Fetch(server_.Url(c.path));
     EXPECT_EQ(r.ok, c.ok) << r.error;
+    EXPECT_EQ(r.page != nullptr, c.ok);  // parsed on the fetcher's thread
     EXPECT_NE((c.ok ? r.text : r.error).find(c.text), std::string::npos) << (c.ok ? r.text.substr(0, 80) : r.error);
   }
   EXPECT_EQ(Fetch(server_.Url("/r1")).final_url, server_.Url("/page"));

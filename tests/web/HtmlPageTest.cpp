@@ -126,11 +126,12 @@ TEST(HtmlPage, TheViewsWidthIsTheMediaWidth) {
 }
 
 TEST(HtmlPage, PicturesAreAskedForOnceAndSizedByTheirPixelsOrAttributes) {
-  std::vector<std::string> wanted;
   web::HtmlPage page(
       "<style>img{display:block}</style><body style='margin:0'><img src='a.png'><img src='a.png' width='30' height='20'>",
-      "http://example.test/dir/page.html", [&](const std::string& url) { wanted.push_back(url); });
+      "http://example.test/dir/page.html");
   Render(page, 100);
+  const std::vector<std::string> wanted = page.TakeWantedImages();
+  EXPECT_TRUE(page.TakeWantedImages().empty());
   ASSERT_EQ(wanted, std::vector<std::string>{"http://example.test/dir/a.png"});
   EXPECT_EQ(page.ImageSize(wanted[0]), (gfx::Size{}));
   page.SetImage(wanted[0], std::make_shared<web::WebImage>(Picture(3, 2, kRed)));
