@@ -12,6 +12,7 @@
 #include "ui/Application.h"
 #include "web/HtmlPage.h"
 #include "web/PageCharset.h"
+#include "web/WebAddresses.h"
 #include "web/WebImage.h"
 
 namespace web {
@@ -50,12 +51,6 @@ void InitCurlOnce() {
     return true;
   }();
   (void)initialised;
-}
-
-bool IsWebAddress(const std::string& url) {
-  std::string head = url.substr(0, 8);
-  std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::tolower(c); });
-  return head.starts_with("http://") || head.starts_with("https://");
 }
 
 bool IsHtmlType(const std::string& content_type) {

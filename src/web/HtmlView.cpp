@@ -21,12 +21,6 @@ namespace {
 // shipped page may load.
 constexpr std::string_view kShippedPrefix = "orvel-shipped://pages/";
 
-bool IsWebAddress(const std::string& url) {
-  std::string head = url.substr(0, 8);
-  std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::tolower(c); });
-  return head.starts_with("http://") || head.starts_with("https://");
-}
-
 }  // namespace
 
 HtmlView::HtmlView(std::string shipped_page, FetchLimits limits)

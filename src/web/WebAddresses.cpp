@@ -97,6 +97,11 @@ std::string WriteShippedHomePage(const std::string& folder) {
   return FileAddress(path);
 }
 
+bool IsWebAddress(const std::string& url) {
+  const std::string scheme = LowerScheme(url);
+  return (scheme == "http" || scheme == "https") && url.compare(scheme.size(), 3, "://") == 0;
+}
+
 bool IsLinkHandedOver(const std::string& url) {
   const std::string scheme = LowerScheme(url);
   if (scheme != "http" && scheme != "https" && scheme != "mailto") return false;

@@ -31,6 +31,9 @@ std::optional<std::string> ShippedPageText(std::string_view name);
 // missing) unless the same text is there already; returns its file address.
 std::string WriteShippedHomePage(const std::string& folder);
 
+// Whether an address is one the views fetch: http or https, in any case.
+bool IsWebAddress(const std::string& url);
+
 // Whether a link of a page may go to the desktop's handler: http, https and mailto addresses only,
 // so a page can never have a local file, a desktop file or a script opened.
 bool IsLinkHandedOver(const std::string& url);

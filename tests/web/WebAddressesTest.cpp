@@ -95,22 +95,32 @@ TEST(WebAddresses, TheHomePageThatCannotBeWrittenIsAnError) {
   EXPECT_THROW(web::WriteShippedHomePage(dir / "file/orvel"), std::exception);
 }
 
-TEST(WebAddresses, OnlyWebAndMailAddressesAreHandedOver) {
-  const std::vector<std::pair<const char*, bool>> cases = {
-      {"http://example.test/", true},
-      {"https://example.test/", true},
-      {"HTTPS://example.test/", true},
-      {"mailto:someone@example.test", true},
-      {"file:///etc/passwd", false},
-      {"javascript:alert(1)", false},
-      {"/usr/share/applications/x.desktop", false},
-      {"x.desktop", false},
-      {"data:text/html,x", false},
-      {"", false},
-      {"http://example.test/\nfile:///etc/passwd", false},
-      {"https", false},
+TEST(WebAddresses, OnlyWebAndMailAddressesAreHandedOverAndOnlyWebAddressesFetched) {
+  struct Case {
+    const char* url;
+    bool handed;
+    bool fetched;
   };
-  for (const auto& [url, handed] : cases) EXPECT_EQ(web::IsLinkHandedOver(url), handed) << url;
+  const std::vector<Case> cases = {
+      {"http://example.test/", true, true},
+      {"https://example.test/", true, true},
+      {"HTTPS://example.test/", true, true},
+      {"mailto:someone@example.test", true, false},
+      {"file:///etc/passwd", false, false},
+      {"javascript:alert(1)", false, false},
+      {"/usr/share/applications/x.desktop", false, false},
+      {"x.desktop", false, false},
+      {"data:text/html,x", false, false},
+      {"", false, false},
+      {"http://example.test/\nfile:///etc/passwd", false, true},
+      {"https", false, false},
+      {"http:/example.test", true, false},
+      {"httpx://example.test/", false, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(web::IsLinkHandedOver(c.url), c.handed) << c.url;
+    EXPECT_EQ(web::IsWebAddress(c.url), c.fetched) << c.url;
+  }
 }
 
 }  // namespace
