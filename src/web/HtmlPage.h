@@ -31,7 +31,7 @@ struct PageLink {
 // clipping through the canvas's clip stack. The page collects the addresses of the pictures it
 // wants (TakeWantedImages) and shows them once SetImage gives them; it follows no link and loads
 // no style sheet by itself. A page may be made on one thread and used on another, one at a time.
-class HtmlPage : public litehtml::document_container {
+class HtmlPage final : public litehtml::document_container {
  public:
   // Parses `html` (UTF-8), cut off where it has too many elements or nests them too deeply (see LimitMarkup). `base_url` resolves the page's relative addresses. The view's width is
   // the media width of style sheet queries; Layout sets it.
