@@ -105,7 +105,6 @@ void Fetcher::Get(const std::string& url, FetchKind kind, Done done) {
   request->generation = shared_->generation;
   request->max_bytes = kind == FetchKind::kPage ? limits_.max_page_bytes : limits_.max_image_bytes;
   ++shared_->pending;
-  pending_count_ = shared_->pending;
   {
     std::lock_guard lock(shared_->mutex);
     shared_->queue.push_back(std::move(request));
@@ -116,7 +115,6 @@ void Fetcher::Get(const std::string& url, FetchKind kind, Done done) {
 void Fetcher::Cancel() {
   ++shared_->generation;
   shared_->pending = 0;
-  pending_count_ = 0;
   {
     std::lock_guard lock(shared_->mutex);
     shared_->queue.clear();
@@ -125,6 +123,8 @@ void Fetcher::Cancel() {
   curl_multi_wakeup(shared_->multi);
 }
 
+size_t Fetcher::Pending() const { return shared_->pending; }
+
 void Fetcher::Deliver(std::unique_ptr<Request> request, FetchResult result) {
   std::shared_ptr<Request> held(std::move(request));
   if (held->easy != nullptr) {
@@ -132,13 +132,10 @@ void Fetcher::Deliver(std::unique_ptr<Request> request, FetchResult result) {
     held->easy = nullptr;
   }
   std::weak_ptr<Shared> weak = shared_;
-  size_t* count = &pending_count_;
-  app_->RunOnMainThread([weak, held, count, result = std::move(result)]() mutable {
+  app_->RunOnMainThread([weak, held, result = std::move(result)]() mutable {
     std::shared_ptr<Shared> shared = weak.lock();
     if (!shared || held->generation != shared->generation) return;
     if (shared->pending > 0) --shared->pending;
-    // The count lives in the fetcher, which is alive while its shared state is.
-    *count = shared->pending;
     held->done(result);
   });
 }

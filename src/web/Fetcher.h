@@ -69,7 +69,7 @@ class Fetcher {
   // Drops every queued and running transfer; none of their results is delivered.
   void Cancel();
   // Transfers asked for and not yet delivered or cancelled.
-  size_t Pending() const { return pending_count_; }
+  size_t Pending() const;
 
  private:
   struct Request;
@@ -83,7 +83,6 @@ class Fetcher {
   // Lives as long as the fetcher; results queued for the UI thread check it (and the generation)
   // before they call back, so a result never reaches a fetcher that is gone or was cancelled.
   std::shared_ptr<Shared> shared_;
-  size_t pending_count_ = 0;
   std::jthread thread_;
 };
 
