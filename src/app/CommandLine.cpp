@@ -35,7 +35,8 @@ constexpr const char* kHelp =
     "  -o, --output DIR  输出目录 (必须已存在)\n"
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "\n"
-    "以 .BMP 结尾的源文件按位图读取, 其它一律按 JPEG 解码。输出先写入临时文件, 完成后才改名,\n"
+    "源文件按内容识别: JPEG、BMP、PNG、WebP (PNG 的透明部分按白色底合成); 内容无法识别时才按\n"
+    "扩展名选择读取方式。输出先写入临时文件, 完成后才改名,\n"
     "失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
 
 class UsageError : public std::exception {
@@ -136,7 +137,7 @@ int RunConvert(const Arguments& a) {
   const std::string& out = a.positional[1];
   std::optional<picture::LoadedPicture> loaded = picture::LoadPictureFromFile(in);
   if (!loaded) {
-    std::fprintf(stderr, "没有读取图片，程序错误: %s (文件不存在或不是 BMP/JPEG 文件)\n", in.c_str());
+    std::fprintf(stderr, "没有读取图片，程序错误: %s (文件不存在或不是 JPEG/BMP/PNG/WebP 图片)\n", in.c_str());
     return 1;
   }
   if (loaded->bitmap.IsEmpty()) {

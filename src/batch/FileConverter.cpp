@@ -1,12 +1,14 @@
-// One file of a batch: read, decode, encode in memory, then write the whole output at once.
+// One file of a batch: read and decode through the picture reader, encode in memory, then write
+// the whole output at once.
 #include "batch/FileConverter.h"
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <vector>
 
-#include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
+#include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
 #include "picture/PictureFile.h"
 
@@ -25,31 +27,17 @@ std::string OutputNameFor(const std::string& folder, const std::string& source) 
   return folder + "/Orvel_" + picture::ReplaceExtension(picture::FileNamePart(source), ".jpg");
 }
 
-namespace {
-
-uint64_t Write(const std::string& output, const std::vector<uint8_t>& bytes) {
+uint64_t ConvertToJpeg(const std::string& source, const std::string& output, int quality) {
+  // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
+  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, gfx::ReadWholeFile(source));
+  if (!loaded) throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在或不是 JPEG、BMP、PNG、WebP 图片");
+  if (loaded->bitmap.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！ (" + source + ")");
+  gfx::JpegEncodeOptions options;
+  options.quality = std::clamp(quality, 0, 100);
+  options.icc_profile = std::move(loaded->icc_profile);
+  std::vector<uint8_t> bytes = gfx::EncodeJpeg(loaded->bitmap, options);
   gfx::WriteFileAtomically(output, bytes);
   return bytes.size();
-}
-
-}  // namespace
-
-uint64_t Bmp2jpg(const std::string& source, const std::string& output, int quality) {
-  gfx::JpegEncodeOptions options;
-  options.quality = std::clamp(quality, 0, 100);
-  return Write(output, gfx::EncodeJpeg(gfx::ReadBmpFile(source), options));
-}
-
-uint64_t jpg2jpg(const std::string& source, const std::string& output, int quality) {
-  gfx::JpegPicture picture = gfx::ReadJpegFile(source);
-  gfx::JpegEncodeOptions options;
-  options.quality = std::clamp(quality, 0, 100);
-  options.icc_profile = std::move(picture.icc_profile);
-  return Write(output, gfx::EncodeJpeg(picture.bitmap, options));
-}
-
-uint64_t ConvertToJpeg(const std::string& source, const std::string& output, int quality) {
-  return IsBitmapSource(source) ? Bmp2jpg(source, output, quality) : jpg2jpg(source, output, quality);
 }
 
 }  // namespace batch

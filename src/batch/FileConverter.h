@@ -1,4 +1,4 @@
-// Converting one source file into a JPEG file: bitmap sources and JPEG sources.
+// Converting one source file of a batch into a JPEG file, whatever kind of picture the source is.
 #pragma once
 
 #include <cstdint>
@@ -13,15 +13,10 @@ bool IsBitmapSource(const std::string& source);
 // it has none). The folder is used as given.
 std::string OutputNameFor(const std::string& folder, const std::string& source);
 
-// Reads the source with the bitmap reader and writes it as a JPEG at the quality. Returns the
-// number of bytes written. Throws gfx::ImageError naming the file that failed.
-uint64_t Bmp2jpg(const std::string& source, const std::string& output, int quality);
-
-// Decodes the source as a JPEG (its orientation applied, its colour profile kept) and writes it
-// again at the quality. Returns the number of bytes written.
-uint64_t jpg2jpg(const std::string& source, const std::string& output, int quality);
-
-// Bmp2jpg for bitmap sources, jpg2jpg for every other source.
+// Reads the source through the picture reader (the kind is told by its content: JPEG with its
+// orientation applied and its colour profile kept, bitmap, PNG or WebP) and writes it as a JPEG
+// at the quality. Returns the number of bytes written. Throws gfx::ImageError naming the file
+// that failed, also when the source is no picture the reader knows.
 uint64_t ConvertToJpeg(const std::string& source, const std::string& output, int quality);
 
 }  // namespace batch

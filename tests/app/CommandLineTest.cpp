@@ -9,6 +9,8 @@
 
 #include "gfx/BmpCodec.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/PngTestWriter.h"
+#include "gfx/WebpCodec.h"
 #include "support/TempDir.h"
 
 namespace app {
@@ -108,6 +110,34 @@ TEST(CommandLineTest, ConvertChoosesTheFormatByTheOutputName) {
   EXPECT_EQ(gfx::DecodeBmp(ReadBytes(dir / "copy.bmp")), pal);  // own depth, palette kept
   ASSERT_EQ(RunOrvel({"--convert", dir / "p.bmp", dir / "small.png", "-q", "80", "--size", "3x2"}), 0);
   EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(dir / "small.jpg")).bitmap.GetSize(), (gfx::Size{3, 2}));
+}
+
+TEST(CommandLineTest, BatchReadsEveryKindByContentAndNamesADamagedFile) {
+  TempDir dir;
+  const std::vector<uint8_t> png = gfx::testing::WritePng(
+      {.width = 3, .height = 2, .color_type = PNG_COLOR_TYPE_RGBA, .samples = std::vector<uint16_t>(24, 200)});
+  WriteBytes(dir / "a.bmp", gfx::EncodeBmp(Photo(8, 8)));
+  WriteBytes(dir / "b.jpg", gfx::EncodeJpeg(Photo(9, 7)));
+  WriteBytes(dir / "c.png", png);
+  WriteBytes(dir / "d.webp", gfx::EncodeWebp(Photo(5, 4), 80));
+  WriteBytes(dir / "screenshot.jpg", png);  // a PNG under a wrong name
+  WriteBytes(dir / "cut.png", std::vector<uint8_t>(png.begin(), png.begin() + 40));
+  std::string out = dir / "out";
+  ASSERT_EQ(Shell("mkdir '" + out + "'"), 0);
+  std::vector<std::string> args = {"--batch", "-o", out};
+  for (const char* name : {"a.bmp", "b.jpg", "c.png", "d.webp", "screenshot.jpg"}) args.push_back(dir / name);
+  ASSERT_EQ(RunOrvel(args), 0);
+  struct Case { const char* output; gfx::Size size; };
+  for (const Case& c : {Case{"Orvel_a.jpg", {8, 8}}, Case{"Orvel_b.jpg", {9, 7}}, Case{"Orvel_c.jpg", {3, 2}},
+                        Case{"Orvel_d.jpg", {5, 4}}, Case{"Orvel_screenshot.jpg", {3, 2}}}) {
+    EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(out + "/" + c.output)).bitmap.GetSize(), c.size) << c.output;
+  }
+
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(RunOrvel({"--batch", "-o", out, dir / "cut.png"}), 1);
+  std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(printed.find("cut.png\": 无法解码 PNG 图片"), std::string::npos) << printed;
+  EXPECT_EQ(Shell("test -e '" + out + "/Orvel_cut.jpg'"), 256);  // nothing left behind
 }
 
 }  // namespace
