@@ -34,9 +34,13 @@ constexpr const char* kHelp =
     "  -q, --quality Q   JPEG 质量 0..100 (默认 75; 0 按 1 处理)\n"
     "  -o, --output DIR  输出目录 (必须已存在)\n"
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
+    "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
+    "  --keep-dates      输出文件的修改时间与源文件相同\n"
     "\n"
     "源文件按内容识别: JPEG、BMP、PNG、WebP (PNG 的透明部分按白色底合成); 内容无法识别时才按\n"
-    "扩展名选择读取方式。输出先写入临时文件, 完成后才改名,\n"
+    "扩展名选择读取方式。JPEG 源文件的 EXIF (日期、相机、曝光、GPS)、XMP、注释和 ICC 配置都写入\n"
+    "JPEG 输出; 像素已按 EXIF 方向转正, 所以方向标记写为 1, EXIF 缩略图不保留。\n"
+    "输出先写入临时文件, 完成后才改名,\n"
     "失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
 
 class UsageError : public std::exception {
@@ -72,6 +76,8 @@ struct Arguments {
   std::string output;
   unsigned jobs = 0;
   std::optional<gfx::Size> size;
+  bool strip = false;
+  bool keep_dates = false;
 };
 
 Arguments Parse(int argc, char** argv, int first) {
@@ -95,6 +101,10 @@ Arguments Parse(int argc, char** argv, int first) {
       a.jobs = static_cast<unsigned>(ParseInt(value(i), 1, 256, "文件数"));
     } else if (arg == "--size") {
       a.size = ParseSize(value(i));
+    } else if (arg == "--strip") {
+      a.strip = true;
+    } else if (arg == "--keep-dates") {
+      a.keep_dates = true;
     } else {
       throw UsageError("未知的选项: " + arg);
     }
@@ -113,6 +123,8 @@ int RunBatch(const Arguments& a) {
   options.output_folder = a.output;
   options.quality = a.quality;
   options.workers = a.jobs;
+  options.keep_metadata = !a.strip;
+  options.keep_dates = a.keep_dates;
   const size_t n = a.positional.size();
   batch::BatchCompressor compressor;
   batch::BatchSummary summary =
@@ -144,9 +156,12 @@ int RunConvert(const Arguments& a) {
     std::fprintf(stderr, "没有可以保存的图片！ (%s)\n", in.c_str());
     return 1;
   }
+  if (a.strip) loaded->markers.clear();
   std::string written = batch::IsBitmapSource(out)
                             ? picture::SavePictureAsBitmap(loaded->bitmap, out, a.size)
-                            : picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile);
+                            : picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile,
+                                                         loaded->markers);
+  if (a.keep_dates) batch::CopyFileTimes(in, written);
   std::printf("%s -> %s\n", in.c_str(), written.c_str());
   return 0;
 }

@@ -15,6 +15,8 @@ struct BatchOptions {
   int quality = 75;             // 0..100
   unsigned workers = 0;         // 0: one per core
   bool stop_on_failure = false; // start no further file once one has failed
+  bool keep_metadata = true;    // EXIF, XMP and comments of JPEG sources (the colour profile always)
+  bool keep_dates = false;      // each output gets its source's modification time
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };

@@ -39,7 +39,10 @@ void Count(BatchSummary& summary, const FileReport& r) {
 
 BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& options,
                    const std::atomic<bool>& cancel)
-    : options_(options), cancel_(cancel), jobs_(sources.size()) {
+    : options_(options),
+      convert_{options.quality, options.keep_metadata, options.keep_dates},
+      cancel_(cancel),
+      jobs_(sources.size()) {
   // Outputs are named and checked against the sources before any file is written.
   std::set<FileId> source_ids;
   std::map<std::string, size_t> last_with_output;
@@ -115,7 +118,7 @@ FileReport BatchRun::Convert(size_t index) {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
     }
-    report.output_bytes = ConvertToJpeg(job.source, job.output, options_.quality);
+    report.output_bytes = ConvertToJpeg(job.source, job.output, convert_);
     report.status = FileStatus::kDone;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;

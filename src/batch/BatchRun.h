@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batch/BatchCompressor.h"
+#include "batch/FileConverter.h"
 
 namespace batch {
 
@@ -58,6 +59,7 @@ class BatchRun {
   bool CollectDue(std::vector<FileReport>& due);
 
   const BatchOptions& options_;
+  const ConvertOptions convert_;
   const std::atomic<bool>& cancel_;
   std::vector<Job> jobs_;
 

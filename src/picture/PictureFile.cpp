@@ -96,11 +96,11 @@ std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::spa
     switch (format) {
       case PictureFormat::kJpeg: {
         gfx::JpegPicture jpeg = gfx::DecodeJpeg(bytes);
-        return LoadedPicture{std::move(jpeg.bitmap), std::move(jpeg.icc_profile)};
+        return LoadedPicture{std::move(jpeg.bitmap), std::move(jpeg.icc_profile), std::move(jpeg.markers)};
       }
-      case PictureFormat::kBmp: return LoadedPicture{gfx::DecodeBmp(bytes), {}};
-      case PictureFormat::kPng: return LoadedPicture{gfx::DecodePng(bytes), {}};
-      case PictureFormat::kWebp: return LoadedPicture{gfx::DecodeWebp(bytes), {}};
+      case PictureFormat::kBmp: return LoadedPicture{gfx::DecodeBmp(bytes), {}, {}};
+      case PictureFormat::kPng: return LoadedPicture{gfx::DecodePng(bytes), {}, {}};
+      case PictureFormat::kWebp: return LoadedPicture{gfx::DecodeWebp(bytes), {}, {}};
       case PictureFormat::kUnknown: break;
     }
   } catch (const gfx::ImageError& e) {
@@ -145,12 +145,14 @@ gfx::Bitmap ResizeKeepingDepth(const gfx::Bitmap& picture, int32_t width, int32_
 }
 
 std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
-                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile) {
+                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile,
+                              const std::vector<gfx::JpegMarker>& markers) {
   if (custom_size) CheckCustomSize(*custom_size);
   if (picture.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！");
   gfx::JpegEncodeOptions options;
   options.quality = std::clamp(quality, 0, 100);
   options.icc_profile = icc_profile;
+  options.markers = markers;
   const std::string target = ReplaceExtension(name, ".jpg");
   std::vector<uint8_t> bytes =
       custom_size ? gfx::EncodeJpeg(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), options)

@@ -9,12 +9,14 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Geometry.h"
+#include "gfx/JpegCodec.h"
 
 namespace picture {
 
 struct LoadedPicture {
   gfx::Bitmap bitmap;                 // 24-bit, but a bitmap file keeps its stored depth
   std::vector<uint8_t> icc_profile;   // the JPEG source's colour profile, kept for saving
+  std::vector<gfx::JpegMarker> markers;  // the JPEG source's EXIF, XMP and comments, for saving
 };
 
 // The kinds of picture file the reader knows by their first bytes.
@@ -44,11 +46,13 @@ std::string ReplaceExtension(const std::string& name, const std::string& extensi
 std::string FileNamePart(const std::string& path);
 
 // Saves as JPEG under `name` with its extension replaced by ".jpg", at quality 0..100 (0 is taken
-// as 1), stretched to `custom_size` when given (a side of 0 is refused and nothing is written).
-// Returns the name written. The file is written whole or not at all.
+// as 1), stretched to `custom_size` when given (a side of 0 is refused and nothing is written),
+// with the source's colour profile and metadata segments (see LoadedPicture). Returns the name
+// written. The file is written whole or not at all.
 std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
                               std::optional<gfx::Size> custom_size,
-                              const std::vector<uint8_t>& icc_profile = {});
+                              const std::vector<uint8_t>& icc_profile = {},
+                              const std::vector<gfx::JpegMarker>& markers = {});
 
 // Saves as a bitmap file at the picture's own depth under `name` with its extension replaced by
 // ".bmp", stretched to `custom_size` when given. Returns the name written.

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -11,6 +12,7 @@
 #include "gfx/JpegCodec.h"
 #include "gfx/PngTestWriter.h"
 #include "gfx/WebpCodec.h"
+#include "support/CameraJpeg.h"
 #include "support/TempDir.h"
 
 namespace app {
@@ -138,6 +140,79 @@ TEST(CommandLineTest, BatchReadsEveryKindByContentAndNamesADamagedFile) {
   std::string printed = testing::internal::GetCapturedStdout();
   EXPECT_NE(printed.find("cut.png\": 无法解码 PNG 图片"), std::string::npos) << printed;
   EXPECT_EQ(Shell("test -e '" + out + "/Orvel_cut.jpg'"), 256);  // nothing left behind
+}
+
+// A camera photo: EXIF with date, camera, GPS, an orientation and a thumbnail; XMP; a comment; ICC.
+struct CameraPhoto {
+  std::vector<uint8_t> xmp, comment, icc;
+  std::vector<uint8_t> File(const gfx::Bitmap& pixels, int orientation) const {
+    return gfx::EncodeJpeg(pixels, {.quality = 95,
+                                    .icc_profile = icc,
+                                    .markers = {{gfx::kJpegApp1, testing_support::CameraExif({.orientation = orientation})},
+                                                {gfx::kJpegApp1, xmp},
+                                                {gfx::kJpegComment, comment}}});
+  }
+};
+
+TEST(CommandLineTest, MetadataIsKeptTurnedUprightOrStripped) {
+  ASSERT_EQ(Shell("command -v cjpeg >/dev/null && command -v djpeg >/dev/null"), 0);
+  TempDir dir;
+  const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/") + '\0' + "<x:xmpmeta/>";
+  const CameraPhoto photo{{xmp.begin(), xmp.end()}, {'s', 'u', 'm', 'm', 'e', 'r'}, std::vector<uint8_t>(500, 7)};
+  WriteBytes(dir / "upright.jpg", photo.File(Photo(24, 16), 1));
+  WriteBytes(dir / "turned.jpg", photo.File(Photo(24, 16), 6));
+  ASSERT_EQ(Shell("touch -d '2001-02-03 04:05:06' '" + (dir / "upright.jpg") + "'"), 0);
+  ASSERT_EQ(Shell("djpeg -rgb -ppm -outfile '" + (dir / "upright.ppm") + "' '" + (dir / "upright.jpg") + "'"), 0);
+  ASSERT_EQ(Shell("cjpeg -baseline -quality 60 -outfile '" + (dir / "reference.jpg") + "' '" + (dir / "upright.ppm") + "'"), 0);
+  for (const char* folder : {"kept", "stripped", "converted"}) ASSERT_EQ(Shell("mkdir '" + (dir / folder) + "'"), 0);
+
+  ASSERT_EQ(RunOrvel({"--batch", "-q", "60", "--keep-dates", "-o", dir / "kept", dir / "upright.jpg", dir / "turned.jpg"}), 0);
+  ASSERT_EQ(RunOrvel({"--batch", "-q", "60", "--strip", "-o", dir / "stripped", dir / "upright.jpg", dir / "turned.jpg"}), 0);
+  ASSERT_EQ(RunOrvel({"--convert", dir / "turned.jpg", dir / "converted/turned.jpg"}), 0);
+
+  struct Case { std::string output; bool metadata; gfx::Size size; };
+  const Case cases[] = {{dir / "kept/Orvel_upright.jpg", true, {24, 16}},
+                        {dir / "kept/Orvel_turned.jpg", true, {16, 24}},
+                        {dir / "stripped/Orvel_upright.jpg", false, {24, 16}},
+                        {dir / "stripped/Orvel_turned.jpg", false, {16, 24}},
+                        {dir / "converted/turned.jpg", true, {16, 24}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.output);
+    const std::vector<uint8_t> file = ReadBytes(c.output);
+    const gfx::JpegPicture decoded = gfx::DecodeJpeg(file);
+    EXPECT_EQ(decoded.bitmap.GetSize(), c.size);
+    EXPECT_EQ(decoded.icc_profile, photo.icc);  // the colour profile stays in every case
+    std::vector<std::vector<uint8_t>> app1, comments;
+    for (const auto& [marker, payload] : testing_support::JpegSegments(file)) {
+      if (marker == 0xE1) app1.push_back(payload);
+      if (marker == 0xFE) comments.push_back(payload);
+    }
+    if (!c.metadata) {
+      EXPECT_TRUE(app1.empty());
+      EXPECT_TRUE(comments.empty());
+      continue;
+    }
+    ASSERT_EQ(app1.size(), 2u);
+    const testing_support::ExifFacts exif = testing_support::ReadExifFacts(app1[0]);
+    EXPECT_EQ(exif.orientation, 1);
+    EXPECT_EQ(exif.thumbnail_bytes, 0u);
+    EXPECT_EQ(exif.make, "Orvel Optics");
+    EXPECT_EQ(exif.date, "2024:07:14 09:30:05");
+    EXPECT_EQ(exif.latitude, (std::vector<double>{48, 51, 24.05}));
+    EXPECT_EQ(app1[1], photo.xmp);
+    EXPECT_EQ(comments, std::vector<std::vector<uint8_t>>{photo.comment});
+  }
+  // The metadata sits before the tables: from there on the bytes are the reference encoder's.
+  EXPECT_EQ(FromFirstQuantTable(ReadBytes(dir / "kept/Orvel_upright.jpg")), FromFirstQuantTable(ReadBytes(dir / "reference.jpg")));
+
+  // --keep-dates gives the output its source's modification time; without it the output is new.
+  struct stat source {}, kept {}, stripped {};
+  ASSERT_EQ(::stat((dir / "upright.jpg").c_str(), &source), 0);
+  ASSERT_EQ(::stat((dir / "kept/Orvel_upright.jpg").c_str(), &kept), 0);
+  ASSERT_EQ(::stat((dir / "stripped/Orvel_upright.jpg").c_str(), &stripped), 0);
+  EXPECT_EQ(kept.st_mtim.tv_sec, source.st_mtim.tv_sec);
+  EXPECT_EQ(kept.st_mtim.tv_nsec, source.st_mtim.tv_nsec);
+  EXPECT_NE(stripped.st_mtim.tv_sec, source.st_mtim.tv_sec);
 }
 
 }  // namespace
