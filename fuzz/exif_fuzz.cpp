@@ -1,5 +1,5 @@
-// Fuzz target: the EXIF rewrite on arbitrary APP1 payloads; what it writes reads back as EXIF
-// whose orientation is normal, and that a second rewrite still reads.
+// Fuzz target: the EXIF rewrite on arbitrary APP1 payloads; what it writes is an EXIF payload
+// that fits one segment, and a second rewrite still reads it.
 // fuzz-seeds: tests/data/exif
 #include <cstddef>
 #include <cstdint>

@@ -28,6 +28,19 @@ bool HasEntries(const ExifData* data) {
   return false;
 }
 
+// Loads a payload keeping entries exactly as stored: no unknown tag dropped, no mandatory tag
+// added, maker's notes copied as they are. Null when the payload holds no readable entry.
+std::unique_ptr<ExifData, DataRelease> Load(ExifMem* mem, std::span<const uint8_t> payload) {
+  std::unique_ptr<ExifData, DataRelease> data(exif_data_new_mem(mem));
+  if (!data) return nullptr;
+  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
+  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+  exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
+  exif_data_load_data(data.get(), payload.data(), static_cast<unsigned>(payload.size()));
+  if (!HasEntries(data.get())) return nullptr;
+  return data;
+}
+
 }  // namespace
 
 bool IsExifPayload(std::span<const uint8_t> payload) {
@@ -39,15 +52,8 @@ std::optional<std::vector<uint8_t>> RewriteExifForTurnedPixels(std::span<const u
   // One allocator for the data, its thumbnail and the saved bytes, so that each is freed by it.
   std::unique_ptr<ExifMem, MemRelease> mem(exif_mem_new_default());
   if (!mem) return std::nullopt;
-  std::unique_ptr<ExifData, DataRelease> data(exif_data_new_mem(mem.get()));
+  std::unique_ptr<ExifData, DataRelease> data = Load(mem.get(), payload);
   if (!data) return std::nullopt;
-  // Keep entries exactly as stored: no unknown tag dropped, no mandatory tag added, maker's
-  // notes copied as they are.
-  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
-  exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-  exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
-  exif_data_load_data(data.get(), payload.data(), static_cast<unsigned>(payload.size()));
-  if (!HasEntries(data.get())) return std::nullopt;
 
   const ExifByteOrder order = exif_data_get_byte_order(data.get());
   for (int i = 0; i < EXIF_IFD_COUNT; ++i) {
@@ -76,7 +82,9 @@ std::optional<std::vector<uint8_t>> RewriteExifForTurnedPixels(std::span<const u
   if (saved == nullptr) return std::nullopt;
   std::vector<uint8_t> out(saved, saved + size);
   exif_mem_free(mem.get(), saved);
-  if (out.size() > kMaxPayload || !IsExifPayload(out)) return std::nullopt;
+  // Damaged input can leave entries that are saved but do not read back; such a segment is
+  // not written at all.
+  if (out.size() > kMaxPayload || !IsExifPayload(out) || !Load(mem.get(), out)) return std::nullopt;
   return out;
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,15 @@ TEST(ExifRewriteTest, WhatCannotBeReadIsNotWritten) {
       {"cut after the header", {good.begin(), good.begin() + 12}},
   };
   for (const Case& c : cases) EXPECT_FALSE(RewriteExifForTurnedPixels(c.payload)) << c.name;
+
+  // Damage that libexif saves but cannot read back again is not written either.
+  std::ifstream in(std::string(ORVEL_TEST_DATA_DIR) + "/exif/saved-unreadable.bin", std::ios::binary);
+  std::vector<uint8_t> damaged = {'E', 'x', 'i', 'f', 0, 0};
+  damaged.insert(damaged.end(), std::istreambuf_iterator<char>(in), {});
+  ASSERT_GT(damaged.size(), 100u);
+  if (std::optional<std::vector<uint8_t>> once = RewriteExifForTurnedPixels(damaged)) {
+    EXPECT_TRUE(RewriteExifForTurnedPixels(*once));
+  }
   EXPECT_FALSE(IsExifPayload({}));
   EXPECT_TRUE(IsExifPayload(good));
 }
