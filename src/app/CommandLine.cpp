@@ -1,6 +1,7 @@
 // The command line: batch compression and single-picture conversion without a display.
 #include "app/CommandLine.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -20,10 +21,13 @@ namespace {
 constexpr const char* kHelp =
     "用法:\n"
     "  orvel                                     启动图形界面\n"
-    "  orvel --batch [-q Q] -o DIR FILE...       批量压缩: 每个 FILE 写成 DIR/Orvel_<名字>.jpg\n"
+    "  orvel --batch [-q Q] [-f jpeg|webp|bmp] -o DIR FILE...\n"
+    "                                            批量压缩: 每个 FILE 写成 DIR/Orvel_<名字>.jpg\n"
+    "                                            (-f webp 为 .webp, -f bmp 为 .bmp)\n"
     "  orvel --convert IN OUT [-q Q] [--size WxH]\n"
     "                                            另存一张图片: OUT 以 .bmp 结尾时存为位图(保持颜色深度),\n"
-    "                                            否则存为 JPEG (扩展名换成 .jpg); --size 先缩放到 W x H\n"
+    "                                            以 .webp 结尾时存为 WebP, 否则存为 JPEG (扩展名换成\n"
+    "                                            .jpg); --size 先缩放到 W x H\n"
     "  orvel --gallery [basic|frame|complex] [--shot FILE] [--list]\n"
     "                                            控件样例窗口: 左半边带皮肤, 右半边不带皮肤;\n"
     "                                            frame 是窗口框架和菜单, complex 是复合控件;\n"
@@ -31,7 +35,10 @@ constexpr const char* kHelp =
     "  orvel --help                              显示本说明\n"
     "\n"
     "选项:\n"
-    "  -q, --quality Q   JPEG 质量 0..100 (默认 75; 0 按 1 处理)\n"
+    "  -q, --quality Q   JPEG 和 WebP 的质量 0..100 (默认 75; JPEG 的 0 按 1 处理)\n"
+    "  -f, --format F    批量输出格式: jpeg (默认)、webp 或 bmp; WebP 和位图不带元数据\n"
+    "  --progressive     JPEG 输出用渐进式扫描\n"
+    "  --optimize        JPEG 输出用为每张图片优化的哈夫曼表: 文件更小, 像素完全相同\n"
     "  -o, --output DIR  输出目录 (必须已存在)\n"
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
@@ -40,8 +47,7 @@ constexpr const char* kHelp =
     "源文件按内容识别: JPEG、BMP、PNG、WebP (PNG 的透明部分按白色底合成); 内容无法识别时才按\n"
     "扩展名选择读取方式。JPEG 源文件的 EXIF (日期、相机、曝光、GPS)、XMP、注释和 ICC 配置都写入\n"
     "JPEG 输出; 像素已按 EXIF 方向转正, 所以方向标记写为 1, EXIF 缩略图不保留。\n"
-    "输出先写入临时文件, 完成后才改名,\n"
-    "失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
+    "输出先写入临时文件, 完成后才改名, 失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
 
 class UsageError : public std::exception {
  public:
@@ -78,7 +84,24 @@ struct Arguments {
   std::optional<gfx::Size> size;
   bool strip = false;
   bool keep_dates = false;
+  batch::OutputFormat format = batch::OutputFormat::kJpeg;
+  bool progressive = false;
+  bool optimize = false;
 };
+
+batch::OutputFormat ParseFormat(const std::string& text) {
+  if (text == "jpeg" || text == "jpg") return batch::OutputFormat::kJpeg;
+  if (text == "webp") return batch::OutputFormat::kWebp;
+  if (text == "bmp") return batch::OutputFormat::kBmp;
+  throw UsageError("-f 的值必须是 jpeg、webp 或 bmp: " + text);
+}
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& tail) {
+  if (text.size() < tail.size()) return false;
+  for (size_t i = 0; i < tail.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[text.size() - tail.size() + i])) != tail[i]) return false;
+  return true;
+}
 
 Arguments Parse(int argc, char** argv, int first) {
   Arguments a;
@@ -101,6 +124,12 @@ Arguments Parse(int argc, char** argv, int first) {
       a.jobs = static_cast<unsigned>(ParseInt(value(i), 1, 256, "文件数"));
     } else if (arg == "--size") {
       a.size = ParseSize(value(i));
+    } else if (arg == "-f" || arg == "--format") {
+      a.format = ParseFormat(value(i));
+    } else if (arg == "--progressive") {
+      a.progressive = true;
+    } else if (arg == "--optimize") {
+      a.optimize = true;
     } else if (arg == "--strip") {
       a.strip = true;
     } else if (arg == "--keep-dates") {
@@ -125,6 +154,9 @@ int RunBatch(const Arguments& a) {
   options.workers = a.jobs;
   options.keep_metadata = !a.strip;
   options.keep_dates = a.keep_dates;
+  options.format = a.format;
+  options.progressive = a.progressive;
+  options.optimize = a.optimize;
   const size_t n = a.positional.size();
   batch::BatchCompressor compressor;
   batch::BatchSummary summary =
@@ -157,10 +189,14 @@ int RunConvert(const Arguments& a) {
     return 1;
   }
   if (a.strip) loaded->markers.clear();
-  std::string written = batch::IsBitmapSource(out)
-                            ? picture::SavePictureAsBitmap(loaded->bitmap, out, a.size)
-                            : picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile,
-                                                         loaded->markers);
+  std::string written;
+  if (batch::IsBitmapSource(out)) {
+    written = picture::SavePictureAsBitmap(loaded->bitmap, out, a.size);
+  } else if (EndsWithIgnoringCase(out, ".webp")) {
+    written = picture::SavePictureAsWebp(loaded->bitmap, out, a.quality, a.size);
+  } else {
+    written = picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile, loaded->markers);
+  }
   if (a.keep_dates) batch::CopyFileTimes(in, written);
   std::printf("%s -> %s\n", in.c_str(), written.c_str());
   return 0;

@@ -1,4 +1,5 @@
-// Compresses a list of pictures into JPEG files in one folder, in parallel, reporting in order.
+// Compresses a list of pictures into JPEG (or WebP, or bitmap) files in one folder, in parallel,
+// reporting in order.
 #pragma once
 
 #include <atomic>
@@ -7,6 +8,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "batch/FileConverter.h"
 
 namespace batch {
 
@@ -17,6 +20,9 @@ struct BatchOptions {
   bool stop_on_failure = false; // start no further file once one has failed
   bool keep_metadata = true;    // EXIF, XMP and comments of JPEG sources (the colour profile always)
   bool keep_dates = false;      // each output gets its source's modification time
+  OutputFormat format = OutputFormat::kJpeg;
+  bool progressive = false;     // JPEG outputs: progressive scans
+  bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };

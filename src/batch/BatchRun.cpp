@@ -40,7 +40,12 @@ void Count(BatchSummary& summary, const FileReport& r) {
 BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& options,
                    const std::atomic<bool>& cancel)
     : options_(options),
-      convert_{options.quality, options.keep_metadata, options.keep_dates},
+      convert_{.quality = options.quality,
+               .format = options.format,
+               .progressive = options.progressive,
+               .optimize = options.optimize,
+               .keep_metadata = options.keep_metadata,
+               .keep_dates = options.keep_dates},
       cancel_(cancel),
       jobs_(sources.size()) {
   // Outputs are named and checked against the sources before any file is written.
@@ -48,7 +53,7 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
   std::map<std::string, size_t> last_with_output;
   for (size_t i = 0; i < jobs_.size(); ++i) {
     jobs_[i].source = sources[i];
-    jobs_[i].output = OutputNameFor(options.output_folder, sources[i]);
+    jobs_[i].output = OutputNameFor(options.output_folder, sources[i], ExtensionOf(options.format));
     FileId id;
     if (StatFile(sources[i], &id, nullptr)) source_ids.insert(id);
     auto [it, inserted] = last_with_output.try_emplace(jobs_[i].output, i);
@@ -118,7 +123,7 @@ FileReport BatchRun::Convert(size_t index) {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
     }
-    report.output_bytes = ConvertToJpeg(job.source, job.output, convert_);
+    report.output_bytes = ConvertPicture(job.source, job.output, convert_);
     report.status = FileStatus::kDone;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;

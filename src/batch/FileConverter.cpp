@@ -12,9 +12,11 @@
 #include <optional>
 #include <vector>
 
+#include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/WebpCodec.h"
 #include "picture/PictureFile.h"
 
 namespace batch {
@@ -28,20 +30,44 @@ bool IsBitmapSource(const std::string& source) {
   return ext == ".BMP";
 }
 
-std::string OutputNameFor(const std::string& folder, const std::string& source) {
-  return folder + "/Orvel_" + picture::ReplaceExtension(picture::FileNamePart(source), ".jpg");
+const char* ExtensionOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kWebp: return ".webp";
+    case OutputFormat::kBmp: return ".bmp";
+    case OutputFormat::kJpeg: break;
+  }
+  return ".jpg";
 }
 
-uint64_t ConvertToJpeg(const std::string& source, const std::string& output, const ConvertOptions& options) {
+std::string OutputNameFor(const std::string& folder, const std::string& source, const char* extension) {
+  return folder + "/Orvel_" + picture::ReplaceExtension(picture::FileNamePart(source), extension);
+}
+
+namespace {
+
+std::vector<uint8_t> Encode(picture::LoadedPicture& loaded, const ConvertOptions& options) {
+  switch (options.format) {
+    case OutputFormat::kWebp: return gfx::EncodeWebp(loaded.bitmap, options.quality);
+    case OutputFormat::kBmp: return gfx::EncodeBmp(loaded.bitmap);
+    case OutputFormat::kJpeg: break;
+  }
+  gfx::JpegEncodeOptions encode;
+  encode.quality = std::clamp(options.quality, 0, 100);
+  encode.icc_profile = std::move(loaded.icc_profile);
+  if (options.keep_metadata) encode.markers = std::move(loaded.markers);
+  encode.progressive = options.progressive;
+  encode.optimize = options.optimize;
+  return gfx::EncodeJpeg(loaded.bitmap, encode);
+}
+
+}  // namespace
+
+uint64_t ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options) {
   // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
   std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, gfx::ReadWholeFile(source));
   if (!loaded) throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在或不是 JPEG、BMP、PNG、WebP 图片");
   if (loaded->bitmap.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！ (" + source + ")");
-  gfx::JpegEncodeOptions encode;
-  encode.quality = std::clamp(options.quality, 0, 100);
-  encode.icc_profile = std::move(loaded->icc_profile);
-  if (options.keep_metadata) encode.markers = std::move(loaded->markers);
-  std::vector<uint8_t> bytes = gfx::EncodeJpeg(loaded->bitmap, encode);
+  const std::vector<uint8_t> bytes = Encode(*loaded, options);
   gfx::WriteFileAtomically(output, bytes);
   if (options.keep_dates) CopyFileTimes(source, output);
   return bytes.size();

@@ -183,6 +183,8 @@ struct EncodeStep {
   const std::vector<uint8_t>* icc;
   const JpegMarker* markers;
   size_t marker_count;
+  bool progressive;
+  bool optimize;
 };
 
 void WriteMarkers(j_compress_ptr cinfo, const EncodeStep& step, bool app1) {
@@ -203,6 +205,8 @@ void Compress(j_common_ptr common, void* context) {
   cinfo->in_color_space = JCS_EXT_BGR;
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, step->quality, TRUE);
+  if (step->progressive) jpeg_simple_progression(cinfo);
+  if (step->optimize) cinfo->optimize_coding = TRUE;
   jpeg_start_compress(cinfo, TRUE);
   // The usual order after the JFIF header: EXIF and XMP, the colour profile, then comments.
   WriteMarkers(cinfo, *step, true);
@@ -256,7 +260,13 @@ std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& o
   const size_t estimate = static_cast<size_t>(source->Width()) * source->Height() * 3 / 4 +
                           options.icc_profile.size() + marker_bytes + 1024;
   jpeg::Compressor compressor(estimate);
-  EncodeStep step{source, quality, &options.icc_profile, options.markers.data(), options.markers.size()};
+  EncodeStep step{source,
+                  quality,
+                  &options.icc_profile,
+                  options.markers.data(),
+                  options.markers.size(),
+                  options.progressive,
+                  options.optimize};
   compressor.Run(Compress, &step, kEncodeError);
   return std::vector<uint8_t>(compressor.Data(), compressor.Data() + compressor.Size());
 }

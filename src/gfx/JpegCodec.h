@@ -41,10 +41,12 @@ struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does
   std::vector<uint8_t> icc_profile{};  // written as APP2 markers when not empty
   std::vector<JpegMarker> markers{};   // written as they are: APP1 segments before the profile, others after
+  bool progressive = false;            // libjpeg's progressive scan script instead of one sequential scan
+  bool optimize = false;               // Huffman tables made for the picture: smaller, same pixels
 };
 
 // Encodes a picture (any depth; converted to 24 bits) with libjpeg's defaults, the quality with
-// baseline tables, sequential, colour. The metadata segments come before the first table, so
+// baseline tables, sequential (unless asked otherwise), colour. The metadata segments come before the first table, so
 // the bytes from there on are the same with or without them. Throws ImageError for the empty picture (a JPEG file cannot
 // hold zero pixels) and for sizes the format cannot hold (above 65500 pixels a side).
 std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& options = {});

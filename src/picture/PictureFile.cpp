@@ -161,6 +161,18 @@ std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& nam
   return target;
 }
 
+std::string SavePictureAsWebp(const gfx::Bitmap& picture, const std::string& name, int quality,
+                              std::optional<gfx::Size> custom_size) {
+  if (custom_size) CheckCustomSize(*custom_size);
+  if (picture.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！");
+  const std::string target = ReplaceExtension(name, ".webp");
+  std::vector<uint8_t> bytes =
+      custom_size ? gfx::EncodeWebp(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), quality)
+                  : gfx::EncodeWebp(picture, quality);
+  gfx::WriteFileAtomically(target, bytes);
+  return target;
+}
+
 std::string SavePictureAsBitmap(const gfx::Bitmap& picture, const std::string& name,
                                 std::optional<gfx::Size> custom_size) {
   if (custom_size) CheckCustomSize(*custom_size);

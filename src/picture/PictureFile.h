@@ -54,6 +54,11 @@ std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& nam
                               const std::vector<uint8_t>& icc_profile = {},
                               const std::vector<gfx::JpegMarker>& markers = {});
 
+// Saves as a lossy WebP at quality 0..100 under `name` with its extension replaced by ".webp",
+// stretched to `custom_size` when given. Returns the name written.
+std::string SavePictureAsWebp(const gfx::Bitmap& picture, const std::string& name, int quality,
+                              std::optional<gfx::Size> custom_size);
+
 // Saves as a bitmap file at the picture's own depth under `name` with its extension replaced by
 // ".bmp", stretched to `custom_size` when given. Returns the name written.
 std::string SavePictureAsBitmap(const gfx::Bitmap& picture, const std::string& name,

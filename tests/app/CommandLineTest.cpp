@@ -215,5 +215,44 @@ TEST(CommandLineTest, MetadataIsKeptTurnedUprightOrStripped) {
   EXPECT_NE(stripped.st_mtim.tv_sec, source.st_mtim.tv_sec);
 }
 
+TEST(CommandLineTest, OutputFormatsAndJpegCodingOptions) {
+  ASSERT_EQ(Shell("command -v cjpeg >/dev/null"), 0);
+  TempDir dir;
+  const gfx::Bitmap pixels = Photo(45, 29);
+  WriteBytes(dir / "pic.bmp", gfx::EncodeBmp(pixels));
+  ASSERT_EQ(Shell("mkdir '" + (dir / "out") + "'"), 0);
+  const std::string out = dir / "out";
+
+  // JPEG coding options against the reference encoder given the same switches.
+  struct Case { std::vector<std::string> ours; const char* reference; };
+  const Case cases[] = {{{}, ""},
+                        {{"--optimize"}, "-optimize"},
+                        {{"--progressive"}, "-progressive"},
+                        {{"--progressive", "--optimize"}, "-progressive -optimize"}};
+  std::vector<uint8_t> plain;
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--batch", "-q", "70", "-o", out, dir / "pic.bmp"};
+    args.insert(args.end(), c.ours.begin(), c.ours.end());
+    ASSERT_EQ(RunOrvel(args), 0);
+    ASSERT_EQ(Shell(std::string("cjpeg -baseline -quality 70 ") + c.reference + " -outfile '" + (dir / "ref.jpg") +
+                    "' '" + (dir / "pic.bmp") + "'"),
+              0);
+    const std::vector<uint8_t> ours = ReadBytes(out + "/Orvel_pic.jpg");
+    EXPECT_EQ(FromFirstQuantTable(ours), FromFirstQuantTable(ReadBytes(dir / "ref.jpg"))) << c.reference;
+    if (plain.empty()) plain = ours;
+    EXPECT_EQ(gfx::DecodeJpeg(ours).bitmap, gfx::DecodeJpeg(plain).bitmap) << c.reference;  // same pixels
+  }
+  ASSERT_EQ(RunOrvel({"--batch", "-q", "70", "--optimize", "-o", out, dir / "pic.bmp"}), 0);
+  EXPECT_LT(ReadBytes(out + "/Orvel_pic.jpg").size(), plain.size());
+
+  ASSERT_EQ(RunOrvel({"--batch", "-f", "webp", "-o", out, dir / "pic.bmp"}), 0);
+  EXPECT_EQ(gfx::DecodeWebp(ReadBytes(out + "/Orvel_pic.webp")).GetSize(), pixels.GetSize());
+  ASSERT_EQ(RunOrvel({"--batch", "-f", "bmp", "-o", out, dir / "pic.bmp"}), 0);
+  EXPECT_EQ(gfx::DecodeBmp(ReadBytes(out + "/Orvel_pic.bmp")), pixels);
+  ASSERT_EQ(RunOrvel({"--convert", dir / "pic.bmp", dir / "single.WebP", "--size", "20x10"}), 0);
+  EXPECT_EQ(gfx::DecodeWebp(ReadBytes(dir / "single.webp")).GetSize(), (gfx::Size{20, 10}));
+  EXPECT_EQ(RunOrvel({"--batch", "-f", "gif", "-o", out, dir / "pic.bmp"}), 2);
+}
+
 }  // namespace
 }  // namespace app
