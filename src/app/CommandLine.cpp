@@ -43,6 +43,8 @@ constexpr const char* kHelp =
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
     "  --keep-dates      输出文件的修改时间与源文件相同\n"
+    "  --no-larger       JPEG 源文件压缩后反而变大时, 改为原样复制源文件 (与 --strip 同用时不复制,\n"
+    "                    因为源文件带有元数据); 结尾会统计压缩后变大的文件数\n"
     "\n"
     "源文件按内容识别: JPEG、BMP、PNG、WebP (PNG 的透明部分按白色底合成); 内容无法识别时才按\n"
     "扩展名选择读取方式。JPEG 源文件的 EXIF (日期、相机、曝光、GPS)、XMP、注释和 ICC 配置都写入\n"
@@ -87,6 +89,7 @@ struct Arguments {
   batch::OutputFormat format = batch::OutputFormat::kJpeg;
   bool progressive = false;
   bool optimize = false;
+  bool no_larger = false;
 };
 
 batch::OutputFormat ParseFormat(const std::string& text) {
@@ -130,6 +133,8 @@ Arguments Parse(int argc, char** argv, int first) {
       a.progressive = true;
     } else if (arg == "--optimize") {
       a.optimize = true;
+    } else if (arg == "--no-larger") {
+      a.no_larger = true;
     } else if (arg == "--strip") {
       a.strip = true;
     } else if (arg == "--keep-dates") {
@@ -157,13 +162,17 @@ int RunBatch(const Arguments& a) {
   options.format = a.format;
   options.progressive = a.progressive;
   options.optimize = a.optimize;
+  options.no_larger = a.no_larger;
   const size_t n = a.positional.size();
   batch::BatchCompressor compressor;
   batch::BatchSummary summary =
       compressor.Run(a.positional, options, [n](const batch::FileReport& r) {
         if (r.status == batch::FileStatus::kDone) {
-          std::printf("[%zu/%zu] %s -> %s  %llu -> %llu 字节\n", r.index + 1, n, r.source.c_str(), r.output.c_str(),
-                      static_cast<unsigned long long>(r.input_bytes), static_cast<unsigned long long>(r.output_bytes));
+          std::printf("[%zu/%zu] %s -> %s  %llu -> %llu 字节%s\n", r.index + 1, n, r.source.c_str(), r.output.c_str(),
+                      static_cast<unsigned long long>(r.input_bytes), static_cast<unsigned long long>(r.output_bytes),
+                      r.copied_source             ? " (压缩后会变大, 已原样复制源文件)"
+                      : r.output_bytes > r.input_bytes ? " (压缩后变大)"
+                                                       : "");
         } else if (r.status == batch::FileStatus::kFailed) {
           std::printf("[%zu/%zu] %s 失败: %s\n", r.index + 1, n, r.source.c_str(), r.error.c_str());
         }
@@ -172,6 +181,9 @@ int RunBatch(const Arguments& a) {
   std::printf("压缩完成！ %zu 个文件, %zu 成功, %zu 失败; 输入 %llu 字节, 输出 %llu 字节; %.2f 秒\n", summary.files,
               summary.done, summary.failed, static_cast<unsigned long long>(summary.input_bytes),
               static_cast<unsigned long long>(summary.output_bytes), summary.seconds);
+  if (summary.larger > 0)
+    std::printf("%zu 个文件压缩后变大 (--no-larger 可改为原样复制 JPEG 源文件)\n", summary.larger);
+  if (summary.copied > 0) std::printf("%zu 个文件压缩后会变大, 已原样复制源文件\n", summary.copied);
   return summary.failed == 0 && !summary.cancelled ? 0 : 1;
 }
 

@@ -23,6 +23,7 @@ struct BatchOptions {
   OutputFormat format = OutputFormat::kJpeg;
   bool progressive = false;     // JPEG outputs: progressive scans
   bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
+  bool no_larger = false;       // see ConvertOptions
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };
@@ -34,6 +35,7 @@ struct FileReport {
   std::string output;
   uint64_t input_bytes = 0;   // with kDone
   uint64_t output_bytes = 0;  // with kDone
+  bool copied_source = false; // with kDone: the output is a byte copy of the smaller source
   std::string error;          // with kFailed: the reader's or writer's text
 };
 
@@ -43,6 +45,8 @@ struct BatchSummary {
   size_t failed = 0;
   uint64_t input_bytes = 0;
   uint64_t output_bytes = 0;
+  size_t larger = 0;     // outputs larger than their sources
+  size_t copied = 0;     // outputs that are byte copies of their sources (no_larger)
   double seconds = 0;
   bool cancelled = false;  // some files were never started
 };

@@ -30,6 +30,8 @@ void Count(BatchSummary& summary, const FileReport& r) {
     ++summary.done;
     summary.input_bytes += r.input_bytes;
     summary.output_bytes += r.output_bytes;
+    if (r.output_bytes > r.input_bytes) ++summary.larger;
+    if (r.copied_source) ++summary.copied;
   } else if (r.status == FileStatus::kFailed) {
     ++summary.failed;
   }
@@ -45,7 +47,8 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
                .progressive = options.progressive,
                .optimize = options.optimize,
                .keep_metadata = options.keep_metadata,
-               .keep_dates = options.keep_dates},
+               .keep_dates = options.keep_dates,
+               .no_larger = options.no_larger},
       cancel_(cancel),
       jobs_(sources.size()) {
   // Outputs are named and checked against the sources before any file is written.
@@ -123,7 +126,10 @@ FileReport BatchRun::Convert(size_t index) {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
     }
-    report.output_bytes = ConvertPicture(job.source, job.output, convert_);
+    const ConvertResult result = ConvertPicture(job.source, job.output, convert_);
+    report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell
+    report.output_bytes = result.output_bytes;
+    report.copied_source = result.copied_source;
     report.status = FileStatus::kDone;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;

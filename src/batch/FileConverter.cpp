@@ -62,15 +62,26 @@ std::vector<uint8_t> Encode(picture::LoadedPicture& loaded, const ConvertOptions
 
 }  // namespace
 
-uint64_t ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options) {
+ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options) {
   // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
-  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, gfx::ReadWholeFile(source));
+  const std::vector<uint8_t> source_bytes = gfx::ReadWholeFile(source);
+  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, source_bytes);
   if (!loaded) throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在或不是 JPEG、BMP、PNG、WebP 图片");
   if (loaded->bitmap.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！ (" + source + ")");
-  const std::vector<uint8_t> bytes = Encode(*loaded, options);
-  gfx::WriteFileAtomically(output, bytes);
+  const bool jpeg_source = picture::FormatOfBytes(source_bytes) == picture::PictureFormat::kJpeg;
+  std::vector<uint8_t> bytes = Encode(*loaded, options);
+  ConvertResult result{source_bytes.size(), bytes.size(), false};
+  // The batch never resizes, so a JPEG source has the output's pixel size (turned or not).
+  if (options.no_larger && options.keep_metadata && options.format == OutputFormat::kJpeg && jpeg_source &&
+      bytes.size() > source_bytes.size()) {
+    gfx::WriteFileAtomically(output, source_bytes);
+    result.output_bytes = source_bytes.size();
+    result.copied_source = true;
+  } else {
+    gfx::WriteFileAtomically(output, bytes);
+  }
   if (options.keep_dates) CopyFileTimes(source, output);
-  return bytes.size();
+  return result;
 }
 
 void CopyFileTimes(const std::string& source, const std::string& output) {

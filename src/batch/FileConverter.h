@@ -28,15 +28,24 @@ struct ConvertOptions {
   bool keep_metadata = true;    // EXIF (orientation normal, no thumbnail), XMP and comments; the
                                 // colour profile is always kept
   bool keep_dates = false;      // the output gets the source's modification time
+  bool no_larger = false;       // a JPEG output larger than its JPEG source is replaced by a byte
+                                // copy of the source (not with keep_metadata off: the copy
+                                // would carry the metadata that was to be left out)
+};
+
+struct ConvertResult {
+  uint64_t source_bytes = 0;
+  uint64_t output_bytes = 0;
+  bool copied_source = false;   // the output is a byte copy of the source (no_larger)
 };
 
 // Reads the source through the picture reader (the kind is told by its content: JPEG with its
 // orientation applied and its colour profile and metadata kept, bitmap, PNG or WebP) and writes
 // it in the output format: JPEG with the colour profile and, unless stripped, the metadata; WebP
-// (lossy) or a bitmap file at the picture's depth, both without metadata. Returns the number of
-// bytes written. Throws gfx::ImageError naming the file that failed, also when the source is no
-// picture the reader knows.
-uint64_t ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options);
+// (lossy) or a bitmap file at the picture's depth, both without metadata. Says how many bytes
+// were read and written. Throws gfx::ImageError naming the file that failed, also when the
+// source is no picture the reader knows.
+ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options);
 
 // Gives `output` the access and modification times of `source`. Throws gfx::ImageError naming
 // the file when either cannot be reached.

@@ -254,5 +254,45 @@ TEST(CommandLineTest, OutputFormatsAndJpegCodingOptions) {
   EXPECT_EQ(RunOrvel({"--batch", "-f", "gif", "-o", out, dir / "pic.bmp"}), 2);
 }
 
+std::string CapturedRun(const std::vector<std::string>& args, int* code) {
+  testing::internal::CaptureStdout();
+  *code = RunOrvel(args);
+  return testing::internal::GetCapturedStdout();
+}
+
+TEST(CommandLineTest, OutputsLargerThanTheirSourcesAreCountedOrReplacedByCopies) {
+  TempDir dir;
+  const std::vector<uint8_t> small_jpeg = gfx::EncodeJpeg(Photo(40, 30), {.quality = 30});
+  const std::vector<uint8_t> png = gfx::testing::WritePng({.width = 64, .height = 64, .color_type = PNG_COLOR_TYPE_GRAY,
+                                                           .samples = std::vector<uint16_t>(64 * 64, 90)});
+  WriteBytes(dir / "small.jpg", small_jpeg);
+  WriteBytes(dir / "flat.png", png);  // a flat PNG is tiny: its JPEG is larger, but it is no JPEG to copy
+  for (const char* folder : {"plain", "copies", "stripped"}) ASSERT_EQ(Shell("mkdir '" + (dir / folder) + "'"), 0);
+  const std::vector<std::string> sources = {dir / "small.jpg", dir / "flat.png"};
+
+  struct Case { const char* folder; std::vector<std::string> options; bool copied; const char* summary; };
+  const Case cases[] = {
+      {"plain", {}, false, "2 个文件压缩后变大"},
+      {"copies", {"--no-larger"}, true, "1 个文件压缩后会变大, 已原样复制源文件"},
+      {"stripped", {"--no-larger", "--strip"}, false, "2 个文件压缩后变大"},  // a copy would keep metadata
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--batch", "-q", "100", "-o", dir / c.folder};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.insert(args.end(), sources.begin(), sources.end());
+    int code = 0;
+    const std::string printed = CapturedRun(args, &code);
+    EXPECT_EQ(code, 0);
+    EXPECT_NE(printed.find(c.summary), std::string::npos) << c.folder << ":\n" << printed;
+    EXPECT_EQ(ReadBytes(dir / c.folder + "/Orvel_small.jpg") == small_jpeg, c.copied) << c.folder;
+    EXPECT_EQ(printed.find("已原样复制源文件)") != std::string::npos, c.copied) << c.folder << ":\n" << printed;
+    EXPECT_GT(ReadBytes(dir / c.folder + "/Orvel_flat.jpg").size(), png.size()) << c.folder;
+  }
+  // Outputs that are smaller are not mentioned.
+  int code = 0;
+  const std::string printed = CapturedRun({"--batch", "-q", "20", "-o", dir / "plain", dir / "small.jpg"}, &code);
+  EXPECT_EQ(printed.find("变大"), std::string::npos) << printed;
+}
+
 }  // namespace
 }  // namespace app
