@@ -1,7 +1,10 @@
 // The command line: batch compression and single-picture conversion without a display.
 #include "app/CommandLine.h"
 
+#include <unistd.h>
+
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BatchReporter.h"
 #include "batch/BatchCompressor.h"
 #include "batch/FileConverter.h"
 #include "gfx/Geometry.h"
@@ -43,12 +47,16 @@ constexpr const char* kHelp =
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
     "  --keep-dates      输出文件的修改时间与源文件相同\n"
+    "  --quiet           只报告失败的文件 (写到标准错误)\n"
+    "  --json            每个文件一行 JSON 对象, 最后一行是汇总 (供脚本读取)\n"
     "  --no-larger       JPEG 源文件压缩后反而变大时, 改为原样复制源文件 (与 --strip 同用时不复制,\n"
     "                    因为源文件带有元数据); 结尾会统计压缩后变大的文件数\n"
     "\n"
     "源文件按内容识别: JPEG、BMP、PNG、WebP (PNG 的透明部分按白色底合成); 内容无法识别时才按\n"
     "扩展名选择读取方式。JPEG 源文件的 EXIF (日期、相机、曝光、GPS)、XMP、注释和 ICC 配置都写入\n"
     "JPEG 输出; 像素已按 EXIF 方向转正, 所以方向标记写为 1, EXIF 缩略图不保留。\n"
+    "在终端上运行时, 批量压缩显示一行进度 (已完成/总数、输入和输出字节、节省比例、速度、剩余时间),\n"
+    "每秒最多刷新十次; 输出不是终端时每个文件一行。\n"
     "输出先写入临时文件, 完成后才改名, 失败时不会留下半个文件。有文件失败时退出码为 1, 用法错误时为 2。\n";
 
 class UsageError : public std::exception {
@@ -90,6 +98,8 @@ struct Arguments {
   bool progressive = false;
   bool optimize = false;
   bool no_larger = false;
+  bool quiet = false;
+  bool json = false;
 };
 
 batch::OutputFormat ParseFormat(const std::string& text) {
@@ -133,6 +143,10 @@ Arguments Parse(int argc, char** argv, int first) {
       a.progressive = true;
     } else if (arg == "--optimize") {
       a.optimize = true;
+    } else if (arg == "--quiet") {
+      a.quiet = true;
+    } else if (arg == "--json") {
+      a.json = true;
     } else if (arg == "--no-larger") {
       a.no_larger = true;
     } else if (arg == "--strip") {
@@ -163,27 +177,16 @@ int RunBatch(const Arguments& a) {
   options.progressive = a.progressive;
   options.optimize = a.optimize;
   options.no_larger = a.no_larger;
-  const size_t n = a.positional.size();
+  using Mode = BatchReporter::Mode;
+  const Mode mode = a.json ? Mode::kJson : a.quiet ? Mode::kQuiet : ::isatty(STDOUT_FILENO) ? Mode::kBar : Mode::kLines;
+  const auto start = std::chrono::steady_clock::now();
+  BatchReporter reporter(mode, stdout, stderr, a.positional.size(), [start] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  });
   batch::BatchCompressor compressor;
   batch::BatchSummary summary =
-      compressor.Run(a.positional, options, [n](const batch::FileReport& r) {
-        if (r.status == batch::FileStatus::kDone) {
-          std::printf("[%zu/%zu] %s -> %s  %llu -> %llu 字节%s\n", r.index + 1, n, r.source.c_str(), r.output.c_str(),
-                      static_cast<unsigned long long>(r.input_bytes), static_cast<unsigned long long>(r.output_bytes),
-                      r.copied_source             ? " (压缩后会变大, 已原样复制源文件)"
-                      : r.output_bytes > r.input_bytes ? " (压缩后变大)"
-                                                       : "");
-        } else if (r.status == batch::FileStatus::kFailed) {
-          std::printf("[%zu/%zu] %s 失败: %s\n", r.index + 1, n, r.source.c_str(), r.error.c_str());
-        }
-        std::fflush(stdout);
-      });
-  std::printf("压缩完成！ %zu 个文件, %zu 成功, %zu 失败; 输入 %llu 字节, 输出 %llu 字节; %.2f 秒\n", summary.files,
-              summary.done, summary.failed, static_cast<unsigned long long>(summary.input_bytes),
-              static_cast<unsigned long long>(summary.output_bytes), summary.seconds);
-  if (summary.larger > 0)
-    std::printf("%zu 个文件压缩后变大 (--no-larger 可改为原样复制 JPEG 源文件)\n", summary.larger);
-  if (summary.copied > 0) std::printf("%zu 个文件压缩后会变大, 已原样复制源文件\n", summary.copied);
+      compressor.Run(a.positional, options, [&reporter](const batch::FileReport& r) { reporter.OnFile(r); });
+  reporter.OnEnd(summary);
   return summary.failed == 0 && !summary.cancelled ? 0 : 1;
 }
 
