@@ -70,10 +70,12 @@ void BatchReporter::OnFile(const batch::FileReport& r) {
     case Mode::kJson:
       std::fprintf(out_,
                    "{\"index\": %zu, \"source\": %s, \"output\": %s, \"status\": \"%s\", \"input_bytes\": %llu, "
-                   "\"output_bytes\": %llu, \"larger\": %s, \"copied_source\": %s, \"error\": %s}\n",
+                   "\"output_bytes\": %llu, \"larger\": %s, \"copied_source\": %s, \"skipped\": %s, \"error\": %s}\n",
                    r.index, JsonString(r.source).c_str(), JsonString(r.output).c_str(), done ? "done" : "failed",
-                   U(r.input_bytes), U(r.output_bytes), done && r.output_bytes > r.input_bytes ? "true" : "false",
-                   r.copied_source ? "true" : "false", done ? "null" : JsonString(r.error).c_str());
+                   U(r.input_bytes), U(r.output_bytes),
+                   done && !r.skipped && r.output_bytes > r.input_bytes ? "true" : "false",
+                   r.copied_source ? "true" : "false", r.skipped ? "true" : "false",
+                   done ? "null" : JsonString(r.error).c_str());
       break;
     case Mode::kQuiet:
       if (!done) std::fprintf(errors_, "%s 失败: %s\n", r.source.c_str(), r.error.c_str());
@@ -90,7 +92,8 @@ void BatchReporter::OnFile(const batch::FileReport& r) {
       if (done) {
         std::fprintf(out_, "[%zu/%zu] %s -> %s  %llu -> %llu 字节%s\n", r.index + 1, files_, r.source.c_str(),
                      r.output.c_str(), U(r.input_bytes), U(r.output_bytes),
-                     r.copied_source                  ? " (压缩后会变大, 已原样复制源文件)"
+                     r.skipped                        ? " (输出已存在且不旧于源文件, 跳过)"
+                     : r.copied_source                ? " (压缩后会变大, 已原样复制源文件)"
                      : r.output_bytes > r.input_bytes ? " (压缩后变大)"
                                                       : "");
       } else {
@@ -129,9 +132,10 @@ void BatchReporter::OnEnd(const batch::BatchSummary& s) {
   if (mode_ == Mode::kJson) {
     std::fprintf(out_,
                  "{\"summary\": true, \"files\": %zu, \"done\": %zu, \"failed\": %zu, \"input_bytes\": %llu, "
-                 "\"output_bytes\": %llu, \"larger\": %zu, \"copied_source\": %zu, \"seconds\": %.3f, "
+                 "\"output_bytes\": %llu, \"larger\": %zu, \"copied_source\": %zu, \"skipped\": %zu, \"seconds\": %.3f, "
                  "\"cancelled\": %s}\n",
-                 s.files, s.done, s.failed, U(s.input_bytes), U(s.output_bytes), s.larger, s.copied, s.seconds,
+                 s.files, s.done, s.failed, U(s.input_bytes), U(s.output_bytes), s.larger, s.copied, s.skipped,
+                 s.seconds,
                  s.cancelled ? "true" : "false");
     std::fflush(out_);
     return;
@@ -141,6 +145,7 @@ void BatchReporter::OnEnd(const batch::BatchSummary& s) {
                s.done, s.failed, U(s.input_bytes), U(s.output_bytes), s.seconds);
   if (s.larger > 0) std::fprintf(out_, "%zu 个文件压缩后变大 (--no-larger 可改为原样复制 JPEG 源文件)\n", s.larger);
   if (s.copied > 0) std::fprintf(out_, "%zu 个文件压缩后会变大, 已原样复制源文件\n", s.copied);
+  if (s.skipped > 0) std::fprintf(out_, "%zu 个文件的输出已存在且不旧于源文件, 已跳过\n", s.skipped);
   std::fflush(out_);
 }
 

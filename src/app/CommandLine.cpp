@@ -3,7 +3,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <stdexcept>
+#include <tuple>
+#include <utility>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +54,10 @@ constexpr const char* kHelp =
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
     "  --keep-dates      输出文件的修改时间与源文件相同\n"
+    "  --files-from FILE 从 FILE 读取源文件列表 (- 为标准输入), 每行一个, 或以 NUL 字符分隔\n"
+    "  --shard I/N       只处理排序后的源文件列表中从第 I 个 (从 0 开始) 起每隔 N 个的文件,\n"
+    "                    供多台机器或多个任务分担同一批文件\n"
+    "  --skip-existing   输出文件已存在且不旧于源文件时跳过, 中断后重新运行即可接着做\n"
     "  --quiet           只报告失败的文件 (写到标准错误)\n"
     "  --json            每个文件一行 JSON 对象, 最后一行是汇总 (供脚本读取)\n"
     "  --no-larger       JPEG 源文件压缩后反而变大时, 改为原样复制源文件 (与 --strip 同用时不复制,\n"
@@ -100,7 +111,43 @@ struct Arguments {
   bool no_larger = false;
   bool quiet = false;
   bool json = false;
+  bool skip_existing = false;
+  unsigned shard = 0, shards = 1;  // --shard I/N
+  std::vector<std::string> lists;  // --files-from
 };
+
+// I/N with 0 <= I < N.
+std::pair<unsigned, unsigned> ParseShard(const std::string& text) {
+  const size_t slash = text.find('/');
+  if (slash == std::string::npos) throw UsageError("--shard 的格式是 I/N, 例如 0/4: " + text);
+  const int count = ParseInt(text.substr(slash + 1), 1, 1000000, "--shard 的 N");
+  const int index = ParseInt(text.substr(0, slash), 0, count - 1, "--shard 的 I");
+  return {static_cast<unsigned>(index), static_cast<unsigned>(count)};
+}
+
+// The names in a list file ("-": standard input), one a line, or separated by NUL characters
+// when the list holds any (as `find -print0` writes them, for names with line breaks).
+std::vector<std::string> ReadFileList(const std::string& list) {
+  std::FILE* in = list == "-" ? stdin : std::fopen(list.c_str(), "rb");
+  if (in == nullptr) throw std::runtime_error("无法读取文件列表 " + list + ": " + std::strerror(errno));
+  std::string text;
+  char buffer[65536];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
+  const bool failed = std::ferror(in) != 0;
+  if (in != stdin) std::fclose(in);
+  if (failed) throw std::runtime_error("无法读取文件列表 " + list);
+  const char separator = text.find('\0') != std::string::npos ? '\0' : '\n';
+  std::vector<std::string> names;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find(separator, start);
+    if (end == std::string::npos) end = text.size();
+    std::string name = text.substr(start, end - start);
+    if (separator == '\n' && !name.empty() && name.back() == '\r') name.pop_back();
+    if (!name.empty()) names.push_back(std::move(name));
+    start = end + 1;
+  }
+  return names;
+}
 
 batch::OutputFormat ParseFormat(const std::string& text) {
   if (text == "jpeg" || text == "jpg") return batch::OutputFormat::kJpeg;
@@ -143,6 +190,12 @@ Arguments Parse(int argc, char** argv, int first) {
       a.progressive = true;
     } else if (arg == "--optimize") {
       a.optimize = true;
+    } else if (arg == "--shard") {
+      std::tie(a.shard, a.shards) = ParseShard(value(i));
+    } else if (arg == "--skip-existing") {
+      a.skip_existing = true;
+    } else if (arg == "--files-from") {
+      a.lists.push_back(value(i));
     } else if (arg == "--quiet") {
       a.quiet = true;
     } else if (arg == "--json") {
@@ -160,9 +213,21 @@ Arguments Parse(int argc, char** argv, int first) {
   return a;
 }
 
-int RunBatch(const Arguments& a) {
+int RunBatch(const Arguments& arguments) {
+  Arguments a = arguments;
+  for (const std::string& list : a.lists) {
+    std::vector<std::string> names = ReadFileList(list);
+    a.positional.insert(a.positional.end(), std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
+  }
+  if (a.shards > 1) {
+    // Every machine sorts the same list the same way, so the shards split it without overlap.
+    std::sort(a.positional.begin(), a.positional.end());
+    std::vector<std::string> mine;
+    for (size_t i = a.shard; i < a.positional.size(); i += a.shards) mine.push_back(std::move(a.positional[i]));
+    a.positional = std::move(mine);
+  }
   if (a.output.empty()) throw UsageError("--batch 需要输出目录 -o DIR");
-  if (a.positional.empty()) throw UsageError("请导入图片！");
+  if (a.positional.empty() && a.lists.empty() && a.shards == 1) throw UsageError("请导入图片！");
   if (!batch::IsExistingFolder(a.output)) {
     std::fprintf(stderr, "不是有效的路径！请重新选择！ (%s)\n", a.output.c_str());
     return 1;
@@ -177,6 +242,7 @@ int RunBatch(const Arguments& a) {
   options.progressive = a.progressive;
   options.optimize = a.optimize;
   options.no_larger = a.no_larger;
+  options.skip_existing = a.skip_existing;
   using Mode = BatchReporter::Mode;
   const Mode mode = a.json ? Mode::kJson : a.quiet ? Mode::kQuiet : ::isatty(STDOUT_FILENO) ? Mode::kBar : Mode::kLines;
   const auto start = std::chrono::steady_clock::now();

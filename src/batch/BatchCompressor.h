@@ -24,6 +24,7 @@ struct BatchOptions {
   bool progressive = false;     // JPEG outputs: progressive scans
   bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
   bool no_larger = false;       // see ConvertOptions
+  bool skip_existing = false;   // leave an output that exists and is not older than its source
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };
@@ -36,6 +37,7 @@ struct FileReport {
   uint64_t input_bytes = 0;   // with kDone
   uint64_t output_bytes = 0;  // with kDone
   bool copied_source = false; // with kDone: the output is a byte copy of the smaller source
+  bool skipped = false;       // with kDone: the output was up to date and left as it was
   std::string error;          // with kFailed: the reader's or writer's text
 };
 
@@ -47,6 +49,7 @@ struct BatchSummary {
   uint64_t output_bytes = 0;
   size_t larger = 0;     // outputs larger than their sources
   size_t copied = 0;     // outputs that are byte copies of their sources (no_larger)
+  size_t skipped = 0;    // outputs left as they were (skip_existing)
   double seconds = 0;
   bool cancelled = false;  // some files were never started
 };

@@ -25,13 +25,18 @@ bool StatFile(const std::string& path, FileId* id, uint64_t* size) {
   return true;
 }
 
+bool NotOlder(const timespec& a, const timespec& b) {
+  return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec >= b.tv_nsec;
+}
+
 void Count(BatchSummary& summary, const FileReport& r) {
   if (r.status == FileStatus::kDone) {
     ++summary.done;
     summary.input_bytes += r.input_bytes;
     summary.output_bytes += r.output_bytes;
-    if (r.output_bytes > r.input_bytes) ++summary.larger;
+    if (!r.skipped && r.output_bytes > r.input_bytes) ++summary.larger;
     if (r.copied_source) ++summary.copied;
+    if (r.skipped) ++summary.skipped;
   } else if (r.status == FileStatus::kFailed) {
     ++summary.failed;
   }
@@ -68,6 +73,14 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
   for (Job& job : jobs_) {
     FileId id;
     job.output_is_source = StatFile(job.output, &id, nullptr) && source_ids.count(id) > 0;
+    // The output that stands is the last source's with that name: when it is there already and
+    // not older than that source, every source with the name is left alone.
+    if (options.skip_existing) {
+      struct stat output {}, source {};
+      const std::string& last_source = jobs_[last_with_output[job.output]].source;
+      job.skip = ::stat(job.output.c_str(), &output) == 0 && ::stat(last_source.c_str(), &source) == 0 &&
+                 !S_ISDIR(output.st_mode) && NotOlder(output.st_mtim, source.st_mtim);
+    }
   }
 }
 
@@ -118,6 +131,13 @@ FileReport BatchRun::Convert(size_t index) {
   report.source = job.source;
   report.output = job.output;
   try {
+    if (job.skip) {
+      StatFile(job.source, nullptr, &report.input_bytes);
+      StatFile(job.output, nullptr, &report.output_bytes);
+      report.skipped = true;
+      report.status = FileStatus::kDone;
+      return report;
+    }
     if (job.output_is_source) throw gfx::ImageError("输出文件 " + job.output + " 是本批的源文件，不能覆盖");
     if (!StatFile(job.source, nullptr, &report.input_bytes))
       throw gfx::ImageError("无法读取文件 " + job.source + ": 文件不存在");

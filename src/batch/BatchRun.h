@@ -42,6 +42,7 @@ class BatchRun {
     // Index of the previous source with the same output name; its output must land first.
     std::optional<size_t> previous_same_output;
     bool output_is_source = false;
+    bool skip = false;  // skip_existing: the output is there and up to date
     bool taken = false;
     bool finished = false;
     FileReport result;

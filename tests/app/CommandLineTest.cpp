@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -292,6 +294,87 @@ TEST(CommandLineTest, OutputsLargerThanTheirSourcesAreCountedOrReplacedByCopies)
   int code = 0;
   const std::string printed = CapturedRun({"--batch", "-q", "20", "-o", dir / "plain", dir / "small.jpg"}, &code);
   EXPECT_EQ(printed.find("变大"), std::string::npos) << printed;
+}
+
+// Every file of a folder with its bytes, by name.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> FolderContents(const TempDir& dir, const std::string& name) {
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir / name)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  for (const std::string& n : names) files.emplace_back(n, ReadBytes(dir / name + "/" + n));
+  return files;
+}
+
+TEST(CommandLineTest, ShardsRunByGnuParallelGiveTheFilesOfOnePlainRun) {
+  const std::string orvel = std::string(ORVEL_BINARY_DIR) + "/orvel";
+  ASSERT_EQ(Shell("test -x '" + orvel + "'"), 0) << "the orvel program is built with the tests";
+  ASSERT_EQ(Shell("command -v parallel >/dev/null"), 0) << "GNU parallel (Debian package parallel) is needed";
+  TempDir dir;
+  ASSERT_EQ(Shell("mkdir '" + (dir / "in") + "' '" + (dir / "plain") + "' '" + (dir / "sharded") + "'"), 0);
+  std::string list;
+  for (int i = 0; i < 11; ++i) {
+    const std::string name = dir / ("in/p" + std::to_string(i) + (i % 3 ? ".jpg" : ".bmp"));
+    WriteBytes(name, i % 3 ? gfx::EncodeJpeg(Photo(20 + i, 12)) : gfx::EncodeBmp(Photo(12, 9 + i)));
+    list += name + "\n";
+  }
+  WriteBytes(dir / "list.txt", std::vector<uint8_t>(list.begin(), list.end()));
+  ASSERT_EQ(RunOrvel({"--batch", "--quiet", "-q", "80", "--files-from", dir / "list.txt", "-o", dir / "plain"}), 0);
+  // Four shards over three job slots, as the recipe runs them across machines.
+  ASSERT_EQ(Shell("parallel --will-cite -j3 '" + orvel + "' --batch --quiet -j 1 -q 80 --shard {}/4 --files-from '" +
+                  (dir / "list.txt") + "' -o '" + (dir / "sharded") + "' ::: 0 1 2 3"),
+            0);
+  const auto plain = FolderContents(dir, "plain");
+  EXPECT_EQ(plain.size(), 11u);
+  EXPECT_EQ(FolderContents(dir, "sharded"), plain);
+
+  // The shards split the list without overlap.
+  std::vector<size_t> counts;
+  for (const char* shard : {"0/4", "1/4", "2/4", "3/4"}) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunOrvel({"--batch", "--json", "--shard", shard, "--files-from", dir / "list.txt", "-o", dir / "sharded"}), 0);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    counts.push_back(static_cast<size_t>(std::count(printed.begin(), printed.end(), '\n')) - 1);
+  }
+  EXPECT_EQ(counts, (std::vector<size_t>{3, 3, 3, 2}));
+  EXPECT_EQ(RunOrvel({"--batch", "--shard", "4/4", "-o", dir / "plain", dir / "in/p1.jpg"}), 2);
+}
+
+TEST(CommandLineTest, SkipExistingLeavesUpToDateOutputsAndRedoesTheRest) {
+  TempDir dir;
+  ASSERT_EQ(Shell("mkdir '" + (dir / "out") + "'"), 0);
+  WriteBytes(dir / "old.jpg", gfx::EncodeJpeg(Photo(16, 16)));
+  WriteBytes(dir / "new.jpg", gfx::EncodeJpeg(Photo(18, 16)));
+  WriteBytes(dir / "list", {});
+  const std::string nul_list = (dir / "old.jpg") + '\0' + (dir / "new.jpg") + '\0';
+  WriteBytes(dir / "list", std::vector<uint8_t>(nul_list.begin(), nul_list.end()));
+  ASSERT_EQ(RunOrvel({"--batch", "--quiet", "--files-from", dir / "list", "-o", dir / "out"}), 0);
+  // new.jpg changes after its output was written; old.jpg's output stays, even when damaged.
+  ASSERT_EQ(Shell("touch -d '2000-01-01' '" + (dir / "old.jpg") + "'; touch -d '2030-01-01' '" + (dir / "new.jpg") + "'"), 0);
+  WriteBytes(dir / "out/Orvel_old.jpg", {1, 2, 3});
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(RunOrvel({"--batch", "--json", "--skip-existing", "--files-from", dir / "list", "-o", dir / "out"}), 0);
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(printed.find("Orvel_old.jpg\", \"status\": \"done\", \"input_bytes\""), std::string::npos) << printed;
+  EXPECT_EQ(ReadBytes(dir / "out/Orvel_old.jpg"), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(dir / "out/Orvel_new.jpg")).bitmap.Width(), 18);
+  EXPECT_NE(printed.find("\"skipped\": 1"), std::string::npos) << printed;
+}
+
+TEST(CommandLineTest, AHostileFileListIsReportedAndTheRunGoesOn) {
+  TempDir dir;
+  ASSERT_EQ(Shell("mkdir '" + (dir / "out") + "'"), 0);
+  WriteBytes(dir / "good.jpg", gfx::EncodeJpeg(Photo(10, 10)));
+  const std::string list = std::string(1 << 20, 'x') + "\n" + (dir / "missing.jpg") + "\r\n\n" + dir.path() + "\n" +
+                           (dir / "good.jpg") + "\n";
+  WriteBytes(dir / "list", std::vector<uint8_t>(list.begin(), list.end()));
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(RunOrvel({"--batch", "--json", "--files-from", dir / "list", "-o", dir / "out"}), 1);
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 5);  // four entries and the summary
+  EXPECT_NE(printed.find("\"files\": 4, \"done\": 1, \"failed\": 3"), std::string::npos) << printed.substr(printed.size() - 400);
+  EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(dir / "out/Orvel_good.jpg")).bitmap.Width(), 10);
+  EXPECT_EQ(RunOrvel({"--batch", "--files-from", dir / "no-such-list", "-o", dir / "out"}), 1);
 }
 
 }  // namespace
