@@ -22,6 +22,7 @@
 #include "app/BatchReporter.h"
 #include "batch/BatchCompressor.h"
 #include "batch/FileConverter.h"
+#include "batch/SourceList.h"
 #include "gfx/Geometry.h"
 #include "picture/PictureFile.h"
 
@@ -32,7 +33,7 @@ namespace {
 constexpr const char* kHelp =
     "用法:\n"
     "  orvel                                     启动图形界面\n"
-    "  orvel --batch [-q Q] [-f jpeg|webp|bmp] -o DIR FILE...\n"
+    "  orvel --batch [-q Q] [-f jpeg|webp|bmp] -o DIR FILE|文件夹...\n"
     "                                            批量压缩: 每个 FILE 写成 DIR/Orvel_<名字>.jpg\n"
     "                                            (-f webp 为 .webp, -f bmp 为 .bmp)\n"
     "  orvel --convert IN OUT [-q Q] [--size WxH]\n"
@@ -54,6 +55,9 @@ constexpr const char* kHelp =
     "  -j, --jobs N      同时处理的文件数 (默认每个处理器核心一个)\n"
     "  --strip           JPEG 输出不写任何元数据, 只保留 ICC 颜色配置 (例如去掉 GPS 位置)\n"
     "  --keep-dates      输出文件的修改时间与源文件相同\n"
+    "  -r, --recursive   FILE 是文件夹时也处理它各层子文件夹里的图片 (不加 -r 只处理这一层);\n"
+    "                    以点开头的文件和文件夹跳过, 不进入指向文件夹的链接, 按名字顺序处理\n"
+    "  --keep-tree       输出按源文件夹的层次放在 DIR 下的同名子文件夹里, 而不是都放在 DIR\n"
     "  --files-from FILE 从 FILE 读取源文件列表 (- 为标准输入), 每行一个, 或以 NUL 字符分隔\n"
     "  --shard I/N       只处理排序后的源文件列表中从第 I 个 (从 0 开始) 起每隔 N 个的文件,\n"
     "                    供多台机器或多个任务分担同一批文件\n"
@@ -112,6 +116,8 @@ struct Arguments {
   bool quiet = false;
   bool json = false;
   bool skip_existing = false;
+  bool recursive = false;
+  bool keep_tree = false;
   unsigned shard = 0, shards = 1;  // --shard I/N
   std::vector<std::string> lists;  // --files-from
 };
@@ -192,6 +198,10 @@ Arguments Parse(int argc, char** argv, int first) {
       a.optimize = true;
     } else if (arg == "--shard") {
       std::tie(a.shard, a.shards) = ParseShard(value(i));
+    } else if (arg == "-r" || arg == "--recursive") {
+      a.recursive = true;
+    } else if (arg == "--keep-tree") {
+      a.keep_tree = true;
     } else if (arg == "--skip-existing") {
       a.skip_existing = true;
     } else if (arg == "--files-from") {
@@ -219,15 +229,24 @@ int RunBatch(const Arguments& arguments) {
     std::vector<std::string> names = ReadFileList(list);
     a.positional.insert(a.positional.end(), std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
   }
+  const bool had_sources = !a.positional.empty();
+  std::vector<batch::Source> sources = batch::ExpandSources(
+      a.positional, a.recursive, [](const std::string& warning) { std::fprintf(stderr, "orvel: %s\n", warning.c_str()); });
   if (a.shards > 1) {
     // Every machine sorts the same list the same way, so the shards split it without overlap.
-    std::sort(a.positional.begin(), a.positional.end());
-    std::vector<std::string> mine;
-    for (size_t i = a.shard; i < a.positional.size(); i += a.shards) mine.push_back(std::move(a.positional[i]));
-    a.positional = std::move(mine);
+    std::sort(sources.begin(), sources.end(), [](const batch::Source& x, const batch::Source& y) { return x.path < y.path; });
+    std::vector<batch::Source> mine;
+    for (size_t i = a.shard; i < sources.size(); i += a.shards) mine.push_back(std::move(sources[i]));
+    sources = std::move(mine);
+  }
+  a.positional.clear();
+  std::vector<std::string> subfolders;
+  for (batch::Source& source : sources) {
+    a.positional.push_back(std::move(source.path));
+    subfolders.push_back(std::move(source.subfolder));
   }
   if (a.output.empty()) throw UsageError("--batch 需要输出目录 -o DIR");
-  if (a.positional.empty() && a.lists.empty() && a.shards == 1) throw UsageError("请导入图片！");
+  if (!had_sources && a.lists.empty()) throw UsageError("请导入图片！");
   if (!batch::IsExistingFolder(a.output)) {
     std::fprintf(stderr, "不是有效的路径！请重新选择！ (%s)\n", a.output.c_str());
     return 1;
@@ -243,6 +262,7 @@ int RunBatch(const Arguments& arguments) {
   options.optimize = a.optimize;
   options.no_larger = a.no_larger;
   options.skip_existing = a.skip_existing;
+  if (a.keep_tree) options.output_subfolders = std::move(subfolders);
   using Mode = BatchReporter::Mode;
   const Mode mode = a.json ? Mode::kJson : a.quiet ? Mode::kQuiet : ::isatty(STDOUT_FILENO) ? Mode::kBar : Mode::kLines;
   const auto start = std::chrono::steady_clock::now();

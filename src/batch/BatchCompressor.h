@@ -25,6 +25,9 @@ struct BatchOptions {
   bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
   bool no_larger = false;       // see ConvertOptions
   bool skip_existing = false;   // leave an output that exists and is not older than its source
+  // When not empty, one per source: the folder below output_folder its output goes to ("" for
+  // output_folder itself), made when missing, so that the outputs mirror the sources' folders.
+  std::vector<std::string> output_subfolders{};
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };

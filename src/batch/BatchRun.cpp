@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <map>
 #include <new>
 #include <set>
@@ -61,7 +62,10 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
   std::map<std::string, size_t> last_with_output;
   for (size_t i = 0; i < jobs_.size(); ++i) {
     jobs_[i].source = sources[i];
-    jobs_[i].output = OutputNameFor(options.output_folder, sources[i], ExtensionOf(options.format));
+    const std::string sub = i < options.output_subfolders.size() ? options.output_subfolders[i] : std::string();
+    jobs_[i].output = OutputNameFor(sub.empty() ? options.output_folder : options.output_folder + "/" + sub, sources[i],
+                                    ExtensionOf(options.format));
+    jobs_[i].subfolder = !sub.empty();
     FileId id;
     if (StatFile(sources[i], &id, nullptr)) source_ids.insert(id);
     auto [it, inserted] = last_with_output.try_emplace(jobs_[i].output, i);
@@ -145,6 +149,12 @@ FileReport BatchRun::Convert(size_t index) {
       // The earlier source with this output name was taken before this one; wait for it to land.
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
+    }
+    if (job.subfolder) {
+      std::error_code error;
+      const std::filesystem::path folder = std::filesystem::path(job.output).parent_path();
+      std::filesystem::create_directories(folder, error);
+      if (error) throw gfx::ImageError("无法建立文件夹 " + folder.string() + ": " + error.message());
     }
     const ConvertResult result = ConvertPicture(job.source, job.output, convert_);
     report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell

@@ -43,6 +43,7 @@ class BatchRun {
     std::optional<size_t> previous_same_output;
     bool output_is_source = false;
     bool skip = false;  // skip_existing: the output is there and up to date
+    bool subfolder = false;  // the output goes below the output folder, in a folder made on demand
     bool taken = false;
     bool finished = false;
     FileReport result;

@@ -371,10 +371,59 @@ TEST(CommandLineTest, AHostileFileListIsReportedAndTheRunGoesOn) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(RunOrvel({"--batch", "--json", "--files-from", dir / "list", "-o", dir / "out"}), 1);
   const std::string printed = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 5);  // four entries and the summary
-  EXPECT_NE(printed.find("\"files\": 4, \"done\": 1, \"failed\": 3"), std::string::npos) << printed.substr(printed.size() - 400);
+  // The 1 MB name and the missing file fail; the folder gives its one picture, then the file itself.
+  EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 5);
+  EXPECT_NE(printed.find("\"files\": 4, \"done\": 2, \"failed\": 2"), std::string::npos) << printed.substr(printed.size() - 400);
   EXPECT_EQ(gfx::DecodeJpeg(ReadBytes(dir / "out/Orvel_good.jpg")).bitmap.Width(), 10);
   EXPECT_EQ(RunOrvel({"--batch", "--files-from", dir / "no-such-list", "-o", dir / "out"}), 1);
+}
+
+// The sources a --json run reports, in its order.
+std::vector<std::string> ReportedSources(const std::string& printed) {
+  std::vector<std::string> sources;
+  const std::string key = "\"source\": \"";
+  for (size_t at = printed.find(key); at != std::string::npos; at = printed.find(key, at + 1)) {
+    const size_t start = at + key.size();
+    sources.push_back(printed.substr(start, printed.find('"', start) - start));
+  }
+  return sources;
+}
+
+TEST(CommandLineTest, FoldersRecursiveInAStableOrderAndMirroredWithKeepTree) {
+  TempDir dir;
+  const std::string in = dir / "in";
+  ASSERT_EQ(Shell("mkdir -p '" + in + "/sub/deeper' '" + in + "/.hidden' '" + (dir / "flat") + "' '" + (dir / "top") +
+                  "' '" + (dir / "tree") + "'"),
+            0);
+  WriteBytes(in + "/a.jpg", gfx::EncodeJpeg(Photo(10, 6)));
+  WriteBytes(in + "/.secret.jpg", gfx::EncodeJpeg(Photo(10, 6)));
+  WriteBytes(in + "/.hidden/h.jpg", gfx::EncodeJpeg(Photo(10, 6)));
+  WriteBytes(in + "/notes.txt", {'h', 'i'});
+  WriteBytes(in + "/sub/b.png", gfx::testing::WritePng({.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .samples = {1, 2}}));
+  WriteBytes(in + "/sub/noext", gfx::EncodeBmp(Photo(3, 3)));  // a picture by its content
+  WriteBytes(in + "/sub/deeper/c.webp", gfx::EncodeWebp(Photo(7, 5), 80));
+  ASSERT_EQ(Shell("ln -s .. '" + in + "/sub/loop' && ln -s ../a.jpg '" + in + "/sub/link.jpg'"), 0);
+
+  struct Case { std::vector<std::string> options; const char* folder; std::vector<std::string> sources, outputs; };
+  const Case cases[] = {
+      {{"-r"}, "flat",
+       {in + "/a.jpg", in + "/sub/b.png", in + "/sub/link.jpg", in + "/sub/noext", in + "/sub/deeper/c.webp"},
+       {"Orvel_a.jpg", "Orvel_b.jpg", "Orvel_c.jpg", "Orvel_link.jpg", "Orvel_noext.jpg"}},
+      {{}, "top", {in + "/a.jpg"}, {"Orvel_a.jpg"}},
+      {{"-r", "--keep-tree"}, "tree",
+       {in + "/a.jpg", in + "/sub/b.png", in + "/sub/link.jpg", in + "/sub/noext", in + "/sub/deeper/c.webp"},
+       {"Orvel_a.jpg", "sub"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--batch", "--json", "-o", dir / c.folder, in};
+    args.insert(args.begin() + 1, c.options.begin(), c.options.end());
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunOrvel(args), 0) << c.folder;
+    EXPECT_EQ(ReportedSources(testing::internal::GetCapturedStdout()), c.sources) << c.folder;
+    EXPECT_EQ(TempDir::ListOf(dir / c.folder), c.outputs) << c.folder;
+  }
+  EXPECT_EQ(TempDir::ListOf(dir / "tree/sub"), (std::vector<std::string>{"Orvel_b.jpg", "Orvel_link.jpg", "Orvel_noext.jpg", "deeper"}));
+  EXPECT_EQ(TempDir::ListOf(dir / "tree/sub/deeper"), (std::vector<std::string>{"Orvel_c.jpg"}));
 }
 
 }  // namespace
