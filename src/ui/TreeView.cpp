@@ -8,6 +8,7 @@
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 #include "ui/PlainDraw.h"
+#include "ui/ScrollBar.h"
 
 namespace ui {
 
@@ -46,6 +47,17 @@ TreeView::TreeView() : root_(new TreeNode(this, nullptr, {})) {
   SetOpaque(true);
   SetParentColor(false);
   SetColor(kColorWindow);
+  vbar_ = MakeChild<ScrollBar>(nullptr, ScrollAxis::kVertical);
+  hbar_ = MakeChild<ScrollBar>(nullptr, ScrollAxis::kHorizontal);
+  for (ScrollBar* bar : {vbar_, hbar_}) {
+    bar->SetVisible(false);
+    const bool vertical = bar == vbar_;
+    bar->OnScroll = [this, vertical](ScrollCode code, int32_t position) {
+      // The bar may have taken the focus with the click; the keys belong to the rows.
+      if (CanFocus() && !Focused()) SetFocus();
+      Send(vertical ? kMsgVScroll : kMsgHScroll, static_cast<intptr_t>(code) | (static_cast<intptr_t>(position) << 16));
+    };
+  }
 }
 
 TreeView::~TreeView() {
@@ -257,7 +269,56 @@ gfx::Rect TreeView::ClientRect() const {
   return {b, b, Width() - b, Height() - b};
 }
 
-gfx::Rect TreeView::RowArea() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+gfx::Rect TreeView::RowArea() const {
+  const int32_t w = ClientWidth() - (vbar_ != nullptr && vbar_->Visible() ? ScrollBar::kBreadth : 0);
+  const int32_t h = ClientHeight() - (hbar_ != nullptr && hbar_->Visible() ? ScrollBar::kBreadth : 0);
+  return {0, 0, std::max(0, w), std::max(0, h)};
+}
+
+void TreeView::SetBuiltInBars(bool v) {
+  if (v == built_in_bars_) return;
+  built_in_bars_ = v;
+  PlaceBars();
+  Settle();
+  Invalidate();
+}
+
+void TreeView::PlaceBars() {
+  if (vbar_ == nullptr || hbar_ == nullptr) return;
+  const int32_t cw = ClientWidth();
+  const int32_t ch = ClientHeight();
+  bool show_v = false;
+  bool show_h = false;
+  if (built_in_bars_) {
+    // Each bar takes room from the other direction, so the answer is found in two rounds.
+    const int32_t rows = RowCount();
+    const int32_t ih = ItemHeight();
+    const int32_t width = ContentWidth();
+    for (int round = 0; round < 2; ++round) {
+      const int32_t w = cw - (show_v ? ScrollBar::kBreadth : 0);
+      const int32_t h = ch - (show_h ? ScrollBar::kBreadth : 0);
+      show_v = rows > std::max(0, h) / ih;
+      show_h = width > w;
+    }
+  }
+  const int32_t b = ScrollBar::kBreadth;
+  if (show_v) vbar_->SetBounds(cw - b, 0, b, std::max(0, ch - (show_h ? b : 0)));
+  if (show_h) hbar_->SetBounds(0, ch - b, std::max(0, cw - (show_v ? b : 0)), b);
+  vbar_->SetVisible(show_v);
+  hbar_->SetVisible(show_h);
+}
+
+void TreeView::OnScrollMessage(bool vertical, intptr_t wparam) {
+  const auto code = static_cast<ScrollCode>(wparam & 0xFFFF);
+  // The position takes the rest of the parameter, so a tree of more rows than a word holds still
+  // scrolls to its end.
+  const auto thumb = static_cast<int32_t>(wparam >> 16);
+  if (vertical) {
+    ScrollTo(ScrolledPosition(VertScroll(), code, thumb, 1), left_pixel_);
+  } else {
+    ScrollTo(top_row_, ScrolledPosition(HorzScroll(), code, thumb, std::max(indent_, 1)));
+  }
+}
 
 int32_t TreeView::VisibleCount() const { return std::max(0, RowArea().Height()) / ItemHeight(); }
 
@@ -284,14 +345,14 @@ int32_t TreeView::ContentWidth() const {
   return content_width_;
 }
 
-TreeScroll TreeView::VertScroll() const {
+ScrollInfo TreeView::VertScroll() const {
   const int32_t rows = RowCount();
   const int32_t page = VisibleCount();
   const int32_t top = std::clamp(top_row_, 0, std::max(0, rows - page));
   return {0, std::max(0, rows - 1), page, top};
 }
 
-TreeScroll TreeView::HorzScroll() const {
+ScrollInfo TreeView::HorzScroll() const {
   const int32_t w = ContentWidth();
   const int32_t page = std::max(0, RowArea().Width());
   const int32_t left = std::clamp(left_pixel_, 0, std::max(0, w - page));
@@ -299,11 +360,14 @@ TreeScroll TreeView::HorzScroll() const {
 }
 
 void TreeView::Settle() {
-  if (settling_ || Destroying()) return;
-  const TreeScroll v = VertScroll();
-  const TreeScroll h = HorzScroll();
+  if (settling_ || Destroying() || vbar_ == nullptr) return;
+  PlaceBars();
+  const ScrollInfo v = VertScroll();
+  const ScrollInfo h = HorzScroll();
   top_row_ = v.position;
   left_pixel_ = h.position;
+  vbar_->SetInfo(v);
+  hbar_->SetInfo(h);
   if (v == last_vert_ && h == last_horz_) return;
   last_vert_ = v;
   last_horz_ = h;
@@ -575,6 +639,7 @@ void TreeView::Paint(gfx::Canvas& canvas) {
   }
   const gfx::Rect area = RowArea();
   canvas.FillRect(area, GetColor());
+  if (vbar_->Visible() && hbar_->Visible()) canvas.FillRect({area.right, area.bottom, ClientWidth(), ClientHeight()}, kColorBtnFace);
   gfx::CanvasSaver saver(canvas);
   canvas.IntersectClip(area);
   const int32_t ih = ItemHeight();
@@ -783,6 +848,10 @@ void TreeView::KeyPress(char32_t& ch) {
 }
 
 void TreeView::WndProc(Message& m) {
+  if (m.id == kMsgVScroll || m.id == kMsgHScroll) {
+    OnScrollMessage(m.id == kMsgVScroll, m.wparam);
+    return;
+  }
   if (m.id == kMsgTreeSettle) {
     settle_posted_ = false;
     Settle();

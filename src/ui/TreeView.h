@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "ui/ScrollInfo.h"
 #include "ui/TreeNode.h"
 #include "ui/WinControl.h"
 
 namespace ui {
 
 class ImageList;
+class ScrollBar;
 
 // Where a point lies against a row.
 enum class TreeHit : uint8_t { kNowhere, kIndent, kButton, kStateIcon, kIcon, kLabel, kRight };
@@ -20,15 +22,6 @@ enum class TreeHit : uint8_t { kNowhere, kIndent, kButton, kStateIcon, kIcon, kL
 struct TreeHitInfo {
   TreeNode* node = nullptr;
   TreeHit hit = TreeHit::kNowhere;
-};
-
-// A scroll range in the classic form: the position runs from min to max - page + 1.
-struct TreeScroll {
-  int32_t min = 0;
-  int32_t max = 0;
-  int32_t page = 0;
-  int32_t position = 0;
-  bool operator==(const TreeScroll&) const = default;
 };
 
 using TreeNodeEvent = std::function<void(Control* sender, TreeNode* node)>;
@@ -96,9 +89,16 @@ class TreeView : public WinControl {
   // --- scrolling ---
   // Vertical: rows (min 0, max rows - 1, page the whole rows in view); horizontal: pixels (min 0,
   // max content width - 1, page the view's width).
-  TreeScroll VertScroll() const;
-  TreeScroll HorzScroll() const;
+  ScrollInfo VertScroll() const;
+  ScrollInfo HorzScroll() const;
   void ScrollTo(int32_t top_row, int32_t left_pixel);
+  // The built-in bars, shown while their range does not fit; a skinned view hides them for good
+  // and shows its own bars instead. kMsgVScroll and kMsgHScroll scroll the view either way: the
+  // code in the low word, the thumb position in the rest of wparam.
+  bool BuiltInBars() const { return built_in_bars_; }
+  void SetBuiltInBars(bool v);
+  ScrollBar* VertBar() const { return vbar_; }
+  ScrollBar* HorzBar() const { return hbar_; }
 
   // --- look ---
   bool ShowButtons() const { return show_buttons_; }
@@ -179,6 +179,9 @@ class TreeView : public WinControl {
   void DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const;
   void SelectRow(int32_t row);
   void ScrollIntoView(int32_t row);
+  // Shows, hides and places the built-in bars for the present rows and size.
+  void PlaceBars();
+  void OnScrollMessage(bool vertical, intptr_t wparam);
 
   std::unique_ptr<TreeNode> root_;  // hidden; its children are the top-level nodes
   int32_t node_count_ = 0;
@@ -191,11 +194,14 @@ class TreeView : public WinControl {
   bool hide_selection_ = true;
   bool right_click_select_ = false;
   bool border_ = true;
+  bool built_in_bars_ = true;
+  ScrollBar* vbar_ = nullptr;
+  ScrollBar* hbar_ = nullptr;
   int32_t indent_ = 19;
   int32_t top_row_ = 0;
   int32_t left_pixel_ = 0;
-  TreeScroll last_vert_;
-  TreeScroll last_horz_;
+  ScrollInfo last_vert_;
+  ScrollInfo last_horz_;
   bool settling_ = false;
   bool settle_posted_ = false;
   mutable bool rows_valid_ = false;

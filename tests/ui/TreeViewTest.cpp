@@ -8,6 +8,7 @@
 
 #include "platform/KeyCodes.h"
 #include "ui/Form.h"
+#include "ui/ScrollBar.h"
 #include "ui/UiTestEnv.h"
 
 namespace {
@@ -191,10 +192,10 @@ TEST_F(TreeViewTest, MouseTogglesWithTheButtonAndSelectsOnTheLabel) {
 TEST_F(TreeViewTest, ScrollRangeFollowsRowsAndSelection) {
   tree_->SetBorder(false);
   tree_->SetBounds(10, 10, 150, tree_->ItemHeight() * 12 + 3);
-  std::vector<ui::TreeScroll> seen;
+  std::vector<ui::ScrollInfo> seen;
   for (int i = 0; i < 30; ++i) tree_->AddChild(nullptr, "node " + std::to_string(i));
   Pump();
-  EXPECT_EQ(tree_->VertScroll(), (ui::TreeScroll{0, 29, 12, 0}));
+  EXPECT_EQ(tree_->VertScroll(), (ui::ScrollInfo{0, 29, 12, 0}));
   tree_->SetFocus();
   tree_->SetSelected(tree_->FirstNode());
   backend_->PressKey(platform::kVkEnd);
@@ -211,7 +212,37 @@ TEST_F(TreeViewTest, ScrollRangeFollowsRowsAndSelection) {
   // Rows that go away pull the position back into the range.
   for (int i = 0; i < 25; ++i) tree_->Delete(tree_->FirstNode());
   Pump();
-  EXPECT_EQ(tree_->VertScroll(), (ui::TreeScroll{0, 4, 12, 0}));
+  EXPECT_EQ(tree_->VertScroll(), (ui::ScrollInfo{0, 4, 12, 0}));
+}
+
+TEST_F(TreeViewTest, BuiltInBarsShowWhatDoesNotFitAndScrollTheRows) {
+  tree_->SetBorder(false);
+  ui::TreeNode* wide = tree_->AddChild(nullptr, std::string(80, 'w'));
+  Pump();
+  EXPECT_FALSE(tree_->VertBar()->Visible());
+  EXPECT_TRUE(tree_->HorzBar()->Visible());
+  for (int i = 0; i < 70000; ++i) tree_->AddChild(nullptr, "n");
+  Pump();
+  ASSERT_TRUE(tree_->VertBar()->Visible());
+  const int32_t page = tree_->VisibleCount();
+  EXPECT_EQ(page, (200 - ui::ScrollBar::kBreadth) / tree_->ItemHeight());
+  EXPECT_EQ(tree_->VertBar()->Info(), (ui::ScrollInfo{0, 70000, page, 0}));
+  tree_->SetFocus();
+  tree_->SetSelected(wide);
+  // The bar's arrow scrolls a row and leaves the keys with the rows.
+  const gfx::Rect down = tree_->VertBar()->CalcParts().inc;
+  backend_->Click(tree_->VertBar()->ClientToScreen({down.left + 2, down.top + 2}));
+  Pump();
+  EXPECT_EQ(tree_->VertScroll().position, 1);
+  EXPECT_TRUE(tree_->Focused());
+  // A thumb position beyond a word's range still arrives whole.
+  tree_->Send(ui::kMsgVScroll, ui::kSbThumbPosition | (intptr_t{69000} << 16));
+  EXPECT_EQ(tree_->VertScroll().position, 69000);
+  EXPECT_EQ(tree_->VertBar()->Info().position, 69000);
+  tree_->SetBuiltInBars(false);
+  EXPECT_FALSE(tree_->VertBar()->Visible());
+  EXPECT_FALSE(tree_->HorzBar()->Visible());
+  EXPECT_EQ(tree_->VisibleCount(), 200 / tree_->ItemHeight());
 }
 
 TEST_F(TreeViewTest, PaintsTheSelectionFocusedAndUnfocused) {
