@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "gfx/Canvas.h"
+#include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 #include "ui/PlainDraw.h"
@@ -617,13 +618,20 @@ void TreeView::Resize() {
 }
 
 void TreeView::DoEnter() {
-  WinControl::DoEnter();
+  has_focus_ = true;
   Invalidate();
+  WinControl::DoEnter();
 }
 
 void TreeView::DoExit() {
-  WinControl::DoExit();
+  has_focus_ = false;
   Invalidate();
+  WinControl::DoExit();
+}
+
+bool TreeView::ShowsFocus() const {
+  const Form* f = ParentForm();
+  return has_focus_ && (f == nullptr || f->Active());
 }
 
 // --- painting ---
@@ -706,7 +714,7 @@ void TreeView::DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const {
   if (x > area.right) return;
   const int32_t lx = static_cast<int32_t>(x);
   const gfx::Rect label{lx, y, lx + TextWidth(node) + 2 * kLabelPad, y + ih};
-  const bool focused = Focused();
+  const bool focused = ShowsFocus();
   gfx::Color text = enabled ? GetFont().Color() : kColorGrayText;
   if (selected && focused) {
     canvas.FillRect(label, kColorHighlight);

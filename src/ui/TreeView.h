@@ -178,6 +178,8 @@ class TreeView : public WinControl {
   int32_t LabelLeft(int32_t level) const;
   void DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const;
   void SelectRow(int32_t row);
+  // Whether the selection is drawn as focused: the focus arrived and the window is active.
+  bool ShowsFocus() const;
   void ScrollIntoView(int32_t row);
   // Shows, hides and places the built-in bars for the present rows and size.
   void PlaceBars();
@@ -194,6 +196,7 @@ class TreeView : public WinControl {
   bool hide_selection_ = true;
   bool right_click_select_ = false;
   bool border_ = true;
+  bool has_focus_ = false;  // between the focus arriving and leaving
   bool built_in_bars_ = true;
   ScrollBar* vbar_ = nullptr;
   ScrollBar* hbar_ = nullptr;

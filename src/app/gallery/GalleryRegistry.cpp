@@ -17,7 +17,9 @@ constexpr GalleryFamily kFrameFamilies[] = {
 };
 
 // The complex controls' families are added here as they are built.
-constexpr std::span<const GalleryFamily> kComplexFamilies{};
+constexpr GalleryFamily kComplexFamilies[] = {
+    {"trees", AddTreeSamples},
+};
 
 }  // namespace
 

@@ -29,5 +29,6 @@ void AddButtonSamples(GalleryBuilder& builder);
 void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
+void AddTreeSamples(GalleryBuilder& builder);
 
 }  // namespace app
