@@ -655,12 +655,34 @@ void TreeView::Paint(gfx::Canvas& canvas) {
   const int32_t rows = RowCount();
   canvas.SetFont(GetFont());
   canvas.Brush().style = gfx::BrushStyle::kClear;
+  if (top >= rows) return;
+  // The parents' lines are drawn only in the levels whose columns the view shows. Which of those
+  // parents go on below is read once for the first row (one walk up) and then kept up to date row
+  // by row: in row order a row's parents are the previous row's, plus the previous row itself
+  // when the row is its child. So a deep chain costs one walk per paint, not one per row.
+  Rails rails;
+  if (show_lines_ && indent_ > 0) {
+    const int64_t origin = static_cast<int64_t>(area.left) - HorzScroll().position;
+    const int64_t root = show_root_ ? 1 : 0;
+    rails.lo = std::max<int64_t>(0, (area.left - origin) / indent_ - root);
+    rails.hi = std::max<int64_t>(rails.lo - 1, (area.right - origin) / indent_ - root + 1);
+    rails.goes_on.assign(static_cast<size_t>(rails.hi - rails.lo + 1), 0);
+    const Row& first = rows_[top];
+    int64_t level = first.level - 1;
+    for (const TreeNode* p = first.node->Parent(); p != nullptr && level >= rails.lo; p = p->Parent(), --level) {
+      if (level <= rails.hi) rails.goes_on[level - rails.lo] = p->NextSibling() != nullptr ? 1 : 0;
+    }
+  }
   for (int32_t row = top, y = area.top; row < rows && y < area.bottom; ++row, y += ih) {
-    DrawRow(canvas, rows_[row], y);
+    if (row > top && rows_[row].level == rows_[row - 1].level + 1) {
+      const int64_t level = rows_[row - 1].level;
+      if (level >= rails.lo && level <= rails.hi) rails.goes_on[level - rails.lo] = rows_[row - 1].node->NextSibling() != nullptr;
+    }
+    DrawRow(canvas, rows_[row], y, rails);
   }
 }
 
-void TreeView::DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const {
+void TreeView::DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y, const Rails& rails) const {
   const gfx::Rect area = RowArea();
   const int32_t ih = ItemHeight();
   const int32_t hpos = HorzScroll().position;
@@ -681,13 +703,12 @@ void TreeView::DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const {
                  kColorBtnShadow);
       DottedLine(canvas, cx, mid, cx + indent_ / 2 + 1, mid, phase, kColorBtnShadow);
     }
-    // The parents' lines pass through this row where they go on below it. The walk stops once the
-    // columns lie left of the view, and skips the ones right of it.
-    int32_t c = col - 1;
-    for (const TreeNode* p = node->Parent(); p != nullptr && c >= 1; p = p->Parent(), --c) {
-      const int32_t px = centre_x(c);
-      if (px < area.left) break;
-      if (px < area.right && p->NextSibling() != nullptr) DottedLine(canvas, px, y, px, y + ih - 1, phase, kColorBtnShadow);
+    // The parents' lines pass through this row where they go on below it.
+    const int64_t last = std::min<int64_t>(rails.hi, row.level - 1);
+    for (int64_t level = rails.lo; level <= last; ++level) {
+      if (rails.goes_on[level - rails.lo] == 0) continue;
+      const int32_t px = centre_x(Column(static_cast<int32_t>(level)));
+      if (px >= area.left && px < area.right) DottedLine(canvas, px, y, px, y + ih - 1, phase, kColorBtnShadow);
     }
   }
   if (show_buttons_ && col >= 1 && node->HasChildren()) {

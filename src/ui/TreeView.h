@@ -176,7 +176,13 @@ class TreeView : public WinControl {
   // The column of a level: 0 for top-level nodes without root lines.
   int32_t Column(int32_t level) const { return level + (show_root_ ? 1 : 0); }
   int32_t LabelLeft(int32_t level) const;
-  void DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y) const;
+  // Whether the parent at each level from lo to hi has a later sibling, so its line goes on.
+  struct Rails {
+    int64_t lo = 0;
+    int64_t hi = -1;
+    std::vector<uint8_t> goes_on;
+  };
+  void DrawRow(gfx::Canvas& canvas, const Row& row, int32_t y, const Rails& rails) const;
   void SelectRow(int32_t row);
   // Whether the selection is drawn as focused: the focus arrived and the window is active.
   bool ShowsFocus() const;

@@ -263,6 +263,36 @@ TEST_F(TreeViewTest, PaintsTheSelectionFocusedAndUnfocused) {
   EXPECT_EQ(backend_->ScreenPixel(p), ui::kColorWindow);
 }
 
+TEST_F(TreeViewTest, ParentsLinesPassThroughRowsWhileTheParentGoesOn) {
+  // a (a1 (a1x), a2 (a2x)), b: a's line runs on to b, a1's to a2, a2's ends with it.
+  tree_->SetBounds(10, 10, 200, tree_->ItemHeight() * 3 + 4);
+  ui::TreeNode* a = tree_->AddChild(nullptr, "a");
+  ui::TreeNode* a1 = tree_->AddChild(a, "a1");
+  ui::TreeNode* a1x = tree_->AddChild(a1, "a1x");
+  ui::TreeNode* a2 = tree_->AddChild(a, "a2");
+  ui::TreeNode* a2x = tree_->AddChild(a2, "a2x");
+  tree_->AddChild(nullptr, "b");
+  tree_->ExpandAll(a);
+  // Whether the dotted line of `level`'s column crosses the node's row.
+  auto line = [&](const ui::TreeNode* n, int level) {
+    const gfx::Rect r = tree_->DisplayRect(n, false);
+    const int x = level * tree_->Indent() + tree_->Indent() / 2;
+    for (int y = r.top; y < r.bottom; ++y) {
+      if (backend_->ScreenPixel(Screen(x, y)) == ui::kColorBtnShadow) return true;
+    }
+    return false;
+  };
+  // The first row painted is each of them in turn, so the parents are found from any start.
+  for (int top : {0, 2, 3}) {
+    SCOPED_TRACE(top);
+    tree_->ScrollTo(top, 0);
+    Pump();
+    const ui::TreeNode* x = top <= 2 ? a1x : a2x;
+    EXPECT_TRUE(line(x, 0));
+    EXPECT_EQ(line(x, 1), x == a1x);
+  }
+}
+
 // A chain as deep as a runaway folder structure: every walk must be a loop, not a recursion.
 TEST_F(TreeViewTest, ChainTenThousandsDeepExpandsPaintsAndGoes) {
   constexpr int kDepth = 100000;
