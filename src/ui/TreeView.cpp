@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 #include "ui/Form.h"
@@ -127,13 +128,36 @@ std::unique_ptr<TreeNode> TreeView::Unlink(TreeNode* node) {
   return self;
 }
 
+TreeView::EventGuard::EventGuard(TreeView& tree, std::initializer_list<const TreeNode*> nodes, bool block_all)
+    : tree_(tree), count_(nodes.size()), block_all_(block_all) {
+  tree_.guarded_.insert(tree_.guarded_.end(), nodes.begin(), nodes.end());
+  if (block_all_) ++tree_.deletion_blocked_;
+}
+
+TreeView::EventGuard::~EventGuard() {
+  tree_.guarded_.resize(tree_.guarded_.size() - count_);
+  if (block_all_) --tree_.deletion_blocked_;
+}
+
+void TreeView::CheckDeletable(const TreeNode* top) const {
+  // A node a handler was given, or one the view walks over while the handler runs, must outlive
+  // the handler: the view goes on with it afterwards.
+  bool busy = deletion_blocked_ > 0;
+  for (const TreeNode* g : guarded_) busy = busy || (g != nullptr && top->IsAncestorOf(g));
+  if (busy) throw std::logic_error("TreeView: a node is deleted while a handler is told about it");
+}
+
 void TreeView::Delete(TreeNode* node) {
   if (node == nullptr || node->tree_ != this || node == root_.get()) return;
+  CheckDeletable(node);
   auto alive = alive_;
   int32_t freed = 0;
   for (TreeNode* n = node; n != nullptr; n = NextInSubtree(n, node)) {
     ++freed;
-    if (OnDeletion) OnDeletion(this, n);
+    if (OnDeletion) {
+      EventGuard guard(*this, {}, true);
+      OnDeletion(this, n);
+    }
     if (!*alive) return;
   }
   TreeNode* new_selection = nullptr;
@@ -157,12 +181,16 @@ void TreeView::Delete(TreeNode* node) {
 void TreeView::DeleteChildren(TreeNode* node) {
   TreeNode* p = node != nullptr ? node : root_.get();
   if (p->tree_ != this || p->first_child_ == nullptr) return;
+  for (TreeNode* c = p->FirstChild(); c != nullptr; c = c->NextSibling()) CheckDeletable(c);
   auto alive = alive_;
   int32_t freed = 0;
   for (TreeNode* c = p->FirstChild(); c != nullptr; c = c->NextSibling()) {
     for (TreeNode* n = c; n != nullptr; n = NextInSubtree(n, c)) {
       ++freed;
-      if (OnDeletion) OnDeletion(this, n);
+      if (OnDeletion) {
+        EventGuard guard(*this, {}, true);
+        OnDeletion(this, n);
+      }
       if (!*alive) return;
     }
   }
@@ -452,7 +480,10 @@ bool TreeView::ExpandNode(TreeNode* node) {
   if (!node->HasChildren()) return false;
   auto alive = alive_;
   bool allow = true;
-  if (OnExpanding) OnExpanding(this, node, allow);
+  if (OnExpanding) {
+    EventGuard guard(*this, {node}, false);
+    OnExpanding(this, node, allow);
+  }
   if (!*alive || !allow) return false;
   if (node->first_child_ == nullptr) {
     // The promised children did not come: the button goes.
@@ -470,7 +501,10 @@ void TreeView::CollapseNode(TreeNode* node) {
   if (node == nullptr || node->tree_ != this || !node->expanded_) return;
   auto alive = alive_;
   bool allow = true;
-  if (OnCollapsing) OnCollapsing(this, node, allow);
+  if (OnCollapsing) {
+    EventGuard guard(*this, {node}, false);
+    OnCollapsing(this, node, allow);
+  }
   if (!*alive || !allow) return;
   node->expanded_ = false;
   RowsChanged();
@@ -489,6 +523,8 @@ void TreeView::ExpandAll(TreeNode* node) {
   for (TreeNode* n = node; n != nullptr && budget > 0; n = NextInSubtree(n, node)) {
     if (n->expanded_ || !n->HasChildren()) continue;
     --budget;
+    // The walk goes on from n and below the top node: both stay while the handlers run.
+    EventGuard guard(*this, {node, n}, false);
     ExpandNode(n);
     if (!*alive) return;
   }
@@ -524,7 +560,10 @@ void TreeView::SetSelected(TreeNode* node) {
   }
   auto alive = alive_;
   bool allow = true;
-  if (OnChanging) OnChanging(this, node, allow);
+  if (OnChanging) {
+    EventGuard guard(*this, {node}, false);
+    OnChanging(this, node, allow);
+  }
   if (!*alive || !allow) return;
   selected_ = node;
   Invalidate();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -134,6 +135,9 @@ class TreeView : public WinControl {
   TreeNodeEvent OnChange;
   // Before a node is freed by Delete, DeleteChildren or Clear (not when the view itself goes).
   TreeNodeEvent OnDeletion;
+  // A handler may add nodes and delete others, but deleting the node it was given (or a parent of
+  // it) from OnExpanding, OnCollapsing or OnChanging, or any node from OnDeletion, throws
+  // std::logic_error: the view goes on with those nodes when the handler returns.
 
  protected:
   void Paint(gfx::Canvas& canvas) override;
@@ -159,6 +163,21 @@ class TreeView : public WinControl {
     int32_t level;
   };
 
+  // Keeps nodes from being deleted while a handler runs (all of them with block_all).
+  class EventGuard {
+   public:
+    EventGuard(TreeView& tree, std::initializer_list<const TreeNode*> nodes, bool block_all);
+    EventGuard(const EventGuard&) = delete;
+    EventGuard& operator=(const EventGuard&) = delete;
+    ~EventGuard();
+
+   private:
+    TreeView& tree_;
+    size_t count_;
+    bool block_all_;
+  };
+  // Throws std::logic_error when the subtree holds a node a running handler was given.
+  void CheckDeletable(const TreeNode* top) const;
   TreeNode* Link(TreeNode* parent, TreeNode* before, std::string text);
   std::unique_ptr<TreeNode> Unlink(TreeNode* node);
   bool ExpandNode(TreeNode* node);
@@ -211,6 +230,8 @@ class TreeView : public WinControl {
   int32_t left_pixel_ = 0;
   ScrollInfo last_vert_;
   ScrollInfo last_horz_;
+  std::vector<const TreeNode*> guarded_;
+  int32_t deletion_blocked_ = 0;
   bool settling_ = false;
   bool settle_posted_ = false;
   mutable bool rows_valid_ = false;

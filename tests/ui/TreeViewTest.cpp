@@ -1,6 +1,8 @@
 // The plain tree view: rows, keys, expanding on demand, mouse, deletion, scrolling and deep trees.
 #include "ui/TreeView.h"
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -155,6 +157,57 @@ TEST_F(TreeViewTest, CollapsingAndDeletingMoveTheSelection) {
   EXPECT_EQ(tree_->NodeCount(), 0);
   EXPECT_EQ(tree_->RowCount(), 0);
   EXPECT_EQ(changes, (std::vector<std::string>{"a2x", "a", "a2", "a1", "a", "none"}));
+}
+
+TEST_F(TreeViewTest, HandlersMayNotDeleteTheNodesTheViewGoesOnWith) {
+  struct Case {
+    const char* name;
+    std::function<void(ui::TreeView*, ui::TreeNode*)> arm;  // sets a handler up on the small tree
+    std::function<void(ui::TreeView*, ui::TreeNode*)> act;
+    bool throws;
+  };
+  auto expand = [](ui::TreeView*, ui::TreeNode* a) { a->Expand(); };
+  const Case cases[] = {
+      {"expanding deletes its node",
+       [](ui::TreeView* t, ui::TreeNode*) { t->OnExpanding = [t](ui::Control*, ui::TreeNode* n, bool&) { t->Delete(n); }; },
+       expand, true},
+      {"expanding renews its children",
+       [](ui::TreeView* t, ui::TreeNode*) {
+         t->OnExpanding = [t](ui::Control*, ui::TreeNode* n, bool&) {
+           t->DeleteChildren(n);
+           t->AddChild(n, "fresh");
+         };
+       },
+       expand, false},
+      {"star expand deletes the top",
+       [](ui::TreeView* t, ui::TreeNode* a) { t->OnExpanded = [t, a](ui::Control*, ui::TreeNode*) { t->Delete(a); }; },
+       [](ui::TreeView* t, ui::TreeNode* a) { t->ExpandAll(a); }, true},
+      {"deletion deletes more",
+       [](ui::TreeView* t, ui::TreeNode*) {
+         t->OnDeletion = [t](ui::Control*, ui::TreeNode*) { t->Delete(t->FirstNode()->NextSibling()); };
+       },
+       [](ui::TreeView* t, ui::TreeNode* a) { t->Delete(a); }, true},
+      {"changing deletes the target",
+       [](ui::TreeView* t, ui::TreeNode*) { t->OnChanging = [t](ui::Control*, ui::TreeNode* n, bool&) { t->Delete(n); }; },
+       [](ui::TreeView* t, ui::TreeNode* a) { t->SetSelected(a->FirstChild()); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    tree_->OnExpanding = nullptr;
+    tree_->OnExpanded = nullptr;
+    tree_->OnDeletion = nullptr;
+    tree_->OnChanging = nullptr;
+    tree_->Clear();
+    BuildSmall();
+    c.arm(tree_, a_);
+    if (c.throws) {
+      EXPECT_THROW(c.act(tree_, a_), std::logic_error);
+      EXPECT_EQ(tree_->NodeCount(), 6);
+    } else {
+      EXPECT_NO_THROW(c.act(tree_, a_));
+      EXPECT_EQ(a_->FirstChild()->Text(), "fresh");
+    }
+  }
 }
 
 TEST_F(TreeViewTest, ChangingMayRefuse) {
