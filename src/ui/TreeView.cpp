@@ -75,6 +75,9 @@ TreeView::~TreeView() {
 TreeNode* TreeView::FirstNode() const { return root_->FirstChild(); }
 
 TreeNode* TreeView::Link(TreeNode* parent, TreeNode* before, std::string text) {
+  if ((parent != nullptr && parent->tree_ != this) || (before != nullptr && before->tree_ != this)) {
+    throw std::logic_error("TreeView: a node of another tree view is given as a place to add to");
+  }
   TreeNode* p = parent != nullptr ? parent : root_.get();
   std::unique_ptr<TreeNode> n(new TreeNode(this, p, std::move(text)));
   TreeNode* raw = n.get();

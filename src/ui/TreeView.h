@@ -46,7 +46,8 @@ class TreeView : public WinControl {
   ~TreeView() override;
 
   // --- nodes ---
-  // Adds a node as the last child of `parent` (null: a top-level node).
+  // Adds a node as the last child of `parent` (null: a top-level node). A parent or sibling of
+  // another tree view throws std::logic_error.
   TreeNode* AddChild(TreeNode* parent, std::string text);
   // Adds a node as the first child of `parent` (null: a top-level node).
   TreeNode* AddChildFirst(TreeNode* parent, std::string text);

@@ -210,6 +210,15 @@ TEST_F(TreeViewTest, HandlersMayNotDeleteTheNodesTheViewGoesOnWith) {
   }
 }
 
+TEST_F(TreeViewTest, NodesOfAnotherViewAreRefusedAsPlaces) {
+  auto* other = form_->MakeChild<ui::TreeView>(form_);
+  ui::TreeNode* foreign = other->AddChild(nullptr, "x");
+  EXPECT_THROW(tree_->AddChild(foreign, "y"), std::logic_error);
+  EXPECT_THROW(tree_->Insert(foreign, "y"), std::logic_error);
+  EXPECT_EQ(tree_->NodeCount(), 0);
+  EXPECT_EQ(other->NodeCount(), 1);
+}
+
 TEST_F(TreeViewTest, ChangingMayRefuse) {
   BuildSmall();
   tree_->SetSelected(a_);
