@@ -44,6 +44,10 @@ void TskSkinCustomTreeView::SetUseSkinFont(bool v) {
   ApplySkin();
 }
 
+void TskSkinCustomTreeView::SkinMessageBeforeChange(const void* skin_data) {
+  if (link_.Concerns(skin_data)) record_index_ = -1;
+}
+
 void TskSkinCustomTreeView::SkinMessageChange(const void* skin_data) {
   if (link_.Concerns(skin_data)) ApplySkin();
 }

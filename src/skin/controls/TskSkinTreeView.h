@@ -48,6 +48,8 @@ class TskSkinCustomTreeView : public ui::TreeView {
   // Shows each bar while its range does not fit and gives it the tree's range and position.
   void UpdateTreeScrollBars();
 
+  // Before the skin reloads the tree forgets its record; after it, the tree applies the new one.
+  void SkinMessageBeforeChange(const void* skin_data) override;
   void SkinMessageChange(const void* skin_data) override;
 
  protected:
