@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "gfx/Canvas.h"
+#include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
@@ -235,7 +236,8 @@ void TreeView::WidthsChanged() {
 }
 
 void TreeView::PostSettle() {
-  if (settle_posted_) return;
+  // Without a message loop nothing would deliver it; the next call that scrolls settles instead.
+  if (settle_posted_ || Application::Current() == nullptr) return;
   settle_posted_ = true;
   Post(kMsgTreeSettle);
 }
