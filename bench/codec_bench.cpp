@@ -2,6 +2,7 @@
 // plain libjpeg decode-and-encode loop as the yardstick for the codec's own overhead.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -144,5 +145,39 @@ BENCHMARK(BM_ResizeHighQuality)
     ->Args({4096, 3072})  // enlarge by two
     ->UseRealTime()       // the resize runs on several threads; rates follow the wall clock
     ->Unit(benchmark::kMillisecond);
+
+// The picture dialog's preview of a 24-megapixel photo (6000 x 4000): the scaled read at the
+// smallest DCT scale that covers the panel, then the resize to the panel, as the preview shows it.
+// The full decode beside it is the cost the scaled read avoids.
+const std::vector<uint8_t>& BigPhotoJpeg() {
+  static const std::vector<uint8_t> jpeg =
+      gfx::EncodeJpeg(PhotoLike(6000, 4000), {.quality = 90, .icc_profile = {}});
+  return jpeg;
+}
+
+void BM_PreviewJpeg24Mp(benchmark::State& state) {
+  const std::vector<uint8_t>& jpeg = BigPhotoJpeg();
+  const auto panel_w = static_cast<int32_t>(state.range(0)), panel_h = static_cast<int32_t>(state.range(1));
+  // The photo fitted into the panel, keeping its 3:2 shape.
+  const int32_t fit_w = std::min(panel_w, panel_h * 3 / 2), fit_h = fit_w * 2 / 3;
+  for (auto _ : state) {
+    const gfx::Bitmap scaled = gfx::DecodeJpegScaled(jpeg, {fit_w, fit_h}).bitmap;
+    benchmark::DoNotOptimize(gfx::ResizeHighQuality(scaled, fit_w, fit_h));
+  }
+  SetPixels(state, int64_t{6000} * 4000);
+}
+BENCHMARK(BM_PreviewJpeg24Mp)
+    ->Args({240, 240})    // a small preview panel: read at 1/8
+    ->Args({640, 480})    // read at 1/8 (750 x 500)
+    ->Args({1200, 900})   // read at 1/4
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_DecodeJpeg24MpWhole(benchmark::State& state) {
+  const std::vector<uint8_t>& jpeg = BigPhotoJpeg();
+  for (auto _ : state) benchmark::DoNotOptimize(gfx::DecodeJpeg(jpeg));
+  SetPixels(state, int64_t{6000} * 4000);
+}
+BENCHMARK(BM_DecodeJpeg24MpWhole)->Unit(benchmark::kMillisecond);
 
 }  // namespace

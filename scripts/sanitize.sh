@@ -6,8 +6,8 @@
 #             undefined behaviour fails.
 #   --thread  the thread sanitizer, in build-tsan/: any data race, lock-order inversion or misuse
 #             of a mutex fails. It runs the code that crosses threads: the worker component, the
-#             batch engine, the application's calls and messages from other threads, and the
-#             resampling that splits a picture among threads.
+#             batch engine, the application's calls and messages from other threads, the folder
+#             watcher, and the resampling that splits a picture among threads.
 #
 # Usage: scripts/sanitize.sh [--thread] [TEST_PROGRAM ...] [-- GTEST_ARGS ...]
 #   TEST_PROGRAM  test executables to build and run (default: gfx_tests, the codec tests; with

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <jerror.h>
 
@@ -47,6 +48,25 @@ void ReadHeader(j_common_ptr common, void* context) {
     step->icc = nullptr;
     step->icc_size = 0;
   }
+}
+
+// Sets the output scale 1/denominator and lets libjpeg work out the output size.
+void ScaleOutput(j_common_ptr common, void* context) {
+  auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+  cinfo->scale_num = 1;
+  cinfo->scale_denom = *static_cast<unsigned*>(context);
+  jpeg_calc_output_dimensions(cinfo);
+}
+
+// The largest denominator (8, 4, 2, else 1) whose output still covers `want`. libjpeg rounds a
+// scaled side up, and `want` is taken as seen, so an orientation that turns the picture swaps it.
+unsigned ScaleDenominator(uint64_t width, uint64_t height, int orientation, Size want) {
+  if (orientation >= 5 && orientation <= 8) std::swap(want.width, want.height);
+  const uint64_t want_w = want.width > 0 ? static_cast<uint64_t>(want.width) : 0;
+  const uint64_t want_h = want.height > 0 ? static_cast<uint64_t>(want.height) : 0;
+  for (unsigned denom : {8u, 4u, 2u})
+    if ((width + denom - 1) / denom >= want_w && (height + denom - 1) / denom >= want_h) return denom;
+  return 1;
 }
 
 struct PixelStep {
@@ -108,7 +128,8 @@ struct FreeDeleter {
   void operator()(void* p) const { std::free(p); }
 };
 
-JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels) {
+// `want` set: decode scaled to cover it (ScaleDenominator); else at full size.
+JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr) {
   jpeg::Decompressor decompressor;
   jpeg_decompress_struct& cinfo = decompressor.Info();
 
@@ -132,7 +153,14 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels) {
       throw ImageError(std::string(kDecodeError) + "不支持的颜色空间 (" +
                        std::to_string(cinfo.num_components) + " 个分量)");
   }
-  const uint64_t width = cinfo.image_width, height = cinfo.image_height;
+  if (want != nullptr) {
+    unsigned denom = ScaleDenominator(cinfo.image_width, cinfo.image_height, header.orientation, *want);
+    if (denom > 1) decompressor.Run(ScaleOutput, &denom, kDecodeError);
+  }
+  // Without scaling the output size is the image size; jpeg_start_decompress works it out again.
+  const bool scaled = cinfo.scale_denom > 1 && want != nullptr;
+  const uint64_t width = scaled ? cinfo.output_width : cinfo.image_width;
+  const uint64_t height = scaled ? cinfo.output_height : cinfo.image_height;
   if (!Bitmap::IsAllowedSize(static_cast<int64_t>(width), static_cast<int64_t>(height)) ||
       width * height > max_pixels) {
     throw ImageError(std::string(kDecodeError) + "图片尺寸过大 (" + std::to_string(width) + " x " +
@@ -194,6 +222,19 @@ JpegPicture ReadJpegFile(const std::string& path) {
   std::vector<uint8_t> bytes = ReadWholeFile(path);
   try {
     return Decode(bytes, Bitmap::kMaxPixels);
+  } catch (const ImageError& e) {
+    throw ImageError("文件 \"" + path + "\": " + e.what());
+  }
+}
+
+JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want) {
+  return Decode(data, Bitmap::kMaxPixels, &want);
+}
+
+JpegPicture ReadJpegFileScaled(const std::string& path, Size want) {
+  std::vector<uint8_t> bytes = ReadWholeFile(path);
+  try {
+    return Decode(bytes, Bitmap::kMaxPixels, &want);
   } catch (const ImageError& e) {
     throw ImageError("文件 \"" + path + "\": " + e.what());
   }

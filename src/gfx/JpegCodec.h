@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Geometry.h"
 
 namespace gfx {
 
@@ -22,6 +23,13 @@ struct JpegPicture {
 JpegPicture DecodeJpeg(std::span<const uint8_t> data);
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels);
 JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
+
+// Decodes at the smallest of the full size, 1/2, 1/4 and 1/8 whose picture still covers `want`
+// (both sides at least as large, as the picture is seen once its orientation is applied; a side of 0
+// asks for nothing). libjpeg scales in its DCT, so a small preview of a large photo reads only a
+// fraction of the work. Pictures smaller than `want` come whole. Errors as DecodeJpeg.
+JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want);
+JpegPicture ReadJpegFileScaled(const std::string& path, Size want);  // errors name the file
 
 struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does

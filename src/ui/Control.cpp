@@ -264,7 +264,17 @@ void Control::Notification(Component* component, Operation operation) {
   if (operation == Operation::kRemove && component == popup_menu_) popup_menu_ = nullptr;
 }
 
-void Control::Invalidate() { InvalidateRect(ClientRect()); }
+void Control::Invalidate() {
+  // ClientRect() is where the client area sits in the control (a form: in its window); in client
+  // coordinates a control covers the client area moved back by that inset, its border included. A
+  // form's frame is the frame's own to repaint, so a form invalidates its client area alone.
+  const gfx::Rect cr = ClientRect();
+  if (AsForm() != nullptr) {
+    InvalidateRect({0, 0, cr.Width(), cr.Height()});
+  } else {
+    InvalidateRect({-cr.left, -cr.top, Width() - cr.left, Height() - cr.top});
+  }
+}
 
 void Control::InvalidateRect(const gfx::Rect& r) {
   if (Destroying()) return;

@@ -71,6 +71,9 @@ bool Form::TryAccelerator(char32_t ch) {
 }
 
 bool Form::DialogKey(uint16_t key, ShiftState shift) {
+  for (WinControl* w = active_control_; w != nullptr && w != this; w = w->Parent()) {
+    if (w->HandleDialogKey(key, shift)) return true;
+  }
   if (key == platform::kVkTab && !Has(shift, kCtrl) && !Has(shift, kAlt)) {
     SelectNext(!Has(shift, kShift));
     return true;

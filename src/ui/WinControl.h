@@ -57,6 +57,9 @@ class WinControl : public Control {
   virtual bool WantsKey(uint16_t key) const;
   // Whether characters typed while focused go to this control rather than to accelerators.
   virtual bool WantsChars() const { return false; }
+  // A key the focused control left to dialog navigation, offered first to the focused control and
+  // then to each of its parents (a page control takes Ctrl+Tab this way); true consumes it.
+  virtual bool HandleDialogKey(uint16_t /*key*/, ShiftState /*shift*/) { return false; }
   // Where typed text appears (client coordinates), so an input method can place its window.
   virtual gfx::Rect CaretRect() const { return ClientRect(); }
 

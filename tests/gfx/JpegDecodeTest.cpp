@@ -251,9 +251,13 @@ std::vector<uint8_t> ExifSegment(int orientation, bool big_endian) {
   std::vector<uint8_t> payload = {'E', 'x', 'i', 'f', 0, 0};
   payload.insert(payload.end(), tiff.begin(), tiff.end());
   const size_t length = payload.size() + 2;
-  std::vector<uint8_t> segment = {0xFF, 0xE1, static_cast<uint8_t>(length >> 8),
-                                  static_cast<uint8_t>(length & 0xFF)};
-  segment.insert(segment.end(), payload.begin(), payload.end());
+  // Sized once and filled: GCC 12 sees an insert into a four-byte vector here as out of bounds.
+  std::vector<uint8_t> segment(4 + payload.size());
+  segment[0] = 0xFF;
+  segment[1] = 0xE1;
+  segment[2] = static_cast<uint8_t>(length >> 8);
+  segment[3] = static_cast<uint8_t>(length & 0xFF);
+  std::copy(payload.begin(), payload.end(), segment.begin() + 4);
   return segment;
 }
 
@@ -341,6 +345,57 @@ TEST(JpegDecodeTest, ReadJpegFileNamesTheFile) {
     }
   }
   EXPECT_EQ(ReadJpegFile(JpegDataPath("restarts.jpg")).bitmap.Width(), 33);
+}
+
+TEST(JpegDecodeTest, ScaledDecodeTakesTheSmallestScaleThatCoversTheRequest) {
+  // 64 x 48 with a colour per quadrant, quadrants aligned to the encoder's 16 x 16 blocks.
+  const Color red = Rgb(255, 0, 0), green = Rgb(0, 255, 0), blue = Rgb(0, 0, 255),
+              yellow = Rgb(255, 255, 0);
+  Bitmap stored(64, 48, 24);
+  for (int32_t y = 0; y < 48; ++y)
+    for (int32_t x = 0; x < 64; ++x) stored.SetPixel(x, y, y < 32 ? (x < 32 ? red : green) : (x < 32 ? blue : yellow));
+  const std::vector<uint8_t> plain = EncodeJpeg(stored, {.quality = 95, .icc_profile = {}});
+  // Seen 48 x 64, as orientation 6 turns it clockwise: the segment right after the start marker.
+  const std::vector<uint8_t> exif = ExifSegment(6, false);
+  std::vector<uint8_t> turned(plain.begin(), plain.begin() + 2);
+  turned.insert(turned.end(), exif.begin(), exif.end());
+  turned.insert(turned.end(), plain.begin() + 2, plain.end());
+
+  struct Case {
+    bool turned;
+    Size want;
+    Size seen;
+    Color top_left;
+  };
+  const Case cases[] = {
+      {false, {0, 0}, {8, 6}, red},
+      {false, {-5, 3}, {8, 6}, red},
+      {false, {8, 6}, {8, 6}, red},
+      {false, {9, 6}, {16, 12}, red},
+      {false, {16, 13}, {32, 24}, red},
+      {false, {32, 24}, {32, 24}, red},
+      {false, {33, 24}, {64, 48}, red},
+      {false, {500, 500}, {64, 48}, red},  // smaller than asked: whole
+      {true, {12, 16}, {12, 16}, blue},
+      {true, {16, 12}, {24, 32}, blue},    // enough for the stored shape, not for the seen one
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << (c.turned ? "turned " : "") << c.want.width << " x " << c.want.height);
+    const Bitmap seen = DecodeJpegScaled(c.turned ? turned : plain, c.want).bitmap;
+    ASSERT_EQ(seen.GetSize(), c.seen);
+    const Color got = seen.Pixel(seen.Width() / 4, seen.Height() / 4);
+    EXPECT_NEAR(Red(got), Red(c.top_left), 12);
+    EXPECT_NEAR(Green(got), Green(c.top_left), 12);
+    EXPECT_NEAR(Blue(got), Blue(c.top_left), 12);
+  }
+}
+
+TEST(JpegDecodeTest, ScaledDecodeRefusesWhatTheFullDecodeRefuses) {
+  for (const char* file : {"peacock.default.truncated.jpeg", "missing-sof.jpg", "derive-huffman-codes-overflow.jpg"}) {
+    const std::vector<uint8_t> bytes = ReadBytes(JpegDataPath(file));
+    EXPECT_THROW(DecodeJpegScaled(bytes, {100, 100}), ImageError) << file;
+  }
+  EXPECT_THROW(ReadJpegFileScaled(JpegDataPath("missing.jpg"), {10, 10}), ImageError);
 }
 
 }  // namespace

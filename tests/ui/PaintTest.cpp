@@ -90,6 +90,24 @@ TEST_F(PaintTest, InvalidatingOneControlRepaintsOnlyItsArea) {
   EXPECT_EQ(panel_->paints, panel_before + 1);
 }
 
+// A control whose client area sits inside a border.
+class InsetProbe : public Probe {
+ public:
+  gfx::Rect ClientRect() const override { return {3, 2, Width() - 3, Height() - 2}; }
+};
+
+TEST_F(PaintTest, InvalidatingAnInsetControlRepaintsAllOfItAndNothingElse) {
+  auto* inset = form_->MakeChild<InsetProbe>(form_);
+  inset->SetBounds(10, 70, 40, 20);
+  Pump();
+  const int other_before = other_->paints;
+  inset->Invalidate();
+  Pump();
+  // Client coordinates: the border runs from -3,-2 to the far edge.
+  EXPECT_EQ(inset->last_clip, (gfx::Rect{-3, -2, 37, 18}));
+  EXPECT_EQ(other_->paints, other_before);
+}
+
 TEST_F(PaintTest, ControlThatAnswersEraseBackgroundKeepsWhatWasThere) {
   panel_->swallow_erase = true;
   panel_->SetColor(gfx::Rgb(255, 0, 0));

@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kUsage =
     "用法: orvel --gallery [basic|frame|complex] [--shot FILE] [--list]\n"
     "  basic        基本控件 (默认)\n"
-    "  frame        窗口框架样例: 菜单、提示和消息框\n"
+    "  frame        窗口框架样例: 窗口的各种状态、菜单、提示和消息框\n"
     "  complex      复合控件样例: 编辑框、页面、列表、树和工具栏\n"
     "  --shot FILE  不打开窗口, 把样例窗口画成 BMP 文件\n"
     "  --list       不打开窗口, 每个样例一行: 半边 名称 状态 左,上 宽x高\n";

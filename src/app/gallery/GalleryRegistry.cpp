@@ -12,12 +12,18 @@ constexpr GalleryFamily kFamilies[] = {
     {"panels", AddPanelSamples},
 };
 
+// The sample forms' pictures head the page; the menus come last, since the menu they leave open
+// drops over whatever lies below its button.
 constexpr GalleryFamily kFrameFamilies[] = {
+    {"frame", AddFrameSamples},
     {"menus", AddMenuSamples},
 };
 
 // The complex controls' families are added here as they are built.
 constexpr GalleryFamily kComplexFamilies[] = {
+    {"pages", AddPageSamples},
+    {"listview", AddListViewSamples},
+    {"lists", AddListSamples},
     {"trees", AddTreeSamples},
 };
 

@@ -17,8 +17,8 @@ struct GalleryFamily {
   GalleryFamilyFn add;
 };
 
-// The gallery's pages: the basic controls, the frame with its popups (menus, hints, message
-// boxes), and the complex controls (edits, pages, lists, trees, tool bars).
+// The gallery's pages: the basic controls, the frame (forms in its states) with its popups (menus,
+// hints, message boxes), and the complex controls (edits, pages, lists, trees, tool bars).
 enum class GalleryPage { kBasic, kFrame, kComplex };
 
 // Every family of a page in display order (GalleryRegistry.cpp lists them).
@@ -28,7 +28,11 @@ std::span<const GalleryFamily> GalleryFamilies(GalleryPage page = GalleryPage::k
 void AddButtonSamples(GalleryBuilder& builder);
 void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
+void AddFrameSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
+void AddPageSamples(GalleryBuilder& builder);
+void AddListViewSamples(GalleryBuilder& builder);
+void AddListSamples(GalleryBuilder& builder);
 void AddTreeSamples(GalleryBuilder& builder);
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include "skin/frame/MessageIcons.h"
 #include "skin/frame/MessageLayout.h"
 #include "skin/frame/MessageText.h"
+#include "skin/frame/TskSkinForm.h"
 #include "ui/Application.h"
 #include "ui/GraphicControl.h"
 
@@ -92,6 +93,16 @@ TskMessageForm::TskMessageForm(const TskSkinMessage& settings, const std::string
   const char* caption = CaptionFor(type);
   SetCaption(caption != nullptr ? std::string(caption) : ApplicationTitle());
 
+  // The skin's frame with only its close button, in place before any size is set, so that the
+  // sizes below are taken inside the frame the box will show.
+  frame_ = TskSkinForm::Attach(*this);
+  frame_->SetBorderIcons(0);
+  frame_->AlphaBlendAnimation = settings.AlphaBlendAnimation();
+  frame_->SetAlphaBlendValue(settings.AlphaBlendValue());
+  frame_->SetAlphaBlend(settings.AlphaBlend());
+  frame_->SetMenusSkinData(settings.CtrlSkinData());
+  frame_->SetSkinData(settings.SkinData());
+
   TskSkinData* ctrl = settings.CtrlSkinData();
   if (ctrl != nullptr && !ctrl->IsEmpty()) {
     const auto* record = ctrl->FindControlRecord<TskDataSkinButtonControl>(settings.ButtonSkinDataName());
@@ -130,7 +141,7 @@ TskMessageForm::TskMessageForm(const TskSkinMessage& settings, const std::string
   request.button_count = static_cast<int>(wanted.size());
   request.button_height = button_height_;
   request.frame = frame;
-  request.min_outer_width = 0;
+  request.min_outer_width = frame_->GetMinWidth();
   request.work_area = work;
   const MessageLayout layout = LayOutMessage(request);
   SetClientSize(layout.client.width, layout.client.height);

@@ -316,6 +316,13 @@ bool TskSkinForm::HandleFrameMessage(ui::Message& m) {
       frame_timer_.SetEnabled(false);
       return false;
     case ui::kSkinMsgBeforeChange:
+      // Open levels draw from their skin's pictures, which the load frees right after this message,
+      // so the menu closes whichever skin it draws from: the frame's, the menus' or a popup menu's
+      // own (and for a message that names no skin, which stands for any).
+      if (menu_engine_->IsOpen() && (m.SkinData() == nullptr || m.SkinData() == menu_engine_->SkinData())) {
+        menu_engine_->CloseAll();
+        if (!*alive) return true;
+      }
       if (skin_data_ != nullptr && m.SkinData() == skin_data_) SkinBeforeChange(skin_data_);
       return false;
     case ui::kSkinMsgChange:

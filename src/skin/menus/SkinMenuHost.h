@@ -19,8 +19,9 @@ class TskSkinMenu;
 // closes them), and however the menu ends (an item ran or threw, Escape, a press elsewhere, the form
 // hidden or destroyed) it removes that filter and sends SkinMsgCloseMenus (1228) to the bound form
 // and to the control that opened the menu. The host need not install a filter of its own. Open
-// levels draw from the skin's pictures, so the host closes the menu (CloseAll) when the skin is about
-// to change (SkinMsgBeforeChange) and on the form's other closing messages.
+// levels draw from the skin's pictures, so the host closes the menu (CloseAll) when the skin the menu
+// draws from (the engine's SkinData, whichever component gave it) is about to change
+// (SkinMsgBeforeChange), and on the form's other closing messages.
 class SkinMenuHost {
  public:
   virtual ~SkinMenuHost() = default;

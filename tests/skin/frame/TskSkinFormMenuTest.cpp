@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/EmbeddedSkin.h"
 #include "skin/frame/FrameTestEnv.h"
 #include "skin/frame/TskSkinButtonObject.h"
 #include "skin/frame/TskSkinForm.h"
@@ -11,6 +12,7 @@
 #include "skin/menus/TskSkinPopupMenu.h"
 #include "skin/menus/TskSkinPopupWindow.h"
 #include "ui/MenuItem.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -151,6 +153,48 @@ TEST_F(TskSkinFormMenuTest, AltF4WithTheMenuOpenClosesTheMenuAndTheForm) {
   EXPECT_FALSE(frame->MenuEngine().IsOpen());
   EXPECT_FALSE(frame->SkinMenuOpen());
   EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(TskSkinFormMenuTest, ASkinAboutToChangeClosesTheMenuThatDrawsFromIt) {
+  // The popup menu draws from a skin of its own, not from the frame's.
+  skin::TskSkinData menu_skin;
+  resources::LoadEmbeddedSkin(menu_skin);
+  skin::TskSkinData unused_skin;
+  const struct {
+    const char* name;
+    skin::TskSkinData* changing;
+    bool closes;
+  } cases[] = {
+      {"the menu's own skin", &menu_skin, true},
+      {"the frame's skin", &skin_, true},
+      {"no skin named: any skin", nullptr, true},
+      {"a skin the menu does not draw from", &unused_skin, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TskSkinForm* frame = nullptr;
+    ui::Form* form = ShownForm(40, 30, 400, 300, &skin_, &frame);
+    int closed = 0;
+    frame->OnSkinMenuClose = [&](ui::Component*) { ++closed; };
+    auto* menu = form->Make<skin::TskSkinPopupMenu>();
+    menu->SetSkinData(&menu_skin);
+    menu->SetForm(form);
+    menu->Items().Add("旋转90度");
+    menu->Items().Add("水平翻转");
+    menu->Popup(form->Left() + 100, form->Top() + 100);
+    Pump();
+    skin::TskSkinMenu& engine = frame->MenuEngine();
+    ASSERT_TRUE(engine.IsOpen());
+    ASSERT_EQ(engine.SkinData(), &menu_skin);
+    form->Send(ui::Message::MakeSkin(ui::kSkinMsgBeforeChange, c.changing, 1000));
+    EXPECT_EQ(engine.IsOpen(), !c.closes);
+    EXPECT_EQ(closed, c.closes ? 1 : 0);
+    // The levels' windows go once the message loop has control again.
+    Pump();
+    EXPECT_EQ(engine.LevelCount(), c.closes ? 0u : 1u);
+    app_->DestroyForm(form);
+    Pump();
+  }
 }
 
 }  // namespace

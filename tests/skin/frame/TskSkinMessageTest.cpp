@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/KeyCodes.h"
 #include "resources/EmbeddedSkin.h"
@@ -13,6 +14,7 @@
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/data/SkinData.h"
 #include "skin/frame/TskMessageForm.h"
+#include "skin/frame/TskSkinForm.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/UiTestEnv.h"
@@ -51,6 +53,21 @@ class TskSkinMessageTest : public ui_test::UiTest {
     return result;
   }
   void Key(platform::KeyCode k) { backend_->PressKey(k); }
+  // Moves the mouse onto an object of the box's frame and clicks it.
+  void ClickFrameObject(TskMessageForm& box, const char* id) {
+    const gfx::Rect r = box.Frame()->FindObject(id)->ObjectRect;
+    const gfx::Point p{box.Left() + r.left + r.Width() / 2, box.Top() + r.top + r.Height() / 2};
+    backend_->InjectMouseMove(p);
+    backend_->Click(p);
+  }
+  static std::vector<std::string> VisibleButtons(const TskMessageForm& box) {
+    std::vector<std::string> out;
+    for (const auto& o : box.Frame()->Objects()) {
+      if (o->IsVisible && o->IsEnabled && o->GetKind() == TskActiveSkinObject::Kind::kStdButton)
+        out.push_back(o->IDName);
+    }
+    return out;
+  }
 
   TskSkinData skin_;
   ui::Form* main_ = nullptr;
@@ -66,10 +83,17 @@ TEST_F(TskSkinMessageTest, AnInformationBoxWithOneOkButton) {
       {"Enter", [this](TskMessageForm&) { Key(platform::kVkReturn); }, 1},
       {"Escape", [this](TskMessageForm&) { Key(platform::kVkEscape); }, 1},
       {"the window closed", [this](TskMessageForm& box) { backend_->InjectCloseRequest(box.Surface()->Id()); }, 2},
+      {"the frame's close button", [this](TskMessageForm& box) { ClickFrameObject(box, "closebutton"); }, 2},
   };
   for (const auto& c : cases) {
     const int result = Show("请先打开图片！", MessageType::kInformation, kMbOK, [&](TskMessageForm& box) {
       EXPECT_EQ(box.Caption(), "Information");
+      // The skin's frame, with the client area at its place inside it and only a close button.
+      EXPECT_TRUE(box.Frame()->Skinned());
+      EXPECT_EQ(box.ClientToScreen({0, 0}), (gfx::Point{box.Left() + 7, box.Top() + 30}));
+      EXPECT_EQ(box.Width(), box.ClientWidth() + 14);
+      EXPECT_EQ(box.Height(), box.ClientHeight() + 37);
+      EXPECT_EQ(VisibleButtons(box), std::vector<std::string>{"closebutton"});
       EXPECT_NE(box.Icon(), nullptr);
       EXPECT_EQ(box.MessageLabel()->Caption(), "请先打开图片！");
       EXPECT_EQ(box.MessageLabel()->Left(), 50);
@@ -167,6 +191,29 @@ TEST_F(TskSkinMessageTest, WithoutASkinTheButtonsAre25High) {
     Key(platform::kVkReturn);
     return true;
   });
+}
+
+TEST_F(TskSkinMessageTest, AShortMessageIsNeverNarrowerThanItsFrame) {
+  const struct {
+    const char* name;
+    TskSkinData* frame_skin;
+    int width;
+  } cases[] = {
+      {"the skin's frame: its picture's width", &skin_, 216},
+      {"the plain frame: its own smallest width", nullptr, 120},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    message_->SetSkinData(c.frame_skin);
+    Show("好", MessageType::kInformation, kMbOK, [&](TskMessageForm& box) {
+      EXPECT_EQ(box.Frame()->Skinned(), c.frame_skin != nullptr);
+      EXPECT_EQ(box.Width(), c.width);
+      // The button stays centred in the wider client area.
+      EXPECT_EQ(box.Button(kMbOK)->Left(), (box.ClientWidth() - 60) / 2);
+      ClickFrameObject(box, "closebutton");
+      return true;
+    });
+  }
 }
 
 TEST_F(TskSkinMessageTest, AMessageWiderThanTheWorkAreaWrapsAndTheBoxGrowsDownwards) {
