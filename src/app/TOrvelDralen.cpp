@@ -1,9 +1,14 @@
-// TOrvelDralen: the main window: its attributes, creation and destruction work.
+// TOrvelDralen: the main window: its attributes, creation and destruction work, the current picture
+// and the handlers that transform it or open the colour dialog and the capture.
 #include "app/TOrvelDralen.h"
 
+#include "app/TfrmScreen.h"
+#include "app/TfrmsetC.h"
+#include "picture/Transforms.h"
 #include "resources/EmbeddedSkin.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "skin/frame/TskSkinForm.h"
+#include "ui/ImageView.h"
 #include "ui/ProgressBar.h"
 
 namespace app {
@@ -42,6 +47,18 @@ TOrvelDralen::TOrvelDralen() {
   skSkinForm1->SetSkinData(&skSkinData1);
   // The client area keeps its size inside the skin's frame.
   SetClientSize(kClientWidth, kClientHeight);
+
+  for (ui::ImageView** view : {&Image1, &Image2}) {
+    *view = MakeChild<ui::ImageView>(this);
+    (*view)->SetAutoSize(true);
+    (*view)->SetCenter(true);
+    (*view)->SetStretch(true);
+  }
+  Image1->SetName("Image1");
+  Image1->SetBounds(32, 32, 100, 100);
+  Image2->SetName("Image2");
+  Image2->SetBounds(32, 208, 100, 100);
+  Image2->Hide();
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {
@@ -59,6 +76,66 @@ void TOrvelDralen::FormDestroy(ui::Component*) {
   ui::ProgressBar* bar = StatusProgress;
   StatusProgress = nullptr;
   if (bar->Parent() != nullptr) bar->Parent()->RemoveChild(bar).reset();
+}
+
+void TOrvelDralen::SetPictureMiddle() {
+  const ui::WinControl* box = Image1->Parent();
+  if (box == nullptr) return;
+  // A scroll box counts with its outer size; the form, while it holds the views itself, with its
+  // client area.
+  const bool form = box->AsForm() != nullptr;
+  const int box_width = form ? box->ClientWidth() : box->Width();
+  const int box_height = form ? box->ClientHeight() : box->Height();
+  const int top = Image1->Height() < box_height ? box_height / 2 - Image1->Height() / 2 : 0;
+  const int left = Image1->Width() < box_width ? box_width / 2 - Image1->Width() / 2 : 0;
+  Image1->SetBounds(left, top, Image1->Width(), Image1->Height());
+}
+
+void TOrvelDralen::SizeViewToPicture() {
+  const gfx::Bitmap& picture = Image1->Picture();
+  Image1->SetBounds(Image1->Left(), Image1->Top(), picture.Width(), picture.Height());
+}
+
+void TOrvelDralen::TransformPicture(void (*transform)(gfx::Bitmap&)) {
+  if (!Image1->HasPicture()) return;
+  Image1->SetAutoSize(true);
+  Image1->SetStretch(true);
+  transform(Image1->EditPicture());
+  Image1->PictureChanged();
+  SizeViewToPicture();
+  SetPictureMiddle();
+  // From here the view keeps the picture's size and shows it unscaled: any zoom is gone.
+  Image1->SetAutoSize(false);
+  Image1->SetStretch(false);
+}
+
+void TOrvelDralen::N901Click(ui::Component*) { TransformPicture(picture::Rotate90); }
+
+void TOrvelDralen::N1Click(ui::Component*) { TransformPicture(picture::FlipHorz); }
+
+void TOrvelDralen::N3Click(ui::Component*) {
+  if (!Image2->HasPicture()) return;
+  Image1->SetPicture(Image2->Picture());
+  SizeViewToPicture();
+  SetPictureMiddle();
+}
+
+void TOrvelDralen::ShowColourDialog(const char* caption) {
+  if (frmsetC == nullptr || Image1->Picture().Height() == 0) return;
+  frmsetC->SetMode(caption);
+  frmsetC->ShowModal();
+}
+
+void TOrvelDralen::skSkinButton7Click(ui::Component*) { ShowColourDialog(TfrmsetC::kContrastCaption); }
+
+void TOrvelDralen::skSkinButton8Click(ui::Component*) { ShowColourDialog(TfrmsetC::kSaturationCaption); }
+
+void TOrvelDralen::skSkinButton9Click(ui::Component*) { ShowColourDialog(TfrmsetC::kRgbCaption); }
+
+void TOrvelDralen::skSkinButton10Click(ui::Component*) {
+  if (frmScreen == nullptr) return;
+  Image1->SetBounds(10, 10, Image1->Width(), Image1->Height());
+  frmScreen->Show();
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// TOrvelDralen: the main window: its attributes, creation and destruction work.
+// TOrvelDralen: the main window: its attributes, creation and destruction work, the current picture
+// and the handlers that transform it or open the colour dialog and the capture.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,11 @@ namespace skin {
 class TskSkinForm;
 }
 
+namespace gfx {
+class Bitmap;
+}
 namespace ui {
+class ImageView;
 class ProgressBar;
 }
 namespace skin {
@@ -46,8 +51,31 @@ class TOrvelDralen : public ui::Form {
   int32_t ListMouseX = 0;
   int32_t ListMouseY = 0;
 
+  // The current picture is Image1's, its restore copy the hidden Image2's (taken when a file is
+  // opened). Both sit on the area that shows the picture: the picture page's scroll box once the
+  // pages exist, the form itself until then.
+  ui::ImageView* Image1 = nullptr;
+  ui::ImageView* Image2 = nullptr;
+
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
+
+  // Places Image1 in the middle of the area that holds it, each half taken before the subtraction,
+  // or at 0 on a side where it does not fit.
+  void SetPictureMiddle();
+  // "旋转90度" and "水平翻转": turn or mirror the current picture; the view shows it unscaled at its
+  // new size. Nothing happens before the view holds a picture.
+  void N901Click(ui::Component* sender);
+  void N1Click(ui::Component* sender);
+  // "恢复": the restore copy becomes the current picture again. Before a file was opened there is
+  // none and the current picture (a capture, say) stays.
+  void N3Click(ui::Component* sender);
+  // "对比度", "饱和度", "RGB": the colour dialog in that mode, modally; nothing without a picture.
+  void skSkinButton7Click(ui::Component* sender);
+  void skSkinButton8Click(ui::Component* sender);
+  void skSkinButton9Click(ui::Component* sender);
+  // "截屏": shows the capture window, which later makes the chosen rectangle the current picture.
+  void skSkinButton10Click(ui::Component* sender);
 
  private:
   // Declared before the skin data so it outlives it.
@@ -63,6 +91,12 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinMessage* skSkinMessage1 = nullptr;
   // The window's skinned frame (the window owns it).
   skin::TskSkinForm* skSkinForm1 = nullptr;
+
+ private:
+  void TransformPicture(void (*transform)(gfx::Bitmap&));
+  // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
+  void SizeViewToPicture();
+  void ShowColourDialog(const char* caption);
 };
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // Thumbnail sizing with integer division, scaled with the high-quality filter.
 #include "picture/Thumbnail.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "gfx/Resample.h"
@@ -17,8 +18,9 @@ gfx::Bitmap MakeThumbnail(const gfx::Bitmap& picture) {
     tw = kSide * w / h;
   else
     th = kSide * h / w;
-  // A sliver (1 x 5000, say) has a side of 0 at this scale: its thumbnail is empty.
-  if (tw < 1 || th < 1) return {};
+  // A sliver (1 x 5000, say) has a side of 0 at this scale; it keeps one pixel so it still shows.
+  tw = std::max<int64_t>(tw, 1);
+  th = std::max<int64_t>(th, 1);
   return gfx::ResizeHighQuality(picture, static_cast<int32_t>(tw), static_cast<int32_t>(th));
 }
 

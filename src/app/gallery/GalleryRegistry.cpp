@@ -21,6 +21,7 @@ constexpr GalleryFamily kFrameFamilies[] = {
 
 // The complex controls' families are added here as they are built.
 constexpr GalleryFamily kComplexFamilies[] = {
+    {"edits", AddEditSamples},
     {"pages", AddPageSamples},
     {"listview", AddListViewSamples},
     {"lists", AddListSamples},

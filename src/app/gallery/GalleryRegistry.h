@@ -30,6 +30,7 @@ void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 void AddFrameSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
+void AddEditSamples(GalleryBuilder& builder);
 void AddPageSamples(GalleryBuilder& builder);
 void AddListViewSamples(GalleryBuilder& builder);
 void AddListSamples(GalleryBuilder& builder);
