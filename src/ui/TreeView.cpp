@@ -7,6 +7,7 @@
 
 #include "gfx/Canvas.h"
 #include "ui/Application.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
@@ -21,6 +22,17 @@ namespace {
 constexpr uint32_t kMsgTreeSettle = kMsgUser + 0x31;
 constexpr int32_t kBorder = 2;
 constexpr int32_t kLabelPad = 2;  // on each side of the text inside the label
+
+constexpr uintptr_t kEditTimer = 1;
+
+// The label field keeps Enter and Escape from the dialog keys (a default button, a cancel
+// button): they end the editing instead.
+class LabelEdit : public Edit {
+ public:
+  bool WantsKey(uint16_t key) const override {
+    return key == platform::kVkReturn || key == platform::kVkEscape || Edit::WantsKey(key);
+  }
+};
 
 // The next node of a pre-order walk that stays inside top's subtree, or null at its end.
 TreeNode* NextInSubtree(TreeNode* n, const TreeNode* top) {
@@ -154,6 +166,7 @@ void TreeView::CheckDeletable(const TreeNode* top) const {
 void TreeView::Delete(TreeNode* node) {
   if (node == nullptr || node->tree_ != this || node == root_.get()) return;
   CheckDeletable(node);
+  if (editing_ != nullptr && node->IsAncestorOf(editing_)) EndEdit(true);
   auto alive = alive_;
   int32_t freed = 0;
   for (TreeNode* n = node; n != nullptr; n = NextInSubtree(n, node)) {
@@ -186,6 +199,7 @@ void TreeView::DeleteChildren(TreeNode* node) {
   TreeNode* p = node != nullptr ? node : root_.get();
   if (p->tree_ != this || p->first_child_ == nullptr) return;
   for (TreeNode* c = p->FirstChild(); c != nullptr; c = c->NextSibling()) CheckDeletable(c);
+  if (editing_ != nullptr && editing_ != p && p->IsAncestorOf(editing_)) EndEdit(true);
   auto alive = alive_;
   int32_t freed = 0;
   for (TreeNode* c = p->FirstChild(); c != nullptr; c = c->NextSibling()) {
@@ -414,6 +428,8 @@ void TreeView::Settle() {
 
 void TreeView::ScrollTo(int32_t top_row, int32_t left_pixel) {
   if (top_row != top_row_ || left_pixel != left_pixel_) {
+    // The field stays where the label was: scrolling the label away ends the editing.
+    if (editing_ != nullptr) EndEdit(false);
     top_row_ = top_row;
     left_pixel_ = left_pixel;
     Invalidate();
@@ -511,6 +527,7 @@ void TreeView::CollapseNode(TreeNode* node) {
     OnCollapsing(this, node, allow);
   }
   if (!*alive || !allow) return;
+  if (editing_ != nullptr && editing_ != node && node->IsAncestorOf(editing_)) EndEdit(true);
   node->expanded_ = false;
   RowsChanged();
   // A selection inside the collapsed part would have no row: it moves up to the node.
@@ -813,8 +830,12 @@ void TreeView::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
   if (hit.hit == TreeHit::kIndent || hit.hit == TreeHit::kRight) {
     if (button == MouseButton::kLeft && !Has(shift, kDouble)) return;
   }
+  KillTimer(kEditTimer);
+  const bool again = button == MouseButton::kLeft && !Has(shift, kDouble) && hit.hit == TreeHit::kLabel &&
+                     hit.node == selected_ && ShowsFocus();
   SetSelected(hit.node);
   if (!*alive) return;
+  if (again && !read_only_) SetTimer(kEditTimer, kEditDelayMs);
   if (button == MouseButton::kLeft && Has(shift, kDouble) && hit.node == selected_ &&
       (hit.hit == TreeHit::kLabel || hit.hit == TreeHit::kIcon)) {
     if (hit.node->expanded_) {
@@ -847,6 +868,7 @@ bool TreeView::WantsKey(uint16_t key) const {
     case platform::kVkAdd:
     case platform::kVkSubtract:
     case platform::kVkMultiply:
+    case platform::kVkF1 + 1:
       return true;
     default:
       return WinControl::WantsKey(key);
@@ -904,6 +926,9 @@ void TreeView::KeyDown(uint16_t& key, ShiftState shift) {
     case platform::kVkMultiply:
       ExpandAll(node);
       break;
+    case platform::kVkF1 + 1:
+      BeginEdit(node);
+      break;
     default:
       return;
   }
@@ -918,6 +943,75 @@ void TreeView::KeyPress(char32_t& ch) {
   if (ch == U'+') ExpandNode(selected_);
   if (ch == U'-') CollapseNode(selected_);
   if (ch == U'*') ExpandAll(selected_);
+}
+
+// --- label editing ---
+
+bool TreeView::BeginEdit(TreeNode* node) {
+  if (read_only_ || node == nullptr || node->tree_ != this || node == root_.get()) return false;
+  if (editing_ != nullptr) EndEdit(false);
+  auto alive = alive_;
+  bool allow = true;
+  if (OnEditing) {
+    EventGuard guard(*this, {node}, false);
+    OnEditing(this, node, allow);
+  }
+  if (!*alive || !allow) return false;
+  MakeVisible(node);
+  if (!*alive || RowOf(node) < 0) return false;
+  if (edit_ == nullptr) {
+    edit_ = WinControl::AddChild(std::make_unique<LabelEdit>());
+    edit_->SetVisible(false);
+    edit_->SetBorder(false);
+    edit_->OnKeyDown = [this](Control*, uint16_t& key, ShiftState) {
+      if (key != platform::kVkReturn && key != platform::kVkEscape) return;
+      const bool cancel = key == platform::kVkEscape;
+      key = 0;
+      EndEdit(cancel);
+    };
+    // Leaving the field any other way keeps the text.
+    edit_->OnExit = [this](Component*) { EndEdit(false); };
+  }
+  editing_ = node;
+  const gfx::Rect label = DisplayRect(node, true);
+  const gfx::Rect area = RowArea();
+  const int32_t width = std::max(label.Width() + 24, 60);
+  edit_->SetFont(GetFont());
+  edit_->SetBounds(label.left, label.top, std::max(8, std::min(width, area.right - label.left)), label.Height());
+  edit_->SetText(node->text_);
+  edit_->SelectAll();
+  edit_->SetVisible(true);
+  edit_->SetFocus();
+  return true;
+}
+
+void TreeView::EndEdit(bool cancel) {
+  TreeNode* node = editing_;
+  if (node == nullptr) return;
+  // Cleared first: hiding the field and taking the focus back end up here again.
+  editing_ = nullptr;
+  std::string text = edit_->Text();
+  const bool had_focus = edit_->Focused();
+  edit_->SetVisible(false);
+  if (had_focus && CanFocus()) SetFocus();
+  Invalidate();
+  if (cancel) return;
+  auto alive = alive_;
+  if (OnEdited) {
+    EventGuard guard(*this, {node}, false);
+    OnEdited(this, node, text);
+  }
+  if (!*alive) return;
+  node->SetText(std::move(text));
+}
+
+void TreeView::TimerTick(uintptr_t id) {
+  if (id != kEditTimer) {
+    WinControl::TimerTick(id);
+    return;
+  }
+  KillTimer(kEditTimer);
+  if (selected_ != nullptr && ShowsFocus()) BeginEdit(selected_);
 }
 
 void TreeView::WndProc(Message& m) {

@@ -14,6 +14,7 @@
 
 namespace ui {
 
+class Edit;
 class ImageList;
 class ScrollBar;
 
@@ -27,6 +28,7 @@ struct TreeHitInfo {
 
 using TreeNodeEvent = std::function<void(Control* sender, TreeNode* node)>;
 using TreeNodeAllowEvent = std::function<void(Control* sender, TreeNode* node, bool& allow)>;
+using TreeNodeEditedEvent = std::function<void(Control* sender, TreeNode* node, std::string& text)>;
 
 // The rows are the nodes whose parents are all expanded, in order; the view scrolls by rows
 // vertically and by pixels horizontally. Children may be added on demand: a node marked with
@@ -88,6 +90,19 @@ class TreeView : public WinControl {
   void ExpandAll(TreeNode* node);
   void FullCollapse();
 
+  // --- label editing ---
+  // F2, or a second click on the selected label, edits it in place: Enter or leaving the field
+  // keeps the text (through OnEdited), Escape drops it. Refused when read-only or by OnEditing.
+  bool ReadOnly() const { return read_only_; }
+  void SetReadOnly(bool v) { read_only_ = v; }
+  bool BeginEdit(TreeNode* node);
+  void EndEdit(bool cancel);
+  bool IsEditing() const { return editing_ != nullptr; }
+  // The field while a label is edited, else null.
+  Edit* EditControl() const { return editing_ != nullptr ? edit_ : nullptr; }
+  // How long after a click on the selected label its editing starts.
+  static constexpr uint32_t kEditDelayMs = 500;
+
   // --- scrolling ---
   // Vertical: rows (min 0, max rows - 1, page the whole rows in view); horizontal: pixels (min 0,
   // max content width - 1, page the view's width).
@@ -134,6 +149,9 @@ class TreeView : public WinControl {
   TreeNodeEvent OnCollapsed;
   TreeNodeAllowEvent OnChanging;
   TreeNodeEvent OnChange;
+  TreeNodeAllowEvent OnEditing;
+  // The edited text before it becomes the label; the handler may change it.
+  TreeNodeEditedEvent OnEdited;
   // Before a node is freed by Delete, DeleteChildren or Clear (not when the view itself goes).
   TreeNodeEvent OnDeletion;
   // A handler may add nodes and delete others, but deleting the node it was given (or a parent of
@@ -152,6 +170,7 @@ class TreeView : public WinControl {
   void DoEnter() override;
   void DoExit() override;
   void Notification(Component* component, Operation operation) override;
+  void TimerTick(uintptr_t id) override;
   // Called after the ranges or positions of VertScroll or HorzScroll changed.
   virtual void ScrollChanged() {}
   // The area the rows are drawn in, in client coordinates.
@@ -224,6 +243,9 @@ class TreeView : public WinControl {
   bool border_ = true;
   bool has_focus_ = false;  // between the focus arriving and leaving
   bool built_in_bars_ = true;
+  bool read_only_ = false;
+  Edit* edit_ = nullptr;          // made on the first edit, then kept hidden between edits
+  TreeNode* editing_ = nullptr;   // the node whose label is being edited
   ScrollBar* vbar_ = nullptr;
   ScrollBar* hbar_ = nullptr;
   int32_t indent_ = 19;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/KeyCodes.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/ScrollBar.h"
 #include "ui/UiTestEnv.h"
@@ -217,6 +218,57 @@ TEST_F(TreeViewTest, NodesOfAnotherViewAreRefusedAsPlaces) {
   EXPECT_THROW(tree_->Insert(foreign, "y"), std::logic_error);
   EXPECT_EQ(tree_->NodeCount(), 0);
   EXPECT_EQ(other->NodeCount(), 1);
+}
+
+TEST_F(TreeViewTest, LabelsAreEditedInPlace) {
+  BuildSmall();
+  std::vector<std::string> edited;
+  tree_->OnEdited = [&](ui::Control*, ui::TreeNode* n, std::string& text) {
+    edited.push_back(n->Text() + ">" + text);
+    text += "!";
+  };
+  tree_->SetFocus();
+  tree_->SetSelected(b_);
+  // F2, a new text typed over the selected old one, Enter keeps it through OnEdited.
+  backend_->PressKey(platform::kVkF1 + 1);
+  Pump();
+  ASSERT_TRUE(tree_->IsEditing());
+  EXPECT_EQ(tree_->EditControl()->SelText(), "b");
+  backend_->InjectText("新名");
+  backend_->PressKey(platform::kVkReturn);
+  Pump();
+  EXPECT_FALSE(tree_->IsEditing());
+  EXPECT_EQ(b_->Text(), "新名!");
+  EXPECT_TRUE(tree_->Focused());
+  // Escape drops what was typed.
+  backend_->PressKey(platform::kVkF1 + 1);
+  backend_->InjectText("x");
+  backend_->PressKey(platform::kVkEscape);
+  Pump();
+  EXPECT_FALSE(tree_->IsEditing());
+  EXPECT_EQ(b_->Text(), "新名!");
+  // A second click on the selected label edits it after a pause; a click elsewhere keeps the text.
+  backend_->Click(OnLabel(b_));
+  Pump();
+  EXPECT_FALSE(tree_->IsEditing());
+  Advance(ui::TreeView::kEditDelayMs + 20);
+  ASSERT_TRUE(tree_->IsEditing());
+  backend_->InjectText("c2");
+  backend_->Click(OnLabel(a_));
+  Pump();
+  EXPECT_FALSE(tree_->IsEditing());
+  EXPECT_EQ(b_->Text(), "c2!");
+  EXPECT_EQ(edited, (std::vector<std::string>{"b>新名", "新名!>c2"}));
+  // Deleting the node under edit ends the editing without a word.
+  ASSERT_TRUE(tree_->BeginEdit(b_));
+  tree_->Delete(b_);
+  EXPECT_FALSE(tree_->IsEditing());
+  EXPECT_EQ(edited.size(), 2u);
+  // Read-only views and OnEditing refuse.
+  tree_->OnEditing = [](ui::Control*, ui::TreeNode* n, bool& allow) { allow = n->Text() != "a"; };
+  EXPECT_FALSE(tree_->BeginEdit(a_));
+  tree_->SetReadOnly(true);
+  EXPECT_FALSE(tree_->BeginEdit(a2_));
 }
 
 TEST_F(TreeViewTest, ChangingMayRefuse) {
