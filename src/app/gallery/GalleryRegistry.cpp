@@ -25,6 +25,7 @@ constexpr GalleryFamily kComplexFamilies[] = {
     {"pages", AddPageSamples},
     {"listview", AddListViewSamples},
     {"lists", AddListSamples},
+    {"trees", AddTreeSamples},
 };
 
 }  // namespace

@@ -34,5 +34,6 @@ void AddEditSamples(GalleryBuilder& builder);
 void AddPageSamples(GalleryBuilder& builder);
 void AddListViewSamples(GalleryBuilder& builder);
 void AddListSamples(GalleryBuilder& builder);
+void AddTreeSamples(GalleryBuilder& builder);
 
 }  // namespace app
