@@ -44,6 +44,8 @@ class ScrollBar : public WinControl {
   Parts CalcParts() const;
   // Enabled, and the range leaves somewhere to go.
   bool CanScroll() const;
+  // A bar scrolls the control it belongs to and never takes the focus from it.
+  bool CanFocus() const override { return false; }
 
  protected:
   void Paint(gfx::Canvas& canvas) override;

@@ -120,6 +120,17 @@ TEST_F(ScrollBarTest, DraggedThumbTracksThenReportsWhereItWasLetGo) {
   EXPECT_EQ(log_, (std::vector<std::string>{"5@9", "5@18", "4@18", "8@18"}));
 }
 
+TEST_F(ScrollBarTest, PressLeavesTheFocusWhereItWas) {
+  auto* owner = form_->MakeChild<ui::WinControl>(form_);
+  owner->SetBounds(40, 10, 50, 50);
+  owner->SetTabStop(true);
+  owner->SetFocus();
+  backend_->Click({18, 138});
+  Pump();
+  EXPECT_EQ(bar_->Info().position, 1);
+  EXPECT_TRUE(owner->Focused());
+}
+
 TEST_F(ScrollBarTest, DisabledOrFittingBarIgnoresPresses) {
   bar_->SetInfo({0, 5, 12, 0});
   backend_->Click({18, 138});
