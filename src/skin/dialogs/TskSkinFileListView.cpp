@@ -49,8 +49,8 @@ TskSkinFileListView::~TskSkinFileListView() {
 void TskSkinFileListView::SetShell(platform::ShellNamespace* shell) {
   shell_ = shell;
   folder_.clear();
-  entries_.clear();
-  details_.clear();
+  entries_ = {};  // frees the items before the next listing is made
+  details_ = {};
   SetItemCount(0);
   if (!shell_) return;
   folder_ = shell_->Parse(root_);
@@ -145,8 +145,8 @@ void TskSkinFileListView::ReadFolder() {
 
   ClearSelection();
   SetItemCount(0);
-  entries_.clear();
-  details_.clear();
+  entries_ = {};  // frees the items before the next listing is made
+  details_ = {};
   std::vector<platform::ShellEntry> listed = shell_->List(folder_, object_types_);
   std::erase_if(listed, [this](const platform::ShellEntry& e) {
     if (!e.IsFolder() && !MatchesMask(e.Name(), mask_)) return true;
