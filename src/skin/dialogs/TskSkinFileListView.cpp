@@ -7,6 +7,7 @@
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/FileFilters.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "skin/dialogs/TskSkinShellComboBox.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 
@@ -87,6 +88,24 @@ void TskSkinFileListView::SetSorted(bool sorted) {
   ReadFolder();
 }
 
+void TskSkinFileListView::SetShellComboBox(TskSkinShellComboBox* combo) {
+  if (combo == combo_) return;
+  if (combo_) RemoveFreeNotification(combo_);
+  TskSkinShellComboBox* old = combo_;
+  combo_ = combo;
+  if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
+  if (combo_) {
+    FreeNotification(combo_);
+    combo_->SetShellListView(this);
+    if (!folder_.empty()) combo_->ShowFolder(folder_);
+  }
+}
+
+void TskSkinFileListView::Notification(ui::Component* component, Operation operation) {
+  TskSkinCustomListView::Notification(component, operation);
+  if (operation == Operation::kRemove && component == combo_) combo_ = nullptr;
+}
+
 std::string TskSkinFileListView::EntryId(int32_t index) const {
   return platform::ShellNamespace::ChildId(folder_, entries_.at(static_cast<size_t>(index)));
 }
@@ -143,6 +162,7 @@ void TskSkinFileListView::ReadFolder() {
     ~Done() { flag = false; }
   } done{reading_};
 
+  if (combo_) combo_->ShowFolder(folder_);
   ClearSelection();
   SetItemCount(0);
   entries_ = {};  // frees the items before the next listing is made

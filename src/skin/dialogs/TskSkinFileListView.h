@@ -25,6 +25,8 @@ namespace skin {
 // A read happens when the folder, Root, Mask, ObjectTypes or Sorted change and on RefreshFolder; a
 // folder that cannot be listed shows nothing. With AutoNavigate, a double click or Enter on a folder
 // opens it, Backspace goes up and F5 reads the folder again.
+class TskSkinShellComboBox;
+
 class TskSkinFileListView : public TskSkinCustomListView {
  public:
   TskSkinFileListView();
@@ -49,6 +51,10 @@ class TskSkinFileListView : public TskSkinCustomListView {
   void SetSorted(bool sorted);
   bool AutoNavigate() const { return auto_navigate_; }
   void SetAutoNavigate(bool v) { auto_navigate_ = v; }
+  // The folder drop-down that shows every folder read here (observed, forgotten when it goes).
+  // Links both ways.
+  TskSkinShellComboBox* ShellComboBox() const { return combo_; }
+  void SetShellComboBox(TskSkinShellComboBox* combo);
 
   // The shown items, in list order.
   const std::vector<platform::ShellEntry>& Entries() const { return entries_; }
@@ -80,6 +86,7 @@ class TskSkinFileListView : public TskSkinCustomListView {
  protected:
   void KeyDown(uint16_t& key, ui::ShiftState shift) override;
   void DblClick() override;
+  void Notification(ui::Component* component, Operation operation) override;
 
  private:
   void ReadFolder();
@@ -98,6 +105,7 @@ class TskSkinFileListView : public TskSkinCustomListView {
   bool sorted_ = true;
   bool auto_navigate_ = true;
   bool reading_ = false;
+  TskSkinShellComboBox* combo_ = nullptr;
   std::string folder_;
   std::vector<platform::ShellEntry> entries_;
   // Detail texts of drawn rows, by index; emptied by each read.
