@@ -175,7 +175,16 @@ void TskSkinFileListView::ReadFolder() {
     return !accept;
   });
   if (sorted_) {
-    std::sort(listed.begin(), listed.end(), [](const platform::ShellEntry& a, const platform::ShellEntry& b) {
+    // A virtual folder lists its places (home, computer, volumes) first, in their own order; only
+    // the items of the folder behind it (the desktop folder's) are sorted.
+    auto first_item = listed.begin();
+    if (folder_.starts_with("::")) {
+      const std::string behind = shell_->Item(folder_).path;
+      first_item = std::stable_partition(listed.begin(), listed.end(), [&](const platform::ShellEntry& e) {
+        return platform::ShellNamespace::Parent(platform::ShellNamespace::ChildId(folder_, e)) != behind;
+      });
+    }
+    std::sort(first_item, listed.end(), [](const platform::ShellEntry& a, const platform::ShellEntry& b) {
       return platform::CompareShellItems(a.IsFolder(), a.Name(), b.IsFolder(), b.Name()) < 0;
     });
   }

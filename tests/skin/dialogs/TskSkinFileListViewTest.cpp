@@ -5,14 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/linux/LinuxShellSystem.h"
 #include "platform/memory/MemoryShellSystem.h"
 #include "skin/controls/RangeControlTestEnv.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "support/ScopedEnv.h"
+#include "support/TempDir.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 
@@ -235,6 +239,48 @@ TEST_F(TskSkinFileListViewTest, IconsOfEveryKindDifferAtBothSizes) {
   }
   EXPECT_EQ(lv->SmallImages()->Width(), skin::kSmallShellIcon);
   EXPECT_EQ(lv->LargeImages()->Width(), skin::kLargeShellIcon);
+}
+
+// The list over the real file system, in a home made for the test.
+class TskSkinFileListViewRealTest : public skin_test::RangeControlTest {};
+
+TEST_F(TskSkinFileListViewRealTest, RealFoldersListLinksAsFoldersAndOpenNamesByTheirBytes) {
+  testing_support::TempDir dir;
+  testing_support::ScopedEnv env;
+  const std::string home = dir / "home";
+  std::filesystem::create_directories(home + "/Desktop/sub");
+  std::filesystem::create_directory_symlink(home + "/Desktop/sub", home + "/Desktop/link");
+  const std::string latin1 = home + "/Desktop/caf\xe9.jpg";  // not UTF-8
+  testing_support::WriteBytes(latin1, {1, 2, 3});
+  testing_support::WriteBytes(home + "/Desktop/a.JPG", {1});
+  testing_support::WriteBytes(home + "/Desktop/notes.txt", {1});
+  env.Set("HOME", home);
+  env.Set("XDG_CONFIG_HOME", dir / "config");
+  env.Set("XDG_DATA_HOME", dir / "data");
+  platform::ShellNamespace shell(platform::MakeLinuxShellSystem());
+
+  auto* lv = Make<TskSkinFileListView>("listview", 10, 10, 400, 300);
+  lv->SetShell(&shell);
+  lv->SetMask(kPictureMask);
+  // The desktop: home and computer first, then the desktop folder's items sorted.
+  ASSERT_EQ(lv->ItemCount(), 6);
+  EXPECT_EQ(lv->Item(0).caption, "主文件夹");
+  EXPECT_EQ(lv->Item(1).caption, "计算机");
+  EXPECT_EQ(lv->Item(2).caption, "link");
+  lv->SetPath("~/Desktop");
+  EXPECT_EQ(lv->CurrentFolderPath(), home + "/Desktop");
+  std::vector<std::string> captions;
+  for (int32_t i = 0; i < lv->ItemCount(); ++i) captions.push_back(lv->Item(i).caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"link", "sub", "a.JPG", "caf\xEF\xBF\xBD.jpg"}));
+  lv->SetItemIndex(3);
+  EXPECT_EQ(lv->SelectedPath(), latin1);
+  EXPECT_EQ(testing_support::ReadBytes(lv->SelectedPath()), (std::vector<uint8_t>{1, 2, 3}));
+  // A link to a folder opens like one.
+  lv->SetItemIndex(0);
+  lv->SetFocus();
+  backend_->PressKey(platform::kVkReturn);
+  Pump();
+  EXPECT_EQ(lv->CurrentFolderPath(), home + "/Desktop/link");
 }
 
 }  // namespace
