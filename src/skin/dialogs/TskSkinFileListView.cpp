@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/FolderWatcher.h"
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/FileFilters.h"
 #include "skin/dialogs/ShellIcons.h"
 #include "skin/dialogs/TskSkinShellComboBox.h"
+#include "ui/Application.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 
@@ -42,6 +44,7 @@ TskSkinFileListView::TskSkinFileListView()
 }
 
 TskSkinFileListView::~TskSkinFileListView() {
+  watcher_.reset();  // joins the watcher's thread; a change it handed over then does nothing
   // The list view must not draw from the image lists while they go.
   SetSmallImages(nullptr);
   SetLargeImages(nullptr);
@@ -86,6 +89,28 @@ void TskSkinFileListView::SetSorted(bool sorted) {
   if (sorted == sorted_) return;
   sorted_ = sorted;
   ReadFolder();
+}
+
+void TskSkinFileListView::SetAutoRefresh(bool v) {
+  auto_refresh_ = v;
+  Watch();
+}
+
+void TskSkinFileListView::Watch() {
+  const std::string path = auto_refresh_ ? CurrentFolderPath() : std::string();
+  if (path == watched_ && (watcher_ || path.empty())) return;
+  watcher_.reset();
+  watched_.clear();
+  ui::Application* app = ui::Application::Current();
+  if (path.empty() || app == nullptr) return;
+  try {
+    watcher_ = std::make_unique<platform::FolderWatcher>(
+        path, [app](std::function<void()> task) { app->RunOnMainThread(std::move(task)); },
+        [this] { RefreshFolder(); });
+    watched_ = path;
+  } catch (const std::runtime_error&) {
+    // Not watchable (gone, no permission, out of watches): F5 still reads it.
+  }
 }
 
 void TskSkinFileListView::SetShellComboBox(TskSkinShellComboBox* combo) {
@@ -192,6 +217,7 @@ void TskSkinFileListView::ReadFolder() {
   entries_ = std::move(listed);
   SetItemCount(static_cast<int64_t>(entries_.size()));
   BuildColumns();
+  Watch();
 }
 
 void TskSkinFileListView::BuildColumns() {

@@ -12,6 +12,10 @@
 #include "platform/ShellNamespace.h"
 #include "skin/controls/TskSkinListView.h"
 
+namespace platform {
+class FolderWatcher;
+}
+
 namespace ui {
 class ImageList;
 }
@@ -51,6 +55,11 @@ class TskSkinFileListView : public TskSkinCustomListView {
   void SetSorted(bool sorted);
   bool AutoNavigate() const { return auto_navigate_; }
   void SetAutoNavigate(bool v) { auto_navigate_ = v; }
+  // Reads the folder again by itself when names in it appear, go or move (off at creation). The
+  // changes are watched on a thread of their own and handed to the UI thread; a folder without a
+  // path, or one that cannot be watched, is read again only by hand.
+  bool AutoRefresh() const { return auto_refresh_; }
+  void SetAutoRefresh(bool v);
   // The folder drop-down that shows every folder read here (observed, forgotten when it goes).
   // Links both ways.
   TskSkinShellComboBox* ShellComboBox() const { return combo_; }
@@ -97,6 +106,8 @@ class TskSkinFileListView : public TskSkinCustomListView {
   std::string EntryId(int32_t index) const;
   // Opens the selected item when it is a folder; true when it did.
   bool OpenSelectedFolder();
+  // Watches the current folder when auto refresh is on and it is not watched yet.
+  void Watch();
 
   platform::ShellNamespace* shell_ = nullptr;
   std::string root_ = "rfDesktop";
@@ -112,6 +123,9 @@ class TskSkinFileListView : public TskSkinCustomListView {
   std::unordered_map<int32_t, platform::ShellDetails> details_;
   std::unique_ptr<ui::ImageList> small_icons_;
   std::unique_ptr<ui::ImageList> large_icons_;
+  bool auto_refresh_ = false;
+  std::string watched_;  // the path the watcher watches
+  std::unique_ptr<platform::FolderWatcher> watcher_;
 };
 
 }  // namespace skin

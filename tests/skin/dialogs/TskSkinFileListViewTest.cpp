@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <ctime>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/linux/LinuxShellSystem.h"
@@ -281,6 +283,37 @@ TEST_F(TskSkinFileListViewRealTest, RealFoldersListLinksAsFoldersAndOpenNamesByT
   backend_->PressKey(platform::kVkReturn);
   Pump();
   EXPECT_EQ(lv->CurrentFolderPath(), home + "/Desktop/link");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TskSkinFileListViewRealTest, AutoRefreshReadsTheFolderWhenANameAppears) {
+  testing_support::TempDir dir;
+  testing_support::ScopedEnv env;
+  env.Set("HOME", dir.path());
+  env.Set("XDG_CONFIG_HOME", dir / "config");
+  std::filesystem::create_directory(dir / "watched");
+  platform::ShellNamespace shell(platform::MakeLinuxShellSystem());
+  auto* lv = Make<TskSkinFileListView>("listview", 10, 10, 400, 300);
+  lv->SetRoot(dir / "watched");
+  lv->SetShell(&shell);
+  lv->SetAutoRefresh(true);
+  ASSERT_EQ(lv->ItemCount(), 0);
+  testing_support::WriteBytes(dir / "watched/new.jpg", {1});
+  // The change comes through the UI thread's queue; pump until it did, with a generous limit.
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (lv->ItemCount() == 0 && std::chrono::steady_clock::now() < limit) {
+    Pump();
+    std::this_thread::yield();
+  }
+  ASSERT_EQ(lv->ItemCount(), 1);
+  EXPECT_EQ(lv->Item(0).caption, "new.jpg");
+  // Destroying the list stops its watcher at once, with a change possibly on its way.
+  testing_support::WriteBytes(dir / "watched/second.jpg", {1});
+  delete form_->RemoveChild(lv).release();
+  Pump();
 }
 
 }  // namespace
