@@ -193,11 +193,17 @@ TEST_F(TskSkinFileListViewTest, KeysAndDoubleClicksOpenFoldersAndGoUp) {
   EXPECT_EQ(lv->CurrentFolderPath(), "/home/user/pics/Alpha");
   EXPECT_EQ(double_clicks, 1);
   EXPECT_EQ(folder_changes_, 3);
+  // Typing finds the first name that begins with the text, without case.
+  backend_->PressKey(platform::kVkBack);
+  Pump();
+  backend_->InjectText("IM");
+  Pump();
+  EXPECT_EQ(lv->SelectedPath(), "/home/user/pics/img9.jpg");
   // Without AutoNavigate the keys leave the folder alone.
   lv->SetAutoNavigate(false);
   backend_->PressKey(platform::kVkBack);
   Pump();
-  EXPECT_EQ(lv->CurrentFolderPath(), "/home/user/pics/Alpha");
+  EXPECT_EQ(lv->CurrentFolderPath(), "/home/user/pics");
 }
 
 TEST_F(TskSkinFileListViewTest, RefreshKeepsTheSelectedIndexAndShowsNewFiles) {
