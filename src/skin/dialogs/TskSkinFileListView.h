@@ -37,7 +37,8 @@ class TskSkinFileListView : public TskSkinCustomListView {
   ~TskSkinFileListView() override;
 
   platform::ShellNamespace* Shell() const { return shell_; }
-  // Sets the namespace and opens Root in it.
+  // Sets the namespace and opens Root in it; throws platform::ShellError when Root cannot be parsed
+  // there, and the list stays empty.
   void SetShell(platform::ShellNamespace* shell);
 
   // A root-folder name or a path ("rfDesktop" at creation). A different value (compared without

@@ -44,8 +44,12 @@ TskSkinShellComboBox::~TskSkinShellComboBox() {
 void TskSkinShellComboBox::SetShell(platform::ShellNamespace* shell) {
   shell_ = shell;
   root_id_ = shell_ ? shell_->Parse(root_) : std::string();
-  if (shell_) ShowFolder(root_id_);
-  else entries_.clear(), SetItems({});
+  if (shell_) {
+    ShowFolder(root_id_);
+  } else {
+    entries_.clear();
+    SetItems({});
+  }
 }
 
 void TskSkinShellComboBox::SetRoot(const std::string& root) {

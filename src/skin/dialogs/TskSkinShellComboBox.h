@@ -36,7 +36,7 @@ class TskSkinShellComboBox : public TskSkinComboBox {
   ~TskSkinShellComboBox() override;
 
   platform::ShellNamespace* Shell() const { return shell_; }
-  // Sets the namespace and shows the root.
+  // Sets the namespace and shows the root; throws platform::ShellError when Root cannot be parsed.
   void SetShell(platform::ShellNamespace* shell);
   // A root-folder name or a path ("rfDesktop" at creation); throws platform::ShellError when it
   // cannot be parsed, and the previous root stays.
