@@ -9,12 +9,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/ShellItemOrder.h"
 #include "platform/ShellNamespace.h"
 #include "platform/linux/LinuxShellSystem.h"
+#include "skin/dialogs/TskSkinFileListView.h"
+#include "gfx/Bitmap.h"
+#include "gfx/Canvas.h"
 
 namespace {
 
@@ -98,5 +102,42 @@ void BM_ListFolder100k(benchmark::State& state) {
   state.counters["sizeof(entry)"] = static_cast<double>(sizeof(platform::ShellEntry));
 }
 BENCHMARK(BM_ListFolder100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The folder list control reading the folder with the picture mask (each iteration a fresh read),
+// then painting one screen of rows in the details view, which reads the details of those rows only.
+void BM_FileListViewRead100k(benchmark::State& state) {
+  const std::string& path = Folder().Path();
+  platform::ShellNamespace shell(platform::MakeLinuxShellSystem());
+  skin::TskSkinFileListView list;
+  list.SetBounds(0, 0, 800, 600);
+  list.SetViewStyle(ui::ViewStyle::kReport);
+  list.SetMask("*.jpg;*.jpeg;*.bmp;");
+  list.SetRoot(path);
+  gfx::Bitmap target(800, 600, 24);
+  gfx::Canvas canvas(target);
+  for (auto _ : state) {
+    list.SetShell(&shell);  // reads Root again
+    list.PaintTree(canvas, {0, 0, list.ClientWidth(), list.ClientHeight()});
+  }
+  state.counters["shown"] = static_cast<double>(list.ItemCount());
+
+  // What a new control holds per shown item once it has read the folder and painted a screen,
+  // less the bytes of the names.
+  malloc_trim(0);
+  const size_t before = mallinfo2().uordblks;
+  auto fresh = std::make_unique<skin::TskSkinFileListView>();
+  fresh->SetBounds(0, 0, 800, 600);
+  fresh->SetViewStyle(ui::ViewStyle::kReport);
+  fresh->SetMask("*.jpg;*.jpeg;*.bmp;");
+  fresh->SetRoot(path);
+  fresh->SetShell(&shell);
+  fresh->PaintTree(canvas, {0, 0, fresh->ClientWidth(), fresh->ClientHeight()});
+  const size_t after = mallinfo2().uordblks;
+  size_t name_bytes = 0;
+  for (const platform::ShellEntry& e : fresh->Entries()) name_bytes += e.key.size() + e.display.size();
+  state.counters["bytes/item"] =
+      static_cast<double>(after - before - name_bytes) / static_cast<double>(fresh->Entries().size());
+}
+BENCHMARK(BM_FileListViewRead100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
