@@ -1,10 +1,13 @@
 // TOrvelDralen: the main window's pages and every control on them, and the picture views' menu.
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "app/MainWindowGlyphs.h"
 #include "app/TOrvelDralen.h"
+#include "skin/controls/TskGraphicSkinControl.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinExPanel.h"
@@ -65,6 +68,8 @@ ui::Label* Text(ui::Form& form, ui::WinControl* parent, const char* name, const 
   auto* l = Place<ui::Label>(form, parent, name, left, top, width, height);
   l->SetAutoSize(false);
   l->SetTransparent(true);
+  // The window's font: the page control's font, which the skin colours for its tabs, is not theirs.
+  l->SetFont(form.GetFont());
   l->SetCaption(caption);
   return l;
 }
@@ -106,6 +111,19 @@ skin::TskSkinScrollBar* HiddenBar(ui::Form& form, ui::WinControl* parent, const 
   return s;
 }
 
+// Binds every skinned control the form owns to `data`, in creation order (containers before what
+// they hold), except those kept in their default look.
+void LinkSkin(ui::Component& form, skin::TskSkinData* data, std::initializer_list<const ui::Component*> unlinked) {
+  for (ui::Component* c : form.Components()) {
+    if (std::find(unlinked.begin(), unlinked.end(), c) != unlinked.end()) continue;
+    if (auto* s = dynamic_cast<skin::TskSkinControl*>(c)) s->SetSkinData(data);
+    else if (auto* g = dynamic_cast<skin::TskGraphicSkinControl*>(c)) g->SetSkinData(data);
+    else if (auto* l = dynamic_cast<skin::TskSkinStdLabel*>(c)) l->SetSkinData(data);
+    else if (auto* t = dynamic_cast<skin::TskSkinSplitter*>(c)) t->SetSkinData(data);
+    else if (auto* v = dynamic_cast<skin::TskSkinListView*>(c)) v->SetSkinData(data);
+  }
+}
+
 }  // namespace
 
 void TOrvelDralen::BuildPages() {
@@ -134,6 +152,8 @@ void TOrvelDralen::BuildPages() {
   BuildThanksPage();
   BuildHelpPage();
   BuildPopupMenu();
+  // The picture area and the batch list's area keep the default look of a borderless panel.
+  LinkSkin(*this, &skSkinData1, {skSkinPanel3, skSkinPanel4});
 }
 
 void TOrvelDralen::BuildPicturePage() {
@@ -144,7 +164,6 @@ void TOrvelDralen::BuildPicturePage() {
   skSkinStatusPanel1->SetCaption("未加载图片");
   skSkinStatusPanel2 =
       Dock<skin::TskSkinStatusPanel>(*this, skSkinStatusBar1, "skSkinStatusPanel2", ui::Align::kClient, 0);
-  skSkinStatusBar1->SetSkinData(&skSkinData1);
 
   skSkinPanel1 = Dock<skin::TskSkinPanel>(*this, page, "skSkinPanel1", ui::Align::kLeft, 161);
   skSkinPanel1->SetSkinDataName("panel");
@@ -186,7 +205,6 @@ void TOrvelDralen::BuildPicturePage() {
   skSkinSplitter2->SetSkinDataName("hsplitter");
   skSkinSplitter2->SetMinSize(10);
   skSkinSplitter2->SetResizeStyle(ui::ResizeStyle::kLine);
-  skSkinSplitter2->SetSkinData(&skSkinData1);
 
   skSkinExPanel2 = ExPanel(*this, skSkinPanel1, "skSkinExPanel2", "", ui::Align::kClient, false);
   skSkinButton7 = Button(*this, skSkinExPanel2, "skSkinButton7", "对比度", 40, 24, 75);
@@ -195,7 +213,6 @@ void TOrvelDralen::BuildPicturePage() {
   skSkinButton8->OnClick = [this](ui::Component* s) { skSkinButton8Click(s); };
   skSkinButton9 = Button(*this, skSkinExPanel2, "skSkinButton9", "RGB", 40, 88, 75);
   skSkinButton9->OnClick = [this](ui::Component* s) { skSkinButton9Click(s); };
-  skSkinPanel1->SetSkinData(&skSkinData1);
 
   // The picture area keeps the default look of a panel without a border; the scroll box inside
   // it is skinned and scrolled by the two bars, which show once a picture is opened.
@@ -216,9 +233,6 @@ void TOrvelDralen::BuildPicturePage() {
   Image1->SetBounds(32, 32, 100, 100);
   Image2->SetBounds(32, 208, 100, 100);
   Image2->Hide();
-  skSkinScrollBar1->SetSkinData(&skSkinData1);
-  skSkinScrollBar2->SetSkinData(&skSkinData1);
-  skSkinScrollBox1->SetSkinData(&skSkinData1);
 }
 
 void TOrvelDralen::BuildBatchPage() {
@@ -235,7 +249,6 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinTrackBar2 = QualityBar(*this, skSkinExPanel4, "skSkinTrackBar2", 16, 110, 97);
   Label6 = Text(*this, skSkinExPanel4, "Label6", "75%", 125, 112, 22, 14);
   skSkinButton4 = Button(*this, skSkinExPanel4, "skSkinButton4", "开始批量压缩", 16, 144, 97);
-  skSkinPanel2->SetSkinData(&skSkinData1);
 
   skSkinPanel4 = Dock<skin::TskSkinPanel>(*this, page, "skSkinPanel4", ui::Align::kClient, 0);
   skSkinPanel4->SetSkinDataName("panel");
@@ -251,13 +264,10 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinGauge1->SetValue(0);
   skSkinGauge1->SetShowProgressText(true);
   skSkinGauge1->SetShowPercent(true);
-  skSkinStatusBar2->SetSkinData(&skSkinData1);
-  skSkinGauge1->SetSkinData(&skSkinData1);
 
   skSkinScrollBar3 = HiddenBar(*this, skSkinPanel4, "skSkinScrollBar3", true);
   skSkinScrollBar3->SetMax(499);
   skSkinScrollBar3->SetLargeChange(23);
-  skSkinScrollBar3->SetSkinData(&skSkinData1);
 
   ImageList1 = Make<ui::ImageList>(16, 16);
   ImageList1->SetName("ImageList1");
@@ -269,7 +279,6 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinListView1->SetShowHint(true);
   skSkinListView1->SetHeaderSkinDataName("resizebutton");
   skSkinListView1->SetVScrollBar(skSkinScrollBar3);
-  skSkinListView1->SetSkinData(&skSkinData1);
 }
 
 void TOrvelDralen::BuildThanksPage() {
@@ -296,15 +305,12 @@ void TOrvelDralen::BuildHelpPage() {
   ui::WinControl* page = skSkinTabSheet2;
   skSkinLabel1 = Place<skin::TskSkinLabel>(*this, page, "skSkinLabel1", 80, 16, 129, 21);
   skSkinLabel1->SetCaption("Orvel个人版图片压缩");
-  skSkinLabel1->SetSkinData(&skSkinData1);
   skSkinLinkLabel2 = Place<skin::TskSkinLinkLabel>(*this, page, "skSkinLinkLabel2", 80, 48, 188, 14);
   skSkinLinkLabel2->SetAutoSize(false);
   skSkinLinkLabel2->SetCaption("个人主页：");
-  skSkinLinkLabel2->SetSkinData(&skSkinData1);
   Label9 = Text(*this, page, "Label9", "版本:1.1", 280, 50, 42, 14);
   skSkinGroupBox1 = Place<skin::TskSkinGroupBox>(*this, page, "skSkinGroupBox1", 76, 96, 297, 273);
   skSkinGroupBox1->SetCaption("使用说明");
-  skSkinGroupBox1->SetSkinData(&skSkinData1);
 }
 
 void TOrvelDralen::BuildPopupMenu() {

@@ -59,6 +59,7 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
   using ui::Align;
   // A placed control gives left, top, width, height; a docked one only the size it keeps across
   // its side (width for left and right, height for top and bottom; none for the client area).
+  // Buttons and track bars are as high as the skin draws them (20 and 15).
   struct Case {
     const char* name;
     const char* parent;
@@ -78,14 +79,14 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
       {"skSkinStatusPanel2", "skSkinStatusBar1", Align::kClient, 0, 0, 0, 0, "", "", true, true, "statuspanel"},
       {"skSkinPanel1", "skSkinTabSheet1", Align::kLeft, 0, 0, 161, 0, "", "", true, true, "panel"},
       {"skSkinExPanel3", "skSkinPanel1", Align::kTop, 0, 0, 0, 144, "文件", "", true, true, "expanel"},
-      {"skSkinButton1", "skSkinExPanel3", Align::kNone, 32, 24, 75, 25, "打开图片", "", true, true, "button"},
-      {"skSkinButton10", "skSkinExPanel3", Align::kNone, 32, 52, 75, 25, "截屏", "", true, true, "button"},
-      {"skSkinButton3", "skSkinExPanel3", Align::kNone, 32, 80, 75, 25, "图片另存", "", true, true, "button"},
+      {"skSkinButton1", "skSkinExPanel3", Align::kNone, 32, 24, 75, 20, "打开图片", "", true, true, "button"},
+      {"skSkinButton10", "skSkinExPanel3", Align::kNone, 32, 52, 75, 20, "截屏", "", true, true, "button"},
+      {"skSkinButton3", "skSkinExPanel3", Align::kNone, 32, 80, 75, 20, "图片另存", "", true, true, "button"},
       {"bigbutton", "skSkinExPanel3", Align::kNone, 38, 112, 25, 25, "", "放大", true, true, "toolbutton"},
       {"smallbutton", "skSkinExPanel3", Align::kNone, 78, 112, 25, 25, "", "缩小", true, true, "toolbutton"},
       {"skSkinExPanel1", "skSkinPanel1", Align::kTop, 0, 0, 0, 144, "图像设置", "", true, true, "expanel"},
       {"Label3", "skSkinExPanel1", Align::kNone, 8, 32, 36, 14, "压缩：", "", true, true, ""},
-      {"skSkinTrackBar1", "skSkinExPanel1", Align::kNone, 40, 30, 81, 20, "", "图片压缩取点比例", false, true,
+      {"skSkinTrackBar1", "skSkinExPanel1", Align::kNone, 40, 30, 81, 15, "", "图片压缩取点比例", false, true,
        "htrackbar"},
       {"Label4", "skSkinExPanel1", Align::kNone, 125, 32, 22, 14, "75%", "", true, true, ""},
       {"skSkinCheckRadioBox1", "skSkinExPanel1", Align::kNone, 8, 48, 150, 25, "自定义图片大小", "", false, true,
@@ -98,9 +99,9 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
        "checkbox"},
       {"skSkinSplitter2", "skSkinPanel1", Align::kTop, 0, 0, 0, 10, "", "", true, true, "hsplitter"},
       {"skSkinExPanel2", "skSkinPanel1", Align::kClient, 0, 0, 0, 0, "", "", true, true, "expanel"},
-      {"skSkinButton7", "skSkinExPanel2", Align::kNone, 40, 24, 75, 25, "对比度", "", true, true, "button"},
-      {"skSkinButton8", "skSkinExPanel2", Align::kNone, 40, 56, 75, 25, "饱和度", "", true, true, "button"},
-      {"skSkinButton9", "skSkinExPanel2", Align::kNone, 40, 88, 75, 25, "RGB", "", true, true, "button"},
+      {"skSkinButton7", "skSkinExPanel2", Align::kNone, 40, 24, 75, 20, "对比度", "", true, true, "button"},
+      {"skSkinButton8", "skSkinExPanel2", Align::kNone, 40, 56, 75, 20, "饱和度", "", true, true, "button"},
+      {"skSkinButton9", "skSkinExPanel2", Align::kNone, 40, 88, 75, 20, "RGB", "", true, true, "button"},
       {"skSkinPanel3", "skSkinTabSheet1", Align::kClient, 0, 0, 0, 0, "", "", true, true, "panel"},
       {"skSkinScrollBar2", "skSkinPanel3", Align::kRight, 0, 0, 19, 0, "", "", true, false, "vscrollbar"},
       {"skSkinScrollBar1", "skSkinPanel3", Align::kBottom, 0, 0, 0, 19, "", "", true, false, "hscrollbar"},
@@ -110,15 +111,15 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
       // 批量压缩
       {"skSkinPanel2", "skSkinTabSheet3", Align::kLeft, 0, 0, 161, 0, "", "", true, true, "panel"},
       {"skSkinExPanel5", "skSkinPanel2", Align::kTop, 0, 0, 0, 104, "文件", "", true, true, "expanel"},
-      {"skSkinButton5", "skSkinExPanel5", Align::kNone, 40, 32, 75, 25, "导入图片", "", true, true, "button"},
-      {"skSkinButton6", "skSkinExPanel5", Align::kNone, 40, 64, 75, 25, "移除", "", false, true, "button"},
+      {"skSkinButton5", "skSkinExPanel5", Align::kNone, 40, 32, 75, 20, "导入图片", "", true, true, "button"},
+      {"skSkinButton6", "skSkinExPanel5", Align::kNone, 40, 64, 75, 20, "移除", "", false, true, "button"},
       {"skSkinExPanel4", "skSkinPanel2", Align::kClient, 0, 0, 0, 0, "设置", "", true, true, "expanel"},
-      {"skSkinButton2", "skSkinExPanel4", Align::kNone, 16, 32, 75, 25, "设置输出目录", "", true, true, "button"},
+      {"skSkinButton2", "skSkinExPanel4", Align::kNone, 16, 32, 75, 20, "设置输出目录", "", true, true, "button"},
       {"Label5", "skSkinExPanel4", Align::kNone, 16, 91, 72, 14, "设置压缩值：", "", true, true, ""},
-      {"skSkinTrackBar2", "skSkinExPanel4", Align::kNone, 16, 110, 97, 20, "", "图片压缩取点比例", true, true,
+      {"skSkinTrackBar2", "skSkinExPanel4", Align::kNone, 16, 110, 97, 15, "", "图片压缩取点比例", true, true,
        "htrackbar"},
       {"Label6", "skSkinExPanel4", Align::kNone, 125, 112, 22, 14, "75%", "", true, true, ""},
-      {"skSkinButton4", "skSkinExPanel4", Align::kNone, 16, 144, 97, 25, "开始批量压缩", "", true, true, "button"},
+      {"skSkinButton4", "skSkinExPanel4", Align::kNone, 16, 144, 97, 20, "开始批量压缩", "", true, true, "button"},
       {"skSkinPanel4", "skSkinTabSheet3", Align::kClient, 0, 0, 0, 0, "", "", true, true, "panel"},
       {"skSkinStatusBar2", "skSkinPanel4", Align::kBottom, 0, 0, 0, 21, "", "", true, true, "statusbar"},
       {"skSkinStatusPanel3", "skSkinStatusBar2", Align::kLeft, 0, 0, 289, 0, "加载文件", "", true, true, "statuspanel"},
@@ -181,6 +182,7 @@ TEST_F(TOrvelDralenLayoutTest, StartValuesAndTheAreasTheyLeave) {
     EXPECT_EQ(page->ClientWidth(), 673);
     EXPECT_EQ(page->ClientHeight(), 444);
   }
+  EXPECT_EQ(main_->skSkinPageControl2->BoundsRect(), gfx::Rect::FromSize(0, 0, 675, 466));
   EXPECT_EQ(main_->skSkinPageControl2->ActivePage(), main_->skSkinTabSheet1);
   EXPECT_EQ(main_->skSkinPageControl2->TabItemRect(0).Height(), 20);
 
