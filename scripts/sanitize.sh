@@ -7,11 +7,12 @@
 #   --thread  the thread sanitizer, in build-tsan/: any data race, lock-order inversion or misuse
 #             of a mutex fails. It runs the code that crosses threads: the worker component, the
 #             batch engine, the application's calls and messages from other threads, the folder
-#             watcher, and the resampling that splits a picture among threads.
+#             watcher, the resampling that splits a picture among threads, and the web views'
+#             fetchers.
 #
 # Usage: scripts/sanitize.sh [--thread] [TEST_PROGRAM ...] [-- GTEST_ARGS ...]
 #   TEST_PROGRAM  test executables to build and run (default: gfx_tests, the codec tests; with
-#                 --thread: ui_tests, picture_tests and gfx_tests)
+#                 --thread: ui_tests, picture_tests, gfx_tests and web_tests)
 #   GTEST_ARGS    passed to each program, e.g. -- --gtest_filter='Bmp*'
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -27,7 +28,7 @@ while [[ $# -gt 0 && "$1" != "--" ]]; do
 done
 [[ $# -gt 0 ]] && shift
 if [[ ${#programs[@]} -eq 0 ]]; then
-  if [[ $mode == thread ]]; then programs=(ui_tests picture_tests gfx_tests); else programs=(gfx_tests); fi
+  if [[ $mode == thread ]]; then programs=(ui_tests picture_tests gfx_tests web_tests); else programs=(gfx_tests); fi
 fi
 
 "$root/scripts/install-deps.sh"

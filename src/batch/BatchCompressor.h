@@ -1,4 +1,5 @@
-// Compresses a list of pictures into JPEG files in one folder, in parallel, reporting in order.
+// Compresses a list of pictures into JPEG (or WebP, or bitmap) files in one folder, in parallel,
+// reporting in order.
 #pragma once
 
 #include <atomic>
@@ -8,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "batch/FileConverter.h"
+
 namespace batch {
 
 struct BatchOptions {
@@ -15,6 +18,16 @@ struct BatchOptions {
   int quality = 75;             // 0..100
   unsigned workers = 0;         // 0: one per core
   bool stop_on_failure = false; // start no further file once one has failed
+  bool keep_metadata = true;    // EXIF, XMP and comments of JPEG sources (the colour profile always)
+  bool keep_dates = false;      // each output gets its source's modification time
+  OutputFormat format = OutputFormat::kJpeg;
+  bool progressive = false;     // JPEG outputs: progressive scans
+  bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
+  bool no_larger = false;       // see ConvertOptions
+  bool skip_existing = false;   // leave an output that exists and is not older than its source
+  // When not empty, one per source: the folder below output_folder its output goes to ("" for
+  // output_folder itself), made when missing, so that the outputs mirror the sources' folders.
+  std::vector<std::string> output_subfolders{};
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };
@@ -26,6 +39,8 @@ struct FileReport {
   std::string output;
   uint64_t input_bytes = 0;   // with kDone
   uint64_t output_bytes = 0;  // with kDone
+  bool copied_source = false; // with kDone: the output is a byte copy of the smaller source
+  bool skipped = false;       // with kDone: the output was up to date and left as it was
   std::string error;          // with kFailed: the reader's or writer's text
 };
 
@@ -35,6 +50,9 @@ struct BatchSummary {
   size_t failed = 0;
   uint64_t input_bytes = 0;
   uint64_t output_bytes = 0;
+  size_t larger = 0;     // outputs larger than their sources
+  size_t copied = 0;     // outputs that are byte copies of their sources (no_larger)
+  size_t skipped = 0;    // outputs left as they were (skip_existing)
   double seconds = 0;
   bool cancelled = false;  // some files were never started
 };

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <map>
 #include <new>
 #include <set>
@@ -25,11 +26,18 @@ bool StatFile(const std::string& path, FileId* id, uint64_t* size) {
   return true;
 }
 
+bool NotOlder(const timespec& a, const timespec& b) {
+  return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec >= b.tv_nsec;
+}
+
 void Count(BatchSummary& summary, const FileReport& r) {
   if (r.status == FileStatus::kDone) {
     ++summary.done;
     summary.input_bytes += r.input_bytes;
     summary.output_bytes += r.output_bytes;
+    if (!r.skipped && r.output_bytes > r.input_bytes) ++summary.larger;
+    if (r.copied_source) ++summary.copied;
+    if (r.skipped) ++summary.skipped;
   } else if (r.status == FileStatus::kFailed) {
     ++summary.failed;
   }
@@ -39,13 +47,25 @@ void Count(BatchSummary& summary, const FileReport& r) {
 
 BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& options,
                    const std::atomic<bool>& cancel)
-    : options_(options), cancel_(cancel), jobs_(sources.size()) {
+    : options_(options),
+      convert_{.quality = options.quality,
+               .format = options.format,
+               .progressive = options.progressive,
+               .optimize = options.optimize,
+               .keep_metadata = options.keep_metadata,
+               .keep_dates = options.keep_dates,
+               .no_larger = options.no_larger},
+      cancel_(cancel),
+      jobs_(sources.size()) {
   // Outputs are named and checked against the sources before any file is written.
   std::set<FileId> source_ids;
   std::map<std::string, size_t> last_with_output;
   for (size_t i = 0; i < jobs_.size(); ++i) {
     jobs_[i].source = sources[i];
-    jobs_[i].output = OutputNameFor(options.output_folder, sources[i]);
+    const std::string sub = i < options.output_subfolders.size() ? options.output_subfolders[i] : std::string();
+    jobs_[i].output = OutputNameFor(sub.empty() ? options.output_folder : options.output_folder + "/" + sub, sources[i],
+                                    ExtensionOf(options.format));
+    jobs_[i].subfolder = !sub.empty();
     FileId id;
     if (StatFile(sources[i], &id, nullptr)) source_ids.insert(id);
     auto [it, inserted] = last_with_output.try_emplace(jobs_[i].output, i);
@@ -57,6 +77,14 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
   for (Job& job : jobs_) {
     FileId id;
     job.output_is_source = StatFile(job.output, &id, nullptr) && source_ids.count(id) > 0;
+    // The output that stands is the last source's with that name: when it is there already and
+    // not older than that source, every source with the name is left alone.
+    if (options.skip_existing) {
+      struct stat output {}, source {};
+      const std::string& last_source = jobs_[last_with_output[job.output]].source;
+      job.skip = ::stat(job.output.c_str(), &output) == 0 && ::stat(last_source.c_str(), &source) == 0 &&
+                 !S_ISDIR(output.st_mode) && NotOlder(output.st_mtim, source.st_mtim);
+    }
   }
 }
 
@@ -107,6 +135,13 @@ FileReport BatchRun::Convert(size_t index) {
   report.source = job.source;
   report.output = job.output;
   try {
+    if (job.skip) {
+      StatFile(job.source, nullptr, &report.input_bytes);
+      StatFile(job.output, nullptr, &report.output_bytes);
+      report.skipped = true;
+      report.status = FileStatus::kDone;
+      return report;
+    }
     if (job.output_is_source) throw gfx::ImageError("输出文件 " + job.output + " 是本批的源文件，不能覆盖");
     if (!StatFile(job.source, nullptr, &report.input_bytes))
       throw gfx::ImageError("无法读取文件 " + job.source + ": 文件不存在");
@@ -115,7 +150,16 @@ FileReport BatchRun::Convert(size_t index) {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
     }
-    report.output_bytes = ConvertToJpeg(job.source, job.output, options_.quality);
+    if (job.subfolder) {
+      std::error_code error;
+      const std::filesystem::path folder = std::filesystem::path(job.output).parent_path();
+      std::filesystem::create_directories(folder, error);
+      if (error) throw gfx::ImageError("无法建立文件夹 " + folder.string() + ": " + error.message());
+    }
+    const ConvertResult result = ConvertPicture(job.source, job.output, convert_);
+    report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell
+    report.output_bytes = result.output_bytes;
+    report.copied_source = result.copied_source;
     report.status = FileStatus::kDone;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batch/BatchCompressor.h"
+#include "batch/FileConverter.h"
 
 namespace batch {
 
@@ -41,6 +42,8 @@ class BatchRun {
     // Index of the previous source with the same output name; its output must land first.
     std::optional<size_t> previous_same_output;
     bool output_is_source = false;
+    bool skip = false;  // skip_existing: the output is there and up to date
+    bool subfolder = false;  // the output goes below the output folder, in a folder made on demand
     bool taken = false;
     bool finished = false;
     FileReport result;
@@ -58,6 +61,7 @@ class BatchRun {
   bool CollectDue(std::vector<FileReport>& due);
 
   const BatchOptions& options_;
+  const ConvertOptions convert_;
   const std::atomic<bool>& cancel_;
   std::vector<Job> jobs_;
 

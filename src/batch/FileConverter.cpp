@@ -1,13 +1,22 @@
-// One file of a batch: read, decode, encode in memory, then write the whole output at once.
+// One file of a batch: read and decode through the picture reader, encode in memory, then write
+// the whole output at once.
 #include "batch/FileConverter.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cctype>
+#include <optional>
 #include <vector>
 
 #include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
+#include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/WebpCodec.h"
 #include "picture/PictureFile.h"
 
 namespace batch {
@@ -21,35 +30,67 @@ bool IsBitmapSource(const std::string& source) {
   return ext == ".BMP";
 }
 
-std::string OutputNameFor(const std::string& folder, const std::string& source) {
-  return folder + "/Orvel_" + picture::ReplaceExtension(picture::FileNamePart(source), ".jpg");
+const char* ExtensionOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kWebp: return ".webp";
+    case OutputFormat::kBmp: return ".bmp";
+    case OutputFormat::kJpeg: break;
+  }
+  return ".jpg";
+}
+
+std::string OutputNameFor(const std::string& folder, const std::string& source, const char* extension) {
+  return folder + "/Orvel_" + picture::ReplaceExtension(picture::FileNamePart(source), extension);
 }
 
 namespace {
 
-uint64_t Write(const std::string& output, const std::vector<uint8_t>& bytes) {
-  gfx::WriteFileAtomically(output, bytes);
-  return bytes.size();
+std::vector<uint8_t> Encode(picture::LoadedPicture& loaded, const ConvertOptions& options) {
+  switch (options.format) {
+    case OutputFormat::kWebp: return gfx::EncodeWebp(loaded.bitmap, options.quality);
+    case OutputFormat::kBmp: return gfx::EncodeBmp(loaded.bitmap);
+    case OutputFormat::kJpeg: break;
+  }
+  gfx::JpegEncodeOptions encode;
+  encode.quality = std::clamp(options.quality, 0, 100);
+  encode.icc_profile = std::move(loaded.icc_profile);
+  if (options.keep_metadata) encode.markers = std::move(loaded.markers);
+  encode.progressive = options.progressive;
+  encode.optimize = options.optimize;
+  return gfx::EncodeJpeg(loaded.bitmap, encode);
 }
 
 }  // namespace
 
-uint64_t Bmp2jpg(const std::string& source, const std::string& output, int quality) {
-  gfx::JpegEncodeOptions options;
-  options.quality = std::clamp(quality, 0, 100);
-  return Write(output, gfx::EncodeJpeg(gfx::ReadBmpFile(source), options));
+ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options) {
+  // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
+  const std::vector<uint8_t> source_bytes = gfx::ReadWholeFile(source);
+  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, source_bytes);
+  if (!loaded) throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在或不是 JPEG、BMP、PNG、WebP 图片");
+  if (loaded->bitmap.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！ (" + source + ")");
+  const bool jpeg_source = picture::FormatOfBytes(source_bytes) == picture::PictureFormat::kJpeg;
+  std::vector<uint8_t> bytes = Encode(*loaded, options);
+  ConvertResult result{source_bytes.size(), bytes.size(), false};
+  // The batch never resizes, so a JPEG source has the output's pixel size (turned or not).
+  if (options.no_larger && options.keep_metadata && options.format == OutputFormat::kJpeg && jpeg_source &&
+      bytes.size() > source_bytes.size()) {
+    gfx::WriteFileAtomically(output, source_bytes);
+    result.output_bytes = source_bytes.size();
+    result.copied_source = true;
+  } else {
+    gfx::WriteFileAtomically(output, bytes);
+  }
+  if (options.keep_dates) CopyFileTimes(source, output);
+  return result;
 }
 
-uint64_t jpg2jpg(const std::string& source, const std::string& output, int quality) {
-  gfx::JpegPicture picture = gfx::ReadJpegFile(source);
-  gfx::JpegEncodeOptions options;
-  options.quality = std::clamp(quality, 0, 100);
-  options.icc_profile = std::move(picture.icc_profile);
-  return Write(output, gfx::EncodeJpeg(picture.bitmap, options));
-}
-
-uint64_t ConvertToJpeg(const std::string& source, const std::string& output, int quality) {
-  return IsBitmapSource(source) ? Bmp2jpg(source, output, quality) : jpg2jpg(source, output, quality);
+void CopyFileTimes(const std::string& source, const std::string& output) {
+  struct stat st {};
+  if (::stat(source.c_str(), &st) != 0)
+    throw gfx::ImageError("无法读取文件 " + source + " 的时间: " + std::strerror(errno));
+  const struct timespec times[2] = {st.st_atim, st.st_mtim};
+  if (::utimensat(AT_FDCWD, output.c_str(), times, 0) != 0)
+    throw gfx::ImageError("无法设置文件 " + output + " 的时间: " + std::strerror(errno));
 }
 
 }  // namespace batch

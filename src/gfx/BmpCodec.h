@@ -23,7 +23,9 @@ namespace gfx {
 // same indexes); 16 and 32-bit pictures keep their depth when their layout is the plain one
 // (x-5-5-5, x-8-8-8: rows are copied as stored) and become 24-bit otherwise, each channel scaled
 // to the full 0..255 range. Pixels that an RLE stream skips (delta, early end of line or of the
-// picture) get palette index 0, or black for RLE24. A palette shorter than the indexes the pixels
+// picture) get palette index 0, or black for RLE24. A run that passes a row's end into the
+// row's padding to four bytes (as some writers encode rows) is clipped at the row's end; one that
+// goes further is refused. A palette shorter than the indexes the pixels
 // use is kept as it is: the missing entries show black, and EncodeBmp writes them as black ones.
 //
 // `consumed`, when given, receives the bytes the file took: the total size of its file header, so

@@ -319,9 +319,12 @@ Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l) {
 
 // Run-length streams: pairs (count, value) and escapes 0-0 end of line, 0-1 end of picture,
 // 0-2-dx-dy move, 0-n n literal pixels padded to an even byte count. Rows are counted in file
-// order. A run or move that leaves the picture is refused rather than clipped: such a stream is
-// damaged, and what it meant to draw is unknown. Without an output picture the stream is only
-// checked, so that a damaged one is refused before a large picture is allocated for it.
+// order. Some writers encode each row at its stored width, padding included, so their last run
+// passes the row's end by the pixels that fill the row to four bytes: those pixels are dropped.
+// A run or move that goes further, or leaves the picture downwards, is refused rather than
+// clipped: such a stream is damaged, and what it meant to draw is unknown. Without an output
+// picture the stream is only checked, so that a damaged one is refused before a large picture is
+// allocated for it.
 class RleDecoder {
  public:
   RleDecoder(std::span<const uint8_t> data, const Layout& l, Bitmap* out)
@@ -330,6 +333,7 @@ class RleDecoder {
         layout_(l),
         out_(out),
         width_(l.width),
+        stored_width_(StoredRowPixels(l)),
         height_(l.height) {}
 
   void Run() {
@@ -351,7 +355,7 @@ class RleDecoder {
           int64_t x = x_ + src_[0];
           int64_t y = y_ + src_[1];
           src_ += 2;
-          if (x > width_ || y > height_ || (y == height_ && x > 0))
+          if (x > stored_width_ || y > height_ || (y == height_ && x > 0))
             Fail("位图 RLE 压缩数据越出了图片范围");
           x_ = x;
           y_ = y;
@@ -361,7 +365,7 @@ class RleDecoder {
       }
     }
     // A stream without its end mark is accepted only when it has reached the last pixel.
-    if (y_ < height_ && !(y_ == height_ - 1 && x_ == width_)) Fail("位图 RLE 压缩数据不完整");
+    if (y_ < height_ && !(y_ == height_ - 1 && x_ >= width_)) Fail("位图 RLE 压缩数据不完整");
   }
 
  private:
@@ -369,9 +373,15 @@ class RleDecoder {
     if (static_cast<size_t>(end_ - src_) < bytes) Fail("位图 RLE 压缩数据不完整");
   }
 
-  // Checks that `count` pixels fit at the current position.
+  // The pixels of a stored row, padding to four bytes included: 24-bit runs count 3 bytes a pixel.
+  static int64_t StoredRowPixels(const Layout& l) {
+    const int64_t bits = l.compression == kJpeg ? 24 : l.bits;
+    return (l.width * bits + 31) / 32 * 32 / bits;
+  }
+
+  // Checks that `count` pixels fit at the current position within the stored row.
   void Place(int count) {
-    if (y_ >= height_ || x_ + count > width_) Fail("位图 RLE 压缩数据越出了图片范围");
+    if (y_ >= height_ || x_ + count > stored_width_) Fail("位图 RLE 压缩数据越出了图片范围");
   }
 
   // `count` copies of one value: a palette index (two alternating ones for RLE4) or a colour.
@@ -414,7 +424,7 @@ class RleDecoder {
   }
 
   void SetIndex(int64_t x, uint8_t index) {
-    if (!out_) return;
+    if (!out_ || x >= width_) return;
     uint8_t* row = out_->Row(RowOf(layout_, y_));
     if (layout_.bits == 8) {
       row[x] = index;
@@ -424,7 +434,7 @@ class RleDecoder {
   }
 
   void SetColor(int64_t x, const uint8_t* bgr) {
-    if (!out_) return;
+    if (!out_ || x >= width_) return;
     uint8_t* p = out_->Row(RowOf(layout_, y_)) + 3 * x;
     p[0] = bgr[0];
     p[1] = bgr[1];
@@ -436,6 +446,7 @@ class RleDecoder {
   const Layout& layout_;
   Bitmap* out_;
   int64_t width_;
+  int64_t stored_width_;  // width_ and the row's padding
   int64_t height_;
   int64_t x_ = 0;
   int64_t y_ = 0;

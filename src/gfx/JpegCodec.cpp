@@ -3,11 +3,13 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include <jerror.h>
 
+#include "gfx/ExifRewrite.h"
 #include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegGuard.h"
@@ -37,6 +39,7 @@ void ReadHeader(j_common_ptr common, void* context) {
   jpeg_mem_src(cinfo, step->data, static_cast<unsigned long>(step->size));
   jpeg_save_markers(cinfo, JPEG_APP0 + 1, kMarkerLimit);
   jpeg_save_markers(cinfo, JPEG_APP0 + 2, kMarkerLimit);
+  jpeg_save_markers(cinfo, JPEG_COM, kMarkerLimit);
   jpeg_read_header(cinfo, TRUE);
   for (jpeg_saved_marker_ptr m = cinfo->marker_list; m != nullptr; m = m->next) {
     if (m->marker != JPEG_APP0 + 1) continue;
@@ -128,6 +131,22 @@ struct FreeDeleter {
   void operator()(void* p) const { std::free(p); }
 };
 
+// The APP1 and comment segments as they are to be written with the upright pixels.
+std::vector<JpegMarker> KeptMarkers(jpeg_saved_marker_ptr list) {
+  std::vector<JpegMarker> kept;
+  for (jpeg_saved_marker_ptr m = list; m != nullptr; m = m->next) {
+    if (m->marker != JPEG_APP0 + 1 && m->marker != JPEG_COM) continue;
+    std::span<const uint8_t> payload(m->data, m->data_length);
+    if (m->marker == JPEG_APP0 + 1 && IsExifPayload(payload)) {
+      if (std::optional<std::vector<uint8_t>> exif = RewriteExifForTurnedPixels(payload))
+        kept.push_back({m->marker, std::move(*exif)});
+      continue;
+    }
+    kept.push_back({m->marker, std::vector<uint8_t>(payload.begin(), payload.end())});
+  }
+  return kept;
+}
+
 // `want` set: decode scaled to cover it (ScaleDenominator); else at full size.
 JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr) {
   jpeg::Decompressor decompressor;
@@ -136,6 +155,8 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Siz
   HeaderStep header{data.data(), data.size(), nullptr, 0, 1};
   decompressor.Run(ReadHeader, &header, kDecodeError);
   std::unique_ptr<JOCTET, FreeDeleter> icc(header.icc);
+  // The saved segments live in libjpeg's per-picture memory, which finishing the decode frees.
+  std::vector<JpegMarker> markers = KeptMarkers(cinfo.marker_list);
 
   bool four_channels = false;
   switch (cinfo.jpeg_color_space) {
@@ -180,6 +201,7 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Siz
   JpegPicture picture;
   picture.bitmap = ApplyOrientation(std::move(bitmap), header.orientation);
   if (icc) picture.icc_profile.assign(icc.get(), icc.get() + header.icc_size);
+  picture.markers = std::move(markers);
   return picture;
 }
 
@@ -187,7 +209,19 @@ struct EncodeStep {
   const Bitmap* bitmap;
   int quality;
   const std::vector<uint8_t>* icc;
+  const JpegMarker* markers;
+  size_t marker_count;
+  bool progressive;
+  bool optimize;
 };
+
+void WriteMarkers(j_compress_ptr cinfo, const EncodeStep& step, bool app1) {
+  for (size_t i = 0; i < step.marker_count; ++i) {
+    const JpegMarker& m = step.markers[i];
+    if ((m.code == JPEG_APP0 + 1) != app1) continue;
+    jpeg_write_marker(cinfo, m.code, m.data.data(), static_cast<unsigned>(m.data.size()));
+  }
+}
 
 void Compress(j_common_ptr common, void* context) {
   auto* cinfo = reinterpret_cast<j_compress_ptr>(common);
@@ -199,9 +233,14 @@ void Compress(j_common_ptr common, void* context) {
   cinfo->in_color_space = JCS_EXT_BGR;
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, step->quality, TRUE);
+  if (step->progressive) jpeg_simple_progression(cinfo);
+  if (step->optimize) cinfo->optimize_coding = TRUE;
   jpeg_start_compress(cinfo, TRUE);
+  // The usual order after the JFIF header: EXIF and XMP, the colour profile, then comments.
+  WriteMarkers(cinfo, *step, true);
   if (!step->icc->empty())
     jpeg_write_icc_profile(cinfo, step->icc->data(), static_cast<unsigned>(step->icc->size()));
+  WriteMarkers(cinfo, *step, false);
   while (cinfo->next_scanline < cinfo->image_height) {
     // libjpeg only reads the rows; its interface predates const.
     JSAMPROW row = const_cast<JSAMPROW>(bitmap.Row(static_cast<int32_t>(cinfo->next_scanline)));
@@ -245,6 +284,12 @@ std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& o
   // ICC profiles are split into APP2 segments of at most 65519 bytes, numbered with one byte.
   if (options.icc_profile.size() > size_t{255} * 65519)
     throw ImageError(std::string(kEncodeError) + "ICC 配置文件过大");
+  size_t marker_bytes = 0;
+  for (const JpegMarker& m : options.markers) {
+    if (m.data.size() > 65533 || !((m.code >= JPEG_APP0 && m.code <= JPEG_APP0 + 15) || m.code == JPEG_COM))
+      throw ImageError(std::string(kEncodeError) + "元数据段无效");
+    marker_bytes += m.data.size() + 4;
+  }
   Bitmap converted;
   const Bitmap* source = &bitmap;
   if (bitmap.BitsPerPixel() != 24) {
@@ -254,9 +299,15 @@ std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& o
   const int quality = options.quality < 1 ? 1 : options.quality > 100 ? 100 : options.quality;
   // A quarter of the raw size holds most pictures at ordinary qualities without regrowing.
   const size_t estimate = static_cast<size_t>(source->Width()) * source->Height() * 3 / 4 +
-                          options.icc_profile.size() + 1024;
+                          options.icc_profile.size() + marker_bytes + 1024;
   jpeg::Compressor compressor(estimate);
-  EncodeStep step{source, quality, &options.icc_profile};
+  EncodeStep step{source,
+                  quality,
+                  &options.icc_profile,
+                  options.markers.data(),
+                  options.markers.size(),
+                  options.progressive,
+                  options.optimize};
   compressor.Run(Compress, &step, kEncodeError);
   return std::vector<uint8_t>(compressor.Data(), compressor.Data() + compressor.Size());
 }

@@ -11,9 +11,23 @@
 
 namespace gfx {
 
+inline constexpr int kJpegApp1 = 0xE1;     // EXIF and XMP segments
+inline constexpr int kJpegComment = 0xFE;  // comment segments
+
+// A metadata segment kept from a source: an APP1 segment (EXIF, XMP) or a comment.
+struct JpegMarker {
+  int code = 0;                       // kJpegApp1 or kJpegComment
+  std::vector<uint8_t> data;          // the payload, without the marker and length bytes
+  friend bool operator==(const JpegMarker&, const JpegMarker&) = default;
+};
+
 struct JpegPicture {
   Bitmap bitmap;                      // 24-bit, with the file's orientation already applied
   std::vector<uint8_t> icc_profile;   // the source's ICC profile, empty when it has none
+  // The source's APP1 and comment segments in file order, ready to be written with the decoded
+  // pixels: the EXIF orientation reads 1 and the EXIF thumbnail is gone (an EXIF segment that
+  // cannot be read is left out).
+  std::vector<JpegMarker> markers;
 };
 
 // Decodes a JPEG file into a 24-bit picture: grey-scale becomes three equal channels, Adobe
@@ -34,10 +48,14 @@ JpegPicture ReadJpegFileScaled(const std::string& path, Size want);  // errors n
 struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does
   std::vector<uint8_t> icc_profile{};  // written as APP2 markers when not empty
+  std::vector<JpegMarker> markers{};   // written as they are: APP1 segments before the profile, others after
+  bool progressive = false;            // libjpeg's progressive scan script instead of one sequential scan
+  bool optimize = false;               // Huffman tables made for the picture: smaller, same pixels
 };
 
 // Encodes a picture (any depth; converted to 24 bits) with libjpeg's defaults, the quality with
-// baseline tables, sequential, colour. Throws ImageError for the empty picture (a JPEG file cannot
+// baseline tables, sequential (unless asked otherwise), colour. The metadata segments come before the first table, so
+// the bytes from there on are the same with or without them. Throws ImageError for the empty picture (a JPEG file cannot
 // hold zero pixels) and for sizes the format cannot hold (above 65500 pixels a side).
 std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& options = {});
 

@@ -1,4 +1,4 @@
-// Picture loading by name ending, and the JPEG and bitmap saves of the single picture.
+// Picture loading by content, and the JPEG and bitmap saves of the single picture.
 #include "picture/PictureFile.h"
 
 #include <sys/stat.h>
@@ -10,6 +10,8 @@
 #include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/PngCodec.h"
+#include "gfx/WebpCodec.h"
 #include "gfx/Resample.h"
 
 namespace picture {
@@ -66,15 +68,44 @@ gfx::Bitmap PackTo16(const gfx::Bitmap& bgr) {
 
 }  // namespace
 
+PictureFormat FormatOfBytes(std::span<const uint8_t> bytes) {
+  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return PictureFormat::kJpeg;
+  if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return PictureFormat::kBmp;
+  if (gfx::LooksLikePng(bytes)) return PictureFormat::kPng;
+  if (gfx::LooksLikeWebp(bytes)) return PictureFormat::kWebp;
+  return PictureFormat::kUnknown;
+}
+
 std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name) {
   if (!IsRegularFile(name)) return std::nullopt;
-  const std::string key = UpperTail(name, 3);
-  if (key == "BMP") return LoadedPicture{gfx::ReadBmpFile(name), {}};
-  if (key == "JPG" || UpperTail(name, 4) == "JPEG") {
-    gfx::JpegPicture jpeg = gfx::ReadJpegFile(name);
-    return LoadedPicture{std::move(jpeg.bitmap), std::move(jpeg.icc_profile)};
+  return DecodePictureFile(name, gfx::ReadWholeFile(name));
+}
+
+std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes) {
+  PictureFormat format = FormatOfBytes(bytes);
+  if (format == PictureFormat::kUnknown) {
+    const std::string key = UpperTail(name, 3);
+    if (key == "BMP") format = PictureFormat::kBmp;
+    else if (key == "JPG" || UpperTail(name, 4) == "JPEG") format = PictureFormat::kJpeg;
+    else if (key == "PNG") format = PictureFormat::kPng;
+    else if (UpperTail(name, 4) == "WEBP") format = PictureFormat::kWebp;
+    else if (key == "ICO" || key == "WMF" || key == "EMF") return LoadedPicture{};
+    else return std::nullopt;
   }
-  if (key == "ICO" || key == "WMF" || key == "EMF") return LoadedPicture{};
+  try {
+    switch (format) {
+      case PictureFormat::kJpeg: {
+        gfx::JpegPicture jpeg = gfx::DecodeJpeg(bytes);
+        return LoadedPicture{std::move(jpeg.bitmap), std::move(jpeg.icc_profile), std::move(jpeg.markers)};
+      }
+      case PictureFormat::kBmp: return LoadedPicture{gfx::DecodeBmp(bytes), {}, {}};
+      case PictureFormat::kPng: return LoadedPicture{gfx::DecodePng(bytes), {}, {}};
+      case PictureFormat::kWebp: return LoadedPicture{gfx::DecodeWebp(bytes), {}, {}};
+      case PictureFormat::kUnknown: break;
+    }
+  } catch (const gfx::ImageError& e) {
+    throw gfx::ImageError("文件 \"" + name + "\": " + e.what());
+  }
   return std::nullopt;
 }
 
@@ -114,16 +145,30 @@ gfx::Bitmap ResizeKeepingDepth(const gfx::Bitmap& picture, int32_t width, int32_
 }
 
 std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
-                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile) {
+                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile,
+                              const std::vector<gfx::JpegMarker>& markers) {
   if (custom_size) CheckCustomSize(*custom_size);
   if (picture.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！");
   gfx::JpegEncodeOptions options;
   options.quality = std::clamp(quality, 0, 100);
   options.icc_profile = icc_profile;
+  options.markers = markers;
   const std::string target = ReplaceExtension(name, ".jpg");
   std::vector<uint8_t> bytes =
       custom_size ? gfx::EncodeJpeg(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), options)
                   : gfx::EncodeJpeg(picture, options);
+  gfx::WriteFileAtomically(target, bytes);
+  return target;
+}
+
+std::string SavePictureAsWebp(const gfx::Bitmap& picture, const std::string& name, int quality,
+                              std::optional<gfx::Size> custom_size) {
+  if (custom_size) CheckCustomSize(*custom_size);
+  if (picture.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！");
+  const std::string target = ReplaceExtension(name, ".webp");
+  std::vector<uint8_t> bytes =
+      custom_size ? gfx::EncodeWebp(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), quality)
+                  : gfx::EncodeWebp(picture, quality);
   gfx::WriteFileAtomically(target, bytes);
   return target;
 }

@@ -1,26 +1,42 @@
-// Reading a picture file by its name's ending, and saving the current picture as JPEG or bitmap.
+// Reading a picture file by its content, and saving the current picture as JPEG or bitmap.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Geometry.h"
+#include "gfx/JpegCodec.h"
 
 namespace picture {
 
 struct LoadedPicture {
-  gfx::Bitmap bitmap;                 // 24-bit from a JPEG; a bitmap file keeps its stored depth
+  gfx::Bitmap bitmap;                 // 24-bit, but a bitmap file keeps its stored depth
   std::vector<uint8_t> icc_profile;   // the JPEG source's colour profile, kept for saving
+  std::vector<gfx::JpegMarker> markers;  // the JPEG source's EXIF, XMP and comments, for saving
 };
 
-// Reads one picture file. The last three characters of the name, upper-cased, choose the reader:
-// "BMP" the bitmap reader; "JPG" (or a name ending "JPEG") the JPEG decoder; "ICO", "WMF" and "EMF"
-// give an empty picture. Gives nothing when no such file exists or the ending is unknown; throws
-// gfx::ImageError naming the file when it is damaged or cannot be read.
+// The kinds of picture file the reader knows by their first bytes.
+enum class PictureFormat { kUnknown, kJpeg, kBmp, kPng, kWebp };
+
+// The format that the bytes' signature names, kUnknown when none matches.
+PictureFormat FormatOfBytes(std::span<const uint8_t> bytes);
+
+// Reads one picture file, the one reading entry point of the command line, the window and the
+// batch. What the first bytes are chooses the reader: JPEG, bitmap, PNG or WebP. Only when they
+// match none of these does the name's ending decide: "BMP", "JPG" or "JPEG", "PNG" and "WEBP"
+// (any case) pick that reader, which then says why the file is damaged; "ICO", "WMF" and "EMF"
+// give an empty picture. Gives nothing when no such regular file exists or neither the bytes nor
+// the ending name a known kind; throws gfx::ImageError naming the file when it is damaged or
+// cannot be read.
 std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name);
+
+// The reading of LoadPictureFromFile on bytes already read from the file `name` (a pipe as well
+// as a regular file): the same choice of reader, the same results and errors.
+std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes);
 
 // The name with the extension of its last component replaced by `extension` (".jpg"), or with it
 // added when there is none. A leading dot of a file name does not start an extension.
@@ -30,11 +46,18 @@ std::string ReplaceExtension(const std::string& name, const std::string& extensi
 std::string FileNamePart(const std::string& path);
 
 // Saves as JPEG under `name` with its extension replaced by ".jpg", at quality 0..100 (0 is taken
-// as 1), stretched to `custom_size` when given (a side of 0 is refused and nothing is written).
-// Returns the name written. The file is written whole or not at all.
+// as 1), stretched to `custom_size` when given (a side of 0 is refused and nothing is written),
+// with the source's colour profile and metadata segments (see LoadedPicture). Returns the name
+// written. The file is written whole or not at all.
 std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
                               std::optional<gfx::Size> custom_size,
-                              const std::vector<uint8_t>& icc_profile = {});
+                              const std::vector<uint8_t>& icc_profile = {},
+                              const std::vector<gfx::JpegMarker>& markers = {});
+
+// Saves as a lossy WebP at quality 0..100 under `name` with its extension replaced by ".webp",
+// stretched to `custom_size` when given. Returns the name written.
+std::string SavePictureAsWebp(const gfx::Bitmap& picture, const std::string& name, int quality,
+                              std::optional<gfx::Size> custom_size);
 
 // Saves as a bitmap file at the picture's own depth under `name` with its extension replaced by
 // ".bmp", stretched to `custom_size` when given. Returns the name written.

@@ -123,6 +123,10 @@ class Backend {
   virtual bool OpenUrl(const std::string& url) = 0;
   virtual std::string ClipboardText() const = 0;
   virtual void SetClipboardText(const std::string& utf8) = 0;
+  // The X primary selection: the text last selected in any program, pasted by a middle click.
+  // Empty when there is none (or the window system has no such thing).
+  virtual std::string PrimarySelectionText() const = 0;
+  virtual void SetPrimarySelectionText(const std::string& utf8) = 0;
 
  protected:
   Backend() = default;

@@ -163,6 +163,9 @@ class Control : public Component {
   // Dialog-key roles: a default button answers Enter, a cancel button Escape.
   virtual bool IsDefaultButton() const { return false; }
   virtual bool IsCancelButton() const { return false; }
+  // The control's own context menu, shown when neither OnContextPopup nor a PopupMenu took the
+  // request: true when it showed one.
+  virtual bool DefaultContextMenu(gfx::Point /*screen*/) { return false; }
   // Runs the control's click action (buttons override this with their own behaviour).
   virtual void Click();
   // Keyboard accelerator: true when the caption's "&" marks this character.

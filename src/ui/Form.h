@@ -159,6 +159,9 @@ class Form : public WinControl {
   void CancelPendingSizeMove() {
     if (!in_size_move_) size_move_pending_ = false;
   }
+  // Text input (input methods included) is on while a control that takes characters has the focus;
+  // such a control calls this again when its caret moved, so the candidate window follows it.
+  void UpdateTextInput();
   // `c` is going away: the focus, when on c or below it, goes without a kill-focus message.
   void ControlGone(Control* c);
   // `c` was hidden or disabled: the focus, when on c or below it, goes with a kill-focus message.
@@ -206,8 +209,6 @@ class Form : public WinControl {
   void HandleKey(const platform::Event& ev);
   void HandleText(const platform::Event& ev);
   bool TryAccelerator(char32_t ch);
-  // Text input (input methods included) is on while a control that takes characters has the focus.
-  void UpdateTextInput();
   // Sends kMsgFocusChanged to every control of the form, parents first.
   void NotifyFocusChanged(WinControl* focused);
   // Closing and modal loops (FormModal.cpp).

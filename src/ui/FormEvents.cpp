@@ -75,6 +75,11 @@ void Form::HandleWindowEvent(const platform::Event& ev) {
     case EventType::kCaptureLost:
       CaptureLost();
       return;
+    case EventType::kTextEditing:
+      if (active_control_ != nullptr && EffectivelyEnabled()) {
+        active_control_->Send(Message::MakeComposition(ev.text, ev.edit_cursor));
+      }
+      return;
     default:
       return;
   }

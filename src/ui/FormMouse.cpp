@@ -114,6 +114,7 @@ void Form::OpenContextMenu(Control& target, gfx::Point screen) {
       menu->Popup(screen.x, screen.y);
       return;
     }
+    if (c->DefaultContextMenu(screen)) return;
   }
 }
 

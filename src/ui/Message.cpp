@@ -99,6 +99,10 @@ MinMaxInfo* Message::MinMax() const { return ToPointer<MinMaxInfo>(lparam); }
 
 gfx::Rect* Message::DragRect() const { return ToPointer<gfx::Rect>(lparam); }
 
+Message Message::MakeComposition(const std::string& text, int32_t cursor) {
+  return {kMsgImeComposition, static_cast<intptr_t>(cursor), reinterpret_cast<intptr_t>(text.c_str()), 0};
+}
+
 const char* Message::Text() const { return ToPointer<const char>(lparam); }
 
 const void* Message::SkinData() const { return ToPointer<const void>(wparam); }

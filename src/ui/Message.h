@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/Geometry.h"
 #include "ui/Input.h"
@@ -61,6 +62,9 @@ struct Message {
   static Message MakeMoving(gfx::Rect& rect);
   // kMsgSetText: the new caption (UTF-8), valid while the message is handled.
   static Message MakeSetText(const char* text);
+  // kMsgImeComposition: the input method's composition so far (UTF-8, empty when it ended), valid
+  // while the message is handled, and the cursor inside it in bytes.
+  static Message MakeComposition(const std::string& text, int32_t cursor);
   // kSkinMsgBeforeChange ... kSkinMsgAfterChange: the skin data object (null: any) and a parameter.
   static Message MakeSkin(uint32_t id, const void* skin_data, intptr_t param);
   // kMsgFocusChanged: the control that has the focus now (null: none).
@@ -89,7 +93,9 @@ struct Message {
   // kMsgSizing and kMsgMoving: the proposed outer rectangle the receiver may change.
   gfx::Rect* DragRect() const;
   intptr_t SizingEdge() const { return wparam; }
+  // kMsgSetText and kMsgImeComposition.
   const char* Text() const;
+  int32_t CompositionCursor() const { return static_cast<int32_t>(wparam); }
   const void* SkinData() const;
   WinControl* FocusedControl() const;
 };
@@ -133,6 +139,7 @@ constexpr uint32_t kMsgKeyDown = 0x0100;
 constexpr uint32_t kMsgKeyUp = 0x0101;
 constexpr uint32_t kMsgChar = 0x0102;
 constexpr uint32_t kMsgSysKeyDown = 0x0104;
+constexpr uint32_t kMsgImeComposition = 0x010F;
 constexpr uint32_t kMsgSysKeyUp = 0x0105;
 constexpr uint32_t kMsgSysCommand = 0x0112;
 constexpr uint32_t kMsgTimer = 0x0113;

@@ -1,4 +1,4 @@
-// Hands a web address or a file to the desktop's own handler.
+// The desktop's services for controls above the toolkit: its handler for addresses and files, its beep.
 #include "ui/Shell.h"
 
 #include "platform/Backend.h"
@@ -8,6 +8,10 @@ namespace ui {
 bool OpenUrl(const std::string& url) {
   if (!platform::HasBackend()) return false;
   return platform::GetBackend().OpenUrl(url);
+}
+
+void Beep() {
+  if (platform::HasBackend()) platform::GetBackend().Beep();
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 
 #include "gfx/ImageError.h"
 #include "gfx/JpegTestTools.h"
+#include "support/CameraJpeg.h"
 
 namespace gfx {
 namespace {
@@ -90,6 +91,45 @@ TEST(JpegEncodeTest, IccProfileSurvivesDecodeAndEncode) {
   const JpegPicture back = DecodeJpeg(saved);
   EXPECT_TRUE(back.icc_profile == source.icc_profile);
   EXPECT_EQ(back.bitmap.GetSize(), source.bitmap.GetSize());
+}
+
+TEST(JpegEncodeTest, MetadataSegmentsTravelFromDecodeToEncodeAndLeaveTheScanAlone) {
+  Bitmap picture(12, 8, 24);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 12; ++x) picture.SetPixel(x, y, Rgb(static_cast<uint8_t>(x * 20), static_cast<uint8_t>(y * 30), 77));
+  const std::string xmp_text = "http://ns.adobe.com/xap/1.0/";
+  std::vector<uint8_t> xmp(xmp_text.begin(), xmp_text.end());
+  xmp.push_back(0);
+  xmp.insert(xmp.end(), {'<', 'x', '/', '>'});
+  const std::vector<uint8_t> comment = {'h', 'o', 'l', 'i', 'd', 'a', 'y'};
+  const std::vector<uint8_t> icc(300, 0x42);
+  const std::vector<JpegMarker> markers = {{kJpegComment, comment},
+                                           {kJpegApp1, testing_support::CameraExif({.orientation = 6})},
+                                           {kJpegApp1, xmp}};
+  const std::vector<uint8_t> file = EncodeJpeg(picture, {.quality = 80, .icc_profile = icc, .markers = markers});
+
+  // APP1 segments first, in their order, then the profile, then the rest.
+  std::vector<int> order;
+  for (const auto& [marker, payload] : testing_support::JpegSegments(file)) order.push_back(marker);
+  EXPECT_EQ(order, (std::vector<int>{0xE0, 0xE1, 0xE1, 0xE2, 0xFE, 0xDB, 0xDB, 0xC0, 0xC4, 0xC4, 0xC4, 0xC4, 0xDA}));
+  EXPECT_EQ(FromFirstDqt(file), FromFirstDqt(EncodeJpeg(picture, {.quality = 80})));
+
+  // Decoding turns the pixels and gives the segments as they are to be written with them.
+  const JpegPicture back = DecodeJpeg(file);
+  EXPECT_EQ(back.bitmap.GetSize(), (Size{8, 12}));
+  EXPECT_EQ(back.icc_profile, icc);
+  ASSERT_EQ(back.markers.size(), 3u);
+  EXPECT_EQ(back.markers[0], (JpegMarker{kJpegApp1, back.markers[0].data}));
+  const testing_support::ExifFacts exif = testing_support::ReadExifFacts(back.markers[0].data);
+  EXPECT_EQ(exif.orientation, 1);
+  EXPECT_EQ(exif.thumbnail_bytes, 0u);
+  EXPECT_EQ(exif.make, "Orvel Optics");
+  EXPECT_EQ(back.markers[1], (JpegMarker{kJpegApp1, xmp}));
+  EXPECT_EQ(back.markers[2], (JpegMarker{kJpegComment, comment}));
+
+  // A segment no JPEG file can hold is refused.
+  EXPECT_THROW(EncodeJpeg(picture, {.markers = {{kJpegApp1, std::vector<uint8_t>(65534)}}}), ImageError);
+  EXPECT_THROW(EncodeJpeg(picture, {.markers = {{0xDB, comment}}}), ImageError);
 }
 
 TEST(JpegEncodeTest, PicturesAJpegCannotHoldAreRefused) {

@@ -1,4 +1,4 @@
-// Loading by name ending and the single-picture saves.
+// Loading by content (the name's ending when the content matches no kind) and the single-picture saves.
 #include "picture/PictureFile.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include "gfx/BmpCodec.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/PngTestWriter.h"
+#include "gfx/WebpCodec.h"
 #include "support/TempDir.h"
 
 namespace picture {
@@ -33,45 +35,65 @@ TEST(PictureFileTest, ReplaceExtension) {
   EXPECT_EQ(FileNamePart("c.bmp"), "c.bmp");
 }
 
-TEST(PictureFileTest, TheNameEndingChoosesTheReader) {
+TEST(PictureFileTest, TheContentChoosesTheReaderAndTheEndingOnlyWhenNoneMatches) {
   TempDir dir;
   gfx::Bitmap pal(4, 3, 8);
   pal.SetPalette({gfx::Rgb(1, 2, 3), gfx::Rgb(200, 100, 0)});
   pal.Row(1)[2] = 1;
-  std::vector<uint8_t> bmp = gfx::EncodeBmp(pal);
-  std::vector<uint8_t> jpeg = gfx::EncodeJpeg(Gradient(16, 8));
-  WriteBytes(dir / "a.bmp", bmp);
-  WriteBytes(dir / "abmp", bmp);  // no dot needed before the ending
-  WriteBytes(dir / "a.JPG", jpeg);
-  WriteBytes(dir / "a.jpg", jpeg);
-  WriteBytes(dir / "a.Jpeg", jpeg);
-  WriteBytes(dir / "a.png", jpeg);
-  WriteBytes(dir / "a.ico", jpeg);
+  const std::vector<uint8_t> bmp = gfx::EncodeBmp(pal);
+  const std::vector<uint8_t> jpeg = gfx::EncodeJpeg(Gradient(16, 8));
+  const std::vector<uint8_t> png = gfx::testing::WritePng(
+      {.width = 2, .color_type = PNG_COLOR_TYPE_RGB, .samples = {255, 0, 0, 0, 0, 255}});
+  const std::vector<uint8_t> webp = gfx::EncodeWebp(Gradient(10, 6), 80);
+  const std::vector<uint8_t> garbage = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
 
-  for (const char* name : {"a.bmp", "abmp"}) {
-    auto p = LoadPictureFromFile(dir / name);
-    ASSERT_TRUE(p) << name;
-    EXPECT_EQ(p->bitmap, pal) << name;  // a bitmap file keeps its depth and palette
+  // What a file holds decides, whatever its name says.
+  struct Case { const char* name; const std::vector<uint8_t>& bytes; int32_t width; int bits; };
+  const Case readable[] = {
+      {"a.bmp", bmp, 4, 8},      {"abmp", bmp, 4, 8},       {"pic.jpg", bmp, 4, 8},    {"a.JPG", jpeg, 16, 24},
+      {"a.Jpeg", jpeg, 16, 24},  {"shot.png", jpeg, 16, 24}, {"noname", jpeg, 16, 24}, {"a.png", png, 2, 24},
+      {"png.jpg", png, 2, 24},   {"a.webp", webp, 10, 24},  {"webp.bmp", webp, 10, 24},
+  };
+  for (const Case& c : readable) {
+    WriteBytes(dir / c.name, c.bytes);
+    auto p = LoadPictureFromFile(dir / c.name);
+    ASSERT_TRUE(p) << c.name;
+    EXPECT_EQ(p->bitmap.Width(), c.width) << c.name;
+    EXPECT_EQ(p->bitmap.BitsPerPixel(), c.bits) << c.name;
   }
-  for (const char* name : {"a.JPG", "a.jpg", "a.Jpeg"}) {
-    auto p = LoadPictureFromFile(dir / name);
-    ASSERT_TRUE(p) << name;
-    EXPECT_EQ(p->bitmap.BitsPerPixel(), 24);
-    EXPECT_EQ(p->bitmap.Width(), 16);
+  EXPECT_EQ(LoadPictureFromFile(dir / "pic.jpg")->bitmap, pal);  // a bitmap file keeps depth and palette
+  EXPECT_EQ(LoadPictureFromFile(dir / "png.jpg")->bitmap.Pixel(1, 0), gfx::Rgb(0, 0, 255));
+
+  // Bytes that match no kind: the ending picks the reader, which refuses them naming the file.
+  for (const char* name : {"bad.bmp", "bad.JPG", "bad.jpeg", "bad.png", "bad.WebP"}) {
+    WriteBytes(dir / name, garbage);
+    try {
+      LoadPictureFromFile(dir / name);
+      ADD_FAILURE() << name << " was accepted";
+    } catch (const gfx::ImageError& e) {
+      EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+    }
   }
-  EXPECT_FALSE(LoadPictureFromFile(dir / "a.png"));
+  WriteBytes(dir / "notes.txt", garbage);
+  EXPECT_FALSE(LoadPictureFromFile(dir / "notes.txt"));
   EXPECT_FALSE(LoadPictureFromFile(dir / "missing.jpg"));
   EXPECT_FALSE(LoadPictureFromFile(dir.path()));  // a folder is no file
+  WriteBytes(dir / "a.ico", garbage);
   auto ico = LoadPictureFromFile(dir / "a.ico");
   ASSERT_TRUE(ico);
   EXPECT_TRUE(ico->bitmap.IsEmpty());
 
-  WriteBytes(dir / "bad.jpg", std::vector<uint8_t>(jpeg.begin(), jpeg.begin() + static_cast<long>(jpeg.size() / 2)));
-  try {
-    LoadPictureFromFile(dir / "bad.jpg");
-    FAIL() << "a truncated JPEG must be refused";
-  } catch (const gfx::ImageError& e) {
-    EXPECT_NE(std::string(e.what()).find("bad.jpg"), std::string::npos) << e.what();
+  // Damaged files of a known kind are refused with the file's name.
+  const std::pair<const char*, const std::vector<uint8_t>*> damaged[] = {
+      {"cut.jpg", &jpeg}, {"cut.png", &png}, {"cut.webp", &webp}};
+  for (const auto& [name, bytes] : damaged) {
+    WriteBytes(dir / name, std::vector<uint8_t>(bytes->begin(), bytes->begin() + static_cast<long>(bytes->size() / 2)));
+    try {
+      LoadPictureFromFile(dir / name);
+      ADD_FAILURE() << name << " was accepted";
+    } catch (const gfx::ImageError& e) {
+      EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+    }
   }
 }
 

@@ -502,6 +502,15 @@ TEST_F(SdlBackendTest, ScreenFactsOfABareServer) {
   EXPECT_FALSE(backend_->OpenUrl(""));
 }
 
+TEST_F(SdlBackendTest, ClipboardAndPrimarySelectionAreSeparate) {
+  // The selections belong to a window, so one must exist before the texts can be owned.
+  Make(SurfaceKind::kNormal, {0, 0, 10, 10});
+  backend_->SetClipboardText("Hello \xE5\x9B\xBE\xE7\x89\x87");
+  backend_->SetPrimarySelectionText("primary");
+  EXPECT_EQ(backend_->ClipboardText(), "Hello \xE5\x9B\xBE\xE7\x89\x87");
+  EXPECT_EQ(backend_->PrimarySelectionText(), "primary");
+}
+
 TEST_F(SdlBackendTest, WakeEndsAWaitFromAnotherThread) {
   std::thread t([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

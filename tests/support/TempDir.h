@@ -29,9 +29,12 @@ class TempDir {
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
   // Names of the entries in the folder, sorted.
-  std::vector<std::string> List() const {
+  std::vector<std::string> List() const { return ListOf(path_); }
+
+  // Names of the entries in any folder, sorted.
+  static std::vector<std::string> ListOf(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }

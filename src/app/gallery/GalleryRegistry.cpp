@@ -21,9 +21,11 @@ constexpr GalleryFamily kFrameFamilies[] = {
 
 // The complex controls' families are added here as they are built.
 constexpr GalleryFamily kComplexFamilies[] = {
+    {"edits", AddEditSamples},
     {"pages", AddPageSamples},
     {"listview", AddListViewSamples},
     {"lists", AddListSamples},
+    {"trees", AddTreeSamples},
 };
 
 }  // namespace

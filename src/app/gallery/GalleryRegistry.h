@@ -30,8 +30,10 @@ void AddRangeSamples(GalleryBuilder& builder);
 void AddPanelSamples(GalleryBuilder& builder);
 void AddFrameSamples(GalleryBuilder& builder);
 void AddMenuSamples(GalleryBuilder& builder);
+void AddEditSamples(GalleryBuilder& builder);
 void AddPageSamples(GalleryBuilder& builder);
 void AddListViewSamples(GalleryBuilder& builder);
 void AddListSamples(GalleryBuilder& builder);
+void AddTreeSamples(GalleryBuilder& builder);
 
 }  // namespace app

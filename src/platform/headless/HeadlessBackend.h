@@ -66,6 +66,8 @@ class HeadlessBackend : public Backend {
   bool OpenUrl(const std::string& url) override;
   std::string ClipboardText() const override { return clipboard_; }
   void SetClipboardText(const std::string& utf8) override { clipboard_ = utf8; }
+  std::string PrimarySelectionText() const override { return primary_selection_; }
+  void SetPrimarySelectionText(const std::string& utf8) override { primary_selection_ = utf8; }
 
   // --- Set-up for tests ---
   // Replaces the monitors (the first is the primary one; at least one).
@@ -160,6 +162,7 @@ class HeadlessBackend : public Backend {
   int beeps_ = 0;
   std::vector<std::string> opened_urls_;
   std::string clipboard_;
+  std::string primary_selection_;
 
   mutable std::mutex queue_mutex_;  // the queue is shared with Wake
   std::deque<Event> queue_;

@@ -737,4 +737,14 @@ std::string SdlBackend::ClipboardText() const {
 
 void SdlBackend::SetClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
 
+std::string SdlBackend::PrimarySelectionText() const {
+  char* text = SDL_GetPrimarySelectionText();
+  if (!text) return {};
+  std::string result(text);
+  SDL_free(text);
+  return result;
+}
+
+void SdlBackend::SetPrimarySelectionText(const std::string& utf8) { SDL_SetPrimarySelectionText(utf8.c_str()); }
+
 }  // namespace platform

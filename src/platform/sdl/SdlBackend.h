@@ -59,6 +59,8 @@ class SdlBackend : public Backend {
   bool OpenUrl(const std::string& url) override;
   std::string ClipboardText() const override;
   void SetClipboardText(const std::string& utf8) override;
+  std::string PrimarySelectionText() const override;
+  void SetPrimarySelectionText(const std::string& utf8) override;
 
   // Whether a window manager runs; without one the backend moves the keyboard focus itself.
   bool HasWindowManager() const { return has_wm_; }

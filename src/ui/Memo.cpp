@@ -1,0 +1,845 @@
+// Memo: the toolkit's multi-line text field with word wrap, scrolling and a built-in vertical bar.
+#include "ui/Memo.h"
+
+#include <algorithm>
+
+#include "gfx/Canvas.h"
+#include "gfx/TextUtf8.h"
+#include "platform/Backend.h"
+#include "ui/EditMenu.h"
+#include "ui/Form.h"
+#include "ui/KeyCodes.h"
+#include "ui/PopupMenu.h"
+#include "ui/ScrollBar.h"
+
+namespace ui {
+
+namespace {
+
+constexpr uintptr_t kCaretTimer = 1;
+
+bool IsBreakSpace(char32_t c) { return c == ' ' || c == 0x3000; }
+
+}  // namespace
+
+Memo::Memo() {
+  SetBounds(0, 0, 185, 89);
+  SetTabStop(true);
+  SetParentColor(false);
+  SetColor(kColorWindow);
+  SetCursor(Cursor::kIBeam);
+  SetOpaque(true);
+  vbar_ = MakeChild<ScrollBar>(nullptr, ScrollAxis::kVertical);
+  vbar_->SetTabStop(false);
+  vbar_->SetCursor(Cursor::kArrow);
+  vbar_->OnScroll = [this](ScrollCode code, int32_t position) {
+    if (code == kSbEndScroll) return;
+    SetTop(static_cast<size_t>(std::max(0, position)));
+  };
+  Resize();
+}
+
+Memo::~Memo() = default;
+
+std::string Memo::Normalize(std::string_view text) {
+  std::string clean = SanitizeUtf8(text);
+  std::string out;
+  out.reserve(clean.size());
+  for (size_t i = 0; i < clean.size(); ++i) {
+    const char c = clean[i];
+    if (c == '\r') {
+      out.push_back('\n');
+      if (i + 1 < clean.size() && clean[i + 1] == '\n') ++i;
+    } else if (c == '\t') {
+      out.push_back(' ');
+    } else if (c == '\n' || static_cast<unsigned char>(c) >= 0x20) {
+      if (c != 0x7F) out.push_back(c);
+    }
+  }
+  return out;
+}
+
+void Memo::SetText(std::string_view text) {
+  model_.SetText(Normalize(text));
+  composition_.clear();
+  lines_valid_ = false;
+  top_line_ = 0;
+  scroll_x_ = 0;
+  UpdateBar();
+  CaretChanged();
+  InvalidateText();
+  Change();
+}
+
+std::vector<std::string> Memo::Lines() const {
+  std::vector<std::string> out;
+  const std::string& t = Text();
+  size_t start = 0;
+  while (true) {
+    size_t nl = t.find('\n', start);
+    out.push_back(t.substr(start, nl == std::string::npos ? std::string::npos : nl - start));
+    if (nl == std::string::npos) break;
+    start = nl + 1;
+  }
+  return out;
+}
+
+void Memo::AppendLine(std::string_view line) {
+  std::string t = Text();
+  if (!t.empty()) t += '\n';
+  t += line;
+  SetText(t);
+}
+
+void Memo::SetSel(size_t anchor, size_t caret) {
+  model_.Select(anchor, caret);
+  CaretChanged();
+  InvalidateText();
+}
+
+void Memo::SelectAll() { SetSel(0, Text().size()); }
+
+void Memo::SetSelText(std::string_view text) { EditedByUser(model_.ReplaceSelection(Normalize(text))); }
+
+void Memo::Undo() {
+  if (!read_only_) EditedByUser(model_.Undo());
+}
+
+void Memo::CutToClipboard() {
+  if (read_only_ || !model_.HasSelection()) return;
+  CopyToClipboard();
+  EditedByUser(model_.DeleteSelection());
+}
+
+void Memo::CopyToClipboard() {
+  if (model_.HasSelection()) platform::GetBackend().SetClipboardText(model_.SelectedText());
+}
+
+void Memo::PasteFromClipboard() {
+  if (read_only_) return;
+  std::string text = platform::GetBackend().ClipboardText();
+  if (!text.empty()) EditedByUser(model_.ReplaceSelection(Normalize(text)));
+}
+
+void Memo::ClearSelection() {
+  if (!read_only_) EditedByUser(model_.DeleteSelection());
+}
+
+void Memo::FillContextMenu(MenuItem& root) {
+  EditMenuState state;
+  state.can_undo = CanUndo();
+  state.has_selection = model_.HasSelection();
+  state.read_only = read_only_;
+  state.all_selected = model_.AllSelected() && !Text().empty();
+  state.clipboard_has_text = !platform::GetBackend().ClipboardText().empty();
+  state.undo = [this] { Undo(); };
+  state.cut = [this] { CutToClipboard(); };
+  state.copy = [this] { CopyToClipboard(); };
+  state.paste = [this] { PasteFromClipboard(); };
+  state.clear = [this] { ClearSelection(); };
+  state.select_all = [this] { SelectAll(); };
+  FillEditContextMenu(root, state);
+}
+
+void Memo::OpenContextMenuAt(gfx::Point screen) {
+  if (PopupMenu* menu = GetPopupMenu()) {
+    menu->SetPopupComponent(this);
+    menu->Popup(screen.x, screen.y);
+    return;
+  }
+  DefaultContextMenu(screen);
+}
+
+void Memo::SetWordWrap(bool v) {
+  word_wrap_ = v;
+  lines_valid_ = false;
+  scroll_x_ = 0;
+  UpdateBar();
+  CaretChanged();
+  InvalidateText();
+}
+
+void Memo::SetAlignment(TextAlignment a) {
+  alignment_ = a;
+  InvalidateText();
+}
+
+void Memo::SetBorder(bool v) {
+  border_ = v;
+  Resize();
+}
+
+void Memo::SetTransparentText(bool v) {
+  transparent_text_ = v;
+  SetOpaque(!v);
+  Invalidate();
+}
+
+void Memo::SetShowScrollBar(bool v) {
+  show_bar_ = v;
+  Resize();
+}
+
+// --- layout ---
+
+gfx::Rect Memo::FrameInsets() const {
+  const int b = border_ ? 2 : 0;
+  return {b, b, b, b};
+}
+
+gfx::Rect Memo::TextArea() const {
+  gfx::Rect in = FrameInsets();
+  int right = Width() - in.right - (show_bar_ ? ScrollBar::kBreadth : 0);
+  return {in.left + 2, in.top + 1, std::max(in.left + 2, right - 2), std::max(in.top + 1, Height() - in.bottom)};
+}
+
+int Memo::LineHeight() const { return std::max(1, GetFont().TextHeight()); }
+
+size_t Memo::VisibleLineCount() const {
+  return std::max<size_t>(1, static_cast<size_t>(TextArea().Height() / LineHeight()));
+}
+
+int Memo::CharAdvance(char32_t c) const {
+  if (c < 128) {
+    if (!ascii_widths_valid_) {
+      for (char32_t a = 0; a < 128; ++a) ascii_widths_[a] = static_cast<int16_t>(GetFont().CharWidth(a));
+      ascii_widths_valid_ = true;
+    }
+    return ascii_widths_[c];
+  }
+  return GetFont().CharWidth(c);
+}
+
+void Memo::WrapParagraph(size_t start, size_t end, int width) const {
+  const std::string& t = model_.Text();
+  size_t line_start = start;
+  int x = 0;
+  size_t last_break = 0;  // a position a line may end at (0: none yet)
+  char32_t prev = 0;
+  size_t pos = start;
+  while (pos < end) {
+    size_t next = pos;
+    char32_t c = gfx::DecodeUtf8At(t, next);
+    // A base keeps its marks: the cluster is measured and broken as one.
+    while (next < end) {
+      size_t p = next;
+      if (!IsCombiningMark(gfx::DecodeUtf8At(t, p))) break;
+      next = p;
+    }
+    if (pos > line_start && !gfx::IsNoBreakBefore(c) &&
+        (IsBreakSpace(prev) || gfx::IsCjkBreakable(c) || gfx::IsCjkBreakable(prev))) {
+      last_break = pos;
+    }
+    int w = 0;
+    for (size_t p = pos; p < next;) w += CharAdvance(gfx::DecodeUtf8At(t, p));
+    if (x + w > width && pos > line_start && !IsBreakSpace(c)) {
+      size_t cut = last_break > line_start ? last_break : pos;
+      lines_.push_back({line_start, cut});
+      line_start = cut;
+      last_break = 0;
+      x = 0;
+      for (size_t p = cut; p < pos;) x += CharAdvance(gfx::DecodeUtf8At(t, p));
+    }
+    x += w;
+    prev = c;
+    pos = next;
+  }
+  lines_.push_back({line_start, end});
+}
+
+void Memo::RelayoutChange() const {
+  if (!lines_valid_) return;
+  const TextEditModel::Change c = model_.LastChange();
+  // The paragraphs the change touched, in the old lines: wrapped lines follow each other without
+  // a gap, paragraphs have their line break between them.
+  auto line_of = [this](size_t pos) {
+    auto it = std::upper_bound(lines_.begin(), lines_.end(), pos, [](size_t p, const Line& l) { return p < l.start; });
+    return it == lines_.begin() ? size_t{0} : static_cast<size_t>(it - lines_.begin()) - 1;
+  };
+  size_t first = line_of(c.pos);
+  while (first > 0 && lines_[first - 1].end == lines_[first].start) --first;
+  size_t last = line_of(c.pos + c.removed);
+  while (last + 1 < lines_.size() && lines_[last].end == lines_[last + 1].start) ++last;
+  const size_t start = lines_[first].start;
+  const size_t end = lines_[last].end + c.inserted - c.removed;
+  std::vector<Line> tail(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1, lines_.end());
+  lines_.resize(first);
+  const std::string& t = model_.Text();
+  size_t from = start;
+  while (true) {
+    size_t nl = t.find('\n', from);
+    size_t stop = nl == std::string::npos || nl > end ? end : nl;
+    if (word_wrap_ && wrap_width_ > 0) {
+      WrapParagraph(from, stop, wrap_width_);
+    } else {
+      lines_.push_back({from, stop});
+    }
+    if (stop == end) break;
+    from = stop + 1;
+  }
+  for (Line l : tail) lines_.push_back({l.start + c.inserted - c.removed, l.end + c.inserted - c.removed});
+}
+
+void Memo::RebuildLines() const {
+  if (lines_valid_) return;
+  lines_.clear();
+  const std::string& t = model_.Text();
+  wrap_width_ = TextArea().Width();
+  size_t start = 0;
+  while (true) {
+    size_t nl = t.find('\n', start);
+    size_t end = nl == std::string::npos ? t.size() : nl;
+    if (word_wrap_ && wrap_width_ > 0) {
+      WrapParagraph(start, end, wrap_width_);
+    } else {
+      lines_.push_back({start, end});
+    }
+    if (nl == std::string::npos) break;
+    start = nl + 1;
+  }
+  lines_valid_ = true;
+}
+
+size_t Memo::LineCount() const {
+  RebuildLines();
+  return lines_.size();
+}
+
+size_t Memo::LineOfPos(size_t pos) const {
+  RebuildLines();
+  // The last line starting at or before pos; a wrapped line's end belongs to the next line.
+  auto it = std::upper_bound(lines_.begin(), lines_.end(), pos, [](size_t p, const Line& l) { return p < l.start; });
+  return it == lines_.begin() ? 0 : static_cast<size_t>(it - lines_.begin()) - 1;
+}
+
+size_t Memo::LineStart(size_t line) const {
+  RebuildLines();
+  return lines_[std::min(line, lines_.size() - 1)].start;
+}
+
+size_t Memo::LineEnd(size_t line) const {
+  RebuildLines();
+  return lines_[std::min(line, lines_.size() - 1)].end;
+}
+
+int Memo::XInLine(size_t line, size_t pos) const {
+  const std::string& t = model_.Text();
+  const size_t start = LineStart(line);
+  pos = std::clamp(pos, start, LineEnd(line));
+  int x = 0;
+  const size_t caret = model_.Caret();
+  for (size_t p = start; p < pos;) x += CharAdvance(gfx::DecodeUtf8At(t, p));
+  if (!composition_.empty() && caret >= start && caret <= LineEnd(line) && pos > caret) {
+    for (size_t p = 0; p < composition_.size();) x += CharAdvance(gfx::DecodeUtf8At(composition_, p));
+  }
+  return x;
+}
+
+int Memo::LineWidth(size_t line) const { return XInLine(line, LineEnd(line)); }
+
+int Memo::AlignOffset(size_t line) const {
+  const int room = TextArea().Width() - LineWidth(line) - 1;
+  if (room <= 0 || alignment_ == TextAlignment::kLeft) return 0;
+  return alignment_ == TextAlignment::kRight ? room : room / 2;
+}
+
+gfx::Point Memo::PointOfPos(size_t pos) const {
+  const size_t line = LineOfPos(pos);
+  const gfx::Rect area = TextArea();
+  const int y = area.top + (static_cast<int>(line) - static_cast<int>(top_line_)) * LineHeight();
+  return {area.left + AlignOffset(line) - scroll_x_ + XInLine(line, pos), y};
+}
+
+size_t Memo::PosAtPoint(gfx::Point p) const {
+  RebuildLines();
+  const gfx::Rect area = TextArea();
+  int row = (p.y - area.top) / LineHeight();
+  if (p.y < area.top) row = -1;
+  const long line_l = std::clamp<long>(static_cast<long>(top_line_) + row, 0, static_cast<long>(lines_.size()) - 1);
+  const size_t line = static_cast<size_t>(line_l);
+  const int tx = p.x - area.left - AlignOffset(line) + scroll_x_;
+  const std::string& t = model_.Text();
+  size_t pos = LineStart(line);
+  const size_t end = LineEnd(line);
+  int x = 0;
+  while (pos < end) {
+    size_t next = model_.NextBoundary(pos);
+    int w = 0;
+    for (size_t q = pos; q < next;) w += CharAdvance(gfx::DecodeUtf8At(t, q));
+    if (tx < x + w / 2) break;
+    x += w;
+    pos = std::min(next, end);
+  }
+  return pos;
+}
+
+gfx::Rect Memo::CaretRect() const {
+  gfx::Point p = PointOfPos(model_.Caret());
+  if (!composition_.empty()) {
+    for (size_t q = 0; q < composition_cursor_;) p.x += CharAdvance(gfx::DecodeUtf8At(composition_, q));
+  }
+  return {p.x, p.y, p.x + 1, p.y + LineHeight()};
+}
+
+ScrollInfo Memo::VScrollInfo() const {
+  ScrollInfo info;
+  info.min = 0;
+  info.max = static_cast<int32_t>(LineCount()) - 1;
+  info.page = static_cast<int32_t>(VisibleLineCount());
+  info.position = static_cast<int32_t>(top_line_);
+  return info;
+}
+
+void Memo::UpdateBar() {
+  vbar_->SetInfo(VScrollInfo());
+}
+
+void Memo::SetTop(size_t line) {
+  const size_t count = LineCount();
+  const size_t page = VisibleLineCount();
+  const size_t max_top = count > page ? count - page : 0;
+  line = std::min(line, max_top);
+  if (line == top_line_) return;
+  top_line_ = line;
+  UpdateBar();
+  InvalidateText();
+  Scrolled();
+}
+
+void Memo::ScrollToLine(size_t line) { SetTop(line); }
+
+void Memo::VScroll(ScrollCode code, int32_t thumb) {
+  SetTop(static_cast<size_t>(std::max(0, ScrolledPosition(VScrollInfo(), code, thumb))));
+}
+
+void Memo::ScrollToCaret() {
+  const size_t line = LineOfPos(model_.Caret());
+  const size_t page = VisibleLineCount();
+  if (line < top_line_) SetTop(line);
+  if (line >= top_line_ + page) SetTop(line - page + 1);
+  if (word_wrap_) {
+    scroll_x_ = 0;
+    return;
+  }
+  const int w = TextArea().Width();
+  const int cx = XInLine(line, model_.Caret());
+  const int old = scroll_x_;
+  if (cx < scroll_x_) scroll_x_ = std::max(0, cx - w / 4);
+  if (cx >= scroll_x_ + w) scroll_x_ = cx - w + 1 + w / 4;
+  if (scroll_x_ != old) InvalidateText();
+}
+
+void Memo::CaretChanged(bool scroll) {
+  if (scroll) ScrollToCaret();
+  if (!HasFocus()) return;
+  InvalidateRect(CaretRect());
+  caret_on_ = true;
+  SetTimer(kCaretTimer, kCaretBlinkMs);
+  gfx::Rect ime = CaretRect();
+  InvalidateRect(ime);
+  if (ime != last_ime_rect_) {
+    last_ime_rect_ = ime;
+    if (Form* f = ParentForm()) f->UpdateTextInput();
+  }
+}
+
+void Memo::InvalidateText() {
+  gfx::Rect in = FrameInsets();
+  InvalidateRect({in.left, in.top, Width() - in.right - (show_bar_ ? ScrollBar::kBreadth : 0), Height() - in.bottom});
+}
+
+void Memo::InvalidateLines(size_t from, size_t to) {
+  const gfx::Rect area = TextArea();
+  const long top = area.top + (static_cast<long>(from) - static_cast<long>(top_line_)) * LineHeight();
+  const long bottom = area.top + (static_cast<long>(to) + 1 - static_cast<long>(top_line_)) * LineHeight();
+  gfx::Rect in = FrameInsets();
+  InvalidateRect({in.left, static_cast<int>(std::max<long>(top, in.top)), area.right + 2,
+                  static_cast<int>(std::min<long>(bottom, Height()))});
+}
+
+void Memo::EditedByUser(bool changed) {
+  const size_t lines_before = lines_valid_ ? lines_.size() : 0;
+  const size_t caret_line_before = LineOfPos(model_.Caret());
+  // Only the paragraphs the change touched are laid out again.
+  if (changed) RelayoutChange();
+  const size_t caret_line = LineOfPos(model_.Caret());
+  const size_t old_top = top_line_;
+  if (changed) UpdateBar();
+  CaretChanged();
+  // Typing that leaves the number of lines as it was redraws only the lines it touched.
+  if (changed && LineCount() == lines_before && top_line_ == old_top && scroll_x_ == 0) {
+    InvalidateLines(std::min(caret_line_before, caret_line), std::max(caret_line_before, caret_line));
+  } else {
+    InvalidateText();
+  }
+  if (changed) Change();
+}
+
+void Memo::Scrolled() {
+  if (OnScrolled) OnScrolled(this);
+}
+
+void Memo::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void Memo::SetPrimaryFromSelection() {
+  if (model_.HasSelection()) platform::GetBackend().SetPrimarySelectionText(model_.SelectedText());
+}
+
+// --- painting ---
+
+void Memo::EraseBackground(gfx::Canvas&) {}
+
+void Memo::PaintFrame(gfx::Canvas& canvas) {
+  if (!transparent_text_) canvas.FillRect({0, 0, Width(), Height()}, GetColor());
+  if (!border_) return;
+  const gfx::Rect r{0, 0, Width(), Height()};
+  canvas.FillRect({r.left, r.top, r.right - 1, r.top + 1}, kColorBtnShadow);
+  canvas.FillRect({r.left, r.top, r.left + 1, r.bottom - 1}, kColorBtnShadow);
+  canvas.FillRect({r.left, r.bottom - 1, r.right, r.bottom}, kColorBtnHighlight);
+  canvas.FillRect({r.right - 1, r.top, r.right, r.bottom}, kColorBtnHighlight);
+  canvas.FillRect({r.left + 1, r.top + 1, r.right - 2, r.top + 2}, kColor3dDkShadow);
+  canvas.FillRect({r.left + 1, r.top + 1, r.left + 2, r.bottom - 2}, kColor3dDkShadow);
+  canvas.FillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, kColorBtnFace);
+  canvas.FillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, kColorBtnFace);
+}
+
+gfx::Color Memo::TextColor() const { return EffectivelyEnabled() ? GetFont().Color() : kColorGrayText; }
+
+void Memo::Paint(gfx::Canvas& canvas) {
+  PaintFrame(canvas);
+  RebuildLines();
+  gfx::CanvasSaver saver(canvas);
+  const gfx::Rect in = FrameInsets();
+  const gfx::Rect area = TextArea();
+  canvas.IntersectClip({in.left, in.top, area.right + 2, Height() - in.bottom});
+  gfx::Font font = GetFont();
+  font.SetColor(TextColor());
+  canvas.SetFont(font);
+  canvas.Brush().style = gfx::BrushStyle::kClear;
+  const int lh = LineHeight();
+  const gfx::Rect clip = canvas.ClipBounds();
+  const std::string& t = model_.Text();
+  const size_t caret = model_.Caret();
+  const bool show_sel = model_.HasSelection() && composition_.empty() && HasFocus();
+  // Only the lines inside the clip are visited, so a long text costs a screenful.
+  size_t first = top_line_ + static_cast<size_t>(std::max(0, (clip.top - area.top) / lh));
+  size_t last = std::min(lines_.size(), top_line_ + static_cast<size_t>(std::max(0, (clip.bottom - area.top + lh - 1) / lh)));
+  for (size_t i = first; i < last; ++i) {
+    const Line& l = lines_[i];
+    const int y = area.top + static_cast<int>(i - top_line_) * lh;
+    const int x0 = area.left + AlignOffset(i) - scroll_x_;
+    std::string shown = t.substr(l.start, l.end - l.start);
+    const bool composing_here = !composition_.empty() && caret >= l.start && caret <= l.end;
+    if (composing_here) shown.insert(caret - l.start, composition_);
+    canvas.Font().SetColor(TextColor());
+    canvas.TextOut(x0, y, shown);
+    if (show_sel && model_.SelStart() <= l.end && model_.SelEnd() >= l.start) {
+      const size_t a = std::max(model_.SelStart(), l.start);
+      const size_t b = std::min(model_.SelEnd(), l.end);
+      int sx = x0 + XInLine(i, a);
+      int ex = x0 + XInLine(i, b);
+      // A selected line break shows as a little space at the line's end.
+      if (model_.SelEnd() > l.end && l.end < t.size()) ex += CharAdvance(' ');
+      gfx::CanvasSaver sel(canvas);
+      canvas.IntersectClip({sx, y, ex, y + lh});
+      canvas.FillRect({sx, y, ex, y + lh}, kColorHighlight);
+      canvas.Font().SetColor(gfx::kWhite);
+      canvas.TextOut(x0, y, shown);
+    }
+    if (composing_here) {
+      const int sx = x0 + XInLine(i, caret);
+      int w = 0;
+      for (size_t q = 0; q < composition_.size();) w += CharAdvance(gfx::DecodeUtf8At(composition_, q));
+      canvas.FillRect({sx, y + lh - 1, sx + w, y + lh}, TextColor());
+    }
+  }
+  if (HasFocus() && caret_on_) canvas.FillRect(CaretRect(), TextColor());
+}
+
+// --- messages and keys ---
+
+void Memo::WndProc(Message& m) {
+  if (m.id == kMsgImeComposition) {
+    std::string comp = m.Text() != nullptr ? Normalize(m.Text()) : std::string();
+    comp.erase(std::remove(comp.begin(), comp.end(), '\n'), comp.end());
+    if (read_only_) comp.clear();
+    if (comp.empty() && composition_.empty()) return;
+    composition_ = std::move(comp);
+    size_t c = std::min<size_t>(static_cast<size_t>(std::max(0, m.CompositionCursor())), composition_.size());
+    while (c > 0 && c < composition_.size() && (static_cast<unsigned char>(composition_[c]) & 0xC0) == 0x80) --c;
+    composition_cursor_ = c;
+    CaretChanged();
+    InvalidateLines(LineOfPos(model_.Caret()), LineOfPos(model_.Caret()));
+    return;
+  }
+  if (m.id == kMsgFocusChanged && m.FocusedControl() == vbar_ && CanFocus()) {
+    // The built-in bar is part of the field: a press on it leaves the focus with the text.
+    SetFocus();
+    return;
+  }
+  if (m.id == kMsgVScroll) {
+    VScroll(static_cast<ScrollCode>(m.wparam & 0xFFFF), HighSigned(m.wparam));
+    return;
+  }
+  WinControl::WndProc(m);
+}
+
+bool Memo::WantsKey(uint16_t key) const {
+  if (key == platform::kVkTab) return want_tabs_;
+  if (key == platform::kVkReturn) return want_returns_;
+  return key != platform::kVkEscape;
+}
+
+void Memo::MoveTo(size_t pos, bool extend, bool keep_column) {
+  if (!keep_column) column_x_ = -1;
+  model_.MoveCaret(pos, extend);
+  CaretChanged();
+  InvalidateText();
+  if (extend) SetPrimaryFromSelection();
+}
+
+void Memo::KeyDown(uint16_t& key, ShiftState shift) {
+  WinControl::KeyDown(key, shift);
+  if (key == 0) return;
+  const bool ctrl = Has(shift, kCtrl);
+  const bool ext = Has(shift, kShift);
+  const size_t caret = model_.Caret();
+  const size_t line = LineOfPos(caret);
+  auto vertical = [&](long lines) {
+    if (column_x_ < 0) column_x_ = XInLine(line, caret);
+    const long target = std::clamp<long>(static_cast<long>(line) + lines, 0, static_cast<long>(LineCount()) - 1);
+    const gfx::Rect area = TextArea();
+    const int y = area.top + static_cast<int>(target - static_cast<long>(top_line_)) * LineHeight();
+    if (target < static_cast<long>(top_line_) || target >= static_cast<long>(top_line_ + VisibleLineCount())) {
+      // Off screen: measure on the target line directly.
+      const size_t keep = top_line_;
+      top_line_ = static_cast<size_t>(target);
+      size_t p = PosAtPoint({area.left + AlignOffset(static_cast<size_t>(target)) - scroll_x_ + column_x_, area.top});
+      top_line_ = keep;
+      MoveTo(p, ext, true);
+      return;
+    }
+    MoveTo(PosAtPoint({area.left + AlignOffset(static_cast<size_t>(target)) - scroll_x_ + column_x_, y}), ext, true);
+  };
+  const long page = static_cast<long>(VisibleLineCount());
+  switch (key) {
+    case platform::kVkLeft:
+      key = 0;
+      if (!ext && !ctrl && model_.HasSelection()) return MoveTo(model_.SelStart(), false);
+      return MoveTo(ctrl ? model_.PrevWordStart(caret) : model_.PrevBoundary(caret), ext);
+    case platform::kVkRight:
+      key = 0;
+      if (!ext && !ctrl && model_.HasSelection()) return MoveTo(model_.SelEnd(), false);
+      return MoveTo(ctrl ? model_.NextWordStart(caret) : model_.NextBoundary(caret), ext);
+    case platform::kVkUp:
+      key = 0;
+      if (ctrl) return VScroll(kSbLineUp);
+      return vertical(-1);
+    case platform::kVkDown:
+      key = 0;
+      if (ctrl) return VScroll(kSbLineDown);
+      return vertical(1);
+    case platform::kVkPrior:
+      key = 0;
+      SetTop(top_line_ > static_cast<size_t>(page) ? top_line_ - static_cast<size_t>(page) : 0);
+      return vertical(-page);
+    case platform::kVkNext:
+      key = 0;
+      SetTop(top_line_ + static_cast<size_t>(page));
+      return vertical(page);
+    case platform::kVkHome:
+      key = 0;
+      return MoveTo(ctrl ? 0 : LineStart(line), ext);
+    case platform::kVkEnd:
+      key = 0;
+      return MoveTo(ctrl ? Text().size() : LineEnd(line), ext);
+    case platform::kVkBack:
+      key = 0;
+      if (read_only_) return;
+      if (ctrl && !model_.HasSelection()) model_.Select(model_.PrevWordStart(caret), caret);
+      return EditedByUser(model_.DeleteBackward());
+    case platform::kVkDelete:
+      key = 0;
+      if (ext) return CutToClipboard();
+      if (read_only_) return;
+      if (ctrl && !model_.HasSelection()) model_.Select(caret, model_.NextWordStart(caret));
+      return EditedByUser(model_.DeleteForward());
+    case platform::kVkInsert:
+      key = 0;
+      if (ctrl) return CopyToClipboard();
+      if (ext) return PasteFromClipboard();
+      return;
+    case platform::kVkReturn: {
+      char32_t ch = 13;
+      WinControl::KeyPress(ch);
+      if (ch == 0 || !want_returns_) return;
+      key = 0;
+      if (!read_only_) EditedByUser(model_.ReplaceSelection("\n"));
+      return;
+    }
+    case platform::kVkTab:
+      if (!want_tabs_ || ctrl) return;
+      key = 0;
+      if (!read_only_) EditedByUser(model_.ReplaceSelection(" ", true));
+      return;
+    case platform::kVkApps:
+      key = 0;
+      return OpenContextMenuAt(ClientToScreen({Width() / 2, Height() / 2}));
+    default:
+      break;
+  }
+  if (key == platform::kVkF1 + 9 && ext) {
+    key = 0;
+    return OpenContextMenuAt(ClientToScreen({Width() / 2, Height() / 2}));
+  }
+  if (!ctrl || Has(shift, kAlt)) return;
+  switch (key) {
+    case platform::kVkA:
+      key = 0;
+      SelectAll();
+      return SetPrimaryFromSelection();
+    case platform::kVkA + ('C' - 'A'):
+      key = 0;
+      return CopyToClipboard();
+    case platform::kVkA + ('X' - 'A'):
+      key = 0;
+      return CutToClipboard();
+    case platform::kVkA + ('V' - 'A'):
+      key = 0;
+      return PasteFromClipboard();
+    case platform::kVkA + ('Z' - 'A'):
+      key = 0;
+      return Undo();
+    default:
+      return;
+  }
+}
+
+void Memo::KeyPress(char32_t& ch) {
+  WinControl::KeyPress(ch);
+  if (ch < 0x20 || ch == 0x7F || read_only_) return;
+  std::string s;
+  gfx::AppendUtf8(s, ch);
+  composition_.clear();
+  column_x_ = -1;
+  EditedByUser(model_.ReplaceSelection(s, true));
+}
+
+// --- mouse ---
+
+void Memo::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+  WinControl::MouseDown(button, shift, x, y);
+  if (button == MouseButton::kLeft) {
+    if (Has(shift, kDouble)) {
+      auto [a, b] = model_.WordAt(PosAtPoint({x, y}));
+      SetSel(a, b);
+      SetPrimaryFromSelection();
+      dragging_ = false;
+      return;
+    }
+    dragging_ = true;
+    model_.MoveCaret(PosAtPoint({x, y}), Has(shift, kShift));
+    column_x_ = -1;
+    CaretChanged();
+    InvalidateText();
+    return;
+  }
+  if (button == MouseButton::kMiddle && !read_only_) {
+    std::string text = platform::GetBackend().PrimarySelectionText();
+    if (text.empty()) return;
+    model_.MoveCaret(PosAtPoint({x, y}), false);
+    EditedByUser(model_.ReplaceSelection(Normalize(text)));
+  }
+}
+
+void Memo::MouseMove(ShiftState shift, int x, int y) {
+  WinControl::MouseMove(shift, x, y);
+  if (!dragging_ || !Has(shift, kLeftHeld)) return;
+  const size_t pos = PosAtPoint({x, y});
+  if (pos == model_.Caret()) return;
+  model_.MoveCaret(pos, true);
+  CaretChanged();
+  InvalidateText();
+}
+
+void Memo::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+  // The selection is the primary selection before OnMouseUp hears of the release.
+  if (button == MouseButton::kLeft && dragging_) {
+    dragging_ = false;
+    SetPrimaryFromSelection();
+  }
+  WinControl::MouseUp(button, shift, x, y);
+}
+
+bool Memo::MouseWheel(ShiftState shift, int delta, int x, int y) {
+  if (WinControl::MouseWheel(shift, delta, x, y)) return true;
+  // One line per notch: up for a positive delta, down otherwise.
+  const int notches = std::max(1, std::abs(delta) / 120);
+  for (int i = 0; i < notches; ++i) VScroll(delta > 0 ? kSbLineUp : kSbLineDown);
+  return true;
+}
+
+// --- focus, timer, state ---
+
+void Memo::DoEnter() {
+  has_focus_ = true;
+  WinControl::DoEnter();
+  last_ime_rect_ = {};
+  // Getting the focus (by a press on the bar, say) leaves the lines where they are.
+  CaretChanged(false);
+}
+
+void Memo::DoExit() {
+  has_focus_ = false;
+  KillTimer(kCaretTimer);
+  caret_on_ = false;
+  composition_.clear();
+  WinControl::DoExit();
+}
+
+void Memo::TimerTick(uintptr_t id) {
+  if (id != kCaretTimer) {
+    WinControl::TimerTick(id);
+    return;
+  }
+  if (!HasFocus()) {
+    KillTimer(kCaretTimer);
+    caret_on_ = false;
+    return;
+  }
+  caret_on_ = !caret_on_;
+  InvalidateRect(CaretRect());
+}
+
+void Memo::FontChanged() {
+  WinControl::FontChanged();
+  ascii_widths_valid_ = false;
+  lines_valid_ = false;
+  UpdateBar();
+  CaretChanged();
+  Invalidate();
+}
+
+void Memo::EnabledChanged() {
+  WinControl::EnabledChanged();
+  vbar_->SetEnabled(Enabled());
+  Invalidate();
+}
+
+void Memo::Resize() {
+  WinControl::Resize();
+  if (vbar_ == nullptr) return;
+  const gfx::Rect in = FrameInsets();
+  vbar_->SetVisible(show_bar_);
+  vbar_->SetBounds(Width() - in.right - ScrollBar::kBreadth, in.top, ScrollBar::kBreadth,
+                   std::max(0, Height() - in.top - in.bottom));
+  if (TextArea().Width() != wrap_width_) lines_valid_ = false;
+  SetTop(top_line_);
+  UpdateBar();
+  CaretChanged();
+  Invalidate();
+}
+
+}  // namespace ui

@@ -1,0 +1,141 @@
+// The plain edit on a real X server: typed text, then Ctrl+A and Ctrl+C, read back by another program.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Backend.h"
+#include "platform/sdl/SdlBackend.h"
+#include "support/PrivateXServer.h"
+#include "ui/Application.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+
+extern char** environ;
+
+namespace {
+
+testing_support::PrivateXServer g_edit_x;
+
+// The limit only ends a test whose condition never comes.
+constexpr int kPatienceMs = 20000;
+
+bool ToolAvailable(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string dirs = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= dirs.size()) {
+    size_t end = dirs.find(':', start);
+    if (end == std::string::npos) end = dirs.size();
+    if (access((dirs.substr(start, end - start) + "/" + name).c_str(), X_OK) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+class EditDesktopTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!g_edit_x.Start().has_value()) {
+      skip_reason_ = "no X server could be started";
+      return;
+    }
+    try {
+      platform::SetBackend(platform::CreateSdlBackend());
+    } catch (const std::exception& e) {
+      skip_reason_ = e.what();
+    }
+  }
+  static void TearDownTestSuite() {
+    if (platform::HasBackend()) platform::SetBackend(nullptr);
+    g_edit_x.Stop();
+  }
+  void SetUp() override {
+    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
+    if (!ToolAvailable("xdotool") || !ToolAvailable("xclip")) GTEST_SKIP() << "xdotool and xclip are needed";
+    app_ = std::make_unique<ui::Application>();
+  }
+  void TearDown() override { app_.reset(); }
+
+  // Runs the loop until the condition holds (or the patience runs out).
+  bool PumpUntil(const std::function<bool()>& done) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+      app_->ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return done();
+  }
+  // Runs a program while the loop goes on (the selections are answered by this process), and
+  // returns what it printed.
+  std::string Run(const std::vector<std::string>& args) {
+    int fds[2];
+    if (pipe(fds) != 0) return "<no pipe>";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const bool started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (!started) {
+      close(fds[0]);
+      return "<not started>";
+    }
+    fcntl(fds[0], F_SETFL, O_NONBLOCK);
+    std::string out;
+    bool exited = false;
+    PumpUntil([&] {
+      char buf[256];
+      ssize_t n;
+      while ((n = read(fds[0], buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
+      int status = 0;
+      if (!exited && waitpid(pid, &status, WNOHANG) == pid) exited = true;
+      return exited && n == 0;
+    });
+    if (!exited) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+    close(fds[0]);
+    return out;
+  }
+
+  static inline std::string skip_reason_;
+  std::unique_ptr<ui::Application> app_;
+};
+
+TEST_F(EditDesktopTest, TypedTextGoesToTheClipboardAndThePrimarySelection) {
+  auto* form = app_->CreateForm<ui::Form>();
+  form->SetBorderStyle(ui::BorderStyle::kNone);
+  form->SetBounds(100, 100, 240, 60);
+  auto* edit = form->MakeChild<ui::Edit>(form);
+  edit->SetBounds(10, 10, 200, 24);
+  form->Show();
+  ASSERT_TRUE(PumpUntil([&] { return platform::GetBackend().ActiveSurface() == form->Surface()->Id(); }));
+  edit->SetFocus();
+  const std::string hello = "Hello \xE5\x9B\xBE\xE7\x89\x87";
+  Run({"xdotool", "type", "--delay", "50", hello});
+  ASSERT_TRUE(PumpUntil([&] { return edit->Text() == hello; })) << edit->Text();
+  Run({"xdotool", "key", "ctrl+a", "ctrl+c"});
+  ASSERT_TRUE(PumpUntil([&] { return edit->SelLength() == hello.size(); }));
+  EXPECT_EQ(Run({"xclip", "-o", "-selection", "clipboard"}), hello);
+  EXPECT_EQ(Run({"xclip", "-o"}), hello);
+}
+
+}  // namespace
