@@ -12,6 +12,7 @@
 namespace skin {
 class TskSkinButton;
 class TskSkinCheckRadioBox;
+class TskSkinEdit;
 class TskSkinExPanel;
 class TskSkinForm;
 class TskSkinGauge;
@@ -19,6 +20,8 @@ class TskSkinGroupBox;
 class TskSkinLabel;
 class TskSkinLinkLabel;
 class TskSkinListView;
+class TskSkinMemo;
+class TskSkinNumericEdit;
 class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinPopupMenu;
@@ -102,8 +105,10 @@ class TOrvelDralen : public ui::Form {
   ui::Label* Label4 = nullptr;
   skin::TskSkinCheckRadioBox* skSkinCheckRadioBox1 = nullptr;
   ui::Label* Label2 = nullptr;
+  skin::TskSkinNumericEdit* skSkinNumericEdit1 = nullptr;
   ui::Label* Label7 = nullptr;
   ui::Label* Label1 = nullptr;
+  skin::TskSkinNumericEdit* skSkinNumericEdit2 = nullptr;
   ui::Label* Label8 = nullptr;
   skin::TskSkinCheckRadioBox* skSkinCheckRadioBox2 = nullptr;
   skin::TskSkinSplitter* skSkinSplitter2 = nullptr;
@@ -123,6 +128,7 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinButton* skSkinButton6 = nullptr;
   skin::TskSkinExPanel* skSkinExPanel4 = nullptr;
   skin::TskSkinButton* skSkinButton2 = nullptr;
+  skin::TskSkinEdit* skSkinEdit1 = nullptr;
   ui::Label* Label5 = nullptr;
   skin::TskSkinTrackBar* skSkinTrackBar2 = nullptr;
   ui::Label* Label6 = nullptr;
@@ -146,6 +152,7 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinLinkLabel* skSkinLinkLabel2 = nullptr;
   ui::Label* Label9 = nullptr;
   skin::TskSkinGroupBox* skSkinGroupBox1 = nullptr;
+  skin::TskSkinMemo* skSkinMemo1 = nullptr;
 
   // The picture views' menu and its items.
   skin::TskSkinPopupMenu* skSkinPopupMenu1 = nullptr;

@@ -10,10 +10,13 @@
 #include "skin/controls/TskGraphicSkinControl.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinEdit.h"
 #include "skin/controls/TskSkinExPanel.h"
 #include "skin/controls/TskSkinGauge.h"
 #include "skin/controls/TskSkinLabel.h"
 #include "skin/controls/TskSkinListView.h"
+#include "skin/controls/TskSkinMemo.h"
+#include "skin/controls/TskSkinNumericEdit.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinScrollBar.h"
@@ -103,6 +106,33 @@ skin::TskSkinTrackBar* QualityBar(ui::Form& form, ui::WinControl* parent, const 
   return t;
 }
 
+// A size edit: whole pixels from 0 to 10000, greyed until a custom size is asked for.
+skin::TskSkinNumericEdit* SizeEdit(ui::Form& form, ui::WinControl* parent, const char* name, int top) {
+  auto* e = Place<skin::TskSkinNumericEdit>(form, parent, name, 48, top, 41, 20);
+  e->SetValueType(skin::NumericValueType::kInteger);
+  e->SetMinValue(0);
+  e->SetMaxValue(10000);
+  e->SetValue(0);
+  e->SetDefaultFont(gfx::Font("Arial", 14, gfx::kFontRegular, ui::kColorGrayText));
+  e->SetEnabled(false);
+  return e;
+}
+
+// The usage text of the help page, one line each.
+constexpr const char* kUsage =
+    "一、图片处理\n"
+    "    1、先打开图片。\n"
+    "    2、压缩值设置范围（15％～75％）避免失真！\n"
+    "    3、自定义图片的宽高来改变图片的大小，先选择自\n"
+    "定义图片大小。\n"
+    "    4、另存图片即完成。\n"
+    "\n"
+    "二、批量压缩\n"
+    "    1、先导入图片，按住shift键多文件选择。\n"
+    "    2、设置压缩生成的文件保存目录。\n"
+    "    3、压缩值同上。\n"
+    "    4、点开始批量压缩。";
+
 skin::TskSkinScrollBar* HiddenBar(ui::Form& form, ui::WinControl* parent, const char* name, bool vertical) {
   auto* s = Dock<skin::TskSkinScrollBar>(form, parent, name, vertical ? ui::Align::kRight : ui::Align::kBottom, 19);
   s->SetSkinDataName(vertical ? "vscrollbar" : "hscrollbar");
@@ -121,6 +151,8 @@ void LinkSkin(ui::Component& form, skin::TskSkinData* data, std::initializer_lis
     else if (auto* l = dynamic_cast<skin::TskSkinStdLabel*>(c)) l->SetSkinData(data);
     else if (auto* t = dynamic_cast<skin::TskSkinSplitter*>(c)) t->SetSkinData(data);
     else if (auto* v = dynamic_cast<skin::TskSkinListView*>(c)) v->SetSkinData(data);
+    else if (auto* e = dynamic_cast<skin::TskSkinCustomEdit*>(c)) e->SetSkinData(data);
+    else if (auto* m = dynamic_cast<skin::TskSkinMemo*>(c)) m->SetSkinData(data);
   }
 }
 
@@ -192,8 +224,10 @@ void TOrvelDralen::BuildPicturePage() {
   skSkinCheckRadioBox1->SetCaption("自定义图片大小");
   skSkinCheckRadioBox1->SetEnabled(false);
   Label2 = Text(*this, skSkinExPanel1, "Label2", "宽度：", 8, 75, 36, 14);
+  skSkinNumericEdit1 = SizeEdit(*this, skSkinExPanel1, "skSkinNumericEdit1", 72);
   Label7 = Text(*this, skSkinExPanel1, "Label7", "象素", 88, 75, 24, 14);
   Label1 = Text(*this, skSkinExPanel1, "Label1", "高度：", 8, 100, 36, 14);
+  skSkinNumericEdit2 = SizeEdit(*this, skSkinExPanel1, "skSkinNumericEdit2", 96);
   Label8 = Text(*this, skSkinExPanel1, "Label8", "象素", 88, 98, 24, 14);
   skSkinCheckRadioBox2 =
       Place<skin::TskSkinCheckRadioBox>(*this, skSkinExPanel1, "skSkinCheckRadioBox2", 9, 120, 150, 25);
@@ -245,6 +279,7 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinButton6->SetEnabled(false);
   skSkinExPanel4 = ExPanel(*this, skSkinPanel2, "skSkinExPanel4", "设置", ui::Align::kClient, false);
   skSkinButton2 = Button(*this, skSkinExPanel4, "skSkinButton2", "设置输出目录", 16, 32, 75);
+  skSkinEdit1 = Place<skin::TskSkinEdit>(*this, skSkinExPanel4, "skSkinEdit1", 16, 64, 121, 20);
   Label5 = Text(*this, skSkinExPanel4, "Label5", "设置压缩值：", 16, 91, 72, 14);
   skSkinTrackBar2 = QualityBar(*this, skSkinExPanel4, "skSkinTrackBar2", 16, 110, 97);
   Label6 = Text(*this, skSkinExPanel4, "Label6", "75%", 125, 112, 22, 14);
@@ -311,6 +346,9 @@ void TOrvelDralen::BuildHelpPage() {
   Label9 = Text(*this, page, "Label9", "版本:1.1", 280, 50, 42, 14);
   skSkinGroupBox1 = Place<skin::TskSkinGroupBox>(*this, page, "skSkinGroupBox1", 76, 96, 297, 273);
   skSkinGroupBox1->SetCaption("使用说明");
+  skSkinMemo1 = Dock<skin::TskSkinMemo>(*this, skSkinGroupBox1, "skSkinMemo1", ui::Align::kClient, 0);
+  skSkinMemo1->SetText(kUsage);
+  skSkinMemo1->SetReadOnly(true);
 }
 
 void TOrvelDralen::BuildPopupMenu() {

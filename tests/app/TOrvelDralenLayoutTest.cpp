@@ -9,9 +9,12 @@
 #include "skin/controls/TskGraphicSkinControl.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinControl.h"
+#include "skin/controls/TskSkinEdit.h"
 #include "skin/controls/TskSkinExPanel.h"
 #include "skin/controls/TskSkinGauge.h"
 #include "skin/controls/TskSkinListView.h"
+#include "skin/controls/TskSkinMemo.h"
+#include "skin/controls/TskSkinNumericEdit.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinScrollBar.h"
@@ -38,6 +41,8 @@ std::string RecordOf(const ui::Control* c) {
   if (auto* s = dynamic_cast<const skin::TskSkinStdLabel*>(c)) return s->SkinDataName();
   if (auto* s = dynamic_cast<const skin::TskSkinSplitter*>(c)) return s->SkinDataName();
   if (auto* s = dynamic_cast<const skin::TskSkinListView*>(c)) return s->SkinDataName();
+  if (auto* s = dynamic_cast<const skin::TskSkinCustomEdit*>(c)) return s->SkinDataName();
+  if (auto* s = dynamic_cast<const skin::TskSkinMemo*>(c)) return s->SkinDataName();
   return "";
 }
 
@@ -59,7 +64,7 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
   using ui::Align;
   // A placed control gives left, top, width, height; a docked one only the size it keeps across
   // its side (width for left and right, height for top and bottom; none for the client area).
-  // Buttons and track bars are as high as the skin draws them (20 and 15).
+  // Buttons, track bars and edits are as high as the skin draws them (20, 15 and 17).
   struct Case {
     const char* name;
     const char* parent;
@@ -92,8 +97,10 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
       {"skSkinCheckRadioBox1", "skSkinExPanel1", Align::kNone, 8, 48, 150, 25, "自定义图片大小", "", false, true,
        "checkbox"},
       {"Label2", "skSkinExPanel1", Align::kNone, 8, 75, 36, 14, "宽度：", "", true, true, ""},
+      {"skSkinNumericEdit1", "skSkinExPanel1", Align::kNone, 48, 72, 41, 17, "", "", false, true, "edit"},
       {"Label7", "skSkinExPanel1", Align::kNone, 88, 75, 24, 14, "象素", "", true, true, ""},
       {"Label1", "skSkinExPanel1", Align::kNone, 8, 100, 36, 14, "高度：", "", true, true, ""},
+      {"skSkinNumericEdit2", "skSkinExPanel1", Align::kNone, 48, 96, 41, 17, "", "", false, true, "edit"},
       {"Label8", "skSkinExPanel1", Align::kNone, 88, 98, 24, 14, "象素", "", true, true, ""},
       {"skSkinCheckRadioBox2", "skSkinExPanel1", Align::kNone, 9, 120, 150, 25, "约束比例", "", false, true,
        "checkbox"},
@@ -115,6 +122,7 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
       {"skSkinButton6", "skSkinExPanel5", Align::kNone, 40, 64, 75, 20, "移除", "", false, true, "button"},
       {"skSkinExPanel4", "skSkinPanel2", Align::kClient, 0, 0, 0, 0, "设置", "", true, true, "expanel"},
       {"skSkinButton2", "skSkinExPanel4", Align::kNone, 16, 32, 75, 20, "设置输出目录", "", true, true, "button"},
+      {"skSkinEdit1", "skSkinExPanel4", Align::kNone, 16, 64, 121, 17, "", "", true, true, "edit"},
       {"Label5", "skSkinExPanel4", Align::kNone, 16, 91, 72, 14, "设置压缩值：", "", true, true, ""},
       {"skSkinTrackBar2", "skSkinExPanel4", Align::kNone, 16, 110, 97, 15, "", "图片压缩取点比例", true, true,
        "htrackbar"},
@@ -140,6 +148,7 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
        "stdlabel"},
       {"Label9", "skSkinTabSheet2", Align::kNone, 280, 50, 42, 14, "版本:1.1", "", true, true, ""},
       {"skSkinGroupBox1", "skSkinTabSheet2", Align::kNone, 76, 96, 297, 273, "使用说明", "", true, true, "groupbox"},
+      {"skSkinMemo1", "skSkinGroupBox1", Align::kClient, 0, 0, 0, 0, "", "", true, true, "memo"},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -191,6 +200,20 @@ TEST_F(TOrvelDralenLayoutTest, StartValuesAndTheAreasTheyLeave) {
     EXPECT_EQ(quality->MaxValue(), 100);
     EXPECT_EQ(quality->Value(), 75);
   }
+  for (skin::TskSkinNumericEdit* size : {main_->skSkinNumericEdit1, main_->skSkinNumericEdit2}) {
+    EXPECT_EQ(size->Text(), "0");
+    EXPECT_EQ(size->ValueType(), skin::NumericValueType::kInteger);
+    EXPECT_EQ(size->MinValue(), 0);
+    EXPECT_EQ(size->MaxValue(), 10000);
+  }
+  EXPECT_EQ(main_->skSkinEdit1->Text(), "");
+  EXPECT_FALSE(main_->skSkinEdit1->ReadOnly());
+  EXPECT_TRUE(main_->skSkinMemo1->ReadOnly());
+  EXPECT_EQ(main_->skSkinMemo1->Text(),
+            "一、图片处理\n    1、先打开图片。\n    2、压缩值设置范围（15％～75％）避免失真！\n"
+            "    3、自定义图片的宽高来改变图片的大小，先选择自\n定义图片大小。\n    4、另存图片即完成。\n\n"
+            "二、批量压缩\n    1、先导入图片，按住shift键多文件选择。\n    2、设置压缩生成的文件保存目录。\n"
+            "    3、压缩值同上。\n    4、点开始批量压缩。");
   EXPECT_FALSE(main_->skSkinCheckRadioBox1->Checked());
   EXPECT_TRUE(main_->skSkinCheckRadioBox2->Checked());
   EXPECT_EQ(main_->skSkinScrollBar2->Kind(), skin::ScrollBarKind::sbVertical);
