@@ -321,6 +321,8 @@ void TOrvelDralen::BuildThanksPage() {
   Panel1 = Dock<ui::Panel>(*this, page, "Panel1", ui::Align::kLeft, 169);
   Panel1->SetBevelOuter(ui::PanelBevel::kNone);
   Panel1->SetColor(ui::kColorBtnHighlight);
+  // The page's plain controls write in the window's font, as the plain labels do.
+  Panel1->SetFont(GetFont());
   GroupBox3 = Dock<ui::GroupBox>(*this, Panel1, "GroupBox3", ui::Align::kTop, 105);
   GroupBox3->SetCaption("感谢使用");
   GroupBox3->SetColor(ui::kColorBtnHighlight);
@@ -333,6 +335,7 @@ void TOrvelDralen::BuildThanksPage() {
   GroupBox1->SetColor(ui::kColorBtnHighlight);
   GroupBox2 = Dock<ui::GroupBox>(*this, page, "GroupBox2", ui::Align::kClient, 0);
   GroupBox2->SetCaption("广告");
+  GroupBox2->SetFont(GetFont());
   GroupBox2->SetColor(ui::kColorBtnHighlight);
 }
 
