@@ -6,6 +6,8 @@
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
 #include "resources/EmbeddedSkin.h"
+#include "skin/controls/TskSkinPageControl.h"
+#include "skin/controls/TskSkinPanel.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "skin/frame/TskSkinForm.h"
 #include "ui/ImageView.h"
@@ -48,23 +50,13 @@ TOrvelDralen::TOrvelDralen() {
   // The client area keeps its size inside the skin's frame.
   SetClientSize(kClientWidth, kClientHeight);
 
-  for (ui::ImageView** view : {&Image1, &Image2}) {
-    *view = MakeChild<ui::ImageView>(this);
-    (*view)->SetAutoSize(true);
-    (*view)->SetCenter(true);
-    (*view)->SetStretch(true);
-  }
-  Image1->SetName("Image1");
-  Image1->SetBounds(32, 32, 100, 100);
-  Image2->SetName("Image2");
-  Image2->SetBounds(32, 208, 100, 100);
-  Image2->Hide();
+  BuildPages();
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {
   // Placed once, at creation, at the right end of the status bar; it does not follow later
   // resizing.
-  ui::WinControl* bar = skSkinStatusBar1 != nullptr ? skSkinStatusBar1 : this;
+  ui::WinControl* bar = skSkinStatusBar1;
   StatusProgress = bar->MakeChild<ui::ProgressBar>(this);
   StatusProgress->SetName("StatusProgress");
   StatusProgress->Hide();
@@ -81,11 +73,9 @@ void TOrvelDralen::FormDestroy(ui::Component*) {
 void TOrvelDralen::SetPictureMiddle() {
   const ui::WinControl* box = Image1->Parent();
   if (box == nullptr) return;
-  // A scroll box counts with its outer size; the form, while it holds the views itself, with its
-  // client area.
-  const bool form = box->AsForm() != nullptr;
-  const int box_width = form ? box->ClientWidth() : box->Width();
-  const int box_height = form ? box->ClientHeight() : box->Height();
+  // The scroll box counts with its outer size, frame included.
+  const int box_width = box->Width();
+  const int box_height = box->Height();
   const int top = Image1->Height() < box_height ? box_height / 2 - Image1->Height() / 2 : 0;
   const int left = Image1->Width() < box_width ? box_width / 2 - Image1->Width() / 2 : 0;
   Image1->SetBounds(left, top, Image1->Width(), Image1->Height());
@@ -119,6 +109,8 @@ void TOrvelDralen::N3Click(ui::Component*) {
   SizeViewToPicture();
   SetPictureMiddle();
 }
+
+void TOrvelDralen::N2Click(ui::Component*) { skSkinPageControl2->SetActivePage(skSkinTabSheet2); }
 
 void TOrvelDralen::ShowColourDialog(const char* caption) {
   if (frmsetC == nullptr || Image1->Picture().Height() == 0) return;

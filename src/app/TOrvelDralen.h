@@ -10,14 +10,41 @@
 #include "ui/Form.h"
 
 namespace skin {
+class TskSkinButton;
+class TskSkinCheckRadioBox;
+class TskSkinEdit;
+class TskSkinExPanel;
 class TskSkinForm;
+class TskSkinGauge;
+class TskSkinGroupBox;
+class TskSkinLabel;
+class TskSkinLinkLabel;
+class TskSkinListView;
+class TskSkinMemo;
+class TskSkinNumericEdit;
+class TskSkinPageControl;
+class TskSkinPanel;
+class TskSkinPopupMenu;
+class TskSkinScrollBar;
+class TskSkinScrollBox;
+class TskSkinSpeedButton;
+class TskSkinSplitter;
+class TskSkinStatusBar;
+class TskSkinStatusPanel;
+class TskSkinTabSheet;
+class TskSkinTrackBar;
 }
 
 namespace gfx {
 class Bitmap;
 }
 namespace ui {
+class GroupBox;
+class ImageList;
 class ImageView;
+class Label;
+class MenuItem;
+class Panel;
 class ProgressBar;
 }
 namespace skin {
@@ -46,16 +73,95 @@ class TOrvelDralen : public ui::Form {
 
   // Created in FormCreate, freed in FormDestroy; no part of the program shows it.
   ui::ProgressBar* StatusProgress = nullptr;
-  // The status bar StatusProgress is placed on, once the pages exist; the form itself until then.
-  ui::WinControl* skSkinStatusBar1 = nullptr;
   int32_t ListMouseX = 0;
   int32_t ListMouseY = 0;
 
   // The current picture is Image1's, its restore copy the hidden Image2's (taken when a file is
-  // opened). Both sit on the area that shows the picture: the picture page's scroll box once the
-  // pages exist, the form itself until then.
+  // opened). Both sit on the picture page's scroll box.
   ui::ImageView* Image1 = nullptr;
   ui::ImageView* Image2 = nullptr;
+
+  // The pages, in tab order: "图片处理", "批量压缩", "致谢", "帮助".
+  skin::TskSkinPageControl* skSkinPageControl2 = nullptr;
+  skin::TskSkinTabSheet* skSkinTabSheet1 = nullptr;
+  skin::TskSkinTabSheet* skSkinTabSheet3 = nullptr;
+  skin::TskSkinTabSheet* skSkinTabSheet4 = nullptr;
+  skin::TskSkinTabSheet* skSkinTabSheet2 = nullptr;
+
+  // "图片处理": the status line, the tools on the left, the picture area on the right.
+  skin::TskSkinStatusBar* skSkinStatusBar1 = nullptr;
+  skin::TskSkinStatusPanel* skSkinStatusPanel1 = nullptr;
+  skin::TskSkinStatusPanel* skSkinStatusPanel2 = nullptr;
+  skin::TskSkinPanel* skSkinPanel1 = nullptr;
+  skin::TskSkinExPanel* skSkinExPanel3 = nullptr;
+  skin::TskSkinButton* skSkinButton1 = nullptr;
+  skin::TskSkinButton* skSkinButton10 = nullptr;
+  skin::TskSkinButton* skSkinButton3 = nullptr;
+  skin::TskSkinSpeedButton* bigbutton = nullptr;
+  skin::TskSkinSpeedButton* smallbutton = nullptr;
+  skin::TskSkinExPanel* skSkinExPanel1 = nullptr;
+  ui::Label* Label3 = nullptr;
+  skin::TskSkinTrackBar* skSkinTrackBar1 = nullptr;
+  ui::Label* Label4 = nullptr;
+  skin::TskSkinCheckRadioBox* skSkinCheckRadioBox1 = nullptr;
+  ui::Label* Label2 = nullptr;
+  skin::TskSkinNumericEdit* skSkinNumericEdit1 = nullptr;
+  ui::Label* Label7 = nullptr;
+  ui::Label* Label1 = nullptr;
+  skin::TskSkinNumericEdit* skSkinNumericEdit2 = nullptr;
+  ui::Label* Label8 = nullptr;
+  skin::TskSkinCheckRadioBox* skSkinCheckRadioBox2 = nullptr;
+  skin::TskSkinSplitter* skSkinSplitter2 = nullptr;
+  skin::TskSkinExPanel* skSkinExPanel2 = nullptr;
+  skin::TskSkinButton* skSkinButton7 = nullptr;
+  skin::TskSkinButton* skSkinButton8 = nullptr;
+  skin::TskSkinButton* skSkinButton9 = nullptr;
+  skin::TskSkinPanel* skSkinPanel3 = nullptr;
+  skin::TskSkinScrollBar* skSkinScrollBar2 = nullptr;
+  skin::TskSkinScrollBar* skSkinScrollBar1 = nullptr;
+  skin::TskSkinScrollBox* skSkinScrollBox1 = nullptr;
+
+  // "批量压缩": the list's tools on the left, the list with its status line on the right.
+  skin::TskSkinPanel* skSkinPanel2 = nullptr;
+  skin::TskSkinExPanel* skSkinExPanel5 = nullptr;
+  skin::TskSkinButton* skSkinButton5 = nullptr;
+  skin::TskSkinButton* skSkinButton6 = nullptr;
+  skin::TskSkinExPanel* skSkinExPanel4 = nullptr;
+  skin::TskSkinButton* skSkinButton2 = nullptr;
+  skin::TskSkinEdit* skSkinEdit1 = nullptr;
+  ui::Label* Label5 = nullptr;
+  skin::TskSkinTrackBar* skSkinTrackBar2 = nullptr;
+  ui::Label* Label6 = nullptr;
+  skin::TskSkinButton* skSkinButton4 = nullptr;
+  skin::TskSkinPanel* skSkinPanel4 = nullptr;
+  skin::TskSkinStatusBar* skSkinStatusBar2 = nullptr;
+  skin::TskSkinStatusPanel* skSkinStatusPanel3 = nullptr;
+  skin::TskSkinGauge* skSkinGauge1 = nullptr;
+  skin::TskSkinScrollBar* skSkinScrollBar3 = nullptr;
+  skin::TskSkinListView* skSkinListView1 = nullptr;
+
+  // "致谢": plain controls on white.
+  ui::Panel* Panel1 = nullptr;
+  ui::GroupBox* GroupBox3 = nullptr;
+  ui::Label* Label12 = nullptr;
+  ui::GroupBox* GroupBox1 = nullptr;
+  ui::GroupBox* GroupBox2 = nullptr;
+
+  // "帮助".
+  skin::TskSkinLabel* skSkinLabel1 = nullptr;
+  skin::TskSkinLinkLabel* skSkinLinkLabel2 = nullptr;
+  ui::Label* Label9 = nullptr;
+  skin::TskSkinGroupBox* skSkinGroupBox1 = nullptr;
+  skin::TskSkinMemo* skSkinMemo1 = nullptr;
+
+  // The picture views' menu and its items.
+  skin::TskSkinPopupMenu* skSkinPopupMenu1 = nullptr;
+  ui::MenuItem* N901 = nullptr;
+  ui::MenuItem* N1 = nullptr;
+  ui::MenuItem* N3 = nullptr;
+  ui::MenuItem* N2 = nullptr;
+  // The batch list's icons: 0 for bitmap files, 1 for the others.
+  ui::ImageList* ImageList1 = nullptr;
 
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
@@ -70,6 +176,8 @@ class TOrvelDralen : public ui::Form {
   // "恢复": the restore copy becomes the current picture again. Before a file was opened there is
   // none and the current picture (a capture, say) stays.
   void N3Click(ui::Component* sender);
+  // "帮助？": shows the help page.
+  void N2Click(ui::Component* sender);
   // "对比度", "饱和度", "RGB": the colour dialog in that mode, modally; nothing without a picture.
   void skSkinButton7Click(ui::Component* sender);
   void skSkinButton8Click(ui::Component* sender);
@@ -93,6 +201,15 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinForm* skSkinForm1 = nullptr;
 
  private:
+  // Builds the pages and every control on them, and the picture views' menu; runs in the
+  // constructor, so the status bar is there before FormCreate places StatusProgress on it.
+  void BuildPages();
+  void BuildPicturePage();
+  void BuildBatchPage();
+  void BuildThanksPage();
+  void BuildHelpPage();
+  void BuildPopupMenu();
+
   void TransformPicture(void (*transform)(gfx::Bitmap&));
   // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
   void SizeViewToPicture();

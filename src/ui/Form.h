@@ -67,6 +67,9 @@ class Form : public WinControl {
   void SetKeyPreview(bool v) { key_preview_ = v; }
 
   gfx::Rect ClientRect() const override { return client_rect_; }
+  // Children stand in client coordinates, whose origin is the client rectangle's corner, not the
+  // window's: aligned children fill the client area from (0, 0).
+  gfx::Rect AlignRect() const override { return {0, 0, client_rect_.Width(), client_rect_.Height()}; }
   void SetBounds(int left, int top, int width, int height) override;
   // Sends kMsgNcCalcSize again and lays the form out for the new client rectangle.
   void RecalcClientRect();

@@ -161,13 +161,11 @@ void PageControl::LayoutPages() {
   for (TabSheet* page : pages_) {
     if (page != active_ && page->Visible() && focused != nullptr && page->Contains(focused) && CanFocus()) SetFocus();
   }
+  // Every page takes the page area, shown or not, so that controls docked on a hidden page stand
+  // where they will be seen.
   for (TabSheet* page : pages_) {
-    if (page == active_) {
-      page->SetBounds(d.left, d.top, d.Width(), d.Height());
-      page->SetVisible(true);
-    } else {
-      page->SetVisible(false);
-    }
+    page->SetBounds(d.left, d.top, d.Width(), d.Height());
+    page->SetVisible(page == active_);
   }
   laying_out_ = false;
 }

@@ -38,9 +38,10 @@ class TOrvelDralenPictureTest : public UiTest {
     main_->Image2->SetPicture(picture);
     main_->SetPictureMiddle();
   }
-  // Where a view of w x h stands in the middle of the main window's 675 x 466 client area.
+  // Where a view of w x h stands in the middle of the picture page's scroll box, 512 x 423 while
+  // its bars are hidden.
   static gfx::Rect Middle(int w, int h) {
-    const int left = 675 / 2 - w / 2, top = 466 / 2 - h / 2;
+    const int left = 512 / 2 - w / 2, top = 423 / 2 - h / 2;
     return {left, top, left + w, top + h};
   }
 

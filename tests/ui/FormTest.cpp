@@ -166,6 +166,22 @@ TEST_F(FormTest, BorderDragResizesThroughSizingAndSize) {
   EXPECT_EQ(form->ClientRect(), (gfx::Rect{4, 24, 196, 196}));
 }
 
+TEST_F(FormTest, AlignedChildrenFillTheClientAreaFromItsCornerUnderAFrame) {
+  ui::Form* form = MakeForm(gfx::Rect::FromSize(100, 100, 300, 200));
+  FrameHook hook(*form);
+  form->Show();
+  Pump();
+  // Children stand in client coordinates: the frame's border and caption are not counted twice.
+  auto* top = form->MakeChild<ui::WinControl>(nullptr);
+  top->SetBounds(0, 0, 50, 20);
+  top->SetAlign(ui::Align::kTop);
+  auto* rest = form->MakeChild<ui::WinControl>(nullptr);
+  rest->SetAlign(ui::Align::kClient);
+  const int w = 300 - 2 * FrameHook::kBorder, h = 200 - FrameHook::kCaption - FrameHook::kBorder;
+  EXPECT_EQ(top->BoundsRect(), gfx::Rect::FromSize(0, 0, w, 20));
+  EXPECT_EQ(rest->BoundsRect(), gfx::Rect::FromSize(0, 20, w, h - 20));
+}
+
 TEST_F(FormTest, NonClientMouseMessagesCarryTheHitCodeAndScreenPoint) {
   ui::Form* form = MakeForm(gfx::Rect::FromSize(100, 100, 300, 200));
   std::vector<ui::Message> seen;
