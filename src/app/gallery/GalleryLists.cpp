@@ -9,6 +9,7 @@
 #include "skin/controls/TskSkinComboBox.h"
 #include "skin/controls/TskSkinListBox.h"
 #include "ui/ComboBox.h"
+#include "ui/Edit.h"
 #include "ui/ListBox.h"
 
 namespace app {
@@ -105,6 +106,26 @@ void AddComboBoxes(GalleryBuilder& b) {
   });
 }
 
+void AddEditComboBoxes(GalleryBuilder& b) {
+  b.Heading("combobox 编辑样式: 活动 (可输入, 自动补全, 打印 change, click, closeup), 列表中的项, 输入的文字, 禁用");
+  TskSkinComboBox* live = ComboSample(b, "edit-live", Formats(), 0);
+  live->SetStyle(skin::ComboStyle::kEdit);
+  const GalleryEvents ev = b.Events("combobox", "edit-live");
+  live->OnChange = [ev, live](ui::Component*) { ev("change", live->Text()); };
+  live->OnClick = [ev, live](ui::Component*) { ev("click", std::to_string(live->ItemIndex())); };
+  live->OnCloseUp = [ev, live](ui::Component*) { ev("closeup", live->Text()); };
+  auto sample = [&b](const char* state, int index) {
+    TskSkinComboBox* c = ComboSample(b, state, Formats(), index);
+    c->SetStyle(skin::ComboStyle::kEdit);
+    // The samples other than the live one stay out of the tab order.
+    c->EditControl()->SetTabStop(false);
+    return c;
+  };
+  sample("edit-item", 2);
+  sample("edit-typed", -1)->SetText("自定义 *.webp");
+  sample("edit-disabled", 1)->SetEnabled(false);
+}
+
 // --- the toolkit's own ---
 
 void AddToolkitLists(GalleryBuilder& b) {
@@ -136,6 +157,7 @@ void AddListSamples(GalleryBuilder& b) {
   AddListBoxes(b);
   AddToolkitLists(b);
   AddComboBoxes(b);
+  AddEditComboBoxes(b);
 }
 
 }  // namespace app

@@ -17,10 +17,70 @@
 #include "skin/render/SkinStrip.h"
 #include "ui/Application.h"
 #include "ui/DropDownWindow.h"
+#include "ui/Edit.h"
 #include "ui/KeyCodes.h"
 #include "ui/Screen.h"
 
 namespace skin {
+
+// The edit over the field in the edit style. Its keys, presses, wheel and focus loss go to the
+// combo first; the keys it reports go out as the combo's own OnKeyDown, OnKeyPress and OnKeyUp.
+class TskComboEdit : public ui::Edit {
+ public:
+  explicit TskComboEdit(TskSkinCustomComboBox& combo) : combo_(combo) {
+    SetBorder(false);
+    SetTabStop(true);
+    OnChange = [this](ui::Component*) { combo_.EditChanged(); };
+    OnKeyDown = [this](ui::Control*, uint16_t& key, ui::ShiftState shift) {
+      if (combo_.OnKeyDown) combo_.OnKeyDown(&combo_, key, shift);
+    };
+    OnKeyUp = [this](ui::Control*, uint16_t& key, ui::ShiftState shift) {
+      if (combo_.OnKeyUp) combo_.OnKeyUp(&combo_, key, shift);
+    };
+    OnKeyPress = [this](ui::Control*, char32_t& ch) {
+      if (combo_.OnKeyPress) combo_.OnKeyPress(&combo_, ch);
+    };
+  }
+
+  bool WantsKey(uint16_t key) const override {
+    if (key == platform::kVkUp || key == platform::kVkDown) return true;
+    if (key == platform::kVkReturn || key == platform::kVkEscape) return combo_.DroppedDown();
+    return ui::Edit::WantsKey(key);
+  }
+
+ protected:
+  void KeyDown(uint16_t& key, ui::ShiftState shift) override {
+    if (combo_.EditKeyDown(key, shift)) {
+      key = 0;
+      return;
+    }
+    ui::Edit::KeyDown(key, shift);
+  }
+  void KeyUp(uint16_t& key, ui::ShiftState shift) override {
+    const uint16_t code = key;
+    ui::Edit::KeyUp(key, shift);
+    // Keys of characters (digits, letters and beyond) complete the text; shortcuts do not.
+    if (code >= 48 && combo_.AutoComplete() && !ui::Has(shift, ui::kCtrl) && !ui::Has(shift, ui::kAlt)) {
+      combo_.AutoCompleteText();
+    }
+  }
+  void MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override {
+    if (button == ui::MouseButton::kLeft || button == ui::MouseButton::kRight) combo_.CloseUp(false);
+    ui::Edit::MouseDown(button, shift, x, y);
+  }
+  bool MouseWheel(ui::ShiftState shift, int delta, int x, int y) override {
+    if (ui::Edit::MouseWheel(shift, delta, x, y)) return true;
+    combo_.EditWheel(delta);
+    return true;
+  }
+  void DoExit() override {
+    ui::Edit::DoExit();
+    combo_.CloseUp(false);
+  }
+
+ private:
+  TskSkinCustomComboBox& combo_;
+};
 
 TskSkinCustomComboBox::TskSkinCustomComboBox() : window_(std::make_unique<ui::DropDownWindow>()) {
   SetTabStop(true);
@@ -67,8 +127,136 @@ void TskSkinCustomComboBox::SetItemIndex(int32_t index) {
 void TskSkinCustomComboBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
+  if (edit_ != nullptr && !change_from_edit_) {
+    filling_edit_ = true;
+    edit_->SetText(text_);
+    filling_edit_ = false;
+  }
   Invalidate();
   if (OnChange) OnChange(this);
+  if (change_from_edit_) Change();
+}
+
+ui::Edit* TskSkinCustomComboBox::EditControl() const { return edit_; }
+
+void TskSkinCustomComboBox::SetStyle(ComboStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  if (style == ComboStyle::kEdit) {
+    SetTabStop(false);
+    edit_ = MakeChild<TskComboEdit>(nullptr, *this);
+    CalcComboRects();
+    StyleEdit();
+    filling_edit_ = true;
+    edit_->SetText(text_);
+    filling_edit_ = false;
+    if (Focused()) edit_->SetFocus();
+  } else {
+    SetTabStop(true);
+    if (edit_->Focused()) SetFocus();
+    TskComboEdit* edit = edit_;
+    edit_ = nullptr;
+    RemoveChild(edit).reset();
+  }
+  CalcComboRects();
+  Invalidate();
+}
+
+void TskSkinCustomComboBox::StyleEdit() {
+  if (edit_ == nullptr) return;
+  const TskDataSkinComboBox* r = HasSkinLook() ? ComboRecord() : nullptr;
+  if (r == nullptr) {
+    edit_->SetFont(DefaultFont());
+  } else {
+    edit_->SetFont(SkinTextFont(true, DefaultFont(), r->font.fontname, r->font.fontheight, r->font.fontstyle,
+                                r->font.fontcolor));
+  }
+  // Over the skin image the text is drawn without a background; the plain field is the edit's own.
+  edit_->SetTransparentText(r != nullptr);
+}
+
+void TskSkinCustomComboBox::EditChanged() {
+  if (filling_edit_) return;
+  const std::string& typed = edit_->Text();
+  const int32_t current = list_->ItemIndex();
+  // A row whose text the edit already shows stays chosen, even when an earlier row also begins so.
+  const bool current_matches = current >= 0 && current < Count() && Item(current) == typed;
+  if (!typed.empty() && !current_matches) {
+    const int32_t found = ui::FindPrefix(list_->Items(), typed, 0);
+    if (found >= 0) {
+      if (auto_complete_) {
+        list_->SetItemIndex(found);
+      } else {
+        list_->SetTopIndex(found);
+      }
+    }
+  }
+  change_from_edit_ = true;
+  SetText(typed);
+  change_from_edit_ = false;
+}
+
+bool TskSkinCustomComboBox::EditKeyDown(uint16_t key, ui::ShiftState shift) {
+  const int32_t index = ItemIndex();
+  const bool alt = ui::Has(shift, ui::kAlt);
+  switch (key) {
+    case platform::kVkReturn:
+      // Enter and Escape go on to the edit as well.
+      CloseUp(true);
+      return false;
+    case platform::kVkEscape:
+      CloseUp(false);
+      return false;
+    case platform::kVkPrior:
+    case platform::kVkNext:
+      if (!DroppedDown()) return false;
+      if (Count() > 0) {
+        const int32_t step = key == platform::kVkPrior ? -(drop_down_count_ + 1) : drop_down_count_ - 1;
+        list_->SetItemIndex(std::clamp(index + step, 0, Count() - 1));
+      }
+      return true;
+    case platform::kVkUp:
+      if (alt) {
+        CloseUp(false);
+      } else if (index > 0) {
+        SetItemIndex(index - 1);
+      }
+      return true;
+    case platform::kVkDown:
+      if (alt) {
+        DropDown();
+      } else if (index < Count() - 1) {
+        SetItemIndex(index + 1);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TskSkinCustomComboBox::EditWheel(int delta) {
+  if (Count() == 0) return;
+  const int32_t next = std::clamp(ItemIndex() + (delta <= 0 ? 1 : -1), 0, Count() - 1);
+  if (DroppedDown()) {
+    list_->SetItemIndex(next);
+  } else {
+    SetItemIndex(next);
+  }
+}
+
+void TskSkinCustomComboBox::AutoCompleteText() {
+  if (edit_ == nullptr || Count() == 0) return;
+  const std::string& text = edit_->Text();
+  // Only text typed at the end completes: the caret there, or a completion still selected.
+  if (edit_->SelStart() + edit_->SelLength() != text.size()) return;
+  const std::string typed = text.substr(0, edit_->SelStart());
+  if (typed.empty()) return;
+  // Always from the first row: the edit's own change has already chosen that row silently, so
+  // starting after it would skip the first completion of a single typed letter.
+  const int32_t found = ui::FindPrefix(list_->Items(), typed, 0);
+  if (found < 0) return;
+  SetItemIndex(found);
+  edit_->SetSel(edit_->Text().size(), typed.size());
 }
 
 void TskSkinCustomComboBox::SetDropDownCount(int32_t rows) {
@@ -84,6 +272,7 @@ void TskSkinCustomComboBox::DropDown() {
   if (OnDropDown) OnDropDown(this);
   list_->SetBounds(0, 0, Width(), list_->Height());
   list_->SetRowCount(std::min(drop_down_count_, Count()));
+  if (edit_ != nullptr) edit_->SetFocus();
   saved_index_ = list_->ItemIndex();
   const gfx::Point origin = ClientToScreen({0, 0});
   ShowPopup(gfx::Rect::FromSize(origin.x, origin.y, Width(), Height()));
@@ -116,7 +305,11 @@ void TskSkinCustomComboBox::CloseUp(bool accept) {
   if (index < 0) {
     list_->SetItemIndex(saved_index_);
   } else if (index < Count() && accept) {
-    SetText(list_->Item(index));
+    if (edit_ != nullptr) {
+      edit_->SetText(list_->Item(index));
+    } else {
+      SetText(list_->Item(index));
+    }
     Invalidate();
     if (OnClick) OnClick(this);
     Change();
@@ -144,6 +337,7 @@ void TskSkinCustomComboBox::SetSkinData(TskSkinData* data) {
 void TskSkinCustomComboBox::ApplySkin() {
   TskSkinCustomControl::ApplySkin();
   CalcComboRects();
+  StyleEdit();
   Invalidate();
   NameList();
   list_->UpdateListBoxScrollBars();
@@ -155,15 +349,20 @@ void TskSkinCustomComboBox::CalcComboRects() {
   if (r == nullptr) {
     drop_button_rect_ = {w - 19, 2, w - 2, h - 2};
     field_rect_ = {2, 2, drop_button_rect_.left - 1, h - 2};
-    return;
+  } else {
+    const SkinControlGeometry& g = Geometry();
+    const int32_t skin_w = RectWidth(g.skinrect);
+    drop_button_rect_ = HeldRecordRect(r->buttonrect);
+    // A button in the image's right end moves with the right edge.
+    if (drop_button_rect_.left >= skin_w - g.righttoppoint.x) {
+      drop_button_rect_ = drop_button_rect_.Offset(w - skin_w, 0);
+    }
+    field_rect_ = HeldRecordRect(g.clientrect);
+    field_rect_.right += w - skin_w;
   }
-  const SkinControlGeometry& g = Geometry();
-  const int32_t skin_w = RectWidth(g.skinrect);
-  drop_button_rect_ = HeldRecordRect(r->buttonrect);
-  // A button in the image's right end moves with the right edge.
-  if (drop_button_rect_.left >= skin_w - g.righttoppoint.x) drop_button_rect_ = drop_button_rect_.Offset(w - skin_w, 0);
-  field_rect_ = HeldRecordRect(g.clientrect);
-  field_rect_.right += w - skin_w;
+  if (edit_ != nullptr && edit_->BoundsRect() != field_rect_) {
+    edit_->SetBounds(field_rect_.left, field_rect_.top, field_rect_.Width(), field_rect_.Height());
+  }
 }
 
 void TskSkinCustomComboBox::Resize() {
@@ -217,6 +416,8 @@ void TskSkinCustomComboBox::DrawSkinImage(gfx::Bitmap& bitmap) {
 }
 
 void TskSkinCustomComboBox::DrawField(gfx::Bitmap& bitmap, const TskDataSkinComboBox* r) {
+  // In the edit style the edit draws the field.
+  if (edit_ != nullptr) return;
   const int32_t w = field_rect_.Width();
   if (w <= 0 || field_rect_.Height() <= 0) return;
   const bool focused = has_focus_;
@@ -291,10 +492,11 @@ void TskSkinCustomComboBox::MouseLeave() {
 
 void TskSkinCustomComboBox::MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   TskSkinCustomControl::MouseDown(button, shift, x, y);
-  if (!Focused() && CanFocus()) SetFocus();
+  // With an edit the focus goes to the edit when the list drops.
+  if (edit_ == nullptr && !Focused() && CanFocus()) SetFocus();
   if (button != ui::MouseButton::kLeft) return;
   SetButtonHot(drop_button_rect_.Contains({x, y}));
-  if (button_hot_ || field_rect_.Contains({x, y})) {
+  if (button_hot_ || (edit_ == nullptr && field_rect_.Contains({x, y}))) {
     button_pressed_ = true;
     Invalidate();
     if (DroppedDown()) {
@@ -397,6 +599,10 @@ void TskSkinCustomComboBox::KeyPress(char32_t& ch) {
 
 void TskSkinCustomComboBox::DoEnter() {
   TskSkinCustomControl::DoEnter();
+  if (edit_ != nullptr) {
+    edit_->SetFocus();
+    return;
+  }
   has_focus_ = true;
   Invalidate();
 }
@@ -404,7 +610,8 @@ void TskSkinCustomComboBox::DoEnter() {
 void TskSkinCustomComboBox::DoExit() {
   TskSkinCustomControl::DoExit();
   has_focus_ = false;
-  CloseUp(false);
+  // With an edit the focus has gone to it; the edit closes the list when it loses the focus.
+  if (edit_ == nullptr) CloseUp(false);
   Invalidate();
 }
 

@@ -13,12 +13,17 @@
 
 namespace ui {
 class DropDownWindow;
+class Edit;
 }
 
 namespace skin {
 
 class TskPopupListBox;
 class TskDataSkinComboBox;
+class TskComboEdit;
+
+// The field shows the chosen item (fixed), or is an edit taking typed text (edit).
+enum class ComboStyle { kFixed, kEdit };
 
 // What OnComboBoxDrawItem gets: the field's canvas (a bitmap of the field's size), the item's index,
 // the state (16 when the combo has the focus, else 0) and the text rectangle.
@@ -31,8 +36,13 @@ using ComboBoxDrawItemEvent =
 // closes and brings back the item of before (Escape, Alt+Up or Alt+Left, a press on the combo or
 // anywhere else in the program, the focus leaving). The field shows the item of before while the
 // list is open.
+//
+// In the edit style an edit lies over the field: Text follows what is typed there and the chosen
+// row, the combo hands its focus on to the edit, and the edit's keys move through the items.
 class TskSkinCustomComboBox : public TskSkinCustomControl {
  public:
+  friend class TskComboEdit;
+
   static constexpr uint8_t kFieldFocused = 16;
 
   TskSkinCustomComboBox();
@@ -52,8 +62,15 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   void SetItemIndex(int32_t index);
   int32_t SavedIndex() const { return saved_index_; }
   const std::string& Text() const { return text_; }
-  // A different text fires OnChange.
+  // A different text fires OnChange; the edit, in the edit style, shows it.
   void SetText(const std::string& text);
+
+  // Switching to the edit style makes the edit (showing Text, taking the focus the combo has) and
+  // leaves the combo out of the tab order, which the edit takes; switching back frees it.
+  ComboStyle Style() const { return style_; }
+  void SetStyle(ComboStyle style);
+  // The edit over the field in the edit style; null in the fixed style.
+  ui::Edit* EditControl() const;
   // Rows the dropped list shows at most (8 at creation; values of 0 or less are ignored).
   int32_t DropDownCount() const { return drop_down_count_; }
   void SetDropDownCount(int32_t rows);
@@ -113,6 +130,17 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
 
  private:
   const TskDataSkinComboBox* ComboRecord() const;
+  // The edit's font: the record's in its font colour (the edit then draws over the skin image), or
+  // DefaultFont on an opaque field without a record.
+  void StyleEdit();
+  // The edit's text changed, typed or set: the list follows it silently and Text takes it.
+  void EditChanged();
+  // The edit's keys: true when the combo used the key up.
+  bool EditKeyDown(uint16_t key, ui::ShiftState shift);
+  void EditWheel(int delta);
+  // Completes typed text at the end of the edit with the first item beginning with it; the added
+  // part is left selected, so typing on replaces it.
+  void AutoCompleteText();
   void DrawField(gfx::Bitmap& bitmap, const TskDataSkinComboBox* record);
   void NameList();
   void SetButtonHot(bool hot);
@@ -122,6 +150,12 @@ class TskSkinCustomComboBox : public TskSkinCustomControl {
   std::unique_ptr<ui::DropDownWindow> window_;
   TskPopupListBox* list_ = nullptr;
   std::string text_;
+  ComboStyle style_ = ComboStyle::kFixed;
+  // A child of the combo in the edit style.
+  TskComboEdit* edit_ = nullptr;
+  // Set while Text is changed by the edit, and while the combo puts Text into the edit.
+  bool change_from_edit_ = false;
+  bool filling_edit_ = false;
   int32_t saved_index_ = -1;
   int32_t drop_down_count_ = 8;
   bool auto_complete_ = true;

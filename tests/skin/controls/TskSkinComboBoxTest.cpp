@@ -10,11 +10,24 @@
 #include "platform/Surface.h"
 #include "skin/controls/RangeControlTestEnv.h"
 #include "skin/controls/TskPopupListBox.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinListRecords.h"
 #include "ui/DropDownWindow.h"
+#include "ui/Edit.h"
 
 namespace {
 
+using skin::ComboStyle;
 using skin::TskSkinComboBox;
+
+// Counts the change hook, which runs whenever an item is chosen or the edit's text changes.
+class CountingCombo : public TskSkinComboBox {
+ public:
+  int changes = 0;
+
+ protected:
+  void Change() override { ++changes; }
+};
 
 std::vector<std::string> Numbered(int n) {
   std::vector<std::string> items;
@@ -230,6 +243,179 @@ TEST_F(TskSkinComboBoxTest, FocusLeavingClosesTheList) {
   combo->SetFocus();
   ClickButton(*combo);
   ASSERT_TRUE(combo->DroppedDown());
+  other->SetFocus();
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+}
+
+// --- edit style ---
+
+class TskSkinComboBoxEditTest : public TskSkinComboBoxTest {
+ protected:
+  CountingCombo* MakeEditCombo(bool bind = true) {
+    auto* combo = Make<CountingCombo>("combobox", 10, 10, 120, 20, bind);
+    combo->OnChange = [this, combo](ui::Component*) { events_.push_back("change " + combo->Text()); };
+    combo->OnClick = [this](ui::Component*) { events_.push_back("click"); };
+    combo->OnCloseUp = [this](ui::Component*) { events_.push_back("closeup"); };
+    combo->SetItems({"apple", "banana", "bbq", "berry", "cherry"});
+    combo->SetStyle(ComboStyle::kEdit);
+    return combo;
+  }
+  // A typed character as the keyboard sends it: its key down, its text, its key up.
+  void TypeKey(char c) {
+    const uint16_t key = static_cast<uint16_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    backend_->InjectKeyDown(key);
+    backend_->InjectText(std::string(1, c).c_str());
+    backend_->InjectKeyUp(key);
+    Pump();
+  }
+};
+
+TEST_F(TskSkinComboBoxEditTest, EditLiesOverTheFieldInTheSkinsColoursAndTakesTheFocus) {
+  for (bool bind : {true, false}) {
+    auto* combo = MakeEditCombo(bind);
+    ui::Edit* edit = combo->EditControl();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->BoundsRect(), combo->FieldRect()) << bind;
+    EXPECT_FALSE(combo->TabStop());
+    EXPECT_EQ(edit->TransparentText(), bind) << "over the skin image the edit draws no background";
+    if (bind) {
+      const auto* r = skin_.FindControlRecord<skin::TskDataSkinComboBox>("combobox");
+      ASSERT_NE(r, nullptr);
+      EXPECT_EQ(edit->GetFont().Color(), r->font.fontcolor);
+    }
+    combo->SetFocus();
+    Pump();
+    EXPECT_TRUE(edit->Focused()) << "the combo hands its focus on to the edit";
+    // The edit follows the size of the combo.
+    combo->SetBounds(10, 10, 160, 20);
+    Pump();
+    EXPECT_EQ(edit->BoundsRect(), combo->FieldRect());
+    combo->SetStyle(ComboStyle::kFixed);
+    EXPECT_EQ(combo->EditControl(), nullptr);
+    EXPECT_TRUE(combo->TabStop());
+    form_->RemoveChild(combo).reset();
+  }
+}
+
+TEST_F(TskSkinComboBoxEditTest, TextFollowsTheTypedTextAndTheChosenRow) {
+  auto* combo = MakeEditCombo();
+  combo->SetFocus();
+  Type("c");
+  Type("h");
+  EXPECT_EQ(combo->Text(), "ch");
+  EXPECT_EQ(combo->ItemIndex(), 4) << "the row beginning with the typed text is chosen silently";
+  EXPECT_EQ(events_, (std::vector<std::string>{"change c", "change ch"}));
+  EXPECT_EQ(combo->changes, 2);
+  events_.clear();
+  ClickButton(*combo);
+  ASSERT_TRUE(combo->DroppedDown());
+  EXPECT_TRUE(combo->EditControl()->Focused());
+  MoveToScreen(RowPoint(*combo, 1));
+  backend_->Click(RowPoint(*combo, 1));
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->EditControl()->Text(), "banana");
+  EXPECT_EQ(combo->Text(), "banana");
+  EXPECT_EQ(events_, (std::vector<std::string>{"change banana", "click", "closeup"}));
+  // Setting Text or an index from outside shows in the edit.
+  combo->SetItemIndex(3);
+  EXPECT_EQ(combo->EditControl()->Text(), "berry");
+  combo->SetText("free text");
+  EXPECT_EQ(combo->EditControl()->Text(), "free text");
+  EXPECT_EQ(combo->ItemIndex(), 3);
+}
+
+TEST_F(TskSkinComboBoxEditTest, UpAndDownChooseThroughTheIndexSetter) {
+  // Both keys must keep SavedIndex and the change hook with the chosen row, closed or open.
+  struct Case {
+    bool open;
+    int start;
+    uint16_t key;
+    int index;
+  };
+  const Case cases[] = {{false, 2, platform::kVkDown, 3}, {false, 2, platform::kVkUp, 1},
+                        {false, 4, platform::kVkDown, 4}, {false, 0, platform::kVkUp, 0},
+                        {true, 1, platform::kVkDown, 2},  {true, 1, platform::kVkUp, 0}};
+  auto* combo = MakeEditCombo();
+  combo->SetFocus();
+  for (const Case& c : cases) {
+    combo->SetItemIndex(c.start);
+    if (c.open) combo->DropDown();
+    const size_t caret = combo->EditControl()->CaretPos();
+    events_.clear();
+    combo->changes = 0;
+    Key(c.key);
+    const bool moved = c.index != c.start;
+    EXPECT_EQ(combo->ItemIndex(), c.index) << c.open << " " << c.start << " key " << c.key;
+    EXPECT_EQ(combo->SavedIndex(), c.index) << c.open << " " << c.start << " key " << c.key;
+    EXPECT_EQ(combo->EditControl()->Text(), combo->Item(c.index));
+    EXPECT_EQ(combo->changes, moved ? 1 : 0) << c.open << " " << c.start << " key " << c.key;
+    EXPECT_EQ(events_.size(), moved ? 2u : 0u) << "change and one click";
+    if (!moved) {
+      EXPECT_EQ(combo->EditControl()->CaretPos(), caret) << "the key does not reach the edit";
+    }
+    if (c.open) {
+      Key(platform::kVkEscape);
+      EXPECT_FALSE(combo->DroppedDown());
+      EXPECT_EQ(combo->ItemIndex(), c.index) << "Escape keeps the row the key chose";
+    }
+  }
+}
+
+TEST_F(TskSkinComboBoxEditTest, TypedTextCompletesWithTheRestSelected) {
+  auto* combo = MakeEditCombo();
+  combo->SetFocus();
+  ui::Edit* edit = combo->EditControl();
+  TypeKey('b');
+  EXPECT_EQ(edit->Text(), "banana");
+  EXPECT_EQ(edit->SelStart(), 1u);
+  EXPECT_EQ(edit->SelLength(), 5u);
+  TypeKey('e');
+  EXPECT_EQ(edit->Text(), "berry") << "typing replaces the completed part";
+  EXPECT_EQ(edit->SelStart(), 2u);
+  EXPECT_EQ(combo->ItemIndex(), 3);
+  EXPECT_EQ(combo->Text(), "berry");
+  TypeKey('z');
+  EXPECT_EQ(edit->Text(), "bez") << "no row begins with it";
+  EXPECT_EQ(edit->SelLength(), 0u);
+  // Text typed in the middle, and shortcuts, complete nothing.
+  edit->SetSel(1, 1);
+  TypeKey('a');
+  EXPECT_EQ(edit->Text(), "baez");
+  backend_->InjectKeyDown(platform::kVkControl);
+  Key(platform::kVkA);
+  backend_->InjectKeyUp(platform::kVkControl);
+  Pump();
+  EXPECT_EQ(edit->SelText(), "baez");
+  combo->SetAutoComplete(false);
+  edit->SetText("");
+  TypeKey('c');
+  EXPECT_EQ(edit->Text(), "c");
+}
+
+TEST_F(TskSkinComboBoxEditTest, EscapeAndTheEditLosingTheFocusCloseTheList) {
+  auto* combo = MakeEditCombo();
+  auto* other = Make<TskSkinComboBox>("combobox", 10, 60, 120, 20);
+  combo->SetItemIndex(1);
+  combo->SetFocus();
+  ClickButton(*combo);
+  ASSERT_TRUE(combo->DroppedDown());
+  MoveToScreen(RowPoint(*combo, 4));
+  events_.clear();
+  Key(platform::kVkEscape);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_TRUE(events_.empty());
+  ClickButton(*combo);
+  ASSERT_TRUE(combo->DroppedDown());
+  Key(platform::kVkNext);
+  EXPECT_EQ(combo->ListBox().ItemIndex(), 4) << "Page Down moves the open list only";
+  EXPECT_EQ(combo->Text(), "banana");
+  Key(platform::kVkReturn);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->Text(), "cherry");
+  ClickButton(*combo);
   other->SetFocus();
   Pump();
   EXPECT_FALSE(combo->DroppedDown());
