@@ -163,13 +163,14 @@ bool TskSkinDirTreeView::OpenAt(const std::string& id) {
     }
   }
   SetSelected(node);
-  node->Expand();
   return found;
 }
 
 bool TskSkinDirTreeView::SetPath(const std::string& text) {
   if (!shell_) return false;
-  return OpenAt(shell_->Parse(text));
+  const bool found = OpenAt(shell_->Parse(text));
+  if (found) Selected()->Expand();
+  return found;
 }
 
 void TskSkinDirTreeView::Rename(ui::TreeNode* node, std::string& text) {

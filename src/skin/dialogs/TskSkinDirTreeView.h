@@ -56,12 +56,12 @@ class TskSkinDirTreeView : public TskSkinCustomTreeView {
   // computer).
   std::string SelectedPath() const;
 
-  // Expands the nodes from the root down to `id`, then selects and expands its node. When a folder
-  // on the way is not in the tree (hidden, refused or outside the root), the deepest one found is
-  // selected and false returned.
+  // Expands the nodes from the root down to `id`'s parent and selects its node. When a folder on the
+  // way is not in the tree (hidden or refused), the deepest one found is selected and false
+  // returned; for a folder outside the root nothing changes and false is returned.
   bool OpenAt(const std::string& id);
-  // Parses `text` as the namespace does and opens at it; throws platform::ShellError
-  // "Error setting path: ..." when it cannot be parsed.
+  // Parses `text` as the namespace does, opens at it and expands its node when found; throws
+  // platform::ShellError "Error setting path: ..." when it cannot be parsed.
   bool SetPath(const std::string& text);
 
   // After the selection moved to another node (null when it was cleared).
