@@ -8,6 +8,7 @@
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/FileFilters.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "skin/dialogs/TskSkinDirTreeView.h"
 #include "skin/dialogs/TskSkinShellComboBox.h"
 #include "ui/Application.h"
 #include "ui/ImageList.h"
@@ -67,6 +68,7 @@ void TskSkinFileListView::SetRoot(const std::string& root) {
     std::string id = shell_->Parse(root);  // throws before anything changes
     root_ = root;
     folder_ = std::move(id);
+    if (tree_) tree_->SetRoot(root_);
     ReadFolder();
   } else {
     root_ = root;
@@ -126,9 +128,23 @@ void TskSkinFileListView::SetShellComboBox(TskSkinShellComboBox* combo) {
   }
 }
 
+void TskSkinFileListView::SetShellTreeView(TskSkinDirTreeView* tree) {
+  if (tree == tree_) return;
+  if (tree_) RemoveFreeNotification(tree_);
+  TskSkinDirTreeView* old = tree_;
+  tree_ = tree;
+  if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
+  if (tree_) {
+    FreeNotification(tree_);
+    tree_->SetShellListView(this);
+    if (!folder_.empty()) tree_->OpenAt(folder_);
+  }
+}
+
 void TskSkinFileListView::Notification(ui::Component* component, Operation operation) {
   TskSkinCustomListView::Notification(component, operation);
   if (operation == Operation::kRemove && component == combo_) combo_ = nullptr;
+  if (operation == Operation::kRemove && component == tree_) tree_ = nullptr;
 }
 
 std::string TskSkinFileListView::EntryId(int32_t index) const {
@@ -188,6 +204,8 @@ void TskSkinFileListView::ReadFolder() {
   } done{reading_};
 
   if (combo_) combo_->ShowFolder(folder_);
+  // The tree selects the folder; its selection change leads back here and stops, as a read runs.
+  if (tree_) tree_->OpenAt(folder_);
   ClearSelection();
   SetItemCount(0);
   entries_ = {};  // frees the items before the next listing is made

@@ -30,6 +30,7 @@ namespace skin {
 // folder that cannot be listed shows nothing. With AutoNavigate, a double click or Enter on a folder
 // opens it, Backspace goes up and F5 reads the folder again.
 class TskSkinShellComboBox;
+class TskSkinDirTreeView;
 
 class TskSkinFileListView : public TskSkinCustomListView {
  public:
@@ -65,6 +66,10 @@ class TskSkinFileListView : public TskSkinCustomListView {
   // Links both ways.
   TskSkinShellComboBox* ShellComboBox() const { return combo_; }
   void SetShellComboBox(TskSkinShellComboBox* combo);
+  // The folder tree that selects every folder read here and whose selection this list shows
+  // (observed, forgotten when it goes). Links both ways; a new Root here becomes the tree's Root.
+  TskSkinDirTreeView* ShellTreeView() const { return tree_; }
+  void SetShellTreeView(TskSkinDirTreeView* tree);
 
   // The shown items, in list order.
   const std::vector<platform::ShellEntry>& Entries() const { return entries_; }
@@ -118,6 +123,7 @@ class TskSkinFileListView : public TskSkinCustomListView {
   bool auto_navigate_ = true;
   bool reading_ = false;
   TskSkinShellComboBox* combo_ = nullptr;
+  TskSkinDirTreeView* tree_ = nullptr;
   std::string folder_;
   std::vector<platform::ShellEntry> entries_;
   // Detail texts of drawn rows, by index; emptied by each read.
