@@ -17,12 +17,12 @@ namespace batch {
 
 namespace {
 
-using FileId = std::pair<dev_t, ino_t>;
+using FileId = std::pair<uint64_t, uint64_t>;  // device and inode
 
 bool StatFile(const std::string& path, FileId* id, uint64_t* size) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
-  if (id) *id = {st.st_dev, st.st_ino};
+  if (id) *id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
   if (size) *size = static_cast<uint64_t>(st.st_size);
   return true;
 }
@@ -115,7 +115,7 @@ uint8_t BatchRun::OutputFlags(const std::string& output, size_t last, const std:
   struct stat out {};
   if (::stat(output.c_str(), &out) != 0) return 0;
   uint8_t flags = 0;
-  if (std::binary_search(source_ids.begin(), source_ids.end(), FileId{out.st_dev, out.st_ino})) flags |= kOutputIsSource;
+  if (std::binary_search(source_ids.begin(), source_ids.end(), FileId{static_cast<uint64_t>(out.st_dev), static_cast<uint64_t>(out.st_ino)})) flags |= kOutputIsSource;
   // The output that stands is the last source's with that name: when it is there already and not
   // older than that source, every source with the name is left alone.
   struct stat source {};

@@ -1,8 +1,6 @@
 // BatchRun: one run of the batch engine: the files' jobs, the workers, and the reporting thread's side.
 #pragma once
 
-#include <sys/types.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
@@ -55,7 +53,8 @@ class BatchRun {
   std::string OutputOf(size_t index) const;
   void Plan();
   // The flags of every file whose output is `output`, `last` being the last of them.
-  uint8_t OutputFlags(const std::string& output, size_t last, const std::vector<std::pair<dev_t, ino_t>>& source_ids) const;
+  using FileId = std::pair<uint64_t, uint64_t>;  // device and inode
+  uint8_t OutputFlags(const std::string& output, size_t last, const std::vector<FileId>& source_ids) const;
 
   // Worker side.
   void Work(std::stop_token stop);
