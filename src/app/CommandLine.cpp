@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -131,9 +132,12 @@ std::pair<unsigned, unsigned> ParseShard(const std::string& text) {
   return {static_cast<unsigned>(index), static_cast<unsigned>(count)};
 }
 
-// The names in a list file ("-": standard input), one a line, or separated by NUL characters
-// when the list holds any (as `find -print0` writes them, for names with line breaks).
-std::vector<std::string> ReadFileList(const std::string& list) {
+// Adds the sources a list file names ("-": standard input), one a line, or separated by NUL
+// characters when the list holds any (as `find -print0` writes them, for names with line
+// breaks). The file is read whole, since one NUL anywhere decides how all of it is split, and
+// let go once its names are in the source list.
+void AddFileList(const std::string& list, bool recursive, batch::SourceList& sources,
+                 const std::function<void(const std::string&)>& warn) {
   std::FILE* in = list == "-" ? stdin : std::fopen(list.c_str(), "rb");
   if (in == nullptr) throw std::runtime_error("无法读取文件列表 " + list + ": " + std::strerror(errno));
   std::string text;
@@ -143,16 +147,15 @@ std::vector<std::string> ReadFileList(const std::string& list) {
   if (in != stdin) std::fclose(in);
   if (failed) throw std::runtime_error("无法读取文件列表 " + list);
   const char separator = text.find('\0') != std::string::npos ? '\0' : '\n';
-  std::vector<std::string> names;
+  std::string name;
   for (size_t start = 0; start < text.size();) {
     size_t end = text.find(separator, start);
     if (end == std::string::npos) end = text.size();
-    std::string name = text.substr(start, end - start);
+    name.assign(text, start, end - start);
     if (separator == '\n' && !name.empty() && name.back() == '\r') name.pop_back();
-    if (!name.empty()) names.push_back(std::move(name));
+    if (!name.empty()) batch::AddSources(name, recursive, sources, warn);
     start = end + 1;
   }
-  return names;
 }
 
 batch::OutputFormat ParseFormat(const std::string& text) {
@@ -224,27 +227,14 @@ Arguments Parse(int argc, char** argv, int first) {
 }
 
 int RunBatch(const Arguments& arguments) {
-  Arguments a = arguments;
-  for (const std::string& list : a.lists) {
-    std::vector<std::string> names = ReadFileList(list);
-    a.positional.insert(a.positional.end(), std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
-  }
+  const Arguments& a = arguments;
+  const auto warn = [](const std::string& warning) { std::fprintf(stderr, "orvel: %s\n", warning.c_str()); };
+  batch::SourceList sources;
+  for (const std::string& argument : a.positional) batch::AddSources(argument, a.recursive, sources, warn);
+  for (const std::string& list : a.lists) AddFileList(list, a.recursive, sources, warn);
   const bool had_sources = !a.positional.empty();
-  std::vector<batch::Source> sources = batch::ExpandSources(
-      a.positional, a.recursive, [](const std::string& warning) { std::fprintf(stderr, "orvel: %s\n", warning.c_str()); });
-  if (a.shards > 1) {
-    // Every machine sorts the same list the same way, so the shards split it without overlap.
-    std::sort(sources.begin(), sources.end(), [](const batch::Source& x, const batch::Source& y) { return x.path < y.path; });
-    std::vector<batch::Source> mine;
-    for (size_t i = a.shard; i < sources.size(); i += a.shards) mine.push_back(std::move(sources[i]));
-    sources = std::move(mine);
-  }
-  a.positional.clear();
-  std::vector<std::string> subfolders;
-  for (batch::Source& source : sources) {
-    a.positional.push_back(std::move(source.path));
-    subfolders.push_back(std::move(source.subfolder));
-  }
+  // Every machine sorts the same list the same way, so the shards split it without overlap.
+  if (a.shards > 1) sources.SortAndKeepEvery(a.shard, a.shards);
   if (a.output.empty()) throw UsageError("--batch 需要输出目录 -o DIR");
   if (!had_sources && a.lists.empty()) throw UsageError("请导入图片！");
   if (!batch::IsExistingFolder(a.output)) {
@@ -262,16 +252,16 @@ int RunBatch(const Arguments& arguments) {
   options.optimize = a.optimize;
   options.no_larger = a.no_larger;
   options.skip_existing = a.skip_existing;
-  if (a.keep_tree) options.output_subfolders = std::move(subfolders);
+  options.keep_tree = a.keep_tree;
   using Mode = BatchReporter::Mode;
   const Mode mode = a.json ? Mode::kJson : a.quiet ? Mode::kQuiet : ::isatty(STDOUT_FILENO) ? Mode::kBar : Mode::kLines;
   const auto start = std::chrono::steady_clock::now();
-  BatchReporter reporter(mode, stdout, stderr, a.positional.size(), [start] {
+  BatchReporter reporter(mode, stdout, stderr, sources.size(), [start] {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   });
   batch::BatchCompressor compressor;
   batch::BatchSummary summary =
-      compressor.Run(a.positional, options, [&reporter](const batch::FileReport& r) { reporter.OnFile(r); });
+      compressor.RunSources(sources, options, [&reporter](const batch::FileReport& r) { reporter.OnFile(r); });
   reporter.OnEnd(summary);
   return summary.failed == 0 && !summary.cancelled ? 0 : 1;
 }

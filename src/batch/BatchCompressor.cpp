@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "batch/BatchRun.h"
+#include "batch/SourceList.h"
 #include "gfx/ImageError.h"
 
 namespace batch {
@@ -42,6 +43,12 @@ BatchCompressor::BatchCompressor()
 
 BatchSummary BatchCompressor::Run(const std::vector<std::string>& sources, const BatchOptions& options,
                                   const Listener& listener) {
+  SourceList list;
+  for (const std::string& source : sources) list.Add(source);
+  return RunSources(list, options, listener);
+}
+
+BatchSummary BatchCompressor::RunSources(const SourceList& sources, const BatchOptions& options, const Listener& listener) {
   const auto start = std::chrono::steady_clock::now();
   CancelReset reset(cancel_requested_);
   if (!IsExistingFolder(options.output_folder)) throw gfx::ImageError("不是有效的路径！请重新选择！");

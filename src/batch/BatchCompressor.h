@@ -13,6 +13,8 @@
 
 namespace batch {
 
+class SourceList;
+
 struct BatchOptions {
   std::string output_folder;
   int quality = 75;             // 0..100
@@ -25,9 +27,9 @@ struct BatchOptions {
   bool optimize = false;        // JPEG outputs: Huffman tables made for each picture
   bool no_larger = false;       // see ConvertOptions
   bool skip_existing = false;   // leave an output that exists and is not older than its source
-  // When not empty, one per source: the folder below output_folder its output goes to ("" for
-  // output_folder itself), made when missing, so that the outputs mirror the sources' folders.
-  std::vector<std::string> output_subfolders{};
+  // Each output goes below output_folder in its source's subfolder (see SourceList), made when
+  // missing, so that the outputs mirror the sources' folders.
+  bool keep_tree = false;
 };
 
 enum class FileStatus { kStarted, kDone, kFailed };
@@ -76,6 +78,8 @@ class BatchCompressor {
   // When the system refuses a worker thread, the workers already running do the whole list.
   // Every worker has ended when Run returns or throws. Throws gfx::ImageError when the output
   // folder does not exist or not one worker could start.
+  BatchSummary RunSources(const SourceList& sources, const BatchOptions& options, const Listener& listener);
+  // RunSources for a list of paths, none in a subfolder.
   BatchSummary Run(const std::vector<std::string>& sources, const BatchOptions& options, const Listener& listener);
 
   // Asks the running batch, or the next one when none runs, to start no further file; files in

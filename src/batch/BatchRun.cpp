@@ -3,10 +3,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <new>
-#include <set>
 #include <utility>
 
 #include "batch/FileConverter.h"
@@ -16,12 +17,12 @@ namespace batch {
 
 namespace {
 
-using FileId = std::pair<dev_t, ino_t>;
+using FileId = std::pair<uint64_t, uint64_t>;  // device and inode
 
 bool StatFile(const std::string& path, FileId* id, uint64_t* size) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
-  if (id) *id = {st.st_dev, st.st_ino};
+  if (id) *id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
   if (size) *size = static_cast<uint64_t>(st.st_size);
   return true;
 }
@@ -45,8 +46,7 @@ void Count(BatchSummary& summary, const FileReport& r) {
 
 }  // namespace
 
-BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& options,
-                   const std::atomic<bool>& cancel)
+BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel)
     : options_(options),
       convert_{.quality = options.quality,
                .format = options.format,
@@ -56,36 +56,73 @@ BatchRun::BatchRun(const std::vector<std::string>& sources, const BatchOptions& 
                .keep_dates = options.keep_dates,
                .no_larger = options.no_larger},
       cancel_(cancel),
-      jobs_(sources.size()) {
-  // Outputs are named and checked against the sources before any file is written.
-  std::set<FileId> source_ids;
-  std::map<std::string, size_t> last_with_output;
-  for (size_t i = 0; i < jobs_.size(); ++i) {
-    jobs_[i].source = sources[i];
-    const std::string sub = i < options.output_subfolders.size() ? options.output_subfolders[i] : std::string();
-    jobs_[i].output = OutputNameFor(sub.empty() ? options.output_folder : options.output_folder + "/" + sub, sources[i],
-                                    ExtensionOf(options.format));
-    jobs_[i].subfolder = !sub.empty();
+      sources_(sources),
+      flags_(sources.size(), 0),
+      finished_(sources.size(), 0),
+      previous_same_output_(sources.size(), kNone) {
+  Plan();
+}
+
+std::string BatchRun::OutputOf(size_t index) const {
+  std::string folder = options_.output_folder;
+  if (options_.keep_tree && !sources_.Subfolder(index).empty()) folder.append("/").append(sources_.Subfolder(index));
+  return OutputNameFor(folder, std::string(sources_.Path(index)), ExtensionOf(options_.format));
+}
+
+// Outputs are named and checked against the sources before any file is written. Files with the
+// same output name are found by sorting the names' hashes, not by a map holding every name.
+void BatchRun::Plan() {
+  const size_t n = sources_.size();
+  std::vector<FileId> source_ids;
+  source_ids.reserve(n);
+  for (size_t i = 0; i < n; ++i) {
     FileId id;
-    if (StatFile(sources[i], &id, nullptr)) source_ids.insert(id);
-    auto [it, inserted] = last_with_output.try_emplace(jobs_[i].output, i);
-    if (!inserted) {
-      jobs_[i].previous_same_output = it->second;
-      it->second = i;
-    }
+    if (StatFile(sources_.Path(i).data(), &id, nullptr)) source_ids.push_back(id);
   }
-  for (Job& job : jobs_) {
-    FileId id;
-    job.output_is_source = StatFile(job.output, &id, nullptr) && source_ids.count(id) > 0;
-    // The output that stands is the last source's with that name: when it is there already and
-    // not older than that source, every source with the name is left alone.
-    if (options.skip_existing) {
-      struct stat output {}, source {};
-      const std::string& last_source = jobs_[last_with_output[job.output]].source;
-      job.skip = ::stat(job.output.c_str(), &output) == 0 && ::stat(last_source.c_str(), &source) == 0 &&
-                 !S_ISDIR(output.st_mode) && NotOlder(output.st_mtim, source.st_mtim);
+  std::sort(source_ids.begin(), source_ids.end());
+  source_ids.erase(std::unique(source_ids.begin(), source_ids.end()), source_ids.end());
+
+  std::vector<std::pair<size_t, size_t>> by_hash(n);  // (hash of the output name, file)
+  for (size_t i = 0; i < n; ++i) by_hash[i] = {std::hash<std::string>{}(OutputOf(i)), i};
+  std::sort(by_hash.begin(), by_hash.end());
+  struct Group {
+    size_t earliest;  // of the files met so far
+    uint8_t flags;
+  };
+  std::map<std::string, Group> groups;  // the names sharing one hash: almost always a single one
+  for (size_t run = 0; run < n;) {
+    size_t end = run;
+    while (end < n && by_hash[end].first == by_hash[run].first) ++end;
+    // From the last file to the first, so the first met with a name is the one whose output stands.
+    groups.clear();
+    for (size_t k = end; k-- > run;) {
+      const size_t i = by_hash[k].second;
+      std::string output = OutputOf(i);
+      auto [it, inserted] = groups.try_emplace(std::move(output), Group{i, 0});
+      if (inserted) {
+        it->second.flags = OutputFlags(it->first, i, source_ids);
+      } else {
+        previous_same_output_[it->second.earliest] = i;
+        it->second.earliest = i;
+      }
+      flags_[i] = it->second.flags;
     }
+    run = end;
   }
+}
+
+uint8_t BatchRun::OutputFlags(const std::string& output, size_t last, const std::vector<FileId>& source_ids) const {
+  struct stat out {};
+  if (::stat(output.c_str(), &out) != 0) return 0;
+  uint8_t flags = 0;
+  if (std::binary_search(source_ids.begin(), source_ids.end(), FileId{static_cast<uint64_t>(out.st_dev), static_cast<uint64_t>(out.st_ino)})) flags |= kOutputIsSource;
+  // The output that stands is the last source's with that name: when it is there already and not
+  // older than that source, every source with the name is left alone.
+  struct stat source {};
+  if (options_.skip_existing && !S_ISDIR(out.st_mode) && ::stat(sources_.Path(last).data(), &source) == 0 &&
+      NotOlder(out.st_mtim, source.st_mtim))
+    flags |= kSkip;
+  return flags;
 }
 
 BatchRun::~BatchRun() {
@@ -120,50 +157,51 @@ void BatchRun::Work(std::stop_token stop) {
 
 std::optional<size_t> BatchRun::Take(std::stop_token stop) {
   std::lock_guard lock(mutex_);
-  if (next_ >= jobs_.size() || cancel_ || stop.stop_requested() || (options_.stop_on_failure && failure_seen_))
+  if (next_ >= sources_.size() || cancel_ || stop.stop_requested() || (options_.stop_on_failure && failure_seen_))
     return std::nullopt;
-  size_t index = next_++;
-  jobs_[index].taken = true;
+  const size_t index = next_++;
   changed_.notify_all();
   return index;
 }
 
 FileReport BatchRun::Convert(size_t index) {
-  const Job& job = jobs_[index];  // its names are not changed after planning
   FileReport report;
   report.index = index;
-  report.source = job.source;
-  report.output = job.output;
+  report.source = sources_.Path(index);
+  report.output = OutputOf(index);
+  const std::string& source = report.source;
+  const std::string& output = report.output;
   try {
-    if (job.skip) {
-      StatFile(job.source, nullptr, &report.input_bytes);
-      StatFile(job.output, nullptr, &report.output_bytes);
+    if (flags_[index] & kSkip) {
+      StatFile(source, nullptr, &report.input_bytes);
+      StatFile(output, nullptr, &report.output_bytes);
       report.skipped = true;
       report.status = FileStatus::kDone;
       return report;
     }
-    if (job.output_is_source) throw gfx::ImageError("输出文件 " + job.output + " 是本批的源文件，不能覆盖");
-    if (!StatFile(job.source, nullptr, &report.input_bytes))
-      throw gfx::ImageError("无法读取文件 " + job.source + ": 文件不存在");
-    if (job.previous_same_output) {
+    if (flags_[index] & kOutputIsSource) throw gfx::ImageError("输出文件 " + output + " 是本批的源文件，不能覆盖");
+    if (!StatFile(source, nullptr, &report.input_bytes))
+      throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在");
+    if (const size_t previous = previous_same_output_[index]; previous != kNone) {
       // The earlier source with this output name was taken before this one; wait for it to land.
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [&] { return jobs_[*job.previous_same_output].finished; });
+      changed_.wait(lock, [&] { return finished_[previous] != 0; });
     }
-    if (job.subfolder) {
+    if (options_.keep_tree && !sources_.Subfolder(index).empty()) {
+      // The output goes below the output folder, in a folder made on demand.
       std::error_code error;
-      const std::filesystem::path folder = std::filesystem::path(job.output).parent_path();
+      const std::filesystem::path folder = std::filesystem::path(output).parent_path();
       std::filesystem::create_directories(folder, error);
       if (error) throw gfx::ImageError("无法建立文件夹 " + folder.string() + ": " + error.message());
     }
-    const ConvertResult result = ConvertPicture(job.source, job.output, convert_);
+    const ConvertResult result = ConvertPicture(source, output, convert_);
     report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell
     report.output_bytes = result.output_bytes;
     report.copied_source = result.copied_source;
     report.status = FileStatus::kDone;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;
-    report.error = "内存不足，无法处理 " + job.source;
+    report.error = "内存不足，无法处理 " + source;
   } catch (const std::exception& e) {
     report.status = FileStatus::kFailed;
     report.error = e.what();
@@ -174,14 +212,14 @@ FileReport BatchRun::Convert(size_t index) {
 void BatchRun::Finish(size_t index, FileReport report) {
   std::lock_guard lock(mutex_);
   if (report.status == FileStatus::kFailed) failure_seen_ = true;
-  jobs_[index].result = std::move(report);
-  jobs_[index].finished = true;
+  results_.emplace(index, std::move(report));
+  finished_[index] = 1;
   changed_.notify_all();
 }
 
 BatchSummary BatchRun::Report(const BatchCompressor::Listener& listener) {
   BatchSummary summary;
-  summary.files = jobs_.size();
+  summary.files = sources_.size();
   std::vector<FileReport> due;
   for (bool over = false; !over;) {
     {
@@ -201,26 +239,25 @@ BatchSummary BatchRun::Report(const BatchCompressor::Listener& listener) {
 }
 
 bool BatchRun::SomethingToReport() const {
-  const size_t n = jobs_.size();
-  return (started_reported_ < n && jobs_[started_reported_].taken) ||
-         (finished_reported_ < started_reported_ && jobs_[finished_reported_].finished) || running_workers_ == 0;
+  return started_reported_ < next_ || (finished_reported_ < started_reported_ && finished_[finished_reported_]) ||
+         running_workers_ == 0;
 }
 
 bool BatchRun::CollectDue(std::vector<FileReport>& due) {
-  const size_t n = jobs_.size();
-  while (started_reported_ < n && jobs_[started_reported_].taken) {
+  // Files are taken in list order, so every file below next_ has started.
+  for (; started_reported_ < next_; ++started_reported_) {
     FileReport r;
     r.index = started_reported_;
-    r.source = jobs_[started_reported_].source;
-    r.output = jobs_[started_reported_].output;
+    r.source = sources_.Path(started_reported_);
+    r.output = OutputOf(started_reported_);
     due.push_back(std::move(r));
-    ++started_reported_;
   }
   // A file's end is reported only after its start and after every earlier file's end.
-  while (finished_reported_ < started_reported_ && jobs_[finished_reported_].finished)
-    due.push_back(jobs_[finished_reported_++].result);
-  return running_workers_ == 0 && finished_reported_ == started_reported_ &&
-         (started_reported_ == n || !jobs_[started_reported_].taken);
+  for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
+    auto node = results_.extract(finished_reported_);
+    due.push_back(std::move(node.mapped()));
+  }
+  return running_workers_ == 0 && finished_reported_ == started_reported_;
 }
 
 }  // namespace batch

@@ -4,15 +4,19 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <stop_token>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "batch/BatchCompressor.h"
 #include "batch/FileConverter.h"
+#include "batch/SourceList.h"
 
 namespace batch {
 
@@ -20,10 +24,13 @@ namespace batch {
 // the starts and ends in list order. Everything the two sides share is guarded by one mutex and
 // announced through one condition variable. Destroying the run stops and joins its workers, so no
 // path out of BatchCompressor::Run leaves a thread running.
+//
+// A file costs the run a few bytes besides its names in the source list: its output name is made
+// again when it is needed, and a report is held only from the file's end until it is handed on.
 class BatchRun {
  public:
-  // `cancel` is read by the workers before they take a file.
-  BatchRun(const std::vector<std::string>& sources, const BatchOptions& options, const std::atomic<bool>& cancel);
+  // `cancel` is read by the workers before they take a file. `sources` must outlive the run.
+  BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel);
   BatchRun(const BatchRun&) = delete;
   BatchRun& operator=(const BatchRun&) = delete;
   ~BatchRun();
@@ -36,18 +43,18 @@ class BatchRun {
   BatchSummary Report(const BatchCompressor::Listener& listener);
 
  private:
-  struct Job {
-    std::string source;
-    std::string output;
-    // Index of the previous source with the same output name; its output must land first.
-    std::optional<size_t> previous_same_output;
-    bool output_is_source = false;
-    bool skip = false;  // skip_existing: the output is there and up to date
-    bool subfolder = false;  // the output goes below the output folder, in a folder made on demand
-    bool taken = false;
-    bool finished = false;
-    FileReport result;
+  // Per file flags.
+  enum : uint8_t {
+    kOutputIsSource = 1,  // the output would overwrite a source of this batch
+    kSkip = 2,            // skip_existing: the output is there and up to date
   };
+  static constexpr size_t kNone = SIZE_MAX;
+
+  std::string OutputOf(size_t index) const;
+  void Plan();
+  // The flags of every file whose output is `output`, `last` being the last of them.
+  using FileId = std::pair<uint64_t, uint64_t>;  // device and inode
+  uint8_t OutputFlags(const std::string& output, size_t last, const std::vector<FileId>& source_ids) const;
 
   // Worker side.
   void Work(std::stop_token stop);
@@ -63,7 +70,12 @@ class BatchRun {
   const BatchOptions& options_;
   const ConvertOptions convert_;
   const std::atomic<bool>& cancel_;
-  std::vector<Job> jobs_;
+  const SourceList& sources_;
+  std::vector<uint8_t> flags_;     // set while planning, then only read
+  std::vector<uint8_t> finished_;  // under the lock
+  // For each file, the previous file with the same output name (kNone when none); that one's
+  // output must land first, so the later source's stands.
+  std::vector<size_t> previous_same_output_;
 
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -72,6 +84,7 @@ class BatchRun {
   unsigned running_workers_ = 0;
   size_t started_reported_ = 0;
   size_t finished_reported_ = 0;
+  std::map<size_t, FileReport> results_;  // ended, not yet handed on
 
   std::stop_source stop_;
   std::vector<std::jthread> workers_;  // last: joined before the state they use goes

@@ -1,10 +1,13 @@
-// Walking folder arguments for pictures, in a stable order, without following links into loops.
+// The compact list of a batch's sources, and walking folder arguments for pictures in a stable
+// order without following links into loops.
 #include "batch/SourceList.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <system_error>
 
 #include "batch/BatchCompressor.h"
@@ -12,29 +15,55 @@
 
 namespace batch {
 
+void SourceList::Add(std::string_view path, std::string_view subfolder) {
+  starts_.push_back(text_.size());
+  text_.append(path).push_back('\0');
+  text_.append(subfolder).push_back('\0');
+}
+
+std::string_view SourceList::Path(size_t index) const { return text_.c_str() + starts_[index]; }
+
+std::string_view SourceList::Subfolder(size_t index) const {
+  const std::string_view path = Path(index);
+  return path.data() + path.size() + 1;
+}
+
+void SourceList::SortAndKeepEvery(size_t first, size_t count) {
+  std::vector<size_t> order(starts_.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) { return Path(a) < Path(b); });
+  SourceList kept;
+  for (size_t i = first; i < order.size(); i += count) kept.Add(Path(order[i]), Subfolder(order[i]));
+  kept.text_.shrink_to_fit();
+  kept.starts_.shrink_to_fit();
+  *this = std::move(kept);
+}
+
 namespace {
 
 namespace fs = std::filesystem;
 
-bool HasPictureEnding(const std::string& name) {
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const char* ending : {".jpg", ".jpeg", ".bmp", ".png", ".webp"}) {
-    const std::string e = ending;
-    if (lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0) return true;
+bool HasPictureEnding(std::string_view name) {
+  for (std::string_view ending : {".jpg", ".jpeg", ".bmp", ".png", ".webp"}) {
+    if (name.size() <= ending.size()) continue;
+    const std::string_view tail = name.substr(name.size() - ending.size());
+    if (std::equal(tail.begin(), tail.end(), ending.begin(),
+                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
+      return true;
   }
   return false;
 }
 
-bool LooksLikePicture(const fs::path& path) {
-  if (HasPictureEnding(path.filename().string())) return true;
-  std::ifstream in(path, std::ios::binary);
+bool LooksLikePicture(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  if (HasPictureEnding(slash == std::string_view::npos ? path : path.substr(slash + 1))) return true;
+  std::ifstream in(std::string(path), std::ios::binary);
   uint8_t head[12] = {};
   in.read(reinterpret_cast<char*>(head), sizeof head);
   return picture::FormatOfBytes({head, static_cast<size_t>(in.gcount())}) != picture::PictureFormat::kUnknown;
 }
 
-void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, std::vector<Source>& out,
+void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, SourceList& out,
           const std::function<void(const std::string&)>& warn) {
   std::error_code error;
   fs::directory_iterator it(folder, error);
@@ -42,7 +71,8 @@ void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, 
     warn("无法读取文件夹 " + folder.string() + ": " + error.message());
     return;
   }
-  std::vector<fs::path> files, folders;
+  // A folder of many files is gathered in a list of its own kind, not a path object a file.
+  SourceList files, folders;
   for (; it != fs::directory_iterator(); it.increment(error)) {
     const fs::path& path = it->path();
     if (path.filename().string().starts_with('.')) continue;
@@ -50,18 +80,19 @@ void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, 
     const fs::file_status link = it->symlink_status(type_error);
     if (type_error) continue;
     if (fs::is_directory(link)) {
-      folders.push_back(path);
+      folders.Add(path.native());
     } else if (fs::is_regular_file(it->status(type_error)) && !type_error) {
-      files.push_back(path);  // a link to a file is read as that file
+      files.Add(path.native());  // a link to a file is read as that file
     }
   }
   if (error) warn("无法读取文件夹 " + folder.string() + ": " + error.message());
-  std::sort(files.begin(), files.end());
-  std::sort(folders.begin(), folders.end());
-  for (const fs::path& file : files)
-    if (LooksLikePicture(file)) out.push_back({file.string(), subfolder});
+  files.SortAndKeepEvery(0, 1);
+  folders.SortAndKeepEvery(0, 1);
+  for (size_t i = 0; i < files.size(); ++i)
+    if (LooksLikePicture(files.Path(i))) out.Add(files.Path(i), subfolder);
   if (!recursive) return;
-  for (const fs::path& sub : folders) {
+  for (size_t i = 0; i < folders.size(); ++i) {
+    const fs::path sub(folders.Path(i));
     const std::string name = sub.filename().string();
     Walk(sub, subfolder.empty() ? name : subfolder + "/" + name, true, out, warn);
   }
@@ -69,17 +100,13 @@ void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, 
 
 }  // namespace
 
-std::vector<Source> ExpandSources(const std::vector<std::string>& arguments, bool recursive,
-                                  const std::function<void(const std::string&)>& warn) {
-  std::vector<Source> sources;
-  for (const std::string& argument : arguments) {
-    if (IsExistingFolder(argument)) {
-      Walk(argument, "", recursive, sources, warn);
-    } else {
-      sources.push_back({argument, ""});
-    }
+void AddSources(const std::string& argument, bool recursive, SourceList& out,
+                const std::function<void(const std::string&)>& warn) {
+  if (IsExistingFolder(argument)) {
+    Walk(argument, "", recursive, out, warn);
+  } else {
+    out.Add(argument);
   }
-  return sources;
 }
 
 }  // namespace batch
