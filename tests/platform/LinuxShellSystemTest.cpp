@@ -19,6 +19,7 @@
 #include "platform/Backend.h"
 #include "platform/ShellNamespace.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace platform {
@@ -36,28 +37,7 @@ std::string ReadText(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and TZ elsewhere for one test and puts them back.
-class ScopedEnv {
- public:
-  void Set(const char* name, const std::string& value) {
-    if (!saved_.contains(name)) {
-      const char* old = std::getenv(name);
-      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
-    }
-    setenv(name, value.c_str(), 1);
-    tzset();
-  }
-  ~ScopedEnv() {
-    for (const auto& [name, value] : saved_) {
-      if (value) setenv(name.c_str(), value->c_str(), 1);
-      else unsetenv(name.c_str());
-    }
-    tzset();
-  }
-
- private:
-  std::map<std::string, std::optional<std::string>> saved_;
-};
+using testing_support::ScopedEnv;
 
 class LinuxShellSystemTest : public testing::Test {
  protected:
