@@ -71,11 +71,11 @@ BENCHMARK(BM_RoundTrip)->ArgNames({"metadata", "optimize"})->Args({0, 0})->Args(
 
 const std::vector<uint8_t>& PngFile() {
   static const std::vector<uint8_t> file = [] {
-    gfx::testing::PngSpec spec{.width = kWidth, .height = kHeight, .color_type = PNG_COLOR_TYPE_RGB};
-    spec.samples.reserve(size_t{kWidth} * kHeight * 3);
+    gfx::testing::PngRecipe png{.width = kWidth, .height = kHeight, .color_type = PNG_COLOR_TYPE_RGB};
+    png.samples.reserve(size_t{kWidth} * kHeight * 3);
     for (int32_t y = 0; y < kHeight; ++y)
-      for (int32_t x = 0; x < kWidth * 3; ++x) spec.samples.push_back(Picture().Row(y)[x]);
-    return gfx::testing::WritePng(spec);
+      for (int32_t x = 0; x < kWidth * 3; ++x) png.samples.push_back(Picture().Row(y)[x]);
+    return gfx::testing::WritePng(png);
   }();
   return file;
 }

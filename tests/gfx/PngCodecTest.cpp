@@ -12,7 +12,7 @@
 namespace gfx {
 namespace {
 
-using testing::PngSpec;
+using testing::PngRecipe;
 using testing::WritePng;
 
 // A 9 x 9 picture touches every pass of an interlaced file.
@@ -65,9 +65,9 @@ TEST(PngCodecTest, EveryEightAndSixteenBitColourTypeInterlacedOrNot) {
   };
   for (const Case& c : cases) {
     for (bool interlaced : {false, true}) {
-      PngSpec spec{.width = kSide, .height = kSide, .color_type = c.color_type, .bit_depth = c.depth,
+      PngRecipe png{.width = kSide, .height = kSide, .color_type = c.color_type, .bit_depth = c.depth,
                    .interlaced = interlaced, .samples = Samples(c.color_type, c.depth)};
-      Bitmap decoded = DecodePng(WritePng(spec));
+      Bitmap decoded = DecodePng(WritePng(png));
       EXPECT_EQ(decoded, Expected(c.color_type & PNG_COLOR_MASK_ALPHA, !(c.color_type & PNG_COLOR_MASK_COLOR)))
           << c.name << (interlaced ? ", interlaced" : "");
     }
@@ -78,7 +78,7 @@ TEST(PngCodecTest, PalettesLowDepthsAndTransparentColours) {
   const std::vector<png_color> palette = {{10, 20, 30}, {200, 100, 0}, {0, 255, 0}, {1, 2, 3}};
   struct Case {
     const char* name;
-    PngSpec spec;
+    PngRecipe png;
     std::vector<Color> pixels;
   };
   const Case cases[] = {
@@ -100,7 +100,7 @@ TEST(PngCodecTest, PalettesLowDepthsAndTransparentColours) {
        {Rgb(255, 255, 255), Rgb(0, 0, 1)}},
   };
   for (const Case& c : cases) {
-    Bitmap decoded = DecodePng(WritePng(c.spec));
+    Bitmap decoded = DecodePng(WritePng(c.png));
     ASSERT_EQ(decoded.Width(), static_cast<int32_t>(c.pixels.size())) << c.name;
     for (size_t x = 0; x < c.pixels.size(); ++x)
       EXPECT_EQ(decoded.Pixel(static_cast<int32_t>(x), 0), c.pixels[x]) << c.name << " pixel " << x;

@@ -11,7 +11,7 @@
 
 namespace gfx::testing {
 
-struct PngSpec {
+struct PngRecipe {
   int width = 1;
   int height = 1;
   int color_type = PNG_COLOR_TYPE_RGB;
@@ -29,7 +29,7 @@ inline void AppendPngBytes(png_structp png, png_bytep data, size_t length) {
 }
 
 // Packs the samples into the file's row layout (sub-byte depths most significant bits first).
-inline std::vector<std::vector<uint8_t>> PackPngRows(const PngSpec& s, int channels) {
+inline std::vector<std::vector<uint8_t>> PackPngRows(const PngRecipe& s, int channels) {
   std::vector<std::vector<uint8_t>> rows(s.height);
   const size_t per_row = static_cast<size_t>(s.width) * channels;
   for (int y = 0; y < s.height; ++y) {
@@ -51,7 +51,7 @@ inline std::vector<std::vector<uint8_t>> PackPngRows(const PngSpec& s, int chann
   return rows;
 }
 
-inline std::vector<uint8_t> WritePng(const PngSpec& s) {
+inline std::vector<uint8_t> WritePng(const PngRecipe& s) {
   static const int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
   std::vector<std::vector<uint8_t>> rows = PackPngRows(s, kChannels[s.color_type]);
   std::vector<png_bytep> pointers;

@@ -14,7 +14,7 @@
 
 namespace testing_support {
 
-struct CameraExifSpec {
+struct CameraExifFields {
   int orientation = 1;
   bool thumbnail = true;
 };
@@ -38,7 +38,7 @@ inline void AddExifText(ExifData* data, ExifMem* mem, ExifIfd ifd, ExifTag tag, 
 }
 
 // The APP1 payload ("Exif\0\0" and the TIFF structure) of a camera photo.
-inline std::vector<uint8_t> CameraExif(const CameraExifSpec& spec) {
+inline std::vector<uint8_t> CameraExif(const CameraExifFields& fields) {
   ExifMem* mem = exif_mem_new_default();
   ExifData* data = exif_data_new_mem(mem);
   exif_data_unset_option(data, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
@@ -47,14 +47,14 @@ inline std::vector<uint8_t> CameraExif(const CameraExifSpec& spec) {
   AddExifText(data, mem, EXIF_IFD_0, EXIF_TAG_MAKE, "Orvel Optics");
   AddExifText(data, mem, EXIF_IFD_0, EXIF_TAG_MODEL, "Test Camera 7");
   exif_set_short(AddExifEntry(data, mem, EXIF_IFD_0, EXIF_TAG_ORIENTATION, EXIF_FORMAT_SHORT, 1)->data, order,
-                 static_cast<ExifShort>(spec.orientation));
+                 static_cast<ExifShort>(fields.orientation));
   AddExifText(data, mem, EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL, "2024:07:14 09:30:05");
   AddExifText(data, mem, EXIF_IFD_GPS, static_cast<ExifTag>(EXIF_TAG_GPS_LATITUDE_REF), "N");
   ExifEntry* latitude =
       AddExifEntry(data, mem, EXIF_IFD_GPS, static_cast<ExifTag>(EXIF_TAG_GPS_LATITUDE), EXIF_FORMAT_RATIONAL, 3);
   const ExifRational parts[3] = {{48, 1}, {51, 1}, {2405, 100}};
   for (int i = 0; i < 3; ++i) exif_set_rational(latitude->data + 8 * i, order, parts[i]);
-  if (spec.thumbnail) {
+  if (fields.thumbnail) {
     exif_set_short(AddExifEntry(data, mem, EXIF_IFD_1, EXIF_TAG_COMPRESSION, EXIF_FORMAT_SHORT, 1)->data, order, 6);
     const uint8_t thumb[] = {0xFF, 0xD8, 0xFF, 0xD9};
     data->data = static_cast<unsigned char*>(exif_mem_alloc(mem, sizeof thumb));
