@@ -6,6 +6,7 @@
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/dialogs/TskSkinDirTreeView.h"
 #include "skin/frame/TskSkinForm.h"
+#include "ui/Message.h"
 
 namespace skin {
 
@@ -77,6 +78,16 @@ TskSelDirDlgForm::TskSelDirDlgForm() {
 TskSelDirDlgForm::~TskSelDirDlgForm() = default;
 
 std::string TskSelDirDlgForm::ChosenPath() const { return Tree->SelectedPath(); }
+
+void TskSelDirDlgForm::WndProc(ui::Message& m) {
+  ui::Form::WndProc(m);
+  // The tree takes the focus as the form shows, before the activation would give it to the first
+  // button, so that the arrow keys walk the folders at once and Enter still presses OK.
+  if (m.id == ui::kMsgShowWindow && m.wparam != 0 && focus_tree_) {
+    focus_tree_ = false;
+    SetActiveControl(Tree);
+  }
+}
 
 bool TskSelDirDlgForm::CloseQuery() {
   if (ModalResult() == ui::kMrOk && ChosenPath().empty()) return false;

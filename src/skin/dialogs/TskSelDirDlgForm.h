@@ -38,6 +38,10 @@ class TskSelDirDlgForm : public ui::Form {
 
  protected:
   bool CloseQuery() override;
+  void WndProc(ui::Message& m) override;
+
+ private:
+  bool focus_tree_ = true;  // until the form first shows
 };
 
 }  // namespace skin

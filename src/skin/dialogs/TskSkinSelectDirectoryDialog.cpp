@@ -85,7 +85,6 @@ void TskSkinSelectDirectoryDialog::Prepare(TskSelDirDlgForm& form, platform::She
     height = std::max(height, frame.GetMinHeight());
   }
   form.SetClientSize(width, height);
-  form.SetActiveControl(form.Tree);
 }
 
 bool TskSkinSelectDirectoryDialog::ShowDialog() {

@@ -91,8 +91,9 @@ TEST_F(TskSkinSelectDirectoryDialogTest, OpensAtAnExistingDirectoryElseAtTheComp
     SCOPED_TRACE(c.directory);
     dialog_->SetDirectory(c.directory);
     std::string selected, caption;
-    bool expanded = false;
+    bool expanded = false, tree_focused = false;
     EXPECT_FALSE(Run({[&](TskSelDirDlgForm& form) {
+      tree_focused = form.Tree->Focused();
       selected = form.Tree->SelectedId();
       expanded = form.Tree->Selected() != nullptr && form.Tree->Selected()->Expanded();
       caption = form.Caption();
@@ -101,6 +102,7 @@ TEST_F(TskSkinSelectDirectoryDialogTest, OpensAtAnExistingDirectoryElseAtTheComp
     EXPECT_EQ(selected, c.selected_id);
     EXPECT_TRUE(expanded || std::string(c.selected_id) == "/home/user/pics/2026");  // a leaf has nothing to open
     EXPECT_EQ(caption, "Select folder");
+    EXPECT_TRUE(tree_focused);  // the arrow keys move through the folders at once
     EXPECT_EQ(dialog_->Directory(), c.directory);  // a cancelled run changes nothing
   }
 }
