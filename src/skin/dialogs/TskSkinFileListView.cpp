@@ -385,9 +385,12 @@ bool TskSkinFileListView::BeginRename(int32_t index) {
   if (GetViewStyle() == ui::ViewStyle::kIcon) {
     field.top = std::max(item.top, item.bottom - GetFont().TextHeight() - 4);
   } else {
-    field.left = std::min(item.right - 8, item.left + kCaptionInset + (SmallImages() ? SmallImages()->Width() : 0));
+    // In the details view the name is only the first column's.
+    if (GetViewStyle() == ui::ViewStyle::kReport && Header()->SectionCount() > 0)
+      field.right = std::min(field.right, item.left + Header()->Section(0).width);
+    field.left = std::min(field.right - 8, item.left + kCaptionInset + (SmallImages() ? SmallImages()->Width() : 0));
   }
-  const int32_t width = std::max<int32_t>(field.Width(), 120);
+  const int32_t width = std::max<int32_t>(field.Width(), GetViewStyle() == ui::ViewStyle::kReport ? 0 : 120);
   rename_edit_->SetFont(GetFont());
   rename_edit_->SetBounds(field.left, field.top, std::min(width, ClientRect().right - field.left), field.Height());
   rename_edit_->SetText(entries_[static_cast<size_t>(index)].Name());
