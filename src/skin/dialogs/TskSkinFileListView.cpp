@@ -212,6 +212,8 @@ void TskSkinFileListView::RefreshFolder() {
 
 void TskSkinFileListView::ReadFolder() {
   if (reading_ || !shell_ || folder_.empty()) return;
+  // A name being typed belongs to a row that is about to go.
+  if (IsRenaming()) EndRename(true);
   reading_ = true;
   struct Done {
     bool& flag;

@@ -282,6 +282,14 @@ TEST_F(TskSkinFileListViewTest, RenamingInPlaceRefusesNamesThatWouldMoveOrBreakT
   EXPECT_EQ(errors, (std::vector<std::string>{"Rename to .. failed"}));
   EXPECT_EQ(Captions(*lv), before);
 
+  // A folder read again (a refresh from the watcher, say) drops the field with its row.
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+  lv->RenameEdit()->SetText("late.jpg");
+  lv->RefreshFolder();
+  EXPECT_FALSE(lv->IsRenaming());
+  EXPECT_FALSE(lv->RenameEdit()->Visible());
+  EXPECT_EQ(Captions(*lv), before);
+
   // An item in a folder that takes no new names offers no field.
   fs_->SetReadOnly("/home/user/pics");
   EXPECT_FALSE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
