@@ -12,6 +12,9 @@
 #include "skin/frame/TskSkinForm.h"
 #include "ui/ImageView.h"
 #include "ui/ProgressBar.h"
+#include "ui/Shell.h"
+#include "web/HtmlView.h"
+#include "web/WebAddresses.h"
 
 namespace app {
 
@@ -61,6 +64,10 @@ void TOrvelDralen::FormCreate(ui::Component*) {
   StatusProgress->SetName("StatusProgress");
   StatusProgress->Hide();
   StatusProgress->SetBounds(bar->Width() - kStatusProgressWidth, 2, kStatusProgressWidth, bar->Height() - 4);
+  // Each view shows its shipped page at once and fetches in the background: start-up never waits
+  // on the network, and nothing here hears when a page arrives.
+  WebBrowser1->Load(web::AdsUrl());
+  WebBrowser2->Load(web::DownloadsUrl());
 }
 
 void TOrvelDralen::FormDestroy(ui::Component*) {
@@ -111,6 +118,8 @@ void TOrvelDralen::N3Click(ui::Component*) {
 }
 
 void TOrvelDralen::N2Click(ui::Component*) { skSkinPageControl2->SetActivePage(skSkinTabSheet2); }
+
+void TOrvelDralen::skSkinLinkLabel2Click(ui::Component*) { (void)ui::OpenUrl(home_url_); }
 
 void TOrvelDralen::ShowColourDialog(const char* caption) {
   if (frmsetC == nullptr || Image1->Picture().Height() == 0) return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/FormSkinMessageSink.h"
 #include "skin/data/SkinData.h"
@@ -49,6 +50,9 @@ class ProgressBar;
 }
 namespace skin {
 class TskSkinMessage;
+}
+namespace web {
+class HtmlView;
 }
 
 namespace app {
@@ -146,6 +150,9 @@ class TOrvelDralen : public ui::Form {
   ui::Label* Label12 = nullptr;
   ui::GroupBox* GroupBox1 = nullptr;
   ui::GroupBox* GroupBox2 = nullptr;
+  // The advertisement page (in "广告") and the recommended-download page (in "推荐下载").
+  web::HtmlView* WebBrowser1 = nullptr;
+  web::HtmlView* WebBrowser2 = nullptr;
 
   // "帮助".
   skin::TskSkinLabel* skSkinLabel1 = nullptr;
@@ -178,6 +185,11 @@ class TOrvelDralen : public ui::Form {
   void N3Click(ui::Component* sender);
   // "帮助？": shows the help page.
   void N2Click(ui::Component* sender);
+  // The home-page link: hands the home page's address to the desktop's handler; whether it
+  // opens is not looked at.
+  void skSkinLinkLabel2Click(ui::Component* sender);
+  // The home page's address as the window was built with it (empty when there is none).
+  const std::string& HomePageUrl() const { return home_url_; }
   // "对比度", "饱和度", "RGB": the colour dialog in that mode, modally; nothing without a picture.
   void skSkinButton7Click(ui::Component* sender);
   void skSkinButton8Click(ui::Component* sender);
@@ -214,6 +226,8 @@ class TOrvelDralen : public ui::Form {
   // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
   void SizeViewToPicture();
   void ShowColourDialog(const char* caption);
+
+  std::string home_url_;
 };
 
 }  // namespace app
