@@ -358,6 +358,9 @@ void TOrvelDralen::BuildHelpPage() {
   // opens the home page.
   home_url_ = HomePageAddress();
   skSkinLinkLabel2->SetCaption("个人主页：" + home_url_);
+  // A long address (a file address of the cache folder) is cut at the label's edge; the hint
+  // shows it whole.
+  skSkinLinkLabel2->SetHint(home_url_);
   skSkinLinkLabel2->OnClick = [this](ui::Component* sender) { skSkinLinkLabel2Click(sender); };
   Label9 = Text(*this, page, "Label9", "版本:1.1", 280, 50, 42, 14);
   skSkinGroupBox1 = Place<skin::TskSkinGroupBox>(*this, page, "skSkinGroupBox1", 76, 96, 297, 273);

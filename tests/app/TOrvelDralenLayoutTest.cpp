@@ -146,7 +146,8 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
       // 帮助
       {"skSkinLabel1", "skSkinTabSheet2", Align::kNone, 80, 16, 129, 21, "Orvel个人版图片压缩", "", true, true,
        "label"},
-      {"skSkinLinkLabel2", "skSkinTabSheet2", Align::kNone, 80, 48, 188, 14, "个人主页：" + main_->HomePageUrl(), "", true,
+      {"skSkinLinkLabel2", "skSkinTabSheet2", Align::kNone, 80, 48, 188, 14, "个人主页：" + main_->HomePageUrl(),
+       main_->HomePageUrl().c_str(), true,
        true,
        "stdlabel"},
       {"Label9", "skSkinTabSheet2", Align::kNone, 280, 50, 42, 14, "版本:1.1", "", true, true, ""},
