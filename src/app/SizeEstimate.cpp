@@ -5,6 +5,7 @@
 #include <exception>
 #include <mutex>
 
+#include "gfx/Resample.h"
 #include "picture/PictureFile.h"
 #include "ui/Application.h"
 
@@ -15,6 +16,31 @@ namespace {
 uint64_t RoundedKb(uint64_t bytes) {
   const uint64_t kb = (bytes + 512) / 1024;
   return kb == 0 && bytes > 0 ? 1 : kb;
+}
+
+// The last custom-size picture the thread made, with the picture it came from: while only the
+// quality moves, the resizing (the larger part of the work) is done once.
+struct ResizedPicture {
+  std::shared_ptr<const gfx::Bitmap> source;
+  gfx::Size size;
+  gfx::Bitmap picture;
+};
+
+// The bytes the save writes for `input`: the same encoding, run on the resized picture it would
+// make (kept in `resized` for the next state).
+std::vector<uint8_t> Encode(const EstimateInput& input, ResizedPicture& resized) {
+  const std::optional<gfx::Size>& size = input.custom_size;
+  if (!size || size->width <= 0 || size->height <= 0 || input.picture->IsEmpty()) {
+    return picture::EncodePictureAsJpeg(*input.picture, input.quality, size, input.icc_profile, input.markers);
+  }
+  if (resized.source == nullptr || resized.size != *size || !(*resized.source == *input.picture)) {
+    resized.source.reset();
+    resized.picture = gfx::ResizeHighQuality(*input.picture, size->width, size->height);
+    resized.source = input.picture;
+    resized.size = *size;
+  }
+  return picture::EncodePictureAsJpeg(resized.picture, input.quality, std::nullopt, input.icc_profile,
+                                      input.markers);
 }
 
 }  // namespace
@@ -98,6 +124,7 @@ void SizeEstimate::Settled() {
 }
 
 void SizeEstimate::Run(std::stop_token stop) {
+  ResizedPicture resized;
   for (;;) {
     EstimateInput input;
     uint64_t change = 0;
@@ -110,9 +137,7 @@ void SizeEstimate::Run(std::stop_token stop) {
     }
     std::optional<uint64_t> bytes;
     try {
-      bytes = picture::EncodePictureAsJpeg(*input.picture, input.quality, input.custom_size, input.icc_profile,
-                                           input.markers)
-                  .size();
+      bytes = Encode(input, resized).size();
     } catch (const std::exception&) {
       bytes.reset();  // settings the save refuses (a side of 0) or a picture it cannot encode
     }

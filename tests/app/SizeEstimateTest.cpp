@@ -2,6 +2,7 @@
 // with only the newest state delivered, and going away in the middle of an encoding.
 #include "app/SizeEstimate.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -56,6 +57,9 @@ class SizeEstimateTest : public ui_test::UiTest {
 TEST_F(SizeEstimateTest, TheEstimateIsTheSizeOfTheFileTheSaveWrites) {
   testing_support::TempDir dir;
   const auto picture = Detailed(240, 160);
+  // The same size, other pixels: a resized picture kept from before must not be taken for it.
+  auto turned = std::make_shared<gfx::Bitmap>(*picture);
+  for (int y = 0; y < 80; ++y) std::swap_ranges(turned->Row(y), turned->Row(y) + 240 * 3, turned->Row(159 - y));
   const std::vector<uint8_t> profile(600, 7);
   const std::vector<gfx::JpegMarker> markers = {{gfx::kJpegComment, {'o', 'r', 'v', 'e', 'l'}},
                                                 {gfx::kJpegApp1, std::vector<uint8_t>(300, 1)}};
@@ -64,23 +68,26 @@ TEST_F(SizeEstimateTest, TheEstimateIsTheSizeOfTheFileTheSaveWrites) {
     int quality;
     std::optional<gfx::Size> custom_size;
     bool metadata;
+    std::shared_ptr<const gfx::Bitmap> source;
   };
   const Case cases[] = {
-      {"default quality", 75, std::nullopt, false},
-      {"quality 0 is taken as 1", 0, std::nullopt, false},
-      {"best quality", 100, std::nullopt, false},
-      {"custom size, larger", 60, gfx::Size{500, 333}, false},
-      {"custom size, smaller", 90, gfx::Size{48, 32}, false},
-      {"profile and metadata kept", 75, std::nullopt, true},
+      {"default quality", 75, std::nullopt, false, picture},
+      {"quality 0 is taken as 1", 0, std::nullopt, false, picture},
+      {"best quality", 100, std::nullopt, false, picture},
+      {"custom size, larger", 60, gfx::Size{500, 333}, false, picture},
+      {"same custom size, other quality", 95, gfx::Size{500, 333}, false, picture},
+      {"same custom size, other pixels", 95, gfx::Size{500, 333}, false, turned},
+      {"custom size, smaller", 90, gfx::Size{48, 32}, false, turned},
+      {"profile and metadata kept", 75, gfx::Size{48, 32}, true, turned},
   };
   auto estimate = Make();
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
-    state_ = app::EstimateInput{picture, k.quality, k.custom_size, k.metadata ? profile : std::vector<uint8_t>{},
+    state_ = app::EstimateInput{k.source, k.quality, k.custom_size, k.metadata ? profile : std::vector<uint8_t>{},
                                 k.metadata ? markers : std::vector<gfx::JpegMarker>{}};
     estimate->Changed();
     SettleAndWait();
-    const std::string saved = picture::SavePictureAsJpeg(*picture, dir / "out.jpg", k.quality, k.custom_size,
+    const std::string saved = picture::SavePictureAsJpeg(*k.source, dir / "out.jpg", k.quality, k.custom_size,
                                                          state_->icc_profile, state_->markers);
     ASSERT_TRUE(results_.back().has_value());
     EXPECT_EQ(*results_.back(), std::filesystem::file_size(saved));
