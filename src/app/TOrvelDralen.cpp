@@ -6,8 +6,11 @@
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
 #include "resources/EmbeddedSkin.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinTrackBar.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "skin/frame/TskSkinForm.h"
 #include "ui/ImageView.h"
@@ -51,6 +54,7 @@ TOrvelDralen::TOrvelDralen() {
   SetClientSize(kClientWidth, kClientHeight);
 
   BuildPages();
+  WireHandlers();
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {
@@ -68,17 +72,6 @@ void TOrvelDralen::FormDestroy(ui::Component*) {
   ui::ProgressBar* bar = StatusProgress;
   StatusProgress = nullptr;
   if (bar->Parent() != nullptr) bar->Parent()->RemoveChild(bar).reset();
-}
-
-void TOrvelDralen::SetPictureMiddle() {
-  const ui::WinControl* box = Image1->Parent();
-  if (box == nullptr) return;
-  // The scroll box counts with its outer size, frame included.
-  const int box_width = box->Width();
-  const int box_height = box->Height();
-  const int top = Image1->Height() < box_height ? box_height / 2 - Image1->Height() / 2 : 0;
-  const int left = Image1->Width() < box_width ? box_width / 2 - Image1->Width() / 2 : 0;
-  Image1->SetBounds(left, top, Image1->Width(), Image1->Height());
 }
 
 void TOrvelDralen::SizeViewToPicture() {
@@ -103,13 +96,6 @@ void TOrvelDralen::N901Click(ui::Component*) { TransformPicture(picture::Rotate9
 
 void TOrvelDralen::N1Click(ui::Component*) { TransformPicture(picture::FlipHorz); }
 
-void TOrvelDralen::N3Click(ui::Component*) {
-  if (!Image2->HasPicture()) return;
-  Image1->SetPicture(Image2->Picture());
-  SizeViewToPicture();
-  SetPictureMiddle();
-}
-
 void TOrvelDralen::N2Click(ui::Component*) { skSkinPageControl2->SetActivePage(skSkinTabSheet2); }
 
 void TOrvelDralen::ShowColourDialog(const char* caption) {
@@ -128,6 +114,9 @@ void TOrvelDralen::skSkinButton10Click(ui::Component*) {
   if (frmScreen == nullptr) return;
   Image1->SetBounds(10, 10, Image1->Width(), Image1->Height());
   frmScreen->Show();
+  skSkinButton3->SetEnabled(true);
+  skSkinTrackBar1->SetEnabled(true);
+  skSkinCheckRadioBox1->SetEnabled(true);
 }
 
 }  // namespace app
