@@ -29,6 +29,10 @@ TOrvelDralen::TOrvelDralen() {
   SetMinSize({kMinWidth, kMinHeight});
   OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
   OnDestroy = [this](ui::Component* sender) { FormDestroy(sender); };
+  // The window hears keys before its focused control, for the picture page's shortcuts.
+  SetKeyPreview(true);
+  OnKeyDown = [this](ui::Control* sender, uint16_t& key, ui::ShiftState shift) { FormKeyDown(sender, key, shift); };
+  OnDropFiles = [this](ui::Component* sender, const std::vector<std::string>& files) { FormDropFiles(sender, files); };
   // As the window's description is read: the stored skin gets its content, then the skin data
   // its link to it, which loads the skin at once and announces it to the open forms.
   resources::FillEmbeddedStoredSkin(skStoredSkin1);

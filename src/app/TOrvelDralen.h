@@ -11,6 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
+#include "ui/Input.h"
 
 namespace skin {
 class TskSkinButton;
@@ -180,6 +181,14 @@ class TOrvelDralen : public ui::Form {
   // before an existing file is replaced, then the picture at the chosen quality and size. Returns
   // the name written, empty when nothing was.
   std::string SavePictureTo(const std::string& chosen, int filter_index);
+  // Keys that run the handlers of the picture page's controls, each only while its control is
+  // enabled and the page shows: Ctrl+O open, Ctrl+S save, Ctrl+Plus and Ctrl+Minus zoom, Ctrl+R
+  // rotate, Ctrl+H flip, Shift+F10 and the menu key the picture's menu; F1 the help page.
+  void FormKeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  // A picture file dropped on the window while the picture page shows opens as "打开图片" opens
+  // it (the first of several).
+  void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+
   // The opened file's colour profile and metadata stay with the picture (through rotations,
   // colour changes and restores) and go into a saved JPEG; a capture has none.
   void ForgetPictureMetadata();

@@ -353,4 +353,38 @@ TEST_F(TOrvelDralenOpenSaveTest, NothingToSaveAndZeroSidesAreRefusedBeforeAnythi
   EXPECT_EQ(dir_.List(), std::vector<std::string>{"p.bmp"});
 }
 
+TEST_F(TOrvelDralenOpenSaveTest, ACaptureEnablesSavingAndCarriesNoneOfTheOpenedFilesMetadata) {
+  auto capture = [this] {
+    main_->skSkinButton10Click(nullptr);
+    Pump();
+    backend_->Click({100, 80});
+    Pump();
+    backend_->Click({300, 200});
+    Pump();
+  };
+  EXPECT_FALSE(main_->skSkinTrackBar1->Enabled());
+  capture();
+  EXPECT_TRUE(main_->skSkinTrackBar1->Enabled());
+  EXPECT_TRUE(main_->skSkinCheckRadioBox1->Enabled());
+  EXPECT_EQ(main_->Image1->Picture().GetSize(), (gfx::Size{200, 120}));
+
+  gfx::JpegEncodeOptions with_comment;
+  with_comment.markers.push_back({gfx::kJpegComment, {'m', 'a', 'r', 'k', '!'}});
+  main_->OpenPictureFile(Write("photo.jpg", gfx::EncodeJpeg(Photo(20, 10), with_comment)));
+  auto saved_has_comment = [this] {
+    const std::vector<uint8_t> bytes = ReadBytes(main_->SavePictureTo(dir_ / "out.jpg", 1));
+    const std::string text(bytes.begin(), bytes.end());
+    std::filesystem::remove(dir_ / "out.jpg");
+    return text.find("mark!") != std::string::npos;
+  };
+  EXPECT_TRUE(saved_has_comment());
+  capture();
+  EXPECT_EQ(main_->Image1->Picture().GetSize(), (gfx::Size{200, 120}));
+  EXPECT_FALSE(saved_has_comment());
+  // "恢复" brings the opened picture back with its metadata.
+  main_->N3Click(nullptr);
+  EXPECT_TRUE(saved_has_comment());
+  EXPECT_TRUE(messages_.empty());
+}
+
 }  // namespace
