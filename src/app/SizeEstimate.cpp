@@ -142,15 +142,14 @@ void SizeEstimate::Run(std::stop_token stop) {
       bytes.reset();  // settings the save refuses (a side of 0) or a picture it cannot encode
     }
     input = {};  // the picture copy goes before the thread waits again
-    {
-      std::lock_guard lock(shared_->mutex);
-      ++shared_->encodings;
-    }
     app_.RunOnMainThread([shared = shared_, change, bytes] {
       SizeEstimate* owner = shared->owner;
       if (owner == nullptr || owner->change_ != change) return;
       owner->done_(bytes);
     });
+    // Counted once the result is queued, so whoever sees the count finds the result queued too.
+    std::lock_guard lock(shared_->mutex);
+    ++shared_->encodings;
   }
 }
 

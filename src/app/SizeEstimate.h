@@ -57,7 +57,8 @@ class SizeEstimate {
 
   // The picture or a setting changed: a new estimate follows once the changes settle.
   void Changed();
-  // Encodings finished so far, delivered or dropped (for tests and measurements).
+  // Encodings finished so far, delivered or dropped (for tests and measurements); a counted
+  // encoding's result is already queued for the UI thread.
   uint64_t Encodings() const;
 
  private:

@@ -2,6 +2,7 @@
 // and the handlers that transform it or open the colour dialog and the capture.
 #include "app/TOrvelDralen.h"
 
+#include "app/SizeEstimate.h"
 #include "app/TfrmScreen.h"
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
@@ -76,9 +77,14 @@ void TOrvelDralen::FormCreate(ui::Component*) {
   // on the network, and nothing here hears when a page arrives.
   WebBrowser1->Load(web::AdsUrl());
   WebBrowser2->Load(web::DownloadsUrl());
+  StartSizeEstimate();
 }
 
+TOrvelDralen::~TOrvelDralen() = default;
+
 void TOrvelDralen::FormDestroy(ui::Component*) {
+  // The estimate's thread ends with the window; an encoding under way finishes unheard.
+  size_estimate_.reset();
   if (StatusProgress == nullptr) return;
   ui::ProgressBar* bar = StatusProgress;
   StatusProgress = nullptr;

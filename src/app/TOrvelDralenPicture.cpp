@@ -108,7 +108,8 @@ void TOrvelDralen::OpenPictureFile(const std::string& path) {
 
   Image1->SetPicture(loaded->bitmap);
   Image2->SetPicture(std::move(loaded->bitmap));
-  metadata_ = {std::move(loaded->icc_profile), std::move(loaded->markers)};
+  metadata_ = {std::move(loaded->icc_profile), std::move(loaded->markers),
+               ec ? std::nullopt : std::optional<uint64_t>(bytes)};
   restore_metadata_ = metadata_;
 
   skSkinButton3->SetEnabled(true);
@@ -122,8 +123,10 @@ void TOrvelDralen::OpenPictureFile(const std::string& path) {
   SetPictureMiddle();
 
   skSkinStatusPanel1->SetCaption("文件位置:" + FullName(path));
-  skSkinStatusPanel2->SetCaption("图片高:" + std::to_string(height) + ";  图片宽:" + std::to_string(width) +
-                                 ";  图片大小:" + std::to_string(ec ? 0 : bytes / 1024) + "KB");
+  size_text_ = "图片高:" + std::to_string(height) + ";  图片宽:" + std::to_string(width) +
+               ";  图片大小:" + std::to_string(ec ? 0 : bytes / 1024) + "KB";
+  estimate_text_.clear();
+  skSkinStatusPanel2->SetCaption(size_text_);
   // The width's change handler sizes the view to the edits (and the height, with the ratio locked).
   SetEditValue(*skSkinNumericEdit1, width);
   SetEditValue(*skSkinNumericEdit2, height);
@@ -160,6 +163,7 @@ void TOrvelDralen::smallbuttonClick(ui::Component*) {
 
 void TOrvelDralen::skSkinTrackBar1Change(ui::Component*) {
   Label4->SetCaption(std::to_string(skSkinTrackBar1->Value()) + "%");
+  EstimateChanged();
 }
 
 void TOrvelDralen::skSkinCheckRadioBox1Click(ui::Component*) {
@@ -167,9 +171,11 @@ void TOrvelDralen::skSkinCheckRadioBox1Click(ui::Component*) {
   skSkinNumericEdit1->SetEnabled(on);
   skSkinNumericEdit2->SetEnabled(on);
   skSkinCheckRadioBox2->SetEnabled(on);
+  EstimateChanged();
 }
 
 void TOrvelDralen::skSkinNumericEdit1Change(ui::Component*) {
+  EstimateChanged();
   const gfx::Bitmap& picture = Image1->Picture();
   if (picture.IsEmpty()) return;
   if (skSkinCheckRadioBox2->Checked()) {
