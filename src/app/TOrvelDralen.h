@@ -3,11 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/FormSkinMessageSink.h"
+#include "gfx/JpegCodec.h"
 #include "skin/data/SkinData.h"
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
+#include "ui/Input.h"
 
 namespace skin {
 class TskSkinButton;
@@ -50,9 +56,13 @@ class ProgressBar;
 namespace skin {
 class TskSkinMessage;
 }
+namespace web {
+class HtmlView;
+}
 
 namespace app {
 
+class SizeEstimate;
 class TfrmScreen;
 class TfrmsetC;
 
@@ -66,6 +76,7 @@ class TOrvelDralen : public ui::Form {
   static constexpr int kStatusProgressWidth = 400;
 
   TOrvelDralen();
+  ~TOrvelDralen() override;
 
   // The other two windows, set once all three exist.
   TfrmsetC* frmsetC = nullptr;
@@ -146,6 +157,9 @@ class TOrvelDralen : public ui::Form {
   ui::Label* Label12 = nullptr;
   ui::GroupBox* GroupBox1 = nullptr;
   ui::GroupBox* GroupBox2 = nullptr;
+  // The advertisement page (in "广告") and the recommended-download page (in "推荐下载").
+  web::HtmlView* WebBrowser1 = nullptr;
+  web::HtmlView* WebBrowser2 = nullptr;
 
   // "帮助".
   skin::TskSkinLabel* skSkinLabel1 = nullptr;
@@ -166,8 +180,54 @@ class TOrvelDralen : public ui::Form {
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
 
+  // Everything "打开图片" does once its dialog gave a file: the file becomes the current picture
+  // and its restore copy, the view shows it in the middle, the status bar names it with its size,
+  // the size edits take its size and saving is enabled. A file that holds no picture the reader
+  // knows gives "没有读取图片，程序错误" and changes nothing; a damaged one throws the reader's
+  // error naming it (the general error report), and the current picture stays.
+  void OpenPictureFile(const std::string& path);
+  // Everything "图片另存" does once its dialog closed on `chosen` with filter entry
+  // `filter_index` (1 JPEG, 2 bitmap, any other writes nothing): the extension rule, the question
+  // before an existing file is replaced, then the picture at the chosen quality and size. Returns
+  // the name written, empty when nothing was.
+  std::string SavePictureTo(const std::string& chosen, int filter_index);
+  // Keys that run the handlers of the picture page's controls, each only while its control is
+  // enabled and the page shows: Ctrl+O open, Ctrl+S save, Ctrl+Plus and Ctrl+Minus zoom, Ctrl+R
+  // rotate, Ctrl+H flip, Shift+F10 and the menu key the picture's menu; F1 the help page.
+  void FormKeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  // A picture file dropped on the window while the picture page shows opens as "打开图片" opens
+  // it (the first of several).
+  void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+
+  // The opened file's colour profile and metadata stay with the picture (through rotations,
+  // colour changes and restores) and go into a saved JPEG; a capture has none, nor a file size for
+  // the size estimate to compare with.
+  void ForgetPictureMetadata();
+
+  // The size panel's estimate of the JPEG the save would write for the current picture, quality
+  // and custom size ("约 120 KB（-87%）" after the picture's own size), worked out in the
+  // background once the changes settle; empty while there is none.
+  const std::string& SizeEstimateText() const { return estimate_text_; }
+  SizeEstimate* SizeEstimator() const { return size_estimate_.get(); }
+
+  // "放大" and "缩小": the view grows by 5/4 or shrinks by 4/5; the picture keeps its pixels.
+  // Zooming in stops once the view is wider or higher than 4000, zooming out once it is narrower
+  // than 40.
+  void bigbuttonClick(ui::Component* sender);
+  void smallbuttonClick(ui::Component* sender);
+  // The quality's label follows the bar.
+  void skSkinTrackBar1Change(ui::Component* sender);
+  // "自定义图片大小" enables the size edits and the ratio lock, or disables them.
+  void skSkinCheckRadioBox1Click(ui::Component* sender);
+  // A width typed or set: with the ratio locked the height follows; the view takes the edits' size.
+  void skSkinNumericEdit1Change(ui::Component* sender);
+  // The height edit left: with the ratio locked the width follows (and through it the height
+  // again, from the rounded width); the view takes the edits' size.
+  void skSkinNumericEdit2Exit(ui::Component* sender);
+
   // Places Image1 in the middle of the area that holds it, each half taken before the subtraction,
-  // or at 0 on a side where it does not fit.
+  // or at 0 on a side where it does not fit, with the scroll box back at its origin and its bars
+  // brought up to date.
   void SetPictureMiddle();
   // "旋转90度" and "水平翻转": turn or mirror the current picture; the view shows it unscaled at its
   // new size. Nothing happens before the view holds a picture.
@@ -178,6 +238,11 @@ class TOrvelDralen : public ui::Form {
   void N3Click(ui::Component* sender);
   // "帮助？": shows the help page.
   void N2Click(ui::Component* sender);
+  // The home-page link: hands the home page's address to the desktop's handler; whether it
+  // opens is not looked at.
+  void skSkinLinkLabel2Click(ui::Component* sender);
+  // The home page's address as the window was built with it (empty when there is none).
+  const std::string& HomePageUrl() const { return home_url_; }
   // "对比度", "饱和度", "RGB": the colour dialog in that mode, modally; nothing without a picture.
   void skSkinButton7Click(ui::Component* sender);
   void skSkinButton8Click(ui::Component* sender);
@@ -210,10 +275,38 @@ class TOrvelDralen : public ui::Form {
   void BuildHelpPage();
   void BuildPopupMenu();
 
+  struct PictureMetadata {
+    std::vector<uint8_t> icc_profile;
+    std::vector<gfx::JpegMarker> markers;
+    // The size of the file the picture came from, for the estimate's change against it.
+    std::optional<uint64_t> file_bytes;
+  };
+
   void TransformPicture(void (*transform)(gfx::Bitmap&));
+  void WireHandlers();
+  // Information boxes of the main window.
+  void Inform(const std::string& text);
+  // The view's size, as the size edits or a zoom step give it: auto-size off, stretch on.
+  void ResizeView(int width, int height);
+  // Sets an edit's value only when that changes its text, so its change handler runs only then.
+  static void SetEditValue(skin::TskSkinNumericEdit& edit, double value);
   // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
   void SizeViewToPicture();
   void ShowColourDialog(const char* caption);
+  // The size estimate: made in FormCreate, told of every change of the picture and the settings
+  // the save uses, its result shown after the picture's own size.
+  void StartSizeEstimate();
+  void EstimateChanged();
+  void ShowSizeEstimate(std::optional<uint64_t> bytes);
+
+  std::string home_url_;
+  // The current picture's and the restore copy's colour profile and metadata.
+  PictureMetadata metadata_;
+  PictureMetadata restore_metadata_;
+  // The size panel's text as the open left it, which the estimate follows.
+  std::string size_text_;
+  std::string estimate_text_;
+  std::unique_ptr<SizeEstimate> size_estimate_;
 };
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/HomePageAddress.h"
 #include "app/MainWindowGlyphs.h"
 #include "app/TOrvelDralen.h"
 #include "skin/controls/TskGraphicSkinControl.h"
@@ -32,6 +33,7 @@
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/Panel.h"
+#include "web/HtmlView.h"
 
 namespace app {
 
@@ -337,6 +339,13 @@ void TOrvelDralen::BuildThanksPage() {
   GroupBox2->SetCaption("广告");
   GroupBox2->SetFont(GetFont());
   GroupBox2->SetColor(ui::kColorBtnHighlight);
+  // Each web view fills its group box inside the frame; FormCreate gives them their addresses.
+  WebBrowser2 = GroupBox1->MakeChild<web::HtmlView>(this, "downloads.html");
+  WebBrowser2->SetName("WebBrowser2");
+  WebBrowser2->SetAlign(ui::Align::kClient);
+  WebBrowser1 = GroupBox2->MakeChild<web::HtmlView>(this, "advertisement.html");
+  WebBrowser1->SetName("WebBrowser1");
+  WebBrowser1->SetAlign(ui::Align::kClient);
 }
 
 void TOrvelDralen::BuildHelpPage() {
@@ -345,7 +354,14 @@ void TOrvelDralen::BuildHelpPage() {
   skSkinLabel1->SetCaption("Orvel个人版图片压缩");
   skSkinLinkLabel2 = Place<skin::TskSkinLinkLabel>(*this, page, "skSkinLinkLabel2", 80, 48, 188, 14);
   skSkinLinkLabel2->SetAutoSize(false);
-  skSkinLinkLabel2->SetCaption("个人主页：");
+  // The label keeps no address of its own (it would open it a second time); its click handler
+  // opens the home page.
+  home_url_ = HomePageAddress();
+  skSkinLinkLabel2->SetCaption("个人主页：" + home_url_);
+  // A long address (a file address of the cache folder) is cut at the label's edge; the hint
+  // shows it whole.
+  skSkinLinkLabel2->SetHint(home_url_);
+  skSkinLinkLabel2->OnClick = [this](ui::Component* sender) { skSkinLinkLabel2Click(sender); };
   Label9 = Text(*this, page, "Label9", "版本:1.1", 280, 50, 42, 14);
   skSkinGroupBox1 = Place<skin::TskSkinGroupBox>(*this, page, "skSkinGroupBox1", 76, 96, 297, 273);
   skSkinGroupBox1->SetCaption("使用说明");

@@ -144,19 +144,25 @@ gfx::Bitmap ResizeKeepingDepth(const gfx::Bitmap& picture, int32_t width, int32_
   return out;
 }
 
-std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
-                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile,
-                              const std::vector<gfx::JpegMarker>& markers) {
+std::vector<uint8_t> EncodePictureAsJpeg(const gfx::Bitmap& picture, int quality,
+                                         std::optional<gfx::Size> custom_size,
+                                         const std::vector<uint8_t>& icc_profile,
+                                         const std::vector<gfx::JpegMarker>& markers) {
   if (custom_size) CheckCustomSize(*custom_size);
   if (picture.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！");
   gfx::JpegEncodeOptions options;
   options.quality = std::clamp(quality, 0, 100);
   options.icc_profile = icc_profile;
   options.markers = markers;
+  return custom_size ? gfx::EncodeJpeg(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), options)
+                     : gfx::EncodeJpeg(picture, options);
+}
+
+std::string SavePictureAsJpeg(const gfx::Bitmap& picture, const std::string& name, int quality,
+                              std::optional<gfx::Size> custom_size, const std::vector<uint8_t>& icc_profile,
+                              const std::vector<gfx::JpegMarker>& markers) {
+  std::vector<uint8_t> bytes = EncodePictureAsJpeg(picture, quality, custom_size, icc_profile, markers);
   const std::string target = ReplaceExtension(name, ".jpg");
-  std::vector<uint8_t> bytes =
-      custom_size ? gfx::EncodeJpeg(gfx::ResizeHighQuality(picture, custom_size->width, custom_size->height), options)
-                  : gfx::EncodeJpeg(picture, options);
   gfx::WriteFileAtomically(target, bytes);
   return target;
 }

@@ -45,6 +45,12 @@ std::string ReplaceExtension(const std::string& name, const std::string& extensi
 // The name part of a path: what follows the last separator.
 std::string FileNamePart(const std::string& path);
 
+// The bytes SavePictureAsJpeg writes for these settings, and its errors, without writing anything.
+std::vector<uint8_t> EncodePictureAsJpeg(const gfx::Bitmap& picture, int quality,
+                                         std::optional<gfx::Size> custom_size,
+                                         const std::vector<uint8_t>& icc_profile = {},
+                                         const std::vector<gfx::JpegMarker>& markers = {});
+
 // Saves as JPEG under `name` with its extension replaced by ".jpg", at quality 0..100 (0 is taken
 // as 1), stretched to `custom_size` when given (a side of 0 is refused and nothing is written),
 // with the source's colour profile and metadata segments (see LoadedPicture). Returns the name

@@ -70,7 +70,7 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
     const char* parent;
     Align align;
     int left, top, width, height;
-    const char* caption;
+    std::string caption;
     const char* hint;
     bool enabled;
     bool visible;
@@ -141,10 +141,14 @@ TEST_F(TOrvelDralenLayoutTest, EveryControlStartsWhereAndAsTheWindowPlacesIt) {
        "本程序是完全免费共享，同\r时希望朋友能支持本页的合\r作广告。非常感谢大家的\r支持使用！", "", true, true, ""},
       {"GroupBox1", "Panel1", Align::kClient, 0, 0, 0, 0, "推荐下载", "", true, true, ""},
       {"GroupBox2", "skSkinTabSheet4", Align::kClient, 0, 0, 0, 0, "广告", "", true, true, ""},
+      {"WebBrowser2", "GroupBox1", Align::kClient, 0, 0, 0, 0, "", "", true, true, ""},
+      {"WebBrowser1", "GroupBox2", Align::kClient, 0, 0, 0, 0, "", "", true, true, ""},
       // 帮助
       {"skSkinLabel1", "skSkinTabSheet2", Align::kNone, 80, 16, 129, 21, "Orvel个人版图片压缩", "", true, true,
        "label"},
-      {"skSkinLinkLabel2", "skSkinTabSheet2", Align::kNone, 80, 48, 188, 14, "个人主页：", "", true, true,
+      {"skSkinLinkLabel2", "skSkinTabSheet2", Align::kNone, 80, 48, 188, 14, "个人主页：" + main_->HomePageUrl(),
+       main_->HomePageUrl().c_str(), true,
+       true,
        "stdlabel"},
       {"Label9", "skSkinTabSheet2", Align::kNone, 280, 50, 42, 14, "版本:1.1", "", true, true, ""},
       {"skSkinGroupBox1", "skSkinTabSheet2", Align::kNone, 76, 96, 297, 273, "使用说明", "", true, true, "groupbox"},

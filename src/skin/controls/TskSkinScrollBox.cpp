@@ -181,7 +181,7 @@ void TskSkinScrollBox::UpdateScroll(bool vertical, bool& show) {
     }
     bar->AssignRange(0, ToInt32(m), ToInt32(client), ToInt32(wanted));
   } else {
-    show = false;
+    show = keep_bars_shown_ && bar->Visible();
     bar->AssignRange(0, 0, 0, 0);
   }
   // The children always sit at minus the bar's position, whatever the range clamped it to.
@@ -215,6 +215,11 @@ void TskSkinScrollBox::UpdateScrollBars() {
     if (!changed) return;
     ApplyVisibility(show_h, show_v);
   }
+}
+
+void TskSkinScrollBox::SetKeepBarsShown(bool v) {
+  keep_bars_shown_ = v;
+  UpdateScrollBars();
 }
 
 // --- reactions ---
