@@ -1,6 +1,7 @@
 // TskOpenPictureDlgForm: building the picture dialog's window and answering its controls.
 #include "skin/dialogs/TskOpenPictureDlgForm.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -98,10 +99,12 @@ TskOpenPictureDlgForm::TskOpenPictureDlgForm(bool save_mode, platform::ShellName
   ToolBar->SetBorderStyle(SkinBorderStyle::bvNone);
   ToolSpacer = Place<TskSkinBevel>(ToolBar, this, "ToolSpacer", 0, 0, 10, 25, ui::Align::kLeft);
   ToolSpacer->SetShape(ui::BevelShape::kSpacer);
-  LookInLabel = Place<TskSkinStdLabel>(ToolBar, this, "LookInLabel", 10, 5, 50, 16, ui::Align::kLeft);
+  // The label and the drop-down are placed by PlaceToolRow: centred in the bar's height, the
+  // drop-down filling what the buttons leave (aligned, it would be stretched to the bar's height).
+  LookInLabel = Place<TskSkinStdLabel>(ToolBar, this, "LookInLabel", 10, 5, 50, 16);
   LookInLabel->SetCaption("Look in: ");
   LookInLabel->SetAutoSize(true);
-  FolderCombo = Place<TskSkinShellComboBox>(ToolBar, this, "FolderCombo", 60, 2, 190, 21, ui::Align::kClient);
+  FolderCombo = Place<TskSkinShellComboBox>(ToolBar, this, "FolderCombo", 60, 2, 190, 21);
   FolderCombo->SetDropDownCount(10);
   // Right-aligned controls keep the order of their places: the rightmost last.
   BackButton = ToolButton(Place<TskSkinSpeedButton>(ToolBar, this, "BackButton", 1000, 0, 27, 25, ui::Align::kRight),
@@ -202,6 +205,7 @@ TskOpenPictureDlgForm::TskOpenPictureDlgForm(bool save_mode, platform::ShellName
       NameEntered();
     }
   };
+  ToolBar->OnResize = [this](ui::Component*) { PlaceToolRow(); };
   // The name edit has the focus when the window opens (it can take it only once shown).
   OnShow = [this](ui::Component*) { SetActiveControl(FileNameEdit); };
 }
@@ -228,6 +232,20 @@ void TskOpenPictureDlgForm::SetControlsSkinData(TskSkinData* data) {
   const bool tool_combo = data != nullptr && !data->IsEmpty() && data->FindControlIndex("toolcombobox") >= 0;
   FolderCombo->SetSkinDataName(tool_combo ? "toolcombobox" : "combobox");
   FolderCombo->SetSkinData(data);
+  PlaceToolRow();  // the skin may change the label's and the drop-down's heights
+  // Each label's text level with the text of the control beside it.
+  NameLabel->SetTop(FileNameEdit->Top() + (FileNameEdit->Height() - NameLabel->Height()) / 2);
+  TypeLabel->SetTop(FilterCombo->Top() + (FilterCombo->Height() - TypeLabel->Height()) / 2);
+}
+
+void TskOpenPictureDlgForm::PlaceToolRow() {
+  const int32_t bar_height = ToolBar->ClientHeight();
+  LookInLabel->SetBounds(ToolSpacer->Width(), (bar_height - LookInLabel->Height()) / 2, LookInLabel->Width(),
+                         LookInLabel->Height());
+  const int32_t left = LookInLabel->Left() + LookInLabel->Width();
+  const int32_t right = BackButton->Left() - 4;
+  FolderCombo->SetBounds(left, (bar_height - FolderCombo->Height()) / 2, std::max(right - left, 40),
+                         FolderCombo->Height());
 }
 
 void TskOpenPictureDlgForm::StartIn(const std::string& folder) {

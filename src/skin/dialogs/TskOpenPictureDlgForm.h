@@ -130,6 +130,7 @@ class TskOpenPictureDlgForm : public ui::Form {
   void FolderChanged();
   void ShowPreview(gfx::Bitmap picture);
   void PlacePreview();
+  void PlaceToolRow();
   // The edit text made a path: absolute, "~" or "~/..." as it stands, anything else in the shown
   // folder; empty when that cannot be made.
   std::string TypedPath(const std::string& text) const;
