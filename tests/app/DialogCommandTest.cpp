@@ -13,6 +13,7 @@
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinEdit.h"
 #include "skin/dialogs/TskOpenPictureDlgForm.h"
+#include "skin/dialogs/TskSelDirDlgForm.h"
 #include "skin/dialogs/TskSkinFileListView.h"
 #include "ui/Application.h"
 #include "ui/UiTestEnv.h"
@@ -21,6 +22,7 @@ namespace {
 
 using app::DialogOptions;
 using Kind = DialogOptions::Kind;
+using Picture = skin::TskOpenPictureDlgForm;
 
 TEST(DialogCommandTest, Words) {
   struct Case {
@@ -67,11 +69,12 @@ class DialogCommandRunTest : public ui_test::UiTest {
     shell_ = std::make_unique<platform::ShellNamespace>(std::move(system));
   }
   // Runs the dialog and lets `use` work its window once it shows.
-  std::vector<std::string> Run(const DialogOptions& o, const std::function<void(skin::TskOpenPictureDlgForm&)>& use) {
+  template <class Window>
+  std::vector<std::string> Run(const DialogOptions& o, const std::function<void(Window&)>& use) {
     bool done = false;
     backend_->SetIdleHandler([&] {
       if (done) return false;
-      auto* form = dynamic_cast<skin::TskOpenPictureDlgForm*>(app_->ActiveForm());
+      auto* form = dynamic_cast<Window*>(app_->ActiveForm());
       if (form == nullptr || !form->Visible()) return false;
       done = true;
       use(*form);
@@ -89,8 +92,8 @@ TEST_F(DialogCommandRunTest, PrintsTheChoiceOrCancelled) {
   DialogOptions open;
   open.initial = "/home/user/pics";
   open.multi = true;
-  EXPECT_EQ(Run(open,
-                [](skin::TskOpenPictureDlgForm& f) {
+  EXPECT_EQ(Run<Picture>(open,
+                [](Picture& f) {
                   f.FileList->SelectAll();
                   f.ConfirmButton->Click();
                 }),
@@ -100,14 +103,19 @@ TEST_F(DialogCommandRunTest, PrintsTheChoiceOrCancelled) {
   save.kind = Kind::kSave;
   save.skinned = false;
   save.initial = "/home/user/pics";
-  EXPECT_EQ(Run(save,
-                [](skin::TskOpenPictureDlgForm& f) {
+  EXPECT_EQ(Run<Picture>(save,
+                [](Picture& f) {
                   f.FileNameEdit->SetText("/home/user/out.jpg");
                   f.ConfirmButton->Click();
                 }),
             (std::vector<std::string>{"FileName=/home/user/out.jpg", "FilterIndex=1"}));
-  EXPECT_EQ(Run(save, [](skin::TskOpenPictureDlgForm& f) { f.SetModalResult(ui::kMrCancel); }),
+  EXPECT_EQ(Run<Picture>(save, [](Picture& f) { f.SetModalResult(ui::kMrCancel); }),
             std::vector<std::string>{"cancelled"});
+  DialogOptions folder;
+  folder.kind = Kind::kFolder;
+  folder.initial = "/home/user/pics";
+  EXPECT_EQ(Run<skin::TskSelDirDlgForm>(folder, [](skin::TskSelDirDlgForm& f) { f.OkButton->Click(); }),
+            std::vector<std::string>{"Directory=/home/user/pics"});
 }
 
 }  // namespace
