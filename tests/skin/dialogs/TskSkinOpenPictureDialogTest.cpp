@@ -165,6 +165,8 @@ TEST_F(PictureDialogTest, FirstRunOpensAtTheDesktopAndTheNextInTheLastFolder) {
                            EXPECT_EQ(f.FileList->ItemFocused(), 0);
                            EXPECT_EQ(f.ActiveControl(), f.FileNameEdit) << f.ActiveControl()->Name();
                            EXPECT_TRUE(f.ViewMenuItem(ui::ViewStyle::kList)->Checked());
+                           // The program's skin has a tool-bar drop-down record.
+                           EXPECT_EQ(f.FolderCombo->SkinDataName(), skinned ? "toolcombobox" : "combobox");
                          }),
                          Do([](Form& f) { f.FileList->NavigateTo("/home/user/pics"); }),
                          DoubleClick("b.JPEG")}));
@@ -205,6 +207,10 @@ TEST_F(PictureDialogTest, RunsRememberSizeViewStretchAndTheFilterShown) {
                           f.SetViewStyle(ui::ViewStyle::kReport);
                           f.FilterCombo->SetItemIndex(3);  // Bitmaps
                           backend_->Click(f.StretchButton->ClientToScreen({10, 10}));
+                        }),
+                        Do([](Form& f) {
+                          // Choosing a filter entry filters the list at once.
+                          EXPECT_EQ(f.FileList->Mask(), "*.bmp");
                         }),
                         Cancel()}));
   EXPECT_EQ(d->FilterIndex(), 4);
@@ -313,6 +319,14 @@ TEST_F(PictureDialogTest, ConfirmButtonAndEscape) {
                             f.ConfirmButton->Click();
                           })}));
   EXPECT_EQ(caption, "&Save");
+  // Enter in the list on a file confirms it, as the button does.
+  open->SetInitialDir("/home/user/pics");
+  EXPECT_TRUE(Run(*open, {Do([this](Form& f) {
+                            f.FileList->SetItemIndex(IndexOf(*f.FileList, "c.bmp"));
+                            f.FileList->SetFocus();
+                            backend_->PressKey(platform::kVkReturn);
+                          })}));
+  EXPECT_EQ(open->FileName(), "/home/user/pics/c.bmp");
   EXPECT_EQ(save->FileName(), "/home/user/picture");
   // In the computer folder there is no folder to save into.
   save->SetFileName("");
