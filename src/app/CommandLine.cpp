@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/BatchReporter.h"
+#include "app/DialogCommand.h"
 #include "batch/BatchCompressor.h"
 #include "batch/FileConverter.h"
 #include "batch/SourceList.h"
@@ -45,6 +46,11 @@ constexpr const char* kHelp =
     "                                            控件样例窗口: 左半边带皮肤, 右半边不带皮肤;\n"
     "                                            frame 是窗口框架和菜单, complex 是复合控件;\n"
     "                                            --shot 不打开窗口画成 BMP, --list 列出每个样例的位置\n"
+    "  orvel --dialog open|save|folder [--multi] [--no-skin] [--initial DIR]\n"
+    "                                            单独打开一个文件对话框, 确认后打印 FileName=、\n"
+    "                                            SelectedFile= (每个选中的文件一行)、FilterIndex=\n"
+    "                                            或 Directory= 行, 取消时打印 cancelled (退出码 1);\n"
+    "                                            --multi 可选多个文件, --no-skin 不带皮肤\n"
     "  orvel --help                              显示本说明\n"
     "\n"
     "选项:\n"
@@ -304,6 +310,15 @@ int RunCommandLine(int argc, char** argv) {
     }
     if (command == "--batch") return RunBatch(Parse(argc, argv, 2));
     if (command == "--convert") return RunConvert(Parse(argc, argv, 2));
+    if (command == "--dialog") {
+      DialogOptions options;
+      try {
+        options = ParseDialogOptions(std::vector<std::string>(argv + 2, argv + argc));
+      } catch (const std::invalid_argument& e) {
+        throw UsageError(e.what());
+      }
+      return RunDialogCommand(options);
+    }
     throw UsageError("未知的命令: " + command);
   } catch (const UsageError& e) {
     std::fprintf(stderr, "orvel: %s\n\n%s", e.what(), kHelp);
