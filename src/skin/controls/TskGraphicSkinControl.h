@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
-#include "skin/data/SkinDataClient.h"
+#include "skin/controls/SkinBinding.h"
 #include "ui/GraphicControl.h"
 
 namespace skin {
@@ -17,19 +17,19 @@ class TskSkinData;
 // and a record name and paints through an off-screen bitmap. It has no shape. Since it looks its
 // record up on every paint, the skin change before a load leaves it alone; the one after a load
 // applies the new skin.
-class TskGraphicSkinControl : public ui::GraphicControl, protected SkinDataClient {
+class TskGraphicSkinControl : public ui::GraphicControl {
  public:
-  static constexpr int32_t kNoRecord = -1;
+  static constexpr int32_t kNoRecord = SkinBinding::kNoRecord;
 
   TskGraphicSkinControl();
   ~TskGraphicSkinControl() override;
 
-  TskSkinData* SkinData() const { return skin_data_; }
+  TskSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; when it names a loaded skin the control applies it at once.
   virtual void SetSkinData(TskSkinData* data);
-  const std::string& SkinDataName() const { return skin_data_name_; }
-  void SetSkinDataName(std::string name) { skin_data_name_ = std::move(name); }
-  int32_t RecordIndex() const { return record_index_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
+  void SetSkinDataName(std::string name) { binding_.SetName(std::move(name)); }
+  int32_t RecordIndex() const { return binding_.RecordIndex(); }
 
   virtual void LoadSkinRecord();
   virtual void ApplySkin();
@@ -37,7 +37,7 @@ class TskGraphicSkinControl : public ui::GraphicControl, protected SkinDataClien
 
   void SkinMessageChange(const void* skin_data) override;
 
-  TskDataSkinControl* SkinRecord() const;
+  TskDataSkinControl* SkinRecord() const { return binding_.Record(); }
   template <class T>
   T* SkinRecordAs() const {
     return dynamic_cast<T*>(SkinRecord());
@@ -46,19 +46,15 @@ class TskGraphicSkinControl : public ui::GraphicControl, protected SkinDataClien
  protected:
   virtual void DrawDefaultImage(gfx::Bitmap& bitmap);
   virtual void DrawSkinImage(gfx::Bitmap& bitmap);
-  virtual bool HasSkinLook() const { return record_index_ != kNoRecord; }
+  virtual bool HasSkinLook() const { return RecordIndex() != kNoRecord; }
 
   // Fills bitmap (the control's size) with what its parent shows behind the control.
   void DrawParentBackgroundInto(gfx::Bitmap& bitmap);
 
   void Paint(gfx::Canvas& canvas) override;
-  void SkinDataDestroyed(TskSkinData* data) override;
 
  private:
-  TskSkinData* skin_data_ = nullptr;
-  std::string skin_data_name_;
-  int32_t record_index_ = kNoRecord;
-  gfx::Bitmap offscreen_;
+  SkinBinding binding_;
 };
 
 }  // namespace skin

@@ -3,91 +3,62 @@
 
 #include "gfx/Canvas.h"
 #include "skin/controls/ToolkitParentPainter.h"
-#include "skin/data/SkinData.h"
-#include "skin/render/PieceCopy.h"
 
 namespace skin {
 
-TskSkinControl::TskSkinControl() { SetOpaque(true); }
-
-TskSkinControl::~TskSkinControl() {
-  if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
+TskSkinControl::TskSkinControl() : binding_([this] {
+  PrepareSkinChange();
+  Invalidate();
+}) {
+  SetOpaque(true);
 }
 
+TskSkinControl::~TskSkinControl() = default;
+
 void TskSkinControl::SetSkinData(TskSkinData* data) {
-  if (data != skin_data_) {
-    if (skin_data_ != nullptr) skin_data_->RemoveClient(this);
-    skin_data_ = data;
-    if (data != nullptr) data->AddClient(this);
-  }
-  if (data != nullptr && !data->IsEmpty()) {
+  if (binding_.SetData(data)) {
     ApplySkin();
     return;
   }
   Invalidate();
 }
 
-void TskSkinControl::SetSkinDataName(std::string name) { skin_data_name_ = std::move(name); }
+void TskSkinControl::SetSkinDataName(std::string name) { binding_.SetName(std::move(name)); }
 
-void TskSkinControl::SkinDataDestroyed(TskSkinData* data) {
-  if (data != skin_data_) return;
-  skin_data_ = nullptr;
-  PrepareSkinChange();
-  Invalidate();
-}
-
-void TskSkinControl::LoadSkinRecord() {
-  if (skin_data_ == nullptr || skin_data_->IsEmpty()) {
-    record_index_ = kNoRecord;
-    return;
-  }
-  record_index_ = skin_data_->FindControlIndex(skin_data_name_);
-}
+void TskSkinControl::LoadSkinRecord() { binding_.LoadRecord(); }
 
 void TskSkinControl::ApplySkin() {
   LoadSkinRecord();
   Invalidate();
 }
 
-void TskSkinControl::PrepareSkinChange() { record_index_ = kNoRecord; }
+void TskSkinControl::PrepareSkinChange() { binding_.ClearRecord(); }
 
 void TskSkinControl::SkinMessageBeforeChange(const void* skin_data) {
-  if (skin_data == nullptr || skin_data == skin_data_) PrepareSkinChange();
+  if (binding_.Concerns(skin_data)) PrepareSkinChange();
 }
 
 void TskSkinControl::SkinMessageChange(const void* skin_data) {
-  if (skin_data == nullptr || skin_data == skin_data_) ApplySkin();
-}
-
-TskDataSkinControl* TskSkinControl::SkinRecord() const {
-  if (skin_data_ == nullptr || record_index_ == kNoRecord || skin_data_->IsEmpty()) return nullptr;
-  return skin_data_->ControlRecord(record_index_);
+  if (binding_.Concerns(skin_data)) ApplySkin();
 }
 
 void TskSkinControl::DrawDefaultImage(gfx::Bitmap&) {}
 
 void TskSkinControl::DrawSkinImage(gfx::Bitmap&) {}
 
-void TskSkinControl::DrawParentBackgroundInto(gfx::Bitmap& bitmap) {
-  ToolkitParentPainter parent(Parent());
-  gfx::Canvas canvas(bitmap);
-  DrawParentBackground(Parent() != nullptr ? &parent : nullptr, {Left(), Top()}, canvas);
-}
+void TskSkinControl::DrawParentBackgroundInto(gfx::Bitmap& bitmap) { DrawToolkitParentBackground(*this, bitmap); }
 
 void TskSkinControl::Paint(gfx::Canvas& canvas) {
   const int32_t w = Width(), h = Height();
-  if (w <= 0 || h <= 0 || !gfx::Bitmap::IsAllowedSize(w, h)) return;
+  if (!SkinBinding::Paintable(w, h)) return;
   LoadSkinRecord();
-  ResetTarget(offscreen_, w, h);
+  gfx::Bitmap& offscreen = binding_.Offscreen(w, h);
   if (HasSkinLook()) {
-    DrawSkinImage(offscreen_);
+    DrawSkinImage(offscreen);
   } else {
-    DrawDefaultImage(offscreen_);
+    DrawDefaultImage(offscreen);
   }
-  // A strip keeps the skin's height (or width) even where alignment made the control larger;
-  // the rest takes the control's colour rather than what was there before.
-  if (offscreen_.Width() < w || offscreen_.Height() < h) canvas.FillRect({0, 0, w, h}, GetColor());
-  canvas.Draw(0, 0, offscreen_);
+  binding_.CopyOffscreen(canvas, w, h, GetColor());
 }
 
 void TskSkinControl::EraseBackground(gfx::Canvas&) {}

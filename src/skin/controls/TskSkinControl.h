@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
-#include "skin/data/SkinDataClient.h"
+#include "skin/controls/SkinBinding.h"
 #include "ui/WinControl.h"
 
 namespace skin {
@@ -17,23 +17,23 @@ class TskSkinData;
 // off-screen bitmap of its size: from the record when the skin has one, in the plain look
 // otherwise. The record is looked up again on every paint, so a control never draws from a skin
 // that was freed; between the two skin-change messages it has no record and looks plain.
-class TskSkinControl : public ui::WinControl, protected SkinDataClient {
+class TskSkinControl : public ui::WinControl {
  public:
-  static constexpr int32_t kNoRecord = -1;
+  static constexpr int32_t kNoRecord = SkinBinding::kNoRecord;
 
   TskSkinControl();
   ~TskSkinControl() override;
 
-  TskSkinData* SkinData() const { return skin_data_; }
+  TskSkinData* SkinData() const { return binding_.Data(); }
   // Stores the reference; when it names a loaded skin the control applies it at once. The
   // reference is dropped by itself when the skin data object is destroyed.
   virtual void SetSkinData(TskSkinData* data);
-  const std::string& SkinDataName() const { return skin_data_name_; }
+  const std::string& SkinDataName() const { return binding_.Name(); }
   // Stores the name only: the look follows at the next paint, the size at the next resize or skin
   // change.
   virtual void SetSkinDataName(std::string name);
   // Index of the record in the skin's control records, or kNoRecord.
-  int32_t RecordIndex() const { return record_index_; }
+  int32_t RecordIndex() const { return binding_.RecordIndex(); }
 
   // Looks the record up again (RecordIndex).
   virtual void LoadSkinRecord();
@@ -49,7 +49,7 @@ class TskSkinControl : public ui::WinControl, protected SkinDataClient {
   void SkinMessageChange(const void* skin_data) override;
 
   // The present record, or null without one.
-  TskDataSkinControl* SkinRecord() const;
+  TskDataSkinControl* SkinRecord() const { return binding_.Record(); }
   // The present record when it is of family T, else null.
   template <class T>
   T* SkinRecordAs() const {
@@ -62,7 +62,7 @@ class TskSkinControl : public ui::WinControl, protected SkinDataClient {
   // The look from the record. The base draws nothing.
   virtual void DrawSkinImage(gfx::Bitmap& bitmap);
   // Whether the paint draws from the record (DrawSkinImage) rather than the plain look.
-  virtual bool HasSkinLook() const { return record_index_ != kNoRecord; }
+  virtual bool HasSkinLook() const { return RecordIndex() != kNoRecord; }
 
   // Fills bitmap (the control's size) with what its parent shows behind the control, for looks
   // with see-through parts.
@@ -73,13 +73,9 @@ class TskSkinControl : public ui::WinControl, protected SkinDataClient {
   void Paint(gfx::Canvas& canvas) override;
   // The paint covers the whole control, so the background is never erased.
   void EraseBackground(gfx::Canvas& canvas) override;
-  void SkinDataDestroyed(TskSkinData* data) override;
 
  private:
-  TskSkinData* skin_data_ = nullptr;
-  std::string skin_data_name_;
-  int32_t record_index_ = kNoRecord;
-  gfx::Bitmap offscreen_;
+  SkinBinding binding_;
 };
 
 }  // namespace skin
