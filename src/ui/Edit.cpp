@@ -266,7 +266,7 @@ bool Edit::WantsKey(uint16_t key) const {
   return key != platform::kVkTab && key != platform::kVkReturn && key != platform::kVkEscape;
 }
 
-void Edit::NavigationKey(uint16_t& key, ShiftState shift) {
+bool Edit::NavigationKey(uint16_t& key, ShiftState shift) {
   TextEditModel& model = Model();
   const bool ctrl = Has(shift, kCtrl);
   const bool ext = Has(shift, kShift);
@@ -278,6 +278,7 @@ void Edit::NavigationKey(uint16_t& key, ShiftState shift) {
     InvalidateText();
     if (ext) SetPrimaryFromSelection();
     key = 0;
+    return true;
   };
   switch (key) {
     case platform::kVkLeft:
@@ -298,10 +299,10 @@ void Edit::NavigationKey(uint16_t& key, ShiftState shift) {
       char32_t ch = key == platform::kVkReturn ? 13 : 27;
       WinControl::KeyPress(ch);
       if (ch == 0) key = 0;
-      return;
+      return true;
     }
     default:
-      return;
+      return false;
   }
 }
 

@@ -54,7 +54,7 @@ class Edit : public TextField {
   void Resize() override;
 
   std::string CleanText(std::string_view text) const override { return SingleLine(text); }
-  void NavigationKey(uint16_t& key, ShiftState shift) override;
+  bool NavigationKey(uint16_t& key, ShiftState shift) override;
   size_t PosAt(gfx::Point p) const override { return PosAtX(p.x); }
   void CaretChanged() override;
   void EditedByUser(bool changed) override;

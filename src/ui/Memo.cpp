@@ -456,7 +456,7 @@ void Memo::MoveTo(size_t pos, bool extend, bool keep_column) {
   if (extend) SetPrimaryFromSelection();
 }
 
-void Memo::NavigationKey(uint16_t& key, ShiftState shift) {
+bool Memo::NavigationKey(uint16_t& key, ShiftState shift) {
   const bool ctrl = Has(shift, kCtrl);
   const bool ext = Has(shift, kShift);
   const size_t caret = Model().Caret();
@@ -481,49 +481,69 @@ void Memo::NavigationKey(uint16_t& key, ShiftState shift) {
   switch (key) {
     case platform::kVkLeft:
       key = 0;
-      if (!ext && !ctrl && Model().HasSelection()) return MoveTo(Model().SelStart(), false);
-      return MoveTo(ctrl ? Model().PrevWordStart(caret) : Model().PrevBoundary(caret), ext);
+      if (!ext && !ctrl && Model().HasSelection()) {
+        MoveTo(Model().SelStart(), false);
+      } else {
+        MoveTo(ctrl ? Model().PrevWordStart(caret) : Model().PrevBoundary(caret), ext);
+      }
+      return true;
     case platform::kVkRight:
       key = 0;
-      if (!ext && !ctrl && Model().HasSelection()) return MoveTo(Model().SelEnd(), false);
-      return MoveTo(ctrl ? Model().NextWordStart(caret) : Model().NextBoundary(caret), ext);
+      if (!ext && !ctrl && Model().HasSelection()) {
+        MoveTo(Model().SelEnd(), false);
+      } else {
+        MoveTo(ctrl ? Model().NextWordStart(caret) : Model().NextBoundary(caret), ext);
+      }
+      return true;
     case platform::kVkUp:
       key = 0;
-      if (ctrl) return VScroll(kSbLineUp);
-      return vertical(-1);
+      if (ctrl) {
+        VScroll(kSbLineUp);
+      } else {
+        vertical(-1);
+      }
+      return true;
     case platform::kVkDown:
       key = 0;
-      if (ctrl) return VScroll(kSbLineDown);
-      return vertical(1);
+      if (ctrl) {
+        VScroll(kSbLineDown);
+      } else {
+        vertical(1);
+      }
+      return true;
     case platform::kVkPrior:
       key = 0;
       SetTop(top_line_ > static_cast<size_t>(page) ? top_line_ - static_cast<size_t>(page) : 0);
-      return vertical(-page);
+      vertical(-page);
+      return true;
     case platform::kVkNext:
       key = 0;
       SetTop(top_line_ + static_cast<size_t>(page));
-      return vertical(page);
+      vertical(page);
+      return true;
     case platform::kVkHome:
       key = 0;
-      return MoveTo(ctrl ? 0 : LineStart(line), ext);
+      MoveTo(ctrl ? 0 : LineStart(line), ext);
+      return true;
     case platform::kVkEnd:
       key = 0;
-      return MoveTo(ctrl ? Text().size() : LineEnd(line), ext);
+      MoveTo(ctrl ? Text().size() : LineEnd(line), ext);
+      return true;
     case platform::kVkReturn: {
       char32_t ch = 13;
       WinControl::KeyPress(ch);
-      if (ch == 0 || !want_returns_) return;
+      if (ch == 0 || !want_returns_) return true;
       key = 0;
       if (!ReadOnly()) EditedByUser(Model().ReplaceSelection("\n"));
-      return;
+      return true;
     }
     case platform::kVkTab:
-      if (!want_tabs_ || ctrl) return;
+      if (!want_tabs_ || ctrl) return true;
       key = 0;
       if (!ReadOnly()) EditedByUser(Model().ReplaceSelection(" ", true));
-      return;
+      return true;
     default:
-      return;
+      return false;
   }
 }
 

@@ -83,7 +83,7 @@ class Memo : public TextField {
   virtual void Scrolled();
 
   std::string CleanText(std::string_view text) const override { return Normalize(text); }
-  void NavigationKey(uint16_t& key, ShiftState shift) override;
+  bool NavigationKey(uint16_t& key, ShiftState shift) override;
   size_t PosAt(gfx::Point p) const override { return PosAtPoint(p); }
   void CaretChanged() override;
   void EditedByUser(bool changed) override;

@@ -210,8 +210,7 @@ void TextField::DropComposition() {
 void TextField::KeyDown(uint16_t& key, ShiftState shift) {
   WinControl::KeyDown(key, shift);
   if (key == 0) return;
-  NavigationKey(key, shift);
-  if (key == 0) return;
+  if (NavigationKey(key, shift)) return;
   const bool ctrl = Has(shift, kCtrl);
   const bool ext = Has(shift, kShift);
   const size_t caret = model_.Caret();

@@ -105,9 +105,10 @@ class TextField : public WinControl {
   // --- what each field does its own way ---
   // Text from outside (pasted, set, composed) as the field holds it.
   virtual std::string CleanText(std::string_view text) const = 0;
-  // The keys that move the caret, and any key the field treats itself; sets `key` to 0 for a key
-  // it took. The keys left over go to the editing keys and shortcuts.
-  virtual void NavigationKey(uint16_t& key, ShiftState shift) = 0;
+  // The keys that move the caret, and any key the field treats itself (sets `key` to 0 for a key
+  // it took). True for such a key, which then goes no further, even where the field passed it on
+  // to a handler that may have closed it; the keys left over go to the editing keys and shortcuts.
+  virtual bool NavigationKey(uint16_t& key, ShiftState shift) = 0;
   // The text position nearest a client point.
   virtual size_t PosAt(gfx::Point p) const = 0;
   // After any move of the caret or change of the text: the caret in view and shown.
