@@ -5,18 +5,12 @@
 
 #include "gfx/Canvas.h"
 #include "gfx/TextUtf8.h"
-#include "platform/Backend.h"
-#include "ui/EditMenu.h"
-#include "ui/Form.h"
 #include "ui/KeyCodes.h"
-#include "ui/PopupMenu.h"
 #include "ui/ScrollBar.h"
 
 namespace ui {
 
 namespace {
-
-constexpr uintptr_t kCaretTimer = 1;
 
 bool IsBreakSpace(char32_t c) { return c == ' ' || c == 0x3000; }
 
@@ -24,11 +18,6 @@ bool IsBreakSpace(char32_t c) { return c == ' ' || c == 0x3000; }
 
 Memo::Memo() {
   SetBounds(0, 0, 185, 89);
-  SetTabStop(true);
-  SetParentColor(false);
-  SetColor(kColorWindow);
-  SetCursor(Cursor::kIBeam);
-  SetOpaque(true);
   vbar_ = MakeChild<ScrollBar>(nullptr, ScrollAxis::kVertical);
   vbar_->SetTabStop(false);
   vbar_->SetCursor(Cursor::kArrow);
@@ -60,8 +49,8 @@ std::string Memo::Normalize(std::string_view text) {
 }
 
 void Memo::SetText(std::string_view text) {
-  model_.SetText(Normalize(text));
-  composition_.clear();
+  Model().SetText(Normalize(text));
+  DropComposition();
   lines_valid_ = false;
   top_line_ = 0;
   scroll_x_ = 0;
@@ -91,64 +80,7 @@ void Memo::AppendLine(std::string_view line) {
   SetText(t);
 }
 
-void Memo::SetSel(size_t anchor, size_t caret) {
-  model_.Select(anchor, caret);
-  CaretChanged();
-  InvalidateText();
-}
-
-void Memo::SelectAll() { SetSel(0, Text().size()); }
-
-void Memo::SetSelText(std::string_view text) { EditedByUser(model_.ReplaceSelection(Normalize(text))); }
-
-void Memo::Undo() {
-  if (!read_only_) EditedByUser(model_.Undo());
-}
-
-void Memo::CutToClipboard() {
-  if (read_only_ || !model_.HasSelection()) return;
-  CopyToClipboard();
-  EditedByUser(model_.DeleteSelection());
-}
-
-void Memo::CopyToClipboard() {
-  if (model_.HasSelection()) platform::GetBackend().SetClipboardText(model_.SelectedText());
-}
-
-void Memo::PasteFromClipboard() {
-  if (read_only_) return;
-  std::string text = platform::GetBackend().ClipboardText();
-  if (!text.empty()) EditedByUser(model_.ReplaceSelection(Normalize(text)));
-}
-
-void Memo::ClearSelection() {
-  if (!read_only_) EditedByUser(model_.DeleteSelection());
-}
-
-void Memo::FillContextMenu(MenuItem& root) {
-  EditMenuState state;
-  state.can_undo = CanUndo();
-  state.has_selection = model_.HasSelection();
-  state.read_only = read_only_;
-  state.all_selected = model_.AllSelected() && !Text().empty();
-  state.clipboard_has_text = !platform::GetBackend().ClipboardText().empty();
-  state.undo = [this] { Undo(); };
-  state.cut = [this] { CutToClipboard(); };
-  state.copy = [this] { CopyToClipboard(); };
-  state.paste = [this] { PasteFromClipboard(); };
-  state.clear = [this] { ClearSelection(); };
-  state.select_all = [this] { SelectAll(); };
-  FillEditContextMenu(root, state);
-}
-
-void Memo::OpenContextMenuAt(gfx::Point screen) {
-  if (PopupMenu* menu = GetPopupMenu()) {
-    menu->SetPopupComponent(this);
-    menu->Popup(screen.x, screen.y);
-    return;
-  }
-  DefaultContextMenu(screen);
-}
+void Memo::SetSelText(std::string_view text) { EditedByUser(Model().ReplaceSelection(Normalize(text))); }
 
 void Memo::SetWordWrap(bool v) {
   word_wrap_ = v;
@@ -159,33 +91,12 @@ void Memo::SetWordWrap(bool v) {
   InvalidateText();
 }
 
-void Memo::SetAlignment(TextAlignment a) {
-  alignment_ = a;
-  InvalidateText();
-}
-
-void Memo::SetBorder(bool v) {
-  border_ = v;
-  Resize();
-}
-
-void Memo::SetTransparentText(bool v) {
-  transparent_text_ = v;
-  SetOpaque(!v);
-  Invalidate();
-}
-
 void Memo::SetShowScrollBar(bool v) {
   show_bar_ = v;
   Resize();
 }
 
 // --- layout ---
-
-gfx::Rect Memo::FrameInsets() const {
-  const int b = border_ ? 2 : 0;
-  return {b, b, b, b};
-}
 
 gfx::Rect Memo::TextArea() const {
   gfx::Rect in = FrameInsets();
@@ -199,19 +110,8 @@ size_t Memo::VisibleLineCount() const {
   return std::max<size_t>(1, static_cast<size_t>(TextArea().Height() / LineHeight()));
 }
 
-int Memo::CharAdvance(char32_t c) const {
-  if (c < 128) {
-    if (!ascii_widths_valid_) {
-      for (char32_t a = 0; a < 128; ++a) ascii_widths_[a] = static_cast<int16_t>(GetFont().CharWidth(a));
-      ascii_widths_valid_ = true;
-    }
-    return ascii_widths_[c];
-  }
-  return GetFont().CharWidth(c);
-}
-
 void Memo::WrapParagraph(size_t start, size_t end, int width) const {
-  const std::string& t = model_.Text();
+  const std::string& t = Model().Text();
   size_t line_start = start;
   int x = 0;
   size_t last_break = 0;  // a position a line may end at (0: none yet)
@@ -249,7 +149,7 @@ void Memo::WrapParagraph(size_t start, size_t end, int width) const {
 
 void Memo::RelayoutChange() const {
   if (!lines_valid_) return;
-  const TextEditModel::Change c = model_.LastChange();
+  const TextEditModel::Change c = Model().LastChange();
   // The paragraphs the change touched, in the old lines: wrapped lines follow each other without
   // a gap, paragraphs have their line break between them.
   auto line_of = [this](size_t pos) {
@@ -264,7 +164,7 @@ void Memo::RelayoutChange() const {
   const size_t end = lines_[last].end + c.inserted - c.removed;
   std::vector<Line> tail(lines_.begin() + static_cast<std::ptrdiff_t>(last) + 1, lines_.end());
   lines_.resize(first);
-  const std::string& t = model_.Text();
+  const std::string& t = Model().Text();
   size_t from = start;
   while (true) {
     size_t nl = t.find('\n', from);
@@ -283,7 +183,7 @@ void Memo::RelayoutChange() const {
 void Memo::RebuildLines() const {
   if (lines_valid_) return;
   lines_.clear();
-  const std::string& t = model_.Text();
+  const std::string& t = Model().Text();
   wrap_width_ = TextArea().Width();
   size_t start = 0;
   while (true) {
@@ -323,24 +223,29 @@ size_t Memo::LineEnd(size_t line) const {
 }
 
 int Memo::XInLine(size_t line, size_t pos) const {
-  const std::string& t = model_.Text();
+  const std::string& t = Model().Text();
   const size_t start = LineStart(line);
   pos = std::clamp(pos, start, LineEnd(line));
   int x = 0;
-  const size_t caret = model_.Caret();
+  const size_t caret = Model().Caret();
   for (size_t p = start; p < pos;) x += CharAdvance(gfx::DecodeUtf8At(t, p));
-  if (!composition_.empty() && caret >= start && caret <= LineEnd(line) && pos > caret) {
-    for (size_t p = 0; p < composition_.size();) x += CharAdvance(gfx::DecodeUtf8At(composition_, p));
-  }
+  if (caret >= start && caret <= LineEnd(line) && pos > caret) x += CompositionWidth(CompositionText().size());
   return x;
+}
+
+int Memo::CompositionWidth(size_t end) const {
+  const std::string& composition = CompositionText();
+  int w = 0;
+  for (size_t q = 0; q < end;) w += CharAdvance(gfx::DecodeUtf8At(composition, q));
+  return w;
 }
 
 int Memo::LineWidth(size_t line) const { return XInLine(line, LineEnd(line)); }
 
 int Memo::AlignOffset(size_t line) const {
   const int room = TextArea().Width() - LineWidth(line) - 1;
-  if (room <= 0 || alignment_ == TextAlignment::kLeft) return 0;
-  return alignment_ == TextAlignment::kRight ? room : room / 2;
+  if (room <= 0 || Alignment() == TextAlignment::kLeft) return 0;
+  return Alignment() == TextAlignment::kRight ? room : room / 2;
 }
 
 gfx::Point Memo::PointOfPos(size_t pos) const {
@@ -358,12 +263,12 @@ size_t Memo::PosAtPoint(gfx::Point p) const {
   const long line_l = std::clamp<long>(static_cast<long>(top_line_) + row, 0, static_cast<long>(lines_.size()) - 1);
   const size_t line = static_cast<size_t>(line_l);
   const int tx = p.x - area.left - AlignOffset(line) + scroll_x_;
-  const std::string& t = model_.Text();
+  const std::string& t = Model().Text();
   size_t pos = LineStart(line);
   const size_t end = LineEnd(line);
   int x = 0;
   while (pos < end) {
-    size_t next = model_.NextBoundary(pos);
+    size_t next = Model().NextBoundary(pos);
     int w = 0;
     for (size_t q = pos; q < next;) w += CharAdvance(gfx::DecodeUtf8At(t, q));
     if (tx < x + w / 2) break;
@@ -374,10 +279,8 @@ size_t Memo::PosAtPoint(gfx::Point p) const {
 }
 
 gfx::Rect Memo::CaretRect() const {
-  gfx::Point p = PointOfPos(model_.Caret());
-  if (!composition_.empty()) {
-    for (size_t q = 0; q < composition_cursor_;) p.x += CharAdvance(gfx::DecodeUtf8At(composition_, q));
-  }
+  gfx::Point p = PointOfPos(Model().Caret());
+  if (!CompositionText().empty()) p.x += CompositionWidth(CompositionCursor());
   return {p.x, p.y, p.x + 1, p.y + LineHeight()};
 }
 
@@ -413,7 +316,7 @@ void Memo::VScroll(ScrollCode code, int32_t thumb) {
 }
 
 void Memo::ScrollToCaret() {
-  const size_t line = LineOfPos(model_.Caret());
+  const size_t line = LineOfPos(Model().Caret());
   const size_t page = VisibleLineCount();
   if (line < top_line_) SetTop(line);
   if (line >= top_line_ + page) SetTop(line - page + 1);
@@ -421,26 +324,14 @@ void Memo::ScrollToCaret() {
     scroll_x_ = 0;
     return;
   }
-  const int w = TextArea().Width();
-  const int cx = XInLine(line, model_.Caret());
   const int old = scroll_x_;
-  if (cx < scroll_x_) scroll_x_ = std::max(0, cx - w / 4);
-  if (cx >= scroll_x_ + w) scroll_x_ = cx - w + 1 + w / 4;
+  scroll_x_ = ScrollToShow(scroll_x_, XInLine(line, Model().Caret()), TextArea().Width());
   if (scroll_x_ != old) InvalidateText();
 }
 
-void Memo::CaretChanged(bool scroll) {
-  if (scroll) ScrollToCaret();
-  if (!HasFocus()) return;
-  InvalidateRect(CaretRect());
-  caret_on_ = true;
-  SetTimer(kCaretTimer, kCaretBlinkMs);
-  gfx::Rect ime = CaretRect();
-  InvalidateRect(ime);
-  if (ime != last_ime_rect_) {
-    last_ime_rect_ = ime;
-    if (Form* f = ParentForm()) f->UpdateTextInput();
-  }
+void Memo::CaretChanged() {
+  ScrollToCaret();
+  ShowCaret();
 }
 
 void Memo::InvalidateText() {
@@ -459,10 +350,10 @@ void Memo::InvalidateLines(size_t from, size_t to) {
 
 void Memo::EditedByUser(bool changed) {
   const size_t lines_before = lines_valid_ ? lines_.size() : 0;
-  const size_t caret_line_before = LineOfPos(model_.Caret());
+  const size_t caret_line_before = LineOfPos(Model().Caret());
   // Only the paragraphs the change touched are laid out again.
   if (changed) RelayoutChange();
-  const size_t caret_line = LineOfPos(model_.Caret());
+  const size_t caret_line = LineOfPos(Model().Caret());
   const size_t old_top = top_line_;
   if (changed) UpdateBar();
   CaretChanged();
@@ -479,33 +370,7 @@ void Memo::Scrolled() {
   if (OnScrolled) OnScrolled(this);
 }
 
-void Memo::Change() {
-  if (OnChange) OnChange(this);
-}
-
-void Memo::SetPrimaryFromSelection() {
-  if (model_.HasSelection()) platform::GetBackend().SetPrimarySelectionText(model_.SelectedText());
-}
-
 // --- painting ---
-
-void Memo::EraseBackground(gfx::Canvas&) {}
-
-void Memo::PaintFrame(gfx::Canvas& canvas) {
-  if (!transparent_text_) canvas.FillRect({0, 0, Width(), Height()}, GetColor());
-  if (!border_) return;
-  const gfx::Rect r{0, 0, Width(), Height()};
-  canvas.FillRect({r.left, r.top, r.right - 1, r.top + 1}, kColorBtnShadow);
-  canvas.FillRect({r.left, r.top, r.left + 1, r.bottom - 1}, kColorBtnShadow);
-  canvas.FillRect({r.left, r.bottom - 1, r.right, r.bottom}, kColorBtnHighlight);
-  canvas.FillRect({r.right - 1, r.top, r.right, r.bottom}, kColorBtnHighlight);
-  canvas.FillRect({r.left + 1, r.top + 1, r.right - 2, r.top + 2}, kColor3dDkShadow);
-  canvas.FillRect({r.left + 1, r.top + 1, r.left + 2, r.bottom - 2}, kColor3dDkShadow);
-  canvas.FillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, kColorBtnFace);
-  canvas.FillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, kColorBtnFace);
-}
-
-gfx::Color Memo::TextColor() const { return EffectivelyEnabled() ? GetFont().Color() : kColorGrayText; }
 
 void Memo::Paint(gfx::Canvas& canvas) {
   PaintFrame(canvas);
@@ -520,9 +385,10 @@ void Memo::Paint(gfx::Canvas& canvas) {
   canvas.Brush().style = gfx::BrushStyle::kClear;
   const int lh = LineHeight();
   const gfx::Rect clip = canvas.ClipBounds();
-  const std::string& t = model_.Text();
-  const size_t caret = model_.Caret();
-  const bool show_sel = model_.HasSelection() && composition_.empty() && HasFocus();
+  const std::string& t = Model().Text();
+  const size_t caret = Model().Caret();
+  const std::string& composition = CompositionText();
+  const bool show_sel = Model().HasSelection() && composition.empty() && HasFocus();
   // Only the lines inside the clip are visited, so a long text costs a screenful.
   size_t first = top_line_ + static_cast<size_t>(std::max(0, (clip.top - area.top) / lh));
   size_t last = std::min(lines_.size(), top_line_ + static_cast<size_t>(std::max(0, (clip.bottom - area.top + lh - 1) / lh)));
@@ -531,17 +397,17 @@ void Memo::Paint(gfx::Canvas& canvas) {
     const int y = area.top + static_cast<int>(i - top_line_) * lh;
     const int x0 = area.left + AlignOffset(i) - scroll_x_;
     std::string shown = t.substr(l.start, l.end - l.start);
-    const bool composing_here = !composition_.empty() && caret >= l.start && caret <= l.end;
-    if (composing_here) shown.insert(caret - l.start, composition_);
+    const bool composing_here = !composition.empty() && caret >= l.start && caret <= l.end;
+    if (composing_here) shown.insert(caret - l.start, composition);
     canvas.Font().SetColor(TextColor());
     canvas.TextOut(x0, y, shown);
-    if (show_sel && model_.SelStart() <= l.end && model_.SelEnd() >= l.start) {
-      const size_t a = std::max(model_.SelStart(), l.start);
-      const size_t b = std::min(model_.SelEnd(), l.end);
+    if (show_sel && Model().SelStart() <= l.end && Model().SelEnd() >= l.start) {
+      const size_t a = std::max(Model().SelStart(), l.start);
+      const size_t b = std::min(Model().SelEnd(), l.end);
       int sx = x0 + XInLine(i, a);
       int ex = x0 + XInLine(i, b);
       // A selected line break shows as a little space at the line's end.
-      if (model_.SelEnd() > l.end && l.end < t.size()) ex += CharAdvance(' ');
+      if (Model().SelEnd() > l.end && l.end < t.size()) ex += CharAdvance(' ');
       gfx::CanvasSaver sel(canvas);
       canvas.IntersectClip({sx, y, ex, y + lh});
       canvas.FillRect({sx, y, ex, y + lh}, kColorHighlight);
@@ -550,30 +416,15 @@ void Memo::Paint(gfx::Canvas& canvas) {
     }
     if (composing_here) {
       const int sx = x0 + XInLine(i, caret);
-      int w = 0;
-      for (size_t q = 0; q < composition_.size();) w += CharAdvance(gfx::DecodeUtf8At(composition_, q));
-      canvas.FillRect({sx, y + lh - 1, sx + w, y + lh}, TextColor());
+      canvas.FillRect({sx, y + lh - 1, sx + CompositionWidth(composition.size()), y + lh}, TextColor());
     }
   }
-  if (HasFocus() && caret_on_) canvas.FillRect(CaretRect(), TextColor());
+  if (HasFocus() && CaretShown()) canvas.FillRect(CaretRect(), TextColor());
 }
 
 // --- messages and keys ---
 
 void Memo::WndProc(Message& m) {
-  if (m.id == kMsgImeComposition) {
-    std::string comp = m.Text() != nullptr ? Normalize(m.Text()) : std::string();
-    comp.erase(std::remove(comp.begin(), comp.end(), '\n'), comp.end());
-    if (read_only_) comp.clear();
-    if (comp.empty() && composition_.empty()) return;
-    composition_ = std::move(comp);
-    size_t c = std::min<size_t>(static_cast<size_t>(std::max(0, m.CompositionCursor())), composition_.size());
-    while (c > 0 && c < composition_.size() && (static_cast<unsigned char>(composition_[c]) & 0xC0) == 0x80) --c;
-    composition_cursor_ = c;
-    CaretChanged();
-    InvalidateLines(LineOfPos(model_.Caret()), LineOfPos(model_.Caret()));
-    return;
-  }
   if (m.id == kMsgFocusChanged && m.FocusedControl() == vbar_ && CanFocus()) {
     // The built-in bar is part of the field: a press on it leaves the focus with the text.
     SetFocus();
@@ -583,7 +434,12 @@ void Memo::WndProc(Message& m) {
     VScroll(static_cast<ScrollCode>(m.wparam & 0xFFFF), HighSigned(m.wparam));
     return;
   }
-  WinControl::WndProc(m);
+  TextField::WndProc(m);
+}
+
+void Memo::InvalidateCaretLine() {
+  const size_t line = LineOfPos(Model().Caret());
+  InvalidateLines(line, line);
 }
 
 bool Memo::WantsKey(uint16_t key) const {
@@ -594,18 +450,16 @@ bool Memo::WantsKey(uint16_t key) const {
 
 void Memo::MoveTo(size_t pos, bool extend, bool keep_column) {
   if (!keep_column) column_x_ = -1;
-  model_.MoveCaret(pos, extend);
+  Model().MoveCaret(pos, extend);
   CaretChanged();
   InvalidateText();
   if (extend) SetPrimaryFromSelection();
 }
 
-void Memo::KeyDown(uint16_t& key, ShiftState shift) {
-  WinControl::KeyDown(key, shift);
-  if (key == 0) return;
+bool Memo::NavigationKey(uint16_t& key, ShiftState shift) {
   const bool ctrl = Has(shift, kCtrl);
   const bool ext = Has(shift, kShift);
-  const size_t caret = model_.Caret();
+  const size_t caret = Model().Caret();
   const size_t line = LineOfPos(caret);
   auto vertical = [&](long lines) {
     if (column_x_ < 0) column_x_ = XInLine(line, caret);
@@ -627,150 +481,83 @@ void Memo::KeyDown(uint16_t& key, ShiftState shift) {
   switch (key) {
     case platform::kVkLeft:
       key = 0;
-      if (!ext && !ctrl && model_.HasSelection()) return MoveTo(model_.SelStart(), false);
-      return MoveTo(ctrl ? model_.PrevWordStart(caret) : model_.PrevBoundary(caret), ext);
+      if (!ext && !ctrl && Model().HasSelection()) {
+        MoveTo(Model().SelStart(), false);
+      } else {
+        MoveTo(ctrl ? Model().PrevWordStart(caret) : Model().PrevBoundary(caret), ext);
+      }
+      return true;
     case platform::kVkRight:
       key = 0;
-      if (!ext && !ctrl && model_.HasSelection()) return MoveTo(model_.SelEnd(), false);
-      return MoveTo(ctrl ? model_.NextWordStart(caret) : model_.NextBoundary(caret), ext);
+      if (!ext && !ctrl && Model().HasSelection()) {
+        MoveTo(Model().SelEnd(), false);
+      } else {
+        MoveTo(ctrl ? Model().NextWordStart(caret) : Model().NextBoundary(caret), ext);
+      }
+      return true;
     case platform::kVkUp:
       key = 0;
-      if (ctrl) return VScroll(kSbLineUp);
-      return vertical(-1);
+      if (ctrl) {
+        VScroll(kSbLineUp);
+      } else {
+        vertical(-1);
+      }
+      return true;
     case platform::kVkDown:
       key = 0;
-      if (ctrl) return VScroll(kSbLineDown);
-      return vertical(1);
+      if (ctrl) {
+        VScroll(kSbLineDown);
+      } else {
+        vertical(1);
+      }
+      return true;
     case platform::kVkPrior:
       key = 0;
       SetTop(top_line_ > static_cast<size_t>(page) ? top_line_ - static_cast<size_t>(page) : 0);
-      return vertical(-page);
+      vertical(-page);
+      return true;
     case platform::kVkNext:
       key = 0;
       SetTop(top_line_ + static_cast<size_t>(page));
-      return vertical(page);
+      vertical(page);
+      return true;
     case platform::kVkHome:
       key = 0;
-      return MoveTo(ctrl ? 0 : LineStart(line), ext);
+      MoveTo(ctrl ? 0 : LineStart(line), ext);
+      return true;
     case platform::kVkEnd:
       key = 0;
-      return MoveTo(ctrl ? Text().size() : LineEnd(line), ext);
-    case platform::kVkBack:
-      key = 0;
-      if (read_only_) return;
-      if (ctrl && !model_.HasSelection()) model_.Select(model_.PrevWordStart(caret), caret);
-      return EditedByUser(model_.DeleteBackward());
-    case platform::kVkDelete:
-      key = 0;
-      if (ext) return CutToClipboard();
-      if (read_only_) return;
-      if (ctrl && !model_.HasSelection()) model_.Select(caret, model_.NextWordStart(caret));
-      return EditedByUser(model_.DeleteForward());
-    case platform::kVkInsert:
-      key = 0;
-      if (ctrl) return CopyToClipboard();
-      if (ext) return PasteFromClipboard();
-      return;
+      MoveTo(ctrl ? Text().size() : LineEnd(line), ext);
+      return true;
     case platform::kVkReturn: {
       char32_t ch = 13;
       WinControl::KeyPress(ch);
-      if (ch == 0 || !want_returns_) return;
+      if (ch == 0 || !want_returns_) return true;
       key = 0;
-      if (!read_only_) EditedByUser(model_.ReplaceSelection("\n"));
-      return;
+      if (!ReadOnly()) EditedByUser(Model().ReplaceSelection("\n"));
+      return true;
     }
     case platform::kVkTab:
-      if (!want_tabs_ || ctrl) return;
+      if (!want_tabs_ || ctrl) return true;
       key = 0;
-      if (!read_only_) EditedByUser(model_.ReplaceSelection(" ", true));
-      return;
-    case platform::kVkApps:
-      key = 0;
-      return OpenContextMenuAt(ClientToScreen({Width() / 2, Height() / 2}));
+      if (!ReadOnly()) EditedByUser(Model().ReplaceSelection(" ", true));
+      return true;
     default:
-      break;
-  }
-  if (key == platform::kVkF1 + 9 && ext) {
-    key = 0;
-    return OpenContextMenuAt(ClientToScreen({Width() / 2, Height() / 2}));
-  }
-  if (!ctrl || Has(shift, kAlt)) return;
-  switch (key) {
-    case platform::kVkA:
-      key = 0;
-      SelectAll();
-      return SetPrimaryFromSelection();
-    case platform::kVkA + ('C' - 'A'):
-      key = 0;
-      return CopyToClipboard();
-    case platform::kVkA + ('X' - 'A'):
-      key = 0;
-      return CutToClipboard();
-    case platform::kVkA + ('V' - 'A'):
-      key = 0;
-      return PasteFromClipboard();
-    case platform::kVkA + ('Z' - 'A'):
-      key = 0;
-      return Undo();
-    default:
-      return;
+      return false;
   }
 }
 
-void Memo::KeyPress(char32_t& ch) {
-  WinControl::KeyPress(ch);
-  if (ch < 0x20 || ch == 0x7F || read_only_) return;
-  std::string s;
-  gfx::AppendUtf8(s, ch);
-  composition_.clear();
+void Memo::InsertTyped(std::string_view text) {
   column_x_ = -1;
-  EditedByUser(model_.ReplaceSelection(s, true));
+  TextField::InsertTyped(text);
 }
 
 // --- mouse ---
 
 void Memo::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
-  WinControl::MouseDown(button, shift, x, y);
-  if (button == MouseButton::kLeft) {
-    if (Has(shift, kDouble)) {
-      auto [a, b] = model_.WordAt(PosAtPoint({x, y}));
-      SetSel(a, b);
-      SetPrimaryFromSelection();
-      dragging_ = false;
-      return;
-    }
-    dragging_ = true;
-    model_.MoveCaret(PosAtPoint({x, y}), Has(shift, kShift));
-    column_x_ = -1;
-    CaretChanged();
-    InvalidateText();
-    return;
-  }
-  if (button == MouseButton::kMiddle && !read_only_) {
-    std::string text = platform::GetBackend().PrimarySelectionText();
-    if (text.empty()) return;
-    model_.MoveCaret(PosAtPoint({x, y}), false);
-    EditedByUser(model_.ReplaceSelection(Normalize(text)));
-  }
-}
-
-void Memo::MouseMove(ShiftState shift, int x, int y) {
-  WinControl::MouseMove(shift, x, y);
-  if (!dragging_ || !Has(shift, kLeftHeld)) return;
-  const size_t pos = PosAtPoint({x, y});
-  if (pos == model_.Caret()) return;
-  model_.MoveCaret(pos, true);
-  CaretChanged();
-  InvalidateText();
-}
-
-void Memo::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
-  // The selection is the primary selection before OnMouseUp hears of the release.
-  if (button == MouseButton::kLeft && dragging_) {
-    dragging_ = false;
-    SetPrimaryFromSelection();
-  }
-  WinControl::MouseUp(button, shift, x, y);
+  TextField::MouseDown(button, shift, x, y);
+  // A press places the caret anew: Up and Down take their column from there.
+  if (button == MouseButton::kLeft && !Has(shift, kDouble)) column_x_ = -1;
 }
 
 bool Memo::MouseWheel(ShiftState shift, int delta, int x, int y) {
@@ -784,38 +571,13 @@ bool Memo::MouseWheel(ShiftState shift, int delta, int x, int y) {
 // --- focus, timer, state ---
 
 void Memo::DoEnter() {
-  has_focus_ = true;
-  WinControl::DoEnter();
-  last_ime_rect_ = {};
+  TextField::DoEnter();
   // Getting the focus (by a press on the bar, say) leaves the lines where they are.
-  CaretChanged(false);
-}
-
-void Memo::DoExit() {
-  has_focus_ = false;
-  KillTimer(kCaretTimer);
-  caret_on_ = false;
-  composition_.clear();
-  WinControl::DoExit();
-}
-
-void Memo::TimerTick(uintptr_t id) {
-  if (id != kCaretTimer) {
-    WinControl::TimerTick(id);
-    return;
-  }
-  if (!HasFocus()) {
-    KillTimer(kCaretTimer);
-    caret_on_ = false;
-    return;
-  }
-  caret_on_ = !caret_on_;
-  InvalidateRect(CaretRect());
+  ShowCaret();
 }
 
 void Memo::FontChanged() {
-  WinControl::FontChanged();
-  ascii_widths_valid_ = false;
+  TextField::FontChanged();
   lines_valid_ = false;
   UpdateBar();
   CaretChanged();
@@ -823,9 +585,8 @@ void Memo::FontChanged() {
 }
 
 void Memo::EnabledChanged() {
-  WinControl::EnabledChanged();
+  TextField::EnabledChanged();
   vbar_->SetEnabled(Enabled());
-  Invalidate();
 }
 
 void Memo::Resize() {

@@ -27,4 +27,10 @@ void ToolkitParentPainter::EraseBackground(gfx::Canvas& canvas) {
   parent_->Send(ui::Message::MakeCanvas(ui::kMsgEraseBackground, canvas));
 }
 
+void DrawToolkitParentBackground(const ui::Control& control, gfx::Bitmap& bitmap) {
+  ToolkitParentPainter parent(control.Parent());
+  gfx::Canvas canvas(bitmap);
+  DrawParentBackground(control.Parent() != nullptr ? &parent : nullptr, {control.Left(), control.Top()}, canvas);
+}
+
 }  // namespace skin

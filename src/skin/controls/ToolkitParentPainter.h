@@ -3,9 +3,14 @@
 
 #include "skin/render/ParentBackground.h"
 
-namespace ui {
-class WinControl;
+namespace gfx {
+class Bitmap;
 }
+
+namespace ui {
+class Control;
+class WinControl;
+}  // namespace ui
 
 namespace skin {
 
@@ -24,5 +29,9 @@ class ToolkitParentPainter : public ParentPainter {
  private:
   ui::WinControl* parent_;
 };
+
+// Fills `bitmap` (the control's size) with what the control's parent shows behind the control,
+// for looks with see-through parts.
+void DrawToolkitParentBackground(const ui::Control& control, gfx::Bitmap& bitmap);
 
 }  // namespace skin

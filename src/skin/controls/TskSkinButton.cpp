@@ -2,7 +2,6 @@
 #include "skin/controls/TskSkinButton.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "gfx/Canvas.h"
 #include "ui/KeyCodes.h"
@@ -42,8 +41,8 @@ void TskSkinButton::SetDefault(bool v) {
   }
   // No longer the default: the active look it had for that reason goes, unless the mouse is on it.
   ui::Application* app = ui::Application::Current();
-  if (hovered_ && (app == nullptr || app->MouseControl() != this)) {
-    hovered_ = false;
+  if (press_.Hovered() && (app == nullptr || app->MouseControl() != this)) {
+    press_.SetHovered(false);
     RefreshState();
   }
 }
@@ -90,10 +89,10 @@ void TskSkinButton::LoadSkinRecord() {
 }
 
 void TskSkinButton::ApplySkin() {
-  StopFade();
-  fade_.SetNormal();
+  press_.StopFade(*this);
+  press_.Fade().SetNormal();
   TskSkinCustomControl::ApplySkin();
-  if (Morphs() && Lit()) fade_.SetActive();
+  if (Morphs() && Lit()) press_.Fade().SetActive();
 }
 
 // --- focus and dialog keys ---
@@ -126,85 +125,31 @@ void TskSkinButton::ButtonClick() {
 // --- state ---
 
 bool TskSkinButton::ShownDown() const {
-  return down_ && (group_index_ != 0 || hovered_ || (HasFocusLook() && !mouse_pressed_));
+  return press_.Down() && (group_index_ != 0 || press_.Hovered() || (HasFocusLook() && !press_.MousePressed()));
 }
 
 void TskSkinButton::SetDownState(bool v) {
-  down_ = v;
-  if (Morphs()) {
-    fade_.SetActive();
-    if (v) {
-      StopFade();
-    } else if (!fading_) {
-      fading_ = true;
-      SetTimer(kFadeTimer, MorphFade::kTickMs);
-    }
-  }
-  Invalidate();
-  if (group_index_ == 0 || !v || allow_all_up_ || Parent() == nullptr) return;
-  std::vector<ui::Control*> siblings;
-  Parent()->ForEachChild([&](ui::Control& c) { siblings.push_back(&c); });
-  for (ui::Control* c : siblings) {
-    auto* other = dynamic_cast<TskSkinButton*>(c);
-    if (other != nullptr && other != this && other->group_index_ == group_index_ && other->down_) {
-      other->SetDownState(false);
-    }
-  }
+  press_.SetDown(*this, v, Morphs());
+  if (group_index_ != 0 && v && !allow_all_up_) ReleaseGroupOf(*this);
 }
 
-void TskSkinButton::RefreshState() {
-  if (!Morphs()) {
-    Invalidate();
-    return;
-  }
-  if (fading_) return;
-  fading_ = true;
-  SetTimer(kFadeTimer, MorphFade::kTickMs);
-}
+void TskSkinButton::RefreshState() { press_.Refresh(*this, Morphs()); }
 
-void TskSkinButton::StopFade() {
-  if (!fading_) return;
-  fading_ = false;
-  KillTimer(kFadeTimer);
-}
-
-void TskSkinButton::StartRepeat() {
-  repeating_ = true;
-  SetTimer(kRepeatTimer, std::max<uint32_t>(repeat_interval_, 1));
-}
-
-void TskSkinButton::StopRepeat() {
-  if (!repeating_) return;
-  repeating_ = false;
-  KillTimer(kRepeatTimer);
-}
-
-void TskSkinButton::AbandonPress() {
-  StopRepeat();
-  if (mouse_pressed_) {
-    mouse_pressed_ = false;
-    if (group_index_ == 0 && down_) {
-      down_ = false;
-      Invalidate();
-    }
-  }
-  ui::Application* app = ui::Application::Current();
-  if (app != nullptr && app->CaptureControl() == this) app->SetCaptureControl(nullptr);
-}
+void TskSkinButton::AbandonPress() { press_.Abandon(*this, group_index_); }
 
 void TskSkinButton::FocusMoved(ui::WinControl* focused) {
   if (!can_focused_ || !default_) return;
   if (auto* button = dynamic_cast<TskSkinButton*>(focused)) {
-    if (button != this && hovered_) {
-      hovered_ = false;
+    if (button != this && press_.Hovered()) {
+      press_.SetHovered(false);
       RefreshState();
     }
     return;
   }
   // Focus on a control that is not a button: this one answers Enter and looks it.
-  if (focused != nullptr && !hovered_) {
-    if (fields_.morphing) fade_.SetActive();
-    hovered_ = true;
+  if (focused != nullptr && !press_.Hovered()) {
+    if (fields_.morphing) press_.Fade().SetActive();
+    press_.SetHovered(true);
     RefreshState();
   }
 }
@@ -223,7 +168,7 @@ void TskSkinButton::WndProc(ui::Message& m) {
       return;
     case ui::kMsgCaptureChanged:
     case ui::kMsgCancelMode:
-      if (mouse_pressed_ || repeating_) AbandonPress();
+      if (press_.MousePressed() || press_.Repeating()) AbandonPress();
       break;
     default:
       break;
@@ -237,17 +182,10 @@ void TskSkinButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, int 
   // take the focus but cannot have it now takes no press.
   if (button == ui::MouseButton::kLeft && can_focused_ && !CanFocus()) return;
   TskSkinCustomControl::MouseDown(button, shift, x, y);
-  if (!*alive || button != ui::MouseButton::kLeft) return;
-  mouse_pressed_ = true;
-  if (down_) {
-    if (group_index_ != 0) pressed_while_down_ = true;
-    return;
-  }
-  hovered_ = true;
-  pressed_while_down_ = false;
+  if (!*alive || button != ui::MouseButton::kLeft || !press_.Press(group_index_)) return;
   SetDownState(true);
   if (repeat_mode_ && group_index_ == 0) {
-    StartRepeat();
+    press_.StartRepeat(*this, repeat_interval_);
   } else if (group_index_ != 0) {
     ButtonClick();
   }
@@ -255,25 +193,11 @@ void TskSkinButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, int 
 
 void TskSkinButton::MouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   std::shared_ptr<bool> alive = alive_;
-  if (button == ui::MouseButton::kLeft && mouse_pressed_) {
-    mouse_pressed_ = false;
-    // The click needs the release over the button: hover alone is kept by a default button.
-    const bool over = hovered_ && Inside(x, y);
-    if (group_index_ == 0) {
-      StopRepeat();
-      if (over) {
-        SetDownState(false);
-        ButtonClick();
-        if (!*alive) return;
-      } else if (down_) {
-        down_ = false;
-        Invalidate();
-      }
-    } else if (down_ && allow_all_up_ && pressed_while_down_ && over) {
-      SetDownState(false);
-      ButtonClick();
-      if (!*alive) return;
-    }
+  if (button == ui::MouseButton::kLeft && press_.MousePressed() &&
+      press_.Release(*this, Inside(x, y), group_index_, allow_all_up_)) {
+    SetDownState(false);
+    ButtonClick();
+    if (!*alive) return;
   }
   if (Visible()) TskSkinCustomControl::MouseUp(button, shift, x, y);
 }
@@ -282,18 +206,18 @@ void TskSkinButton::MouseEnter() {
   std::shared_ptr<bool> alive = alive_;
   TskSkinCustomControl::MouseEnter();
   if (!*alive) return;
-  hovered_ = true;
+  press_.SetHovered(true);
   const bool focused = HasFocusLook();
-  if ((group_index_ != 0 && !down_) || (group_index_ == 0 && (!focused || down_))) {
-    if (down_) {
-      if (fields_.morphing) fade_.SetActive();
+  if ((group_index_ != 0 && !press_.Down()) || (group_index_ == 0 && (!focused || press_.Down()))) {
+    if (press_.Down()) {
+      if (fields_.morphing) press_.Fade().SetActive();
       Invalidate();
     } else {
       RefreshState();
     }
   }
   // Coming back over a held repeating button resumes the repeat.
-  if (down_ && mouse_pressed_ && repeat_mode_ && group_index_ == 0) StartRepeat();
+  if (press_.Down() && press_.MousePressed() && repeat_mode_ && group_index_ == 0) press_.StartRepeat(*this, repeat_interval_);
 }
 
 void TskSkinButton::MouseLeave() {
@@ -301,9 +225,9 @@ void TskSkinButton::MouseLeave() {
   TskSkinCustomControl::MouseLeave();
   if (!*alive) return;
   const bool focused = HasFocusLook();
-  if (!(can_focused_ && default_ && ActsAsDefault() && !focused)) hovered_ = false;
-  if ((group_index_ != 0 && !down_) || (group_index_ == 0 && (!focused || down_))) RefreshState();
-  if (down_ && repeat_mode_ && repeating_ && group_index_ == 0) StopRepeat();
+  if (!(can_focused_ && default_ && ActsAsDefault() && !focused)) press_.SetHovered(false);
+  if ((group_index_ != 0 && !press_.Down()) || (group_index_ == 0 && (!focused || press_.Down()))) RefreshState();
+  if (press_.Down() && repeat_mode_ && press_.Repeating() && group_index_ == 0) press_.StopRepeat(*this);
 }
 
 void TskSkinButton::KeyDown(uint16_t& key, ui::ShiftState shift) {
@@ -340,8 +264,8 @@ void TskSkinButton::DoEnter() {
 
 void TskSkinButton::DoExit() {
   has_focus_ = false;
-  StopRepeat();
-  if (group_index_ == 0) down_ = false;
+  press_.StopRepeat(*this);
+  if (group_index_ == 0) press_.SetDownFlag(false);
   std::shared_ptr<bool> alive = alive_;
   TskSkinCustomControl::DoExit();
   if (*alive) RefreshState();
@@ -349,14 +273,7 @@ void TskSkinButton::DoExit() {
 
 void TskSkinButton::TimerTick(uintptr_t id) {
   if (id == kFadeTimer) {
-    if (!Morphs()) {
-      if (Lit()) fade_.SetActive();
-      else fade_.SetNormal();
-      StopFade();
-    } else if (!fade_.Tick(Lit())) {
-      StopFade();
-    }
-    Invalidate();
+    press_.FadeTick(*this, Morphs(), Lit());
     return;
   }
   if (id == kRepeatTimer) {
@@ -372,9 +289,9 @@ void TskSkinButton::TimerTick(uintptr_t id) {
 }
 
 void TskSkinButton::EnabledChanged() {
-  StopFade();
-  fade_.SetNormal();
-  hovered_ = false;
+  press_.StopFade(*this);
+  press_.Fade().SetNormal();
+  press_.SetHovered(false);
   if (!Enabled()) AbandonPress();
   TskSkinCustomControl::EnabledChanged();
   Invalidate();
@@ -393,7 +310,7 @@ void TskSkinButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
   const bool shown_down = ShownDown();
   if (shown_down) {
     DrawPlainHighlight(canvas, r, PlainState::kPressed);
-  } else if (hovered_ || HasFocusLook()) {
+  } else if (press_.Hovered() || HasFocusLook()) {
     DrawPlainHighlight(canvas, r, PlainState::kHot);
   } else {
     DrawPlainFramedFace(canvas, r);
@@ -402,23 +319,23 @@ void TskSkinButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
   gfx::Font font = DefaultFont();
   if (!enabled) font.SetColor(ui::kColorBtnShadow);
   canvas.SetFont(font);
-  DrawGlyphAndCaption(canvas, r, glyph_.margin, shown_down, GlyphCell(down_, hovered_, enabled, glyph_.num_glyphs),
+  DrawGlyphAndCaption(canvas, r, glyph_.margin, shown_down, GlyphCell(press_.Down(), press_.Hovered(), enabled, glyph_.num_glyphs),
                       glyph_.num_glyphs, glyph_.glyph, Caption(), glyph_.layout, glyph_.spacing);
 }
 
 void TskSkinButton::DrawSkinImage(gfx::Bitmap& bitmap) {
   const bool enabled = EffectivelyEnabled();
-  if (fields_.morphing && fade_.Blending() && enabled) {
+  if (fields_.morphing && press_.Fade().Blending() && enabled) {
     DrawStateImage(bitmap, Geometry().skinrect, false, false);
     DrawStateImage(active_scratch_, fields_.activeskinrect, false, true);
-    MorphInto(bitmap, active_scratch_, fields_.morphkind, fade_.Factor());
+    MorphInto(bitmap, active_scratch_, fields_.morphkind, press_.Fade().Factor());
     return;
   }
   if (!enabled && !IsNullRect(fields_.disabledskinrect)) {
     DrawStateImage(bitmap, fields_.disabledskinrect, false, false);
   } else if (ShownDown()) {
     DrawStateImage(bitmap, fields_.downskinrect, true, true);
-  } else if (Lit() || (fields_.morphing && fade_.AtActive())) {
+  } else if (Lit() || (fields_.morphing && press_.Fade().AtActive())) {
     DrawStateImage(bitmap, fields_.activeskinrect, false, true);
   } else {
     DrawStateImage(bitmap, Geometry().skinrect, false, false);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gfx/Bitmap.h"
+#include "skin/controls/ButtonPressState.h"
 #include "skin/controls/SkinButtonLook.h"
 #include "skin/controls/TskSkinCustomControl.h"
 
@@ -16,8 +17,8 @@ namespace skin {
 // click. A button with a GroupIndex stays down until another button of its group goes down.
 class TskSkinButton : public TskSkinCustomControl {
  public:
-  static constexpr uintptr_t kFadeTimer = 1;
-  static constexpr uintptr_t kRepeatTimer = 2;
+  static constexpr uintptr_t kFadeTimer = ButtonPressState::kFadeTimer;
+  static constexpr uintptr_t kRepeatTimer = ButtonPressState::kRepeatTimer;
 
   TskSkinButton();
   ~TskSkinButton() override;
@@ -31,7 +32,7 @@ class TskSkinButton : public TskSkinCustomControl {
   // --- groups ---
   bool AllowAllUp() const { return allow_all_up_; }
   void SetAllowAllUp(bool v) { allow_all_up_ = v; }
-  bool Down() const { return down_; }
+  bool Down() const { return press_.Down(); }
   // Sets the down state; a group button going down releases the others of its group (unless
   // AllowAllUp).
   void SetDown(bool v) { SetDownState(v); }
@@ -65,8 +66,8 @@ class TskSkinButton : public TskSkinCustomControl {
   void SetLayout(ButtonLayout layout);
 
   // --- state, for those who look at the button ---
-  bool Hovered() const { return hovered_; }
-  double MorphFactor() const { return fade_.Factor(); }
+  bool Hovered() const { return press_.Hovered(); }
+  double MorphFactor() const { return press_.Fade().Factor(); }
   const ButtonSkinFields& SkinFields() const { return fields_; }
 
   // The click: sets the form's modal result (a focusable button) and fires OnClick.
@@ -108,13 +109,10 @@ class TskSkinButton : public TskSkinCustomControl {
   void SetDownState(bool v);
   // Starts the fade towards the present lit state, or just repaints without a fading record.
   void RefreshState();
-  bool Lit() const { return hovered_ || HasFocusLook(); }
+  bool Lit() const { return press_.Hovered() || HasFocusLook(); }
   bool HasFocusLook() const { return has_focus_ && can_focused_; }
   bool ShownDown() const;
   bool Morphs() const { return fields_.morphing && RecordIndex() != kNoRecord; }
-  void StartRepeat();
-  void StopRepeat();
-  void StopFade();
   // A held press ends without a click: capture lost, disabled, hidden.
   void AbandonPress();
   void FocusMoved(ui::WinControl* focused);
@@ -123,7 +121,6 @@ class TskSkinButton : public TskSkinCustomControl {
   bool repeat_mode_ = false;
   uint32_t repeat_interval_ = 100;
   bool allow_all_up_ = false;
-  bool down_ = false;
   int group_index_ = 0;
   bool can_focused_ = true;
   bool default_ = false;
@@ -131,13 +128,8 @@ class TskSkinButton : public TskSkinCustomControl {
   int modal_result_ = 0;
   GlyphOptions glyph_;
 
-  bool hovered_ = false;
-  bool mouse_pressed_ = false;
-  bool pressed_while_down_ = false;
   bool has_focus_ = false;
-  bool fading_ = false;
-  bool repeating_ = false;
-  MorphFade fade_;
+  ButtonPressState press_;
   ButtonSkinFields fields_;
   gfx::Bitmap active_scratch_;
   // Cleared when the button is destroyed, so code after a handler can tell.

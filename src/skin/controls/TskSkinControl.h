@@ -1,85 +1,27 @@
 // TskSkinControl: the windowed skinned control base: skin binding, record lookup and off-screen painting.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "gfx/Bitmap.h"
-#include "skin/data/SkinDataClient.h"
+#include "skin/controls/SkinControlBase.h"
 #include "ui/WinControl.h"
 
 namespace skin {
 
-class TskDataSkinControl;
-class TskSkinData;
+extern template class SkinControlBase<ui::WinControl>;
 
-// Binds a windowed control to a skin data object and a record name, and paints it through an
-// off-screen bitmap of its size: from the record when the skin has one, in the plain look
-// otherwise. The record is looked up again on every paint, so a control never draws from a skin
-// that was freed; between the two skin-change messages it has no record and looks plain.
-class TskSkinControl : public ui::WinControl, protected SkinDataClient {
+// The skinned base with a window. Between the two skin-change messages it has no record and
+// looks plain.
+class TskSkinControl : public SkinControlBase<ui::WinControl> {
  public:
-  static constexpr int32_t kNoRecord = -1;
-
   TskSkinControl();
   ~TskSkinControl() override;
 
-  TskSkinData* SkinData() const { return skin_data_; }
-  // Stores the reference; when it names a loaded skin the control applies it at once. The
-  // reference is dropped by itself when the skin data object is destroyed.
-  virtual void SetSkinData(TskSkinData* data);
-  const std::string& SkinDataName() const { return skin_data_name_; }
-  // Stores the name only: the look follows at the next paint, the size at the next resize or skin
-  // change.
-  virtual void SetSkinDataName(std::string name);
-  // Index of the record in the skin's control records, or kNoRecord.
-  int32_t RecordIndex() const { return record_index_; }
-
-  // Looks the record up again (RecordIndex).
-  virtual void LoadSkinRecord();
-  // Takes the record of the present skin: looks it up and repaints.
-  virtual void ApplySkin();
-  // Drops every reference into the skin before the skin data frees it.
-  virtual void PrepareSkinChange();
-
-  // The skin-change walk: the first before the skin data frees its records and pictures, the
-  // second after it loaded a new skin. Each acts when `skin_data` is this control's skin data or
-  // null (every skin).
+  // The skin-change walk before the skin data frees its records and pictures: acts when
+  // `skin_data` is this control's skin data or null (every skin).
   void SkinMessageBeforeChange(const void* skin_data) override;
-  void SkinMessageChange(const void* skin_data) override;
-
-  // The present record, or null without one.
-  TskDataSkinControl* SkinRecord() const;
-  // The present record when it is of family T, else null.
-  template <class T>
-  T* SkinRecordAs() const {
-    return dynamic_cast<T*>(SkinRecord());
-  }
 
  protected:
-  // The plain look, drawn when there is no record. The base draws nothing.
-  virtual void DrawDefaultImage(gfx::Bitmap& bitmap);
-  // The look from the record. The base draws nothing.
-  virtual void DrawSkinImage(gfx::Bitmap& bitmap);
-  // Whether the paint draws from the record (DrawSkinImage) rather than the plain look.
-  virtual bool HasSkinLook() const { return record_index_ != kNoRecord; }
-
-  // Fills bitmap (the control's size) with what its parent shows behind the control, for looks
-  // with see-through parts.
-  void DrawParentBackgroundInto(gfx::Bitmap& bitmap);
-
-  // The off-screen paint: nothing for an empty control; otherwise the record is looked up, the
-  // look drawn into a bitmap of the control's size and copied to the canvas in one piece.
-  void Paint(gfx::Canvas& canvas) override;
   // The paint covers the whole control, so the background is never erased.
   void EraseBackground(gfx::Canvas& canvas) override;
-  void SkinDataDestroyed(TskSkinData* data) override;
-
- private:
-  TskSkinData* skin_data_ = nullptr;
-  std::string skin_data_name_;
-  int32_t record_index_ = kNoRecord;
-  gfx::Bitmap offscreen_;
 };
 
 }  // namespace skin

@@ -3,17 +3,13 @@
 
 #include "gfx/Canvas.h"
 #include "skin/controls/SkinControlFont.h"
-#include "skin/data/SkinData.h"
+#include "skin/controls/SkinEditLook.h"
 #include "skin/data/SkinEditRecords.h"
-#include "skin/menus/TskSkinPopupMenu.h"
 #include "skin/render/SkinStrip.h"
 
 namespace skin {
 
 namespace {
-
-// Posted to itself when the context menu closed, so the menu is freed outside its own handlers.
-constexpr uint32_t kMsgFreeMenu = ui::kMsgUser + 0x61;
 
 // The plain button's fills while pressed and while hot.
 constexpr gfx::Color kPressedFill = gfx::Rgb(133, 147, 181);
@@ -35,13 +31,7 @@ TskSkinCustomEdit::~TskSkinCustomEdit() = default;
 
 const TskDataSkinEditControl* TskSkinCustomEdit::Record() const { return link_.RecordAs<TskDataSkinEditControl>(); }
 
-const gfx::Bitmap* TskSkinCustomEdit::Picture() const {
-  const TskDataSkinEditControl* r = Record();
-  if (r == nullptr || link_.Data() == nullptr) return nullptr;
-  const gfx::Bitmap* pic = link_.Data()->ActivePicture24(r->pictureindex);
-  if (pic == nullptr || pic->IsEmpty()) return nullptr;
-  return pic;
-}
+const gfx::Bitmap* TskSkinCustomEdit::Picture() const { return EditPicture(link_, Record()); }
 
 void TskSkinCustomEdit::SetSkinData(TskSkinData* data) {
   link_.SetData(data);
@@ -107,12 +97,7 @@ void TskSkinCustomEdit::SetBounds(int left, int top, int width, int height) {
 
 gfx::Rect TskSkinCustomEdit::FrameInsets() const {
   const TskDataSkinEditControl* r = Record();
-  if (r != nullptr && Picture() != nullptr) {
-    const gfx::Rect& c = r->clientrect;
-    const int skin_w = r->skinrect.Width();
-    const int skin_h = r->skinrect.Height();
-    return {c.left, c.top, std::max(0, skin_w - c.right), std::max(0, skin_h - c.bottom)};
-  }
+  if (r != nullptr && Picture() != nullptr) return EditFrameInsets(*r);
   return {2, 2, button_mode_ ? Height() + 2 : 2, 2};
 }
 
@@ -129,20 +114,14 @@ gfx::Rect TskSkinCustomEdit::ButtonRect() const {
 }
 
 gfx::Color TskSkinCustomEdit::TextColor() const {
-  const TskDataSkinEditControl* r = Record();
-  if (!EffectivelyEnabled()) return r != nullptr ? r->disabledfontcolor : ui::kColorGrayText;
-  if (r == nullptr) return default_font_.Color();
-  return hot_ || HasFocus() ? r->activefontcolor : r->font.fontcolor;
+  return EditTextColor(Record(), EffectivelyEnabled(), hot_ || HasFocus(), default_font_.Color());
 }
 
 void TskSkinCustomEdit::PaintFrame(gfx::Canvas& canvas) {
   const TskDataSkinEditControl* r = Record();
   const gfx::Bitmap* pic = Picture();
-  const gfx::Rect whole{0, 0, Width(), Height()};
   if (r == nullptr || pic == nullptr) {
-    canvas.FillRect(whole, GetColor());
-    canvas.FrameRect(whole, ui::kColorBtnShadow);
-    canvas.FrameRect({1, 1, Width() - 1, Height() - 1}, ui::kColorBtnFace);
+    PaintPlainEditFrame(canvas, Width(), Height(), GetColor());
     if (!button_mode_) return;
     const gfx::Rect b = ButtonRect();
     const bool pressed = button_down_ && button_hot_;
@@ -235,22 +214,12 @@ void TskSkinCustomEdit::EnabledChanged() {
 }
 
 bool TskSkinCustomEdit::DefaultContextMenu(gfx::Point screen) {
-  // Built anew each time, so the items' states are those of the moment it opens.
-  menu_ = std::make_unique<TskSkinPopupMenu>();
-  menu_->SetForm(ParentForm());
-  if (link_.Data() != nullptr) menu_->SetSkinData(link_.Data());
-  FillContextMenu(menu_->Items());
-  menu_->PopupForControl(this, screen);
+  menu_.Open(*this, link_.Data(), screen);
   return true;
 }
 
 void TskSkinCustomEdit::WndProc(ui::Message& m) {
-  if (m.id == ui::kSkinMsgCloseMenus && menu_ != nullptr) {
-    Post(kMsgFreeMenu);
-  } else if (m.id == kMsgFreeMenu) {
-    menu_.reset();
-    return;
-  }
+  if (menu_.HandleMessage(*this, m)) return;
   ui::Edit::WndProc(m);
 }
 

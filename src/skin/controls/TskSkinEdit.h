@@ -1,11 +1,11 @@
 // TskSkinCustomEdit and TskSkinEdit: the toolkit's edit with a skinned border, state colours, a button and a skinned context menu.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "gfx/Font.h"
 #include "skin/controls/SkinDataLink.h"
+#include "skin/controls/SkinEditMenu.h"
 #include "ui/Edit.h"
 
 namespace gfx {
@@ -53,7 +53,7 @@ class TskSkinCustomEdit : public ui::Edit {
   // The button's rectangle in client coordinates (empty without ButtonMode).
   gfx::Rect ButtonRect() const;
   // The context menu last opened (null once it closed).
-  TskSkinPopupMenu* ContextMenu() const { return menu_.get(); }
+  TskSkinPopupMenu* ContextMenu() const { return menu_.Menu(); }
 
   gfx::Color TextColor() const override;
   void SetBounds(int left, int top, int width, int height) override;
@@ -91,7 +91,7 @@ class TskSkinCustomEdit : public ui::Edit {
   bool hot_ = false;
   bool button_hot_ = false;
   bool button_down_ = false;
-  std::unique_ptr<TskSkinPopupMenu> menu_;
+  SkinEditMenu menu_;
 };
 
 // The single-line skinned field placed on forms.

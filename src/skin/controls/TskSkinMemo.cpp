@@ -3,20 +3,13 @@
 
 #include "gfx/Canvas.h"
 #include "skin/controls/SkinControlFont.h"
+#include "skin/controls/SkinEditLook.h"
 #include "skin/controls/TskSkinScrollBar.h"
-#include "skin/data/SkinData.h"
 #include "skin/data/SkinEditRecords.h"
-#include "skin/menus/TskSkinPopupMenu.h"
 #include "skin/render/SkinGeometry.h"
 #include "skin/render/SkinImage.h"
 
 namespace skin {
-
-namespace {
-
-constexpr uint32_t kMsgFreeMenu = ui::kMsgUser + 0x61;
-
-}  // namespace
 
 TskSkinMemo::TskSkinMemo() : link_([this] { ApplySkin(); }) {
   link_.SetName("memo");
@@ -32,12 +25,7 @@ TskSkinMemo::~TskSkinMemo() {
 
 const TskDataSkinMemoControl* TskSkinMemo::Record() const { return link_.RecordAs<TskDataSkinMemoControl>(); }
 
-const gfx::Bitmap* TskSkinMemo::Picture() const {
-  const TskDataSkinMemoControl* r = Record();
-  if (r == nullptr || link_.Data() == nullptr) return nullptr;
-  const gfx::Bitmap* pic = link_.Data()->ActivePicture24(r->pictureindex);
-  return pic == nullptr || pic->IsEmpty() ? nullptr : pic;
-}
+const gfx::Bitmap* TskSkinMemo::Picture() const { return EditPicture(link_, Record()); }
 
 void TskSkinMemo::SetSkinData(TskSkinData* data) {
   link_.SetData(data);
@@ -126,28 +114,19 @@ void TskSkinMemo::UpdateMemoScrollBar() {
 
 gfx::Rect TskSkinMemo::FrameInsets() const {
   const TskDataSkinMemoControl* r = Record();
-  if (r != nullptr && Picture() != nullptr) {
-    const gfx::Rect& c = r->clientrect;
-    return {c.left, c.top, std::max(0, r->skinrect.Width() - c.right), std::max(0, r->skinrect.Height() - c.bottom)};
-  }
+  if (r != nullptr && Picture() != nullptr) return EditFrameInsets(*r);
   return {2, 2, 2, 2};
 }
 
 gfx::Color TskSkinMemo::TextColor() const {
-  const TskDataSkinMemoControl* r = Record();
-  if (!EffectivelyEnabled()) return r != nullptr ? r->disabledfontcolor : ui::kColorGrayText;
-  if (r == nullptr) return default_font_.Color();
-  return hot_ || HasFocus() ? r->activefontcolor : r->font.fontcolor;
+  return EditTextColor(Record(), EffectivelyEnabled(), hot_ || HasFocus(), default_font_.Color());
 }
 
 void TskSkinMemo::PaintFrame(gfx::Canvas& canvas) {
   const TskDataSkinMemoControl* r = Record();
   const gfx::Bitmap* pic = Picture();
-  const gfx::Rect whole{0, 0, Width(), Height()};
   if (r == nullptr || pic == nullptr) {
-    canvas.FillRect(whole, GetColor());
-    canvas.FrameRect(whole, ui::kColorBtnShadow);
-    canvas.FrameRect({1, 1, Width() - 1, Height() - 1}, ui::kColorBtnFace);
+    PaintPlainEditFrame(canvas, Width(), Height(), GetColor());
     return;
   }
   const bool active = (hot_ || HasFocus()) && !r->activeskinrect.IsEmpty();
@@ -209,21 +188,12 @@ void TskSkinMemo::Resize() {
 }
 
 bool TskSkinMemo::DefaultContextMenu(gfx::Point screen) {
-  menu_ = std::make_unique<TskSkinPopupMenu>();
-  menu_->SetForm(ParentForm());
-  if (link_.Data() != nullptr) menu_->SetSkinData(link_.Data());
-  FillContextMenu(menu_->Items());
-  menu_->PopupForControl(this, screen);
+  menu_.Open(*this, link_.Data(), screen);
   return true;
 }
 
 void TskSkinMemo::WndProc(ui::Message& m) {
-  if (m.id == ui::kSkinMsgCloseMenus && menu_ != nullptr) {
-    Post(kMsgFreeMenu);
-  } else if (m.id == kMsgFreeMenu) {
-    menu_.reset();
-    return;
-  }
+  if (menu_.HandleMessage(*this, m)) return;
   ui::Memo::WndProc(m);
 }
 

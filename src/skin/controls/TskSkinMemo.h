@@ -1,11 +1,11 @@
 // TskSkinMemo: the toolkit's memo with a skinned frame and background, state colours and an outside skinned bar.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "gfx/Font.h"
 #include "skin/controls/SkinDataLink.h"
+#include "skin/controls/SkinEditMenu.h"
 #include "ui/Memo.h"
 
 namespace gfx {
@@ -46,7 +46,7 @@ class TskSkinMemo : public ui::Memo {
   // Brings the outside bar in line with the lines, the page and the first visible line.
   void UpdateMemoScrollBar();
   bool Hot() const { return hot_; }
-  TskSkinPopupMenu* ContextMenu() const { return menu_.get(); }
+  TskSkinPopupMenu* ContextMenu() const { return menu_.Menu(); }
 
   gfx::Color TextColor() const override;
   bool DefaultContextMenu(gfx::Point screen) override;
@@ -76,7 +76,7 @@ class TskSkinMemo : public ui::Memo {
   bool bitmap_bg_ = false;
   bool hot_ = false;
   TskSkinScrollBar* bar_ = nullptr;
-  std::unique_ptr<TskSkinPopupMenu> menu_;
+  SkinEditMenu menu_;
 };
 
 }  // namespace skin

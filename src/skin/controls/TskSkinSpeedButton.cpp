@@ -2,7 +2,6 @@
 #include "skin/controls/TskSkinSpeedButton.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "gfx/Canvas.h"
 #include "skin/controls/PlainLook.h"
@@ -29,7 +28,7 @@ void TskSkinSpeedButton::SetTransparent(bool v) {
   transparent_ = v;
   SetOpaque(!v);
   if (v) {
-    StopFade();
+    press_.StopFade(*this);
     fields_.morphing = false;
   }
   Invalidate();
@@ -89,9 +88,9 @@ void TskSkinSpeedButton::LoadSkinRecord() {
 }
 
 void TskSkinSpeedButton::ApplySkin() {
-  StopFade();
+  press_.StopFade(*this);
   TskGraphicSkinCustomControl::ApplySkin();
-  if (Morphs() && hovered_ && !transparent_) fade_.SetActive();
+  if (Morphs() && press_.Hovered() && !transparent_) press_.Fade().SetActive();
 }
 
 void TskSkinSpeedButton::ButtonClick() {
@@ -101,72 +100,18 @@ void TskSkinSpeedButton::ButtonClick() {
 // --- state ---
 
 void TskSkinSpeedButton::SetDownState(bool v) {
-  down_ = v;
-  if (Morphs()) {
-    fade_.SetActive();
-    if (v) {
-      StopFade();
-    } else if (!fading_) {
-      fading_ = true;
-      SetTimer(kFadeTimer, MorphFade::kTickMs);
-    }
-  }
-  Invalidate();
-  if (group_index_ == 0 || !v || allow_all_up_ || Parent() == nullptr) return;
-  std::vector<ui::Control*> siblings;
-  Parent()->ForEachChild([&](ui::Control& c) { siblings.push_back(&c); });
-  for (ui::Control* c : siblings) {
-    auto* other = dynamic_cast<TskSkinSpeedButton*>(c);
-    if (other != nullptr && other != this && other->group_index_ == group_index_ && other->down_) {
-      other->SetDownState(false);
-    }
-  }
+  press_.SetDown(*this, v, Morphs());
+  if (group_index_ != 0 && v && !allow_all_up_) ReleaseGroupOf(*this);
 }
 
-void TskSkinSpeedButton::RefreshState() {
-  if (!Morphs()) {
-    Invalidate();
-    return;
-  }
-  if (fading_) return;
-  fading_ = true;
-  SetTimer(kFadeTimer, MorphFade::kTickMs);
-}
+void TskSkinSpeedButton::RefreshState() { press_.Refresh(*this, Morphs()); }
 
-void TskSkinSpeedButton::StopFade() {
-  if (!fading_) return;
-  fading_ = false;
-  KillTimer(kFadeTimer);
-}
-
-void TskSkinSpeedButton::StartRepeat() {
-  repeating_ = true;
-  SetTimer(kRepeatTimer, std::max<uint32_t>(repeat_interval_, 1));
-}
-
-void TskSkinSpeedButton::StopRepeat() {
-  if (!repeating_) return;
-  repeating_ = false;
-  KillTimer(kRepeatTimer);
-}
-
-void TskSkinSpeedButton::AbandonPress() {
-  StopRepeat();
-  if (mouse_pressed_) {
-    mouse_pressed_ = false;
-    if (group_index_ == 0 && down_) {
-      down_ = false;
-      Invalidate();
-    }
-  }
-  ui::Application* app = ui::Application::Current();
-  if (app != nullptr && app->CaptureControl() == this) app->SetCaptureControl(nullptr);
-}
+void TskSkinSpeedButton::AbandonPress() { press_.Abandon(*this, group_index_); }
 
 // --- messages ---
 
 void TskSkinSpeedButton::WndProc(ui::Message& m) {
-  if ((m.id == ui::kMsgCaptureChanged || m.id == ui::kMsgCancelMode) && (mouse_pressed_ || repeating_)) {
+  if ((m.id == ui::kMsgCaptureChanged || m.id == ui::kMsgCancelMode) && (press_.MousePressed() || press_.Repeating())) {
     AbandonPress();
   }
   TskGraphicSkinCustomControl::WndProc(m);
@@ -175,17 +120,10 @@ void TskSkinSpeedButton::WndProc(ui::Message& m) {
 void TskSkinSpeedButton::MouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   std::shared_ptr<bool> alive = alive_;
   TskGraphicSkinCustomControl::MouseDown(button, shift, x, y);
-  if (!*alive || button != ui::MouseButton::kLeft || !EffectivelyEnabled()) return;
-  mouse_pressed_ = true;
-  if (down_) {
-    if (group_index_ != 0) pressed_while_down_ = true;
-    return;
-  }
-  hovered_ = true;
-  pressed_while_down_ = false;
+  if (!*alive || button != ui::MouseButton::kLeft || !EffectivelyEnabled() || !press_.Press(group_index_)) return;
   SetDownState(true);
   if (repeat_mode_ && group_index_ == 0) {
-    StartRepeat();
+    press_.StartRepeat(*this, repeat_interval_);
   } else if (group_index_ != 0) {
     ButtonClick();
   }
@@ -194,61 +132,41 @@ void TskSkinSpeedButton::MouseDown(ui::MouseButton button, ui::ShiftState shift,
 void TskSkinSpeedButton::MouseUp(ui::MouseButton button, ui::ShiftState shift, int x, int y) {
   std::shared_ptr<bool> alive = alive_;
   TskGraphicSkinCustomControl::MouseUp(button, shift, x, y);
-  if (!*alive || button != ui::MouseButton::kLeft || !mouse_pressed_) return;
-  mouse_pressed_ = false;
-  const bool over = hovered_ && gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
-  if (group_index_ == 0) {
-    StopRepeat();
-    if (over) {
-      SetDownState(false);
-      ButtonClick();
-    } else if (down_) {
-      down_ = false;
-      Invalidate();
-    }
-    return;
-  }
-  if (down_ && allow_all_up_ && pressed_while_down_ && over) {
-    SetDownState(false);
-    ButtonClick();
-  }
+  if (!*alive || button != ui::MouseButton::kLeft || !press_.MousePressed()) return;
+  const bool inside = gfx::Rect{0, 0, Width(), Height()}.Contains({x, y});
+  if (!press_.Release(*this, inside, group_index_, allow_all_up_)) return;
+  SetDownState(false);
+  ButtonClick();
 }
 
 void TskSkinSpeedButton::MouseEnter() {
   std::shared_ptr<bool> alive = alive_;
   TskGraphicSkinCustomControl::MouseEnter();
   if (!*alive || !EffectivelyEnabled()) return;
-  hovered_ = true;
-  if (group_index_ == 0 || !down_) {
-    if (down_) {
-      if (fields_.morphing) fade_.SetActive();
+  press_.SetHovered(true);
+  if (group_index_ == 0 || !press_.Down()) {
+    if (press_.Down()) {
+      if (fields_.morphing) press_.Fade().SetActive();
       Invalidate();
     } else {
       RefreshState();
     }
   }
-  if (down_ && mouse_pressed_ && repeat_mode_ && group_index_ == 0) StartRepeat();
+  if (press_.Down() && press_.MousePressed() && repeat_mode_ && group_index_ == 0) press_.StartRepeat(*this, repeat_interval_);
 }
 
 void TskSkinSpeedButton::MouseLeave() {
   std::shared_ptr<bool> alive = alive_;
   TskGraphicSkinCustomControl::MouseLeave();
-  if (!*alive || !hovered_) return;
-  hovered_ = false;
-  if (group_index_ == 0 || !down_) RefreshState();
-  if (down_ && repeat_mode_ && repeating_ && group_index_ == 0) StopRepeat();
+  if (!*alive || !press_.Hovered()) return;
+  press_.SetHovered(false);
+  if (group_index_ == 0 || !press_.Down()) RefreshState();
+  if (press_.Down() && repeat_mode_ && press_.Repeating() && group_index_ == 0) press_.StopRepeat(*this);
 }
 
 void TskSkinSpeedButton::TimerTick(uintptr_t id) {
   if (id == kFadeTimer) {
-    if (!Morphs()) {
-      if (hovered_) fade_.SetActive();
-      else fade_.SetNormal();
-      StopFade();
-    } else if (!fade_.Tick(hovered_)) {
-      StopFade();
-    }
-    Invalidate();
+    press_.FadeTick(*this, Morphs(), press_.Hovered());
     return;
   }
   if (id == kRepeatTimer) {
@@ -263,9 +181,9 @@ void TskSkinSpeedButton::TimerTick(uintptr_t id) {
 }
 
 void TskSkinSpeedButton::EnabledChanged() {
-  StopFade();
-  fade_.SetNormal();
-  hovered_ = false;
+  press_.StopFade(*this);
+  press_.Fade().SetNormal();
+  press_.SetHovered(false);
   if (!Enabled()) AbandonPress();
   TskGraphicSkinCustomControl::EnabledChanged();
   Invalidate();
@@ -279,16 +197,16 @@ void TskSkinSpeedButton::VisibleChanged() {
 // --- painting ---
 
 bool TskSkinSpeedButton::ShowsOnlyContent() const {
-  if (!transparent_ || ShownDown() || hovered_) return false;
+  if (!transparent_ || ShownDown() || press_.Hovered()) return false;
   // A record's button that ended its fade at the active image still shows the face.
-  return !(HasSkinLook() && fields_.morphing && fade_.AtActive());
+  return !(HasSkinLook() && fields_.morphing && press_.Fade().AtActive());
 }
 
 const ui::ImageList* TskSkinSpeedButton::ToolBarList() const {
   const auto* bar = dynamic_cast<const ToolBarImages*>(Parent());
   if (bar == nullptr || !glyph_.glyph.IsEmpty()) return nullptr;
   if (!EffectivelyEnabled() && bar->DisabledImages() != nullptr) return bar->DisabledImages();
-  if ((hovered_ || down_) && bar->HotImages() != nullptr) return bar->HotImages();
+  if ((press_.Hovered() || press_.Down()) && bar->HotImages() != nullptr) return bar->HotImages();
   return bar->Images();
 }
 
@@ -316,7 +234,7 @@ void TskSkinSpeedButton::Paint(gfx::Canvas& canvas) {
   // Straight onto the parent, which has drawn what lies behind.
   const bool enabled = EffectivelyEnabled();
   gfx::CanvasSaver saver(canvas);
-  const int cell = GlyphCell(down_, false, enabled, glyph_.num_glyphs);
+  const int cell = GlyphCell(press_.Down(), false, enabled, glyph_.num_glyphs);
   if (HasSkinLook()) {
     canvas.SetFont(SkinTextFont(UseSkinFont(), DefaultFont(), fields_.fontname, fields_.fontheight, fields_.fontstyle,
                                 enabled ? fields_.fontcolor : fields_.disabledfontcolor));
@@ -335,7 +253,7 @@ void TskSkinSpeedButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
   const bool shown_down = ShownDown();
   if (shown_down) {
     DrawPlainHighlight(canvas, r, PlainState::kPressed);
-  } else if (hovered_) {
+  } else if (press_.Hovered()) {
     DrawPlainHighlight(canvas, r, PlainState::kHot);
   } else if (!flat_) {
     DrawPlainFramedFace(canvas, r);
@@ -346,20 +264,20 @@ void TskSkinSpeedButton::DrawDefaultImage(gfx::Bitmap& bitmap) {
   gfx::Font font = DefaultFont();
   if (!enabled) font.SetColor(ui::kColorBtnShadow);
   canvas.SetFont(font);
-  DrawContent(canvas, r, shown_down, GlyphCell(down_, hovered_, enabled, glyph_.num_glyphs));
+  DrawContent(canvas, r, shown_down, GlyphCell(press_.Down(), press_.Hovered(), enabled, glyph_.num_glyphs));
 }
 
 void TskSkinSpeedButton::DrawSkinImage(gfx::Bitmap& bitmap) {
   const bool enabled = EffectivelyEnabled();
-  if (fields_.morphing && fade_.Blending() && enabled && !transparent_) {
+  if (fields_.morphing && press_.Fade().Blending() && enabled && !transparent_) {
     DrawStateImage(bitmap, Geometry().skinrect, false, false);
     DrawStateImage(active_scratch_, fields_.activeskinrect, false, true);
-    MorphInto(bitmap, active_scratch_, fields_.morphkind, fade_.Factor());
+    MorphInto(bitmap, active_scratch_, fields_.morphkind, press_.Fade().Factor());
     return;
   }
   if (ShownDown()) {
     DrawStateImage(bitmap, fields_.downskinrect, true, true);
-  } else if (hovered_ || (fields_.morphing && fade_.AtActive())) {
+  } else if (press_.Hovered() || (fields_.morphing && press_.Fade().AtActive())) {
     DrawStateImage(bitmap, fields_.activeskinrect, false, true);
   } else if (!enabled && !IsNullRect(fields_.disabledskinrect)) {
     DrawStateImage(bitmap, fields_.disabledskinrect, false, false);

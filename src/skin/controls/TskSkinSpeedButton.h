@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gfx/Bitmap.h"
+#include "skin/controls/ButtonPressState.h"
 #include "skin/controls/SkinButtonLook.h"
 #include "skin/controls/TskGraphicSkinCustomControl.h"
 
@@ -20,8 +21,8 @@ namespace skin {
 // lists (ToolBarImages), a button without a glyph shows image ImageIndex of them.
 class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
  public:
-  static constexpr uintptr_t kFadeTimer = 1;
-  static constexpr uintptr_t kRepeatTimer = 2;
+  static constexpr uintptr_t kFadeTimer = ButtonPressState::kFadeTimer;
+  static constexpr uintptr_t kRepeatTimer = ButtonPressState::kRepeatTimer;
 
   TskSkinSpeedButton();
   ~TskSkinSpeedButton() override;
@@ -33,7 +34,7 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
 
   bool AllowAllUp() const { return allow_all_up_; }
   void SetAllowAllUp(bool v) { allow_all_up_ = v; }
-  bool Down() const { return down_; }
+  bool Down() const { return press_.Down(); }
   void SetDown(bool v) { SetDownState(v); }
   int GroupIndex() const { return group_index_; }
   void SetGroupIndex(int index) { group_index_ = index; }
@@ -67,8 +68,8 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
   ButtonLayout Layout() const { return glyph_.layout; }
   void SetLayout(ButtonLayout layout);
 
-  bool Hovered() const { return hovered_; }
-  double MorphFactor() const { return fade_.Factor(); }
+  bool Hovered() const { return press_.Hovered(); }
+  double MorphFactor() const { return press_.Fade().Factor(); }
   const ButtonSkinFields& SkinFields() const { return fields_; }
 
   // Fires OnClick.
@@ -98,7 +99,7 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
  private:
   void SetDownState(bool v);
   void RefreshState();
-  bool ShownDown() const { return down_ && (group_index_ != 0 || hovered_); }
+  bool ShownDown() const { return press_.Down() && (group_index_ != 0 || press_.Hovered()); }
   bool Morphs() const { return fields_.morphing && RecordIndex() != kNoRecord; }
   // What a see-through button at rest shows: no face, only the glyph and the caption.
   bool ShowsOnlyContent() const;
@@ -106,15 +107,11 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
   void DrawContent(gfx::Canvas& canvas, const gfx::Rect& rect, bool pressed, int cell);
   // The tool bar list the button shows now, or null.
   const ui::ImageList* ToolBarList() const;
-  void StartRepeat();
-  void StopRepeat();
-  void StopFade();
   void AbandonPress();
 
   bool repeat_mode_ = false;
   uint32_t repeat_interval_ = 100;
   bool allow_all_up_ = false;
-  bool down_ = false;
   int group_index_ = 0;
   bool transparent_ = false;
   bool flat_ = false;
@@ -124,12 +121,7 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
   int image_index_ = 0;
   GlyphOptions glyph_;
 
-  bool hovered_ = false;
-  bool mouse_pressed_ = false;
-  bool pressed_while_down_ = false;
-  bool fading_ = false;
-  bool repeating_ = false;
-  MorphFade fade_;
+  ButtonPressState press_;
   ButtonSkinFields fields_;
   gfx::Bitmap active_scratch_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
