@@ -106,8 +106,10 @@ void TOrvelDralen::OpenPictureFile(const std::string& path) {
   const int width = loaded->bitmap.Width();
   const int height = loaded->bitmap.Height();
 
-  Image1->SetPicture(loaded->bitmap);
+  // The restore copy takes the decoded pixels and the current picture copies them: with the old
+  // pictures released on the way, no more than three pictures are held at once.
   Image2->SetPicture(std::move(loaded->bitmap));
+  Image1->SetPicture(Image2->Picture());
   metadata_ = {std::move(loaded->icc_profile), std::move(loaded->markers)};
   restore_metadata_ = metadata_;
 
