@@ -22,6 +22,7 @@
 #include "skin/controls/TskSkinScrollBox.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinOpenPictureDialog.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
@@ -52,6 +53,8 @@ std::string FullName(const std::string& path) {
 }  // namespace
 
 void TOrvelDralen::WireHandlers() {
+  skSkinButton1->OnClick = [this](ui::Component* s) { skSkinButton1Click(s); };
+  skSkinButton3->OnClick = [this](ui::Component* s) { skSkinButton3Click(s); };
   bigbutton->OnClick = [this](ui::Component* s) { bigbuttonClick(s); };
   smallbutton->OnClick = [this](ui::Component* s) { smallbuttonClick(s); };
   skSkinTrackBar1->OnChange = [this](ui::Component* s) { skSkinTrackBar1Change(s); };
@@ -106,8 +109,10 @@ void TOrvelDralen::OpenPictureFile(const std::string& path) {
   const int width = loaded->bitmap.Width();
   const int height = loaded->bitmap.Height();
 
-  Image1->SetPicture(loaded->bitmap);
+  // The restore copy takes the decoded pixels and the current picture copies them: with the old
+  // pictures released on the way, no more than three pictures are held at once.
   Image2->SetPicture(std::move(loaded->bitmap));
+  Image1->SetPicture(Image2->Picture());
   metadata_ = {std::move(loaded->icc_profile), std::move(loaded->markers),
                ec ? std::nullopt : std::optional<uint64_t>(bytes)};
   restore_metadata_ = metadata_;
@@ -195,6 +200,31 @@ void TOrvelDralen::skSkinNumericEdit2Exit(ui::Component*) {
   }
   ResizeView(static_cast<int>(skSkinNumericEdit1->Value()), static_cast<int>(skSkinNumericEdit2->Value()));
   SetPictureMiddle();
+}
+
+void TOrvelDralen::skSkinButton1Click(ui::Component*) {
+  skSkinOpenPictureDialog1->SetMultiSelection(false);
+  if (!skSkinOpenPictureDialog1->ShowDialog()) {
+    Inform("没有选取确定的图片");
+    return;
+  }
+  OpenPictureFile(skSkinOpenPictureDialog1->FileName());
+  if (Image1->Picture().IsEmpty()) Inform("请加载图片");
+}
+
+void TOrvelDralen::skSkinButton3Click(ui::Component*) {
+  if (Image1->Picture().IsEmpty()) {
+    Inform("没有可以保存的图片！");
+    return;
+  }
+  // A side of 0 would make an empty file: refused before the dialog, whichever type is chosen.
+  if (skSkinCheckRadioBox1->Checked() && (skSkinNumericEdit1->Value() <= 0 || skSkinNumericEdit2->Value() <= 0)) {
+    Inform("图片的宽度和高度必须大于0！");
+    return;
+  }
+  skSkinSavePictureDialog1->SetFilter(kSaveFilter);
+  if (!skSkinSavePictureDialog1->ShowDialog()) return;
+  SavePictureTo(skSkinSavePictureDialog1->FileName(), skSkinSavePictureDialog1->FilterIndex());
 }
 
 std::string TOrvelDralen::SavePictureTo(const std::string& chosen, int filter_index) {

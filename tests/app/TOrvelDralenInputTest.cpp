@@ -150,6 +150,15 @@ TEST_F(TOrvelDralenInputTest, ADroppedFileOpensWhileThePicturePageShows) {
     EXPECT_EQ(main_->Image1->Picture().GetSize(), c.expected);
     EXPECT_EQ(messages_, c.messages);
   }
+  // A damaged file reaches the general error report with the reader's text naming it.
+  WriteBytes(dir_ / "cut.bmp", {'B', 'M', 0, 1, 0, 0});
+  main_->skSkinPageControl2->SetActivePage(main_->skSkinTabSheet1);
+  messages_.clear();
+  backend_->InjectDropFiles(InsideWindow(), {dir_ / "cut.bmp"});
+  Pump();
+  EXPECT_EQ(main_->Image1->Picture().GetSize(), (gfx::Size{30, 20}));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_[0].find(dir_ / "cut.bmp"), std::string::npos) << messages_[0];
 }
 
 TEST_F(TOrvelDralenInputTest, TheProgramStartsWithTheFileNamedOnItsCommandLine) {

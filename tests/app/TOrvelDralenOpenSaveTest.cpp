@@ -131,6 +131,9 @@ TEST_F(TOrvelDralenOpenSaveTest, OpeningReadsByContentAndReportsTheFile) {
     EXPECT_EQ(main_->skSkinScrollBox1->Width(), 493);
     EXPECT_EQ(main_->skSkinScrollBox1->Height(), 404);
     EXPECT_EQ(main_->Image1->BoundsRect(), (gfx::Rect{196, 152, 296, 252}));
+    // With nothing to scroll they are greyed.
+    EXPECT_FALSE(main_->skSkinScrollBar1->Enabled());
+    EXPECT_FALSE(main_->skSkinScrollBar2->Enabled());
   }
   EXPECT_TRUE(messages_.empty());
 }
@@ -228,6 +231,8 @@ TEST_F(TOrvelDralenOpenSaveTest, APictureWiderThanTheEditsHoldStartsWithTheirMax
   EXPECT_EQ(main_->skSkinNumericEdit2->Text(), "3");  // round(3 x 10000 / 12000) = round(2.5), then the picture's height
   EXPECT_EQ(main_->Image1->Left(), 0);
   EXPECT_GT(main_->skSkinScrollBar1->Max(), 0);
+  EXPECT_TRUE(main_->skSkinScrollBar1->Enabled());
+  EXPECT_FALSE(main_->skSkinScrollBar2->Enabled());
 }
 
 TEST_F(TOrvelDralenOpenSaveTest, CustomSizeSwitchEnablesTheEditsAndQualityShowsInItsLabel) {

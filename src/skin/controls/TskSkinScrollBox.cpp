@@ -184,6 +184,8 @@ void TskSkinScrollBox::UpdateScroll(bool vertical, bool& show) {
     show = keep_bars_shown_ && bar->Visible();
     bar->AssignRange(0, 0, 0, 0);
   }
+  // A bar kept shown with nothing to scroll is greyed, without a thumb.
+  if (keep_bars_shown_) bar->SetEnabled(client < extent + p);
   // The children always sit at minus the bar's position, whatever the range clamped it to.
   const int32_t shift = ToInt32(int64_t{p} - bar->Position());
   grow = 0;

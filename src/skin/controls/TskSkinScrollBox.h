@@ -35,8 +35,8 @@ class TskSkinScrollBox : public TskSkinCustomControl {
 
   // Brings both bars up to date with the children (after the children changed).
   void UpdateScrollBars();
-  // While set, a bar that is shown stays shown (with an empty range) when everything fits, so the
-  // box keeps its size; a bar is still shown when the content needs it.
+  // While set, a bar that is shown stays shown (disabled, with an empty range) when everything
+  // fits, so the box keeps its size; a bar is still shown when the content needs it.
   bool KeepBarsShown() const { return keep_bars_shown_; }
   void SetKeepBarsShown(bool v);
 
