@@ -33,7 +33,7 @@ namespace {
 
 constexpr const char* kHelp =
     "用法:\n"
-    "  orvel                                     启动图形界面\n"
+    "  orvel [FILE]                              启动图形界面 (给出 FILE 时打开这张图片)\n"
     "  orvel --batch [-q Q] [-f jpeg|webp|bmp] -o DIR FILE|文件夹...\n"
     "                                            批量压缩: 每个 FILE 写成 DIR/Orvel_<名字>.jpg\n"
     "                                            (-f webp 为 .webp, -f bmp 为 .bmp)\n"

@@ -7,8 +7,11 @@
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
 #include "resources/EmbeddedSkin.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinTrackBar.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "skin/frame/TskSkinForm.h"
 #include "ui/ImageView.h"
@@ -28,6 +31,10 @@ TOrvelDralen::TOrvelDralen() {
   SetMinSize({kMinWidth, kMinHeight});
   OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
   OnDestroy = [this](ui::Component* sender) { FormDestroy(sender); };
+  // The window hears keys before its focused control, for the picture page's shortcuts.
+  SetKeyPreview(true);
+  OnKeyDown = [this](ui::Control* sender, uint16_t& key, ui::ShiftState shift) { FormKeyDown(sender, key, shift); };
+  OnDropFiles = [this](ui::Component* sender, const std::vector<std::string>& files) { FormDropFiles(sender, files); };
   // As the window's description is read: the stored skin gets its content, then the skin data
   // its link to it, which loads the skin at once and announces it to the open forms.
   resources::FillEmbeddedStoredSkin(skStoredSkin1);
@@ -53,6 +60,7 @@ TOrvelDralen::TOrvelDralen() {
   SetClientSize(kClientWidth, kClientHeight);
 
   BuildPages();
+  WireHandlers();
 }
 
 void TOrvelDralen::FormCreate(ui::Component*) {
@@ -70,17 +78,6 @@ void TOrvelDralen::FormDestroy(ui::Component*) {
   ui::ProgressBar* bar = StatusProgress;
   StatusProgress = nullptr;
   if (bar->Parent() != nullptr) bar->Parent()->RemoveChild(bar).reset();
-}
-
-void TOrvelDralen::SetPictureMiddle() {
-  const ui::WinControl* box = Image1->Parent();
-  if (box == nullptr) return;
-  // The scroll box counts with its outer size, frame included.
-  const int box_width = box->Width();
-  const int box_height = box->Height();
-  const int top = Image1->Height() < box_height ? box_height / 2 - Image1->Height() / 2 : 0;
-  const int left = Image1->Width() < box_width ? box_width / 2 - Image1->Width() / 2 : 0;
-  Image1->SetBounds(left, top, Image1->Width(), Image1->Height());
 }
 
 void TOrvelDralen::SizeViewToPicture() {
@@ -105,13 +102,6 @@ void TOrvelDralen::N901Click(ui::Component*) { TransformPicture(picture::Rotate9
 
 void TOrvelDralen::N1Click(ui::Component*) { TransformPicture(picture::FlipHorz); }
 
-void TOrvelDralen::N3Click(ui::Component*) {
-  if (!Image2->HasPicture()) return;
-  Image1->SetPicture(Image2->Picture());
-  SizeViewToPicture();
-  SetPictureMiddle();
-}
-
 void TOrvelDralen::N2Click(ui::Component*) { skSkinPageControl2->SetActivePage(skSkinTabSheet2); }
 
 void TOrvelDralen::ShowColourDialog(const char* caption) {
@@ -130,6 +120,9 @@ void TOrvelDralen::skSkinButton10Click(ui::Component*) {
   if (frmScreen == nullptr) return;
   Image1->SetBounds(10, 10, Image1->Width(), Image1->Height());
   frmScreen->Show();
+  skSkinButton3->SetEnabled(true);
+  skSkinTrackBar1->SetEnabled(true);
+  skSkinCheckRadioBox1->SetEnabled(true);
 }
 
 }  // namespace app

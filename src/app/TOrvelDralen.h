@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "app/FormSkinMessageSink.h"
+#include "gfx/JpegCodec.h"
 #include "skin/data/SkinData.h"
 #include "skin/storage/StoredSkin.h"
 #include "ui/Form.h"
+#include "ui/Input.h"
 
 namespace skin {
 class TskSkinButton;
@@ -179,8 +181,47 @@ class TOrvelDralen : public ui::Form {
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
 
+  // Everything "打开图片" does once its dialog gave a file: the file becomes the current picture
+  // and its restore copy, the view shows it in the middle, the status bar names it with its size,
+  // the size edits take its size and saving is enabled. A file that holds no picture the reader
+  // knows gives "没有读取图片，程序错误" and changes nothing; a damaged one throws the reader's
+  // error naming it (the general error report), and the current picture stays.
+  void OpenPictureFile(const std::string& path);
+  // Everything "图片另存" does once its dialog closed on `chosen` with filter entry
+  // `filter_index` (1 JPEG, 2 bitmap, any other writes nothing): the extension rule, the question
+  // before an existing file is replaced, then the picture at the chosen quality and size. Returns
+  // the name written, empty when nothing was.
+  std::string SavePictureTo(const std::string& chosen, int filter_index);
+  // Keys that run the handlers of the picture page's controls, each only while its control is
+  // enabled and the page shows: Ctrl+O open, Ctrl+S save, Ctrl+Plus and Ctrl+Minus zoom, Ctrl+R
+  // rotate, Ctrl+H flip, Shift+F10 and the menu key the picture's menu; F1 the help page.
+  void FormKeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  // A picture file dropped on the window while the picture page shows opens as "打开图片" opens
+  // it (the first of several); on the batch page, BatchDropFiles.
+  void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+
+  // The opened file's colour profile and metadata stay with the picture (through rotations,
+  // colour changes and restores) and go into a saved JPEG; a capture has none.
+  void ForgetPictureMetadata();
+
+  // "放大" and "缩小": the view grows by 5/4 or shrinks by 4/5; the picture keeps its pixels.
+  // Zooming in stops once the view is wider or higher than 4000, zooming out once it is narrower
+  // than 40.
+  void bigbuttonClick(ui::Component* sender);
+  void smallbuttonClick(ui::Component* sender);
+  // The quality's label follows the bar.
+  void skSkinTrackBar1Change(ui::Component* sender);
+  // "自定义图片大小" enables the size edits and the ratio lock, or disables them.
+  void skSkinCheckRadioBox1Click(ui::Component* sender);
+  // A width typed or set: with the ratio locked the height follows; the view takes the edits' size.
+  void skSkinNumericEdit1Change(ui::Component* sender);
+  // The height edit left: with the ratio locked the width follows (and through it the height
+  // again, from the rounded width); the view takes the edits' size.
+  void skSkinNumericEdit2Exit(ui::Component* sender);
+
   // Places Image1 in the middle of the area that holds it, each half taken before the subtraction,
-  // or at 0 on a side where it does not fit.
+  // or at 0 on a side where it does not fit, with the scroll box back at its origin and its bars
+  // brought up to date.
   void SetPictureMiddle();
   // "旋转90度" and "水平翻转": turn or mirror the current picture; the view shows it unscaled at its
   // new size. Nothing happens before the view holds a picture.
@@ -204,16 +245,21 @@ class TOrvelDralen : public ui::Form {
   // has been over the list; disables itself when the list is empty.
   void skSkinButton6Click(ui::Component* sender);
   void skSkinListView1MouseMove(ui::Control* sender, ui::ShiftState shift, int x, int y);
-  // Delete removes as "移除" does, wherever the mouse has been.
+  // Delete removes as "移除" does and Enter opens the focused entry, wherever the mouse has been.
   void skSkinListView1KeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  // Opens the first selected entry once the mouse has been over the list: the picture page shows
+  // and the file opens as "打开图片" opens it (a missing file says so and the picture stays).
+  void skSkinListView1DblClick(ui::Component* sender);
   void skSkinTrackBar2Change(ui::Component* sender);
   // "开始批量压缩": checks the folder, then the list, and starts OBThread1; while the batch runs the
   // button reads "停止" and stops it.
   void skSkinButton4Click(ui::Component* sender);
   void OBThread1Execute(ui::Component* sender, void* params);
   void OBThread1Finish(ui::Component* sender);
-  // Files and folders dropped on the window import into the batch list while its page shows.
-  void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+  // Opens entry `index` of the batch list on the picture page.
+  void OpenListEntry(size_t index);
+  // Files and folders dropped on the batch page import into its list.
+  void BatchDropFiles(ui::Component* sender, const std::vector<std::string>& files);
   BatchPage& Batch() { return *batch_page_; }
 
  private:
@@ -245,10 +291,26 @@ class TOrvelDralen : public ui::Form {
   void BuildHelpPage();
   void BuildPopupMenu();
 
+  struct PictureMetadata {
+    std::vector<uint8_t> icc_profile;
+    std::vector<gfx::JpegMarker> markers;
+  };
+
   void TransformPicture(void (*transform)(gfx::Bitmap&));
+  void WireHandlers();
+  // Information boxes of the main window.
+  void Inform(const std::string& text);
+  // The view's size, as the size edits or a zoom step give it: auto-size off, stretch on.
+  void ResizeView(int width, int height);
+  // Sets an edit's value only when that changes its text, so its change handler runs only then.
+  static void SetEditValue(skin::TskSkinNumericEdit& edit, double value);
   // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
   void SizeViewToPicture();
   void ShowColourDialog(const char* caption);
+
+  // The current picture's and the restore copy's colour profile and metadata.
+  PictureMetadata metadata_;
+  PictureMetadata restore_metadata_;
 };
 
 }  // namespace app

@@ -31,9 +31,25 @@ void TOrvelDralen::skSkinListView1MouseMove(ui::Control*, ui::ShiftState, int x,
 }
 
 void TOrvelDralen::skSkinListView1KeyDown(ui::Control*, uint16_t& key, ui::ShiftState) {
-  if (key != platform::kVkDelete) return;
-  key = 0;
-  batch_page_->RemoveChosen();
+  if (key == platform::kVkDelete) {
+    key = 0;
+    batch_page_->RemoveChosen();
+  } else if (key == platform::kVkReturn) {
+    key = 0;
+    const int32_t focused = skSkinListView1->ItemFocused();
+    if (focused >= 0 && static_cast<size_t>(focused) < batch_page_->Names().size()) OpenListEntry(static_cast<size_t>(focused));
+  }
+}
+
+void TOrvelDralen::skSkinListView1DblClick(ui::Component*) {
+  if (ListMouseX <= 0 || ListMouseY <= 0 || batch_page_->Names().empty()) return;
+  const int32_t first = skSkinListView1->ItemIndex();
+  if (first >= 0 && static_cast<size_t>(first) < batch_page_->Names().size()) OpenListEntry(static_cast<size_t>(first));
+}
+
+void TOrvelDralen::OpenListEntry(size_t index) {
+  skSkinPageControl2->SetActivePage(skSkinTabSheet1);
+  OpenPictureFile(batch_page_->Caption(index));
 }
 
 void TOrvelDralen::skSkinTrackBar2Change(ui::Component*) {
@@ -46,9 +62,6 @@ void TOrvelDralen::OBThread1Execute(ui::Component*, void* params) { batch_page_-
 
 void TOrvelDralen::OBThread1Finish(ui::Component*) { batch_page_->Finished(); }
 
-void TOrvelDralen::FormDropFiles(ui::Component*, const std::vector<std::string>& files) {
-  if (skSkinPageControl2->ActivePage() != skSkinTabSheet3) return;
-  batch_page_->Drop(files);
-}
+void TOrvelDralen::BatchDropFiles(ui::Component*, const std::vector<std::string>& files) { batch_page_->Drop(files); }
 
 }  // namespace app

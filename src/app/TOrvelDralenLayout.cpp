@@ -335,10 +335,10 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinListView1->OnKeyDown = [this](ui::Control* s, uint16_t& key, ui::ShiftState sh) {
     skSkinListView1KeyDown(s, key, sh);
   };
+  skSkinListView1->OnDblClick = [this](ui::Component* s) { skSkinListView1DblClick(s); };
   skSkinButton6->OnClick = [this](ui::Component* s) { skSkinButton6Click(s); };
   skSkinTrackBar2->OnChange = [this](ui::Component* s) { skSkinTrackBar2Change(s); };
   skSkinButton4->OnClick = [this](ui::Component* s) { skSkinButton4Click(s); };
-  OnDropFiles = [this](ui::Component* s, const std::vector<std::string>& files) { FormDropFiles(s, files); };
 
   obthread_ = std::make_unique<worker::TOBThread>();
   OBThread1 = obthread_.get();

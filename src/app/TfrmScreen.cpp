@@ -98,6 +98,8 @@ void TfrmScreen::TakeSelection() {
     ui::ImageView* view = OrvelDralen.Image1;
     view->SetBounds(view->Left(), view->Top(), area.Width(), area.Height());
     view->SetPicture(std::move(picture));
+    // A capture carries none of the opened file's metadata into a saved JPEG.
+    OrvelDralen.ForgetPictureMetadata();
   }
   Close();
   OrvelDralen.Activate();

@@ -34,14 +34,15 @@ Windows CreateWindows(ui::Application& app) {
   return w;
 }
 
-int RunApplication() {
+int RunApplication(const std::string& open_file) {
   ui::Application app;
-  CreateWindows(app);
+  TOrvelDralen* main = CreateWindows(app).OrvelDralen;
+  if (!open_file.empty()) app.RunOnMainThread([main, open_file] { main->OpenPictureFile(open_file); });
   app.Run();
   return 0;
 }
 
-int RunWindowed(int, char**) {
+int RunWindowed(int argc, char** argv) {
   try {
     platform::SetBackend(platform::CreateSdlBackend());
   } catch (const std::exception& e) {
@@ -50,7 +51,7 @@ int RunWindowed(int, char**) {
   }
   int code = 1;
   try {
-    code = RunApplication();
+    code = RunApplication(argc == 2 ? argv[1] : "");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvel: %s\n", e.what());
   }

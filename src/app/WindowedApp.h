@@ -1,6 +1,8 @@
 // The windowed program: the application, its three windows and the message loop.
 #pragma once
 
+#include <string>
+
 namespace ui {
 class Application;
 }
@@ -23,11 +25,12 @@ struct Windows {
 Windows CreateWindows(ui::Application& app);
 
 // With the backend already set: creates the application and the windows and runs the loop
-// until the main window closes. Returns the exit code.
-int RunApplication();
+// until the main window closes. A file named opens as "打开图片" opens it, once the loop runs
+// (its errors show as any handler's). Returns the exit code.
+int RunApplication(const std::string& open_file = {});
 
-// Starts the windowed program on the desktop backend and returns the process exit code when
-// the main window closes.
+// Starts the windowed program on the desktop backend, with the picture file named by the one
+// argument when there is one, and returns the process exit code when the main window closes.
 int RunWindowed(int argc, char** argv);
 
 }  // namespace app

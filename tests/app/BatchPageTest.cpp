@@ -31,6 +31,7 @@
 #include "skin/controls/TskSkinTrackBar.h"
 #include "skin/frame/TskMessageForm.h"
 #include "support/TempDir.h"
+#include "ui/ImageView.h"
 #include "ui/UiTestEnv.h"
 #include "worker/TOBThread.h"
 
@@ -331,8 +332,8 @@ TEST_F(BatchPageTest, DropsImportFilesAndTheListedPicturesOfFolders) {
                                                   in / "top/sub/z.Bmp", in / "top/sub/deeper/y.jpg", in / "loose.txt"}));
   EXPECT_TRUE(main_->skSkinButton6->Enabled());
 
-  // On another page the window takes no drop.
-  main_->skSkinPageControl2->SetActivePage(main_->skSkinTabSheet1);
+  // Another page's drops do not reach the list.
+  main_->skSkinPageControl2->SetActivePage(main_->skSkinTabSheet4);
   main_->FormDropFiles(nullptr, {in / "loose.txt"});
   EXPECT_EQ(List()->ItemCount(), 7);
 }
@@ -361,6 +362,30 @@ TEST_F(BatchPageTest, AHundredThousandEntriesAreHeldAsNamesAndReachableByTheBar)
   EXPECT_EQ(List()->Item(9).caption, files[9]);
   EXPECT_EQ(List()->Item(10).caption, files[50010]);
   EXPECT_EQ(List()->Item(49999).caption, files[99999]);
+}
+
+TEST_F(BatchPageTest, AnEntryOpensOnThePicturePageAndAMissingFileKeepsThePicture) {
+  TempDir in;
+  WriteBytes(in / "real.jpg", gfx::EncodeJpeg(Photo(24, 12, 5)));
+  Page().AddFiles({in / "gone.jpg", in / "real.jpg"});
+  // Enter opens the focused entry wherever the mouse has been, as "打开图片" opens a file.
+  List()->SetItemFocused(1);
+  uint16_t key = platform::kVkReturn;
+  EXPECT_TRUE(MessagesWhile([&] { main_->skSkinListView1KeyDown(nullptr, key, ui::ShiftState{}); }).empty());
+  EXPECT_EQ(main_->skSkinPageControl2->ActivePage(), main_->skSkinTabSheet1);
+  EXPECT_EQ(main_->Image1->Picture().GetSize(), (gfx::Size{24, 12}));
+  EXPECT_NE(main_->skSkinStatusPanel1->Caption().find("real.jpg"), std::string::npos) << main_->skSkinStatusPanel1->Caption();
+
+  // A double click opens the first selected entry only once the mouse has been over the list.
+  main_->skSkinPageControl2->SetActivePage(main_->skSkinTabSheet3);
+  List()->SetItemIndex(0);
+  EXPECT_TRUE(MessagesWhile([&] { main_->skSkinListView1DblClick(nullptr); }).empty());
+  EXPECT_EQ(main_->skSkinPageControl2->ActivePage(), main_->skSkinTabSheet3);
+  main_->skSkinListView1MouseMove(nullptr, ui::ShiftState{}, 10, 10);
+  EXPECT_EQ(MessagesWhile([&] { main_->skSkinListView1DblClick(nullptr); }),
+            std::vector<std::string>{"没有读取图片，程序错误"});
+  EXPECT_EQ(main_->Image1->Picture().GetSize(), (gfx::Size{24, 12}));
+  EXPECT_NE(main_->skSkinStatusPanel1->Caption().find("real.jpg"), std::string::npos);
 }
 
 }  // namespace

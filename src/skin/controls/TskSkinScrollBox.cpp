@@ -181,9 +181,11 @@ void TskSkinScrollBox::UpdateScroll(bool vertical, bool& show) {
     }
     bar->AssignRange(0, ToInt32(m), ToInt32(client), ToInt32(wanted));
   } else {
-    show = false;
+    show = keep_bars_shown_ && bar->Visible();
     bar->AssignRange(0, 0, 0, 0);
   }
+  // A bar kept shown with nothing to scroll is greyed, without a thumb.
+  if (keep_bars_shown_) bar->SetEnabled(client < extent + p);
   // The children always sit at minus the bar's position, whatever the range clamped it to.
   const int32_t shift = ToInt32(int64_t{p} - bar->Position());
   grow = 0;
@@ -215,6 +217,11 @@ void TskSkinScrollBox::UpdateScrollBars() {
     if (!changed) return;
     ApplyVisibility(show_h, show_v);
   }
+}
+
+void TskSkinScrollBox::SetKeepBarsShown(bool v) {
+  keep_bars_shown_ = v;
+  UpdateScrollBars();
 }
 
 // --- reactions ---

@@ -35,6 +35,10 @@ class TskSkinScrollBox : public TskSkinCustomControl {
 
   // Brings both bars up to date with the children (after the children changed).
   void UpdateScrollBars();
+  // While set, a bar that is shown stays shown (disabled, with an empty range) when everything
+  // fits, so the box keeps its size; a bar is still shown when the content needs it.
+  bool KeepBarsShown() const { return keep_bars_shown_; }
+  void SetKeepBarsShown(bool v);
 
   // The client area lies inside the border.
   gfx::Rect ClientRect() const override;
@@ -73,6 +77,7 @@ class TskSkinScrollBox : public TskSkinCustomControl {
   int32_t grow_h_ = 0;
   gfx::Size last_size_;
   bool guard_ = false;
+  bool keep_bars_shown_ = false;
   gfx::Bitmap offscreen_;
 };
 
