@@ -8,8 +8,10 @@
 
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "skin/dialogs/ShellItemMenu.h"
 #include "skin/dialogs/TskSkinFileListView.h"
 #include "ui/ImageList.h"
+#include "ui/KeyCodes.h"
 
 namespace skin {
 
@@ -35,6 +37,7 @@ TskSkinDirTreeView::TskSkinDirTreeView() : icons_(std::make_unique<ui::ImageList
 }
 
 TskSkinDirTreeView::~TskSkinDirTreeView() {
+  item_menu_.reset();  // a command still queued from the menu then does nothing
   OnExpanding = nullptr;
   OnChange = nullptr;
   OnEdited = nullptr;
@@ -203,6 +206,45 @@ void TskSkinDirTreeView::SelectionChanged(ui::TreeNode* node) {
     }
   }
   if (OnSelect) OnSelect(*this, node);
+}
+
+void TskSkinDirTreeView::KeyDown(uint16_t& key, ui::ShiftState shift) {
+  const bool menu_key = key == platform::kVkApps || (key == platform::kVkF1 + 9 && ui::Has(shift, ui::kShift));
+  if (menu_key && auto_context_menus_ && !IsEditing()) {
+    key = 0;
+    PopupItemMenu();
+    return;
+  }
+  TskSkinCustomTreeView::KeyDown(key, shift);
+}
+
+bool TskSkinDirTreeView::DefaultContextMenu(gfx::Point screen) {
+  if (!auto_context_menus_ || Selected() == nullptr) return false;
+  ShowItemMenu(Selected(), screen);
+  return true;
+}
+
+void TskSkinDirTreeView::PopupItemMenu() {
+  ui::TreeNode* node = Selected();
+  if (node == nullptr) return;
+  MakeVisible(node);
+  const gfx::Rect label = DisplayRect(node, true);
+  ShowItemMenu(node, ClientToScreen({label.left, label.bottom}));
+}
+
+void TskSkinDirTreeView::ShowItemMenu(ui::TreeNode* node, gfx::Point screen) {
+  const std::string id = NodeId(node);
+  if (!shell_ || id.empty()) return;
+  if (!item_menu_) item_menu_ = std::make_unique<ShellItemMenu>();
+  item_menu_->Popup(*this, SkinData(), *shell_, id, screen, [this, id] {
+    // The node may have gone since the menu opened: look it up by its folder.
+    for (const auto& [n, node_id] : ids_) {
+      if (node_id == id) {
+        BeginEdit(const_cast<ui::TreeNode*>(n));
+        return;
+      }
+    }
+  });
 }
 
 }  // namespace skin

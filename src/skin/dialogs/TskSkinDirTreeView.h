@@ -16,6 +16,7 @@ class ImageList;
 
 namespace skin {
 
+class ShellItemMenu;
 class TskSkinFileListView;
 
 // The tree starts with one node for Root, expanded and selected. A node shows a button while the
@@ -25,6 +26,8 @@ class TskSkinFileListView;
 // The tree uses its own OnExpanding, OnChange, OnEdited and OnDeletion; callers hear of a new
 // selection through OnSelect. Linked with a folder list, the list shows the folder selected here
 // and this tree selects every folder the list reads. The namespace and the list are observed.
+// With AutoContextMenus, a right click (which selects the node under it), the Menu key or Shift+F10
+// opens the selected folder's menu (open, rename, properties).
 class TskSkinDirTreeView : public TskSkinCustomTreeView {
  public:
   TskSkinDirTreeView();
@@ -42,6 +45,14 @@ class TskSkinDirTreeView : public TskSkinCustomTreeView {
   // platform::ShellKinds flags of the listed children (folders at creation).
   unsigned ObjectTypes() const { return object_types_; }
   void SetObjectTypes(unsigned kinds) { object_types_ = kinds; }
+
+  // Whether the folders' own context menu opens (on at creation).
+  bool AutoContextMenus() const { return auto_context_menus_; }
+  void SetAutoContextMenus(bool v) { auto_context_menus_ = v; }
+  // The item menu shown last, or null.
+  ShellItemMenu* ItemMenu() const { return item_menu_.get(); }
+  // Opens the selected node's menu below its label.
+  void PopupItemMenu();
 
   // The folder list that shows the selected folder (observed, forgotten when it goes). Links both
   // ways.
@@ -71,6 +82,8 @@ class TskSkinDirTreeView : public TskSkinCustomTreeView {
 
  protected:
   void Notification(ui::Component* component, Operation operation) override;
+  void KeyDown(uint16_t& key, ui::ShiftState shift) override;
+  bool DefaultContextMenu(gfx::Point screen) override;
 
  private:
   void Rebuild();
@@ -79,6 +92,7 @@ class TskSkinDirTreeView : public TskSkinCustomTreeView {
   bool ListChildren(ui::TreeNode* node);
   void Rename(ui::TreeNode* node, std::string& text);
   void SelectionChanged(ui::TreeNode* node);
+  void ShowItemMenu(ui::TreeNode* node, gfx::Point screen);
 
   platform::ShellNamespace* shell_ = nullptr;
   std::string root_ = "rfDesktop";
@@ -87,6 +101,8 @@ class TskSkinDirTreeView : public TskSkinCustomTreeView {
   TskSkinFileListView* list_view_ = nullptr;
   std::unordered_map<const ui::TreeNode*, std::string> ids_;
   std::unique_ptr<ui::ImageList> icons_;
+  bool auto_context_menus_ = true;
+  std::unique_ptr<ShellItemMenu> item_menu_;
 };
 
 }  // namespace skin

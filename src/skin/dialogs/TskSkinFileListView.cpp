@@ -8,9 +8,11 @@
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/FileFilters.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "skin/dialogs/ShellItemMenu.h"
 #include "skin/dialogs/TskSkinDirTreeView.h"
 #include "skin/dialogs/TskSkinShellComboBox.h"
 #include "ui/Application.h"
+#include "ui/Edit.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 
@@ -29,6 +31,18 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 constexpr uint16_t kVkF5 = platform::kVkF1 + 4;
+constexpr uint16_t kVkF10 = platform::kVkF1 + 9;
+// Where a row's caption starts after its small icon, as the list draws it.
+constexpr int32_t kCaptionInset = 4;
+
+// The field of an item's new name: it keeps Enter and Escape from the form's default and cancel
+// buttons.
+class NameEdit : public ui::Edit {
+ public:
+  bool WantsKey(uint16_t key) const override {
+    return key == platform::kVkReturn || key == platform::kVkEscape || ui::Edit::WantsKey(key);
+  }
+};
 
 }  // namespace
 
@@ -45,6 +59,7 @@ TskSkinFileListView::TskSkinFileListView()
 }
 
 TskSkinFileListView::~TskSkinFileListView() {
+  item_menu_.reset();  // a command still queued from the menu then does nothing
   watcher_.reset();  // joins the watcher's thread; a change it handed over then does nothing
   // The list view must not draw from the image lists while they go.
   SetSmallImages(nullptr);
@@ -197,6 +212,8 @@ void TskSkinFileListView::RefreshFolder() {
 
 void TskSkinFileListView::ReadFolder() {
   if (reading_ || !shell_ || folder_.empty()) return;
+  // A name being typed belongs to a row that is about to go.
+  if (IsRenaming()) EndRename(true);
   reading_ = true;
   struct Done {
     bool& flag;
@@ -286,6 +303,12 @@ bool TskSkinFileListView::OpenSelectedFolder() {
 }
 
 void TskSkinFileListView::KeyDown(uint16_t& key, ui::ShiftState shift) {
+  const bool menu_key = key == platform::kVkApps || (key == kVkF10 && ui::Has(shift, ui::kShift));
+  if (menu_key && auto_context_menus_) {
+    key = 0;
+    PopupItemMenu(ItemFocused() >= 0 ? ItemFocused() : ItemIndex());
+    return;
+  }
   if (auto_navigate_) {
     if (key == platform::kVkBack) {
       GoUp();
@@ -303,6 +326,103 @@ void TskSkinFileListView::KeyDown(uint16_t& key, ui::ShiftState shift) {
 void TskSkinFileListView::DblClick() {
   if (auto_navigate_) OpenSelectedFolder();
   TskSkinCustomListView::DblClick();
+}
+
+bool TskSkinFileListView::DefaultContextMenu(gfx::Point screen) {
+  if (!auto_context_menus_ || !shell_) return false;
+  const gfx::Point at = ScreenToClient(screen);
+  const int32_t index = ItemAt(at.x, at.y);
+  if (index < 0 || !Selection().Contains(index)) return false;
+  if (!item_menu_) item_menu_ = std::make_unique<ShellItemMenu>();
+  item_menu_->Popup(*this, SkinData(), *shell_, EntryId(index), screen, [this, index] { BeginRename(index); });
+  return true;
+}
+
+void TskSkinFileListView::PopupItemMenu(int32_t index) {
+  if (!shell_ || index < 0 || index >= static_cast<int32_t>(entries_.size())) return;
+  MakeVisible(index);
+  const gfx::Rect r = ItemRect(index);
+  const gfx::Point screen = ClientToScreen({r.left + r.Height(), r.bottom});
+  if (!item_menu_) item_menu_ = std::make_unique<ShellItemMenu>();
+  const std::string id = EntryId(index);
+  item_menu_->Popup(*this, SkinData(), *shell_, id, screen, [this, id] {
+    // The folder may have been read again since the menu opened.
+    for (int32_t i = 0; i < static_cast<int32_t>(entries_.size()); ++i) {
+      if (EntryId(i) == id) {
+        BeginRename(i);
+        return;
+      }
+    }
+  });
+}
+
+bool TskSkinFileListView::BeginRename(int32_t index) {
+  if (!shell_ || index < 0 || index >= static_cast<int32_t>(entries_.size())) return false;
+  const std::string id = EntryId(index);
+  if (!shell_->Item(id).can_rename) return false;
+  if (IsRenaming()) EndRename(true);
+  MakeVisible(index);
+  if (rename_edit_ == nullptr) {
+    rename_edit_ = AddChild(std::make_unique<NameEdit>());
+    rename_edit_->SetVisible(false);
+    rename_edit_->OnKeyDown = [this](ui::Control*, uint16_t& key, ui::ShiftState) {
+      if (key != platform::kVkReturn && key != platform::kVkEscape) return;
+      const bool cancel = key == platform::kVkEscape;
+      key = 0;
+      EndRename(cancel);
+    };
+    // Leaving the field any other way keeps the text; a refusal is reported rather than thrown
+    // through the focus change.
+    rename_edit_->OnExit = [this](ui::Component*) {
+      try {
+        EndRename(false);
+      } catch (...) {
+        if (ui::Application* app = ui::Application::Current()) app->HandleException(std::current_exception());
+      }
+    };
+  }
+  renaming_ = id;
+  const gfx::Rect item = ItemRect(index);
+  gfx::Rect field = item;
+  if (GetViewStyle() == ui::ViewStyle::kIcon) {
+    field.top = std::max(item.top, item.bottom - GetFont().TextHeight() - 4);
+  } else {
+    // In the details view the name is only the first column's.
+    if (GetViewStyle() == ui::ViewStyle::kReport && Header()->SectionCount() > 0)
+      field.right = std::min(field.right, item.left + Header()->Section(0).width);
+    field.left = std::min(field.right - 8, item.left + kCaptionInset + (SmallImages() ? SmallImages()->Width() : 0));
+  }
+  const int32_t width = std::max<int32_t>(field.Width(), GetViewStyle() == ui::ViewStyle::kReport ? 0 : 120);
+  rename_edit_->SetFont(GetFont());
+  rename_edit_->SetBounds(field.left, field.top, std::min(width, ClientRect().right - field.left), field.Height());
+  rename_edit_->SetText(entries_[static_cast<size_t>(index)].Name());
+  rename_edit_->SelectAll();
+  rename_edit_->SetVisible(true);
+  rename_edit_->SetFocus();
+  return true;
+}
+
+void TskSkinFileListView::EndRename(bool cancel) {
+  if (!IsRenaming()) return;
+  // Cleared first: hiding the field and taking the focus back end up here again.
+  const std::string id = std::move(renaming_);
+  renaming_.clear();
+  const std::string text = rename_edit_->Text();
+  const bool had_focus = rename_edit_->Focused();
+  rename_edit_->SetVisible(false);
+  if (had_focus && CanFocus()) SetFocus();
+  Invalidate();
+  if (cancel || !shell_ || text == shell_->Item(id).name) return;
+  const std::string new_id = shell_->Rename(id, text);  // throws with the item as it was
+  ReadFolder();
+  for (int32_t i = 0; i < static_cast<int32_t>(entries_.size()); ++i) {
+    if (EntryId(i) == new_id) {
+      SetItemIndex(i);
+      SetItemFocused(i);
+      MakeVisible(i);
+      break;
+    }
+  }
 }
 
 }  // namespace skin

@@ -17,6 +17,7 @@ class FolderWatcher;
 }
 
 namespace ui {
+class Edit;
 class ImageList;
 }
 
@@ -28,7 +29,9 @@ namespace skin {
 //
 // A read happens when the folder, Root, Mask, ObjectTypes or Sorted change and on RefreshFolder; a
 // folder that cannot be listed shows nothing. With AutoNavigate, a double click or Enter on a folder
-// opens it, Backspace goes up and F5 reads the folder again.
+// opens it, Backspace goes up and F5 reads the folder again. With AutoContextMenus, a right click on a
+// selected item, the Menu key or Shift+F10 opens the item's menu (open, rename, properties).
+class ShellItemMenu;
 class TskSkinShellComboBox;
 class TskSkinDirTreeView;
 
@@ -57,6 +60,13 @@ class TskSkinFileListView : public TskSkinCustomListView {
   void SetSorted(bool sorted);
   bool AutoNavigate() const { return auto_navigate_; }
   void SetAutoNavigate(bool v) { auto_navigate_ = v; }
+  // Whether the items' own context menu opens (on at creation).
+  bool AutoContextMenus() const { return auto_context_menus_; }
+  void SetAutoContextMenus(bool v) { auto_context_menus_ = v; }
+  // The item menu shown last, or null.
+  ShellItemMenu* ItemMenu() const { return item_menu_.get(); }
+  // Opens the item menu of the item at `index` below its caption.
+  void PopupItemMenu(int32_t index);
   // Reads the folder again by itself when names in it appear, go or move (off at creation). The
   // changes are watched on a thread of their own and handed to the UI thread; a folder without a
   // path, or one that cannot be watched, is read again only by hand.
@@ -93,6 +103,15 @@ class TskSkinFileListView : public TskSkinCustomListView {
   // still exists.
   void RefreshFolder();
 
+  // Puts a field over the item's caption in which its new name is typed: Enter or leaving the
+  // field renames the item, Escape drops the text. False when the item cannot be renamed.
+  bool BeginRename(int32_t index);
+  // Ends a rename. Throws platform::ShellError "Rename to ... failed" when the name is refused; the
+  // item then keeps its name. The renamed item is selected in the folder read again.
+  void EndRename(bool cancel);
+  bool IsRenaming() const { return !renaming_.empty(); }
+  ui::Edit* RenameEdit() const { return rename_edit_; }
+
   // After every NavigateTo that changed the folder.
   ui::NotifyEvent OnFolderChange;
   // Asked for each listed item that passed the mask; clearing `accept` leaves it out.
@@ -101,6 +120,7 @@ class TskSkinFileListView : public TskSkinCustomListView {
  protected:
   void KeyDown(uint16_t& key, ui::ShiftState shift) override;
   void DblClick() override;
+  bool DefaultContextMenu(gfx::Point screen) override;
   void Notification(ui::Component* component, Operation operation) override;
 
  private:
@@ -121,6 +141,7 @@ class TskSkinFileListView : public TskSkinCustomListView {
   unsigned object_types_ = platform::kShellFolders | platform::kShellNonFolders;
   bool sorted_ = true;
   bool auto_navigate_ = true;
+  bool auto_context_menus_ = true;
   bool reading_ = false;
   TskSkinShellComboBox* combo_ = nullptr;
   TskSkinDirTreeView* tree_ = nullptr;
@@ -133,6 +154,9 @@ class TskSkinFileListView : public TskSkinCustomListView {
   bool auto_refresh_ = false;
   std::string watched_;  // the path the watcher watches
   std::unique_ptr<platform::FolderWatcher> watcher_;
+  std::unique_ptr<ShellItemMenu> item_menu_;
+  ui::Edit* rename_edit_ = nullptr;  // a child, made on the first rename and then kept hidden
+  std::string renaming_;             // the id of the item being renamed
 };
 
 }  // namespace skin

@@ -19,6 +19,7 @@
 #include "skin/dialogs/ShellIcons.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
+#include "ui/Edit.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
 
@@ -229,6 +230,72 @@ TEST_F(TskSkinFileListViewTest, RefreshKeepsTheSelectedIndexAndShowsNewFiles) {
   EXPECT_EQ(lv->ItemIndex(), -1);
 }
 
+// The index of the item shown as `caption`, or -1.
+int32_t IndexOf(const TskSkinFileListView& lv, const std::string& caption) {
+  for (int32_t i = 0; i < lv.ItemCount(); ++i)
+    if (lv.Item(i).caption == caption) return i;
+  return -1;
+}
+
+TEST_F(TskSkinFileListViewTest, RenamingInPlaceRefusesNamesThatWouldMoveOrBreakTheItem) {
+  std::vector<std::string> errors;
+  app_->OnException = [&](const std::string& text) { errors.push_back(text); };
+  TskSkinFileListView* lv = MakeList();
+  lv->SetFocus();
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "b.jpg")));
+  EXPECT_TRUE(lv->RenameEdit()->Visible());
+  EXPECT_EQ(lv->RenameEdit()->Text(), "b.jpg");
+  lv->RenameEdit()->SetText("renamed.jpg");
+  backend_->PressKey(platform::kVkReturn);
+  Pump();
+  EXPECT_FALSE(lv->IsRenaming());
+  EXPECT_EQ(fs_->Status("/home/user/pics/b.jpg").kind, platform::FileKind::kMissing);
+  EXPECT_EQ(fs_->Status("/home/user/pics/renamed.jpg").kind, platform::FileKind::kFile);
+  EXPECT_EQ(lv->SelectedPath(), "/home/user/pics/renamed.jpg");  // found again in its new place
+  const std::vector<std::string> before = Captions(*lv);
+
+  // Each refusal leaves the item and the list as they were.
+  for (const char* bad : {"", ".", "..", "sub/x.jpg", "../x.jpg", "c.bmp"}) {
+    SCOPED_TRACE(bad);
+    ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+    lv->RenameEdit()->SetText(bad);
+    try {
+      lv->EndRename(false);
+      ADD_FAILURE() << "accepted";
+    } catch (const platform::ShellError& e) {
+      EXPECT_EQ(std::string(e.what()), std::string("Rename to ") + bad + " failed");
+    }
+    EXPECT_FALSE(lv->RenameEdit()->Visible());
+    EXPECT_EQ(Captions(*lv), before);
+    EXPECT_EQ(fs_->Status("/home/user/pics/renamed.jpg").kind, platform::FileKind::kFile);
+  }
+  // Typed and confirmed with Enter, a refusal reaches the error report; Escape drops the text.
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+  lv->RenameEdit()->SetText("..");
+  backend_->PressKey(platform::kVkReturn);
+  Pump();
+  EXPECT_FALSE(lv->IsRenaming());
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+  lv->RenameEdit()->SetText("other.jpg");
+  backend_->PressKey(platform::kVkEscape);
+  Pump();
+  EXPECT_EQ(errors, (std::vector<std::string>{"Rename to .. failed"}));
+  EXPECT_EQ(Captions(*lv), before);
+
+  // A folder read again (a refresh from the watcher, say) drops the field with its row.
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+  lv->RenameEdit()->SetText("late.jpg");
+  lv->RefreshFolder();
+  EXPECT_FALSE(lv->IsRenaming());
+  EXPECT_FALSE(lv->RenameEdit()->Visible());
+  EXPECT_EQ(Captions(*lv), before);
+
+  // An item in a folder that takes no new names offers no field.
+  fs_->SetReadOnly("/home/user/pics");
+  EXPECT_FALSE(lv->BeginRename(IndexOf(*lv, "renamed.jpg")));
+  EXPECT_FALSE(lv->IsRenaming());
+}
+
 TEST_F(TskSkinFileListViewTest, IconsOfEveryKindDifferAtBothSizes) {
   TskSkinFileListView* lv = MakeList();
   for (ui::ImageList* images : {lv->SmallImages(), lv->LargeImages()}) {
@@ -320,6 +387,34 @@ TEST_F(TskSkinFileListViewRealTest, AutoRefreshReadsTheFolderWhenANameAppears) {
   testing_support::WriteBytes(dir / "watched/second.jpg", {1});
   delete form_->RemoveChild(lv).release();
   Pump();
+}
+
+TEST_F(TskSkinFileListViewRealTest, RenamingARealFileNeverReplacesAnother) {
+  testing_support::TempDir dir;
+  testing_support::ScopedEnv env;
+  env.Set("HOME", dir.path());
+  env.Set("XDG_CONFIG_HOME", dir / "config");
+  const std::string folder = dir / "pics";
+  std::filesystem::create_directory(folder);
+  testing_support::WriteBytes(folder + "/a.jpg", {1});
+  testing_support::WriteBytes(folder + "/b.jpg", {2});
+  platform::ShellNamespace shell(platform::MakeLinuxShellSystem());
+  auto* lv = Make<TskSkinFileListView>("listview", 10, 10, 400, 300);
+  lv->SetRoot(folder);
+  lv->SetShell(&shell);
+
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "a.jpg")));
+  lv->RenameEdit()->SetText("b.jpg");
+  EXPECT_THROW(lv->EndRename(false), platform::ShellError);
+  EXPECT_EQ(testing_support::ReadBytes(folder + "/a.jpg"), (std::vector<uint8_t>{1}));
+  EXPECT_EQ(testing_support::ReadBytes(folder + "/b.jpg"), (std::vector<uint8_t>{2}));
+
+  ASSERT_TRUE(lv->BeginRename(IndexOf(*lv, "a.jpg")));
+  lv->RenameEdit()->SetText("海边.jpg");
+  lv->EndRename(false);
+  EXPECT_FALSE(std::filesystem::exists(folder + "/a.jpg"));
+  EXPECT_EQ(testing_support::ReadBytes(folder + "/海边.jpg"), (std::vector<uint8_t>{1}));
+  EXPECT_EQ(lv->SelectedPath(), folder + "/海边.jpg");
 }
 
 }  // namespace
