@@ -54,6 +54,7 @@ class ProgressBar;
 }
 namespace skin {
 class TskSkinMessage;
+class TskSkinSelectDirectoryDialog;
 }
 namespace worker {
 class TOBThread;
@@ -152,6 +153,8 @@ class TOrvelDralen : public ui::Form {
   // The list's horizontal bar: in list style the entries run sideways.
   skin::TskSkinScrollBar* skSkinScrollBar4 = nullptr;
   skin::TskSkinListView* skSkinListView1 = nullptr;
+  // "选择目录": the batch's output folder.
+  skin::TskSkinSelectDirectoryDialog* skSkinSelectDirectoryDialog1 = nullptr;
   // Runs the batch (OBThread1Execute) on a worker thread: Exclusif, RunOnCreate, FreeOnTerminate.
   worker::TOBThread* OBThread1 = nullptr;
 
@@ -251,6 +254,8 @@ class TOrvelDralen : public ui::Form {
   // and the file opens as "打开图片" opens it (a missing file says so and the picture stays).
   void skSkinListView1DblClick(ui::Component* sender);
   void skSkinTrackBar2Change(ui::Component* sender);
+  // "设置输出目录": a folder chosen in "选择目录" becomes the output folder's text.
+  void skSkinButton2Click(ui::Component* sender);
   // "开始批量压缩": checks the folder, then the list, and starts OBThread1; while the batch runs the
   // button reads "停止" and stops it.
   void skSkinButton4Click(ui::Component* sender);

@@ -5,9 +5,11 @@
 #include "app/TOrvelDralen.h"
 #include "platform/KeyCodes.h"
 #include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinEdit.h"
 #include "skin/controls/TskSkinListView.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "ui/Label.h"
 #include "worker/TOBThread.h"
 
@@ -54,6 +56,12 @@ void TOrvelDralen::OpenListEntry(size_t index) {
 
 void TOrvelDralen::skSkinTrackBar2Change(ui::Component*) {
   Label6->SetCaption(std::to_string(skSkinTrackBar2->Value()) + "%");
+}
+
+void TOrvelDralen::skSkinButton2Click(ui::Component*) {
+  if (batch_page_->Running()) return;
+  skSkinSelectDirectoryDialog1->SetDirectory(skSkinEdit1->Text());
+  if (skSkinSelectDirectoryDialog1->ShowDialog()) skSkinEdit1->SetText(skSkinSelectDirectoryDialog1->Directory());
 }
 
 void TOrvelDralen::skSkinButton4Click(ui::Component*) { batch_page_->StartOrStop(); }

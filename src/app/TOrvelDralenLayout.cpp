@@ -26,6 +26,7 @@
 #include "skin/controls/TskSkinSplitter.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "skin/menus/TskSkinPopupMenu.h"
 #include "ui/GroupBox.h"
 #include "ui/ImageList.h"
@@ -339,6 +340,12 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinButton6->OnClick = [this](ui::Component* s) { skSkinButton6Click(s); };
   skSkinTrackBar2->OnChange = [this](ui::Component* s) { skSkinTrackBar2Change(s); };
   skSkinButton4->OnClick = [this](ui::Component* s) { skSkinButton4Click(s); };
+  skSkinButton2->OnClick = [this](ui::Component* s) { skSkinButton2Click(s); };
+  skSkinSelectDirectoryDialog1 = Make<skin::TskSkinSelectDirectoryDialog>();
+  skSkinSelectDirectoryDialog1->SetName("skSkinSelectDirectoryDialog1");
+  skSkinSelectDirectoryDialog1->SetSkinData(&skSkinData1);
+  skSkinSelectDirectoryDialog1->SetCtrlSkinData(&skSkinData1);
+  skSkinSelectDirectoryDialog1->SetTitle("选择目录");
 
   obthread_ = std::make_unique<worker::TOBThread>();
   OBThread1 = obthread_.get();
