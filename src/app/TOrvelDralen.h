@@ -54,6 +54,8 @@ class ProgressBar;
 }
 namespace skin {
 class TskSkinMessage;
+class TskSkinOpenPictureDialog;
+class TskSkinSavePictureDialog;
 class TskSkinSelectDirectoryDialog;
 }
 namespace worker {
@@ -180,9 +182,25 @@ class TOrvelDralen : public ui::Form {
   ui::MenuItem* N2 = nullptr;
   // The batch list's icons: 0 for bitmap files, 1 for the others.
   ui::ImageList* ImageList1 = nullptr;
+  // The picture dialogs: "打开图片" (one file here, many on the batch page) and "图片另存".
+  skin::TskSkinOpenPictureDialog* skSkinOpenPictureDialog1 = nullptr;
+  skin::TskSkinSavePictureDialog* skSkinSavePictureDialog1 = nullptr;
+  // The open dialog's filter: every picture kind, then JPEG by either ending, then bitmaps.
+  static constexpr const char* kOpenFilter =
+      "All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|JPEG Image File (*.jpg)|*.jpg|"
+      "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|";
+  // The save dialog's filter, set before each save: entry 1 JPEG, entry 2 bitmap.
+  static constexpr const char* kSaveFilter = "*.jpg|*.JPG|*.bmp|*.BMP|";
 
   void FormCreate(ui::Component* sender);
   void FormDestroy(ui::Component* sender);
+
+  // "打开图片": the open dialog for one file, then OpenPictureFile; a cancelled dialog says
+  // "没有选取确定的图片", and "请加载图片" follows a file that gave no picture while none is open.
+  void skSkinButton1Click(ui::Component* sender);
+  // "图片另存": refuses when there is nothing to save or a custom size has a side of 0, runs the
+  // save dialog with the save filter, then SavePictureTo with its name and filter entry.
+  void skSkinButton3Click(ui::Component* sender);
 
   // Everything "打开图片" does once its dialog gave a file: the file becomes the current picture
   // and its restore copy, the view shows it in the middle, the status bar names it with its size,
@@ -244,6 +262,8 @@ class TOrvelDralen : public ui::Form {
 
   // The batch page. Each handler that would change what a running batch works on refuses to act
   // while it runs.
+  // "导入图片": the open dialog in multi-selection mode; the chosen files join the end of the list.
+  void skSkinButton5Click(ui::Component* sender);
   // "移除": removes the selected entries (the focused one when none is selected) once the mouse
   // has been over the list; disables itself when the list is empty.
   void skSkinButton6Click(ui::Component* sender);
@@ -295,6 +315,7 @@ class TOrvelDralen : public ui::Form {
   void BuildThanksPage();
   void BuildHelpPage();
   void BuildPopupMenu();
+  void BuildDialogs();
 
   struct PictureMetadata {
     std::vector<uint8_t> icc_profile;

@@ -9,6 +9,7 @@
 #include "skin/controls/TskSkinListView.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinOpenPictureDialog.h"
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "ui/Label.h"
 #include "worker/TOBThread.h"
@@ -18,6 +19,12 @@ namespace app {
 TOrvelDralen::~TOrvelDralen() {
   if (batch_page_) batch_page_->StopForClose();
   // obthread_ goes first (declared last) and joins the worker, whose job the page holds.
+}
+
+void TOrvelDralen::skSkinButton5Click(ui::Component*) {
+  if (batch_page_->Running()) return;
+  skSkinOpenPictureDialog1->SetMultiSelection(true);
+  if (skSkinOpenPictureDialog1->ShowDialog()) batch_page_->AddFiles(skSkinOpenPictureDialog1->SelectedFiles());
 }
 
 void TOrvelDralen::skSkinButton6Click(ui::Component*) {

@@ -26,6 +26,7 @@
 #include "skin/controls/TskSkinSplitter.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinOpenPictureDialog.h"
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "skin/menus/TskSkinPopupMenu.h"
 #include "ui/GroupBox.h"
@@ -187,6 +188,7 @@ void TOrvelDralen::BuildPages() {
   BuildThanksPage();
   BuildHelpPage();
   BuildPopupMenu();
+  BuildDialogs();
   // The picture area and the batch list's area keep the default look of a borderless panel.
   LinkSkin(*this, &skSkinData1, {skSkinPanel3, skSkinPanel4});
 }
@@ -337,6 +339,7 @@ void TOrvelDralen::BuildBatchPage() {
     skSkinListView1KeyDown(s, key, sh);
   };
   skSkinListView1->OnDblClick = [this](ui::Component* s) { skSkinListView1DblClick(s); };
+  skSkinButton5->OnClick = [this](ui::Component* s) { skSkinButton5Click(s); };
   skSkinButton6->OnClick = [this](ui::Component* s) { skSkinButton6Click(s); };
   skSkinTrackBar2->OnChange = [this](ui::Component* s) { skSkinTrackBar2Change(s); };
   skSkinButton4->OnClick = [this](ui::Component* s) { skSkinButton4Click(s); };
@@ -412,6 +415,25 @@ void TOrvelDralen::BuildPopupMenu() {
   N2->SetName("N2");
   Image1->SetPopupMenu(skSkinPopupMenu1);
   Image2->SetPopupMenu(skSkinPopupMenu1);
+}
+
+void TOrvelDralen::BuildDialogs() {
+  skSkinOpenPictureDialog1 = Make<skin::TskSkinOpenPictureDialog>();
+  skSkinOpenPictureDialog1->SetName("skSkinOpenPictureDialog1");
+  skSkinOpenPictureDialog1->SetTitle("打开图片");
+  skSkinOpenPictureDialog1->SetInitialDir("rfDesktop");
+  skSkinOpenPictureDialog1->SetFilter(kOpenFilter);
+  skSkinOpenPictureDialog1->SetFilterIndex(1);
+  skSkinOpenPictureDialog1->SetStretchPicture(false);
+  skSkinSavePictureDialog1 = Make<skin::TskSkinSavePictureDialog>();
+  skSkinSavePictureDialog1->SetName("skSkinSavePictureDialog1");
+  skSkinSavePictureDialog1->SetTitle("图片另存");
+  skSkinSavePictureDialog1->SetInitialDir("rfDesktop");
+  for (skin::TskSkinOpenPictureDialog* d : {static_cast<skin::TskSkinOpenPictureDialog*>(skSkinOpenPictureDialog1),
+                                            static_cast<skin::TskSkinOpenPictureDialog*>(skSkinSavePictureDialog1)}) {
+    d->SetSkinData(&skSkinData1);
+    d->SetCtrlSkinData(&skSkinData1);
+  }
 }
 
 }  // namespace app

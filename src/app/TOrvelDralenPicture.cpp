@@ -22,6 +22,7 @@
 #include "skin/controls/TskSkinScrollBox.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskSkinOpenPictureDialog.h"
 #include "skin/frame/TskSkinMessage.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"
@@ -52,6 +53,8 @@ std::string FullName(const std::string& path) {
 }  // namespace
 
 void TOrvelDralen::WireHandlers() {
+  skSkinButton1->OnClick = [this](ui::Component* s) { skSkinButton1Click(s); };
+  skSkinButton3->OnClick = [this](ui::Component* s) { skSkinButton3Click(s); };
   bigbutton->OnClick = [this](ui::Component* s) { bigbuttonClick(s); };
   smallbutton->OnClick = [this](ui::Component* s) { smallbuttonClick(s); };
   skSkinTrackBar1->OnChange = [this](ui::Component* s) { skSkinTrackBar1Change(s); };
@@ -191,6 +194,31 @@ void TOrvelDralen::skSkinNumericEdit2Exit(ui::Component*) {
   }
   ResizeView(static_cast<int>(skSkinNumericEdit1->Value()), static_cast<int>(skSkinNumericEdit2->Value()));
   SetPictureMiddle();
+}
+
+void TOrvelDralen::skSkinButton1Click(ui::Component*) {
+  skSkinOpenPictureDialog1->SetMultiSelection(false);
+  if (!skSkinOpenPictureDialog1->ShowDialog()) {
+    Inform("没有选取确定的图片");
+    return;
+  }
+  OpenPictureFile(skSkinOpenPictureDialog1->FileName());
+  if (Image1->Picture().IsEmpty()) Inform("请加载图片");
+}
+
+void TOrvelDralen::skSkinButton3Click(ui::Component*) {
+  if (Image1->Picture().IsEmpty()) {
+    Inform("没有可以保存的图片！");
+    return;
+  }
+  // A side of 0 would make an empty file: refused before the dialog, whichever type is chosen.
+  if (skSkinCheckRadioBox1->Checked() && (skSkinNumericEdit1->Value() <= 0 || skSkinNumericEdit2->Value() <= 0)) {
+    Inform("图片的宽度和高度必须大于0！");
+    return;
+  }
+  skSkinSavePictureDialog1->SetFilter(kSaveFilter);
+  if (!skSkinSavePictureDialog1->ShowDialog()) return;
+  SavePictureTo(skSkinSavePictureDialog1->FileName(), skSkinSavePictureDialog1->FilterIndex());
 }
 
 std::string TOrvelDralen::SavePictureTo(const std::string& chosen, int filter_index) {

@@ -275,6 +275,12 @@ std::string ShellNamespace::DisplayName(std::string_view id) const {
   return ShownName(BaseName(id));
 }
 
+FileKind ShellNamespace::Kind(const std::string& id) const {
+  if (id == kDesktopId || id == kComputerId) return FileKind::kFolder;
+  if (id.empty() || id.front() != '/') return FileKind::kMissing;
+  return system_->Status(id).kind;
+}
+
 ShellItem ShellNamespace::Item(const std::string& id) const {
   ShellItem item;
   item.id = id;

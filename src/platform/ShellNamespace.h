@@ -103,6 +103,10 @@ class ShellNamespace {
   // those named in the folder's ".hidden".
   std::vector<ShellEntry> List(const std::string& folder, unsigned kinds) const;
   bool HasSubfolders(const std::string& id) const;
+  // What an id names on the file system, links followed: a virtual folder counts as a folder, and
+  // kMissing stands for anything that cannot be read. Lets a caller open only regular files (a pipe
+  // would block a reader) and take only folders that exist.
+  FileKind Kind(const std::string& id) const;
 
   // The details view's columns for a folder: "Name", "Size", "Type", "Modified" in a file-system
   // folder, only "Name" in a virtual one.
@@ -120,6 +124,8 @@ class ShellNamespace {
   // Opens an item with the desktop's handler; false when it has no path or could not be started.
   bool Open(const std::string& id);
 
+  // The folder of the running program's file; empty when it is not known.
+  std::string ProgramFolder() const { return system_->ProgramFolder(); }
   // The desktop folder, or empty when there is none.
   std::string DesktopFolder() const;
   const std::string& HomeFolder() const { return home_; }

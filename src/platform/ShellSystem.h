@@ -36,6 +36,8 @@ class ShellSystem {
 
   // An environment variable; empty when unset. HOME is never empty.
   virtual std::string Env(const char* name) const = 0;
+  // The folder that holds the running program's file; empty when it cannot be found.
+  virtual std::string ProgramFolder() const = 0;
   // The status of what `path` names, following links.
   virtual FileStatus Status(const std::string& path) const = 0;
   // The names in a folder ("." and ".." left out), in the system's order; nullopt when the folder

@@ -20,6 +20,7 @@ void ImageView::ClearPicture() {
 }
 
 void ImageView::PictureChanged() {
+  drawn_ = gfx::Bitmap();
   if (auto_size_ && !picture_.IsEmpty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
   Invalidate();
   if (OnChange) OnChange(this);
@@ -40,14 +41,21 @@ gfx::Rect ImageView::DestRect() const {
   return {x, y, x + w, y + h};
 }
 
+const gfx::Bitmap& ImageView::Drawn() {
+  if (picture_.BitsPerPixel() == 24) return picture_;
+  if (drawn_.IsEmpty()) drawn_ = picture_.ToBgr24();
+  return drawn_;
+}
+
 void ImageView::Paint(gfx::Canvas& canvas) {
   if (picture_.IsEmpty()) return;
+  const gfx::Bitmap& picture = Drawn();
   gfx::Rect dst = DestRect();
-  if (dst.Width() == picture_.Width() && dst.Height() == picture_.Height()) {
-    canvas.Draw(dst.left, dst.top, picture_);
+  if (dst.Width() == picture.Width() && dst.Height() == picture.Height()) {
+    canvas.Draw(dst.left, dst.top, picture);
     return;
   }
-  canvas.StretchDraw(dst, picture_);
+  canvas.StretchDraw(dst, picture);
 }
 
 }  // namespace ui

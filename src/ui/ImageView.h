@@ -16,7 +16,11 @@ class ImageView : public GraphicControl {
   void SetPicture(gfx::Bitmap picture);
   void ClearPicture();
   // Changes the picture in place; call PictureChanged afterwards.
-  gfx::Bitmap& EditPicture() { has_picture_ = true; return picture_; }
+  gfx::Bitmap& EditPicture() {
+    has_picture_ = true;
+    drawn_ = gfx::Bitmap();
+    return picture_;
+  }
   void PictureChanged();
 
   bool AutoSize() const { return auto_size_; }
@@ -34,7 +38,12 @@ class ImageView : public GraphicControl {
   void Paint(gfx::Canvas& canvas) override;
 
  private:
+  // What paints: the picture itself at 24 bits, else its 24-bit copy, made at the first paint after
+  // a change and kept, so that zooming and scrolling do not convert the whole picture each time.
+  const gfx::Bitmap& Drawn();
+
   gfx::Bitmap picture_;
+  gfx::Bitmap drawn_;
   bool has_picture_ = false;
   bool auto_size_ = false;
   bool stretch_ = false;

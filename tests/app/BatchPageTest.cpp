@@ -29,6 +29,9 @@
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTrackBar.h"
+#include "skin/dialogs/TskOpenPictureDlgForm.h"
+#include "skin/dialogs/TskSkinFileListView.h"
+#include "skin/dialogs/TskSkinOpenPictureDialog.h"
 #include "skin/frame/TskMessageForm.h"
 #include "support/TempDir.h"
 #include "ui/ImageView.h"
@@ -135,10 +138,30 @@ class BatchPageTest : public ui_test::UiTest {
 
 TEST_F(BatchPageTest, ImportedFilesShowWithTheirIconsAndRemoveEmptiesTheList) {
   TempDir in;
+  WriteBytes(in / "a.bmp", gfx::EncodeBmp(Photo(8, 8, 1)));
+  WriteBytes(in / "b.JPG", gfx::EncodeJpeg(Photo(8, 8, 2)));
   const std::vector<std::string> files = {in / "a.bmp", in / "b.JPG"};
   EXPECT_FALSE(main_->skSkinButton6->Enabled());
-  Page().AddFiles(files);
-  Page().AddFiles(files);  // a second import adds them again
+  // "导入图片" twice, both files chosen in the open dialog each time: the second import adds them again.
+  main_->skSkinOpenPictureDialog1->SetInitialDir(in.path());
+  for (int round = 0; round < 2; ++round) {
+    int step = 0;
+    backend_->SetIdleHandler([&] {
+      skin::TskOpenPictureDlgForm* f = main_->skSkinOpenPictureDialog1->RunningForm();
+      if (f == nullptr || !f->Visible()) return false;
+      if (step++ == 0) {
+        f->FileList->NavigateTo(in.path());
+        return false;
+      }
+      for (int32_t i = 0; i < f->FileList->ItemCount(); ++i) f->FileList->SetSelected(i, true);
+      f->ResultFileName = f->FileList->SelectedPath();
+      f->SetModalResult(ui::kMrOk);
+      return false;
+    });
+    main_->skSkinButton5Click(nullptr);
+    backend_->SetIdleHandler(nullptr);
+  }
+  EXPECT_TRUE(main_->skSkinOpenPictureDialog1->MultiSelection());
   ASSERT_EQ(List()->ItemCount(), 4);
   const int icons[] = {0, 1, 0, 1};
   for (int i = 0; i < 4; ++i) {
@@ -248,6 +271,7 @@ TEST_F(BatchPageTest, WhileABatchRunsThePageRefusesChangesAndTheButtonStopsIt) {
   Page().AddFiles({in / "late.jpg"});
   main_->FormDropFiles(nullptr, {in.path()});
   main_->skSkinButton2Click(nullptr);  // no folder dialog opens
+  main_->skSkinButton5Click(nullptr);  // nor an open dialog
   EXPECT_EQ(Captions(), files);
   // A second thread for the worker is refused, and the button stops the batch that runs.
   EXPECT_EQ(main_->OBThread1->Execute(nullptr), 0u);

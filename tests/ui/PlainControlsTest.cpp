@@ -44,6 +44,26 @@ TEST_F(PlainControlsTest, ImageViewWithoutAPictureReadsAsEmpty) {
   EXPECT_TRUE(view->Picture().IsEmpty());
 }
 
+TEST_F(PlainControlsTest, ImageViewShowsAPalettePictureAsItIsNowAfterEachChange) {
+  auto* view = form_->MakeChild<ui::ImageView>(form_);
+  view->SetBounds(10, 10, 40, 20);
+  view->SetStretch(true);
+  gfx::Bitmap picture(4, 2, 8);
+  picture.SetPalette({gfx::Rgb(200, 0, 0), gfx::Rgb(0, 200, 0), gfx::Rgb(0, 0, 200)});
+  view->SetPicture(picture);
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({15, 15}), gfx::Rgb(200, 0, 0));
+  // Changed in place, then a new picture: each shows, not what was drawn before.
+  view->EditPicture().Row(0)[0] = 1;
+  view->PictureChanged();
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({15, 15}), gfx::Rgb(0, 200, 0));
+  picture.Row(0)[0] = 2;
+  view->SetPicture(picture);
+  Pump();
+  EXPECT_EQ(backend_->ScreenPixel({15, 15}), gfx::Rgb(0, 0, 200));
+}
+
 struct ImageCase {
   const char* name;
   bool auto_size, stretch, center;

@@ -40,6 +40,15 @@ class LinuxShellSystem final : public ShellSystem {
     return "/";
   }
 
+  std::string ProgramFolder() const override {
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0 || buffer[0] != '/') return {};
+    std::string path(buffer, static_cast<size_t>(n));
+    const size_t slash = path.rfind('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
+  }
+
   FileStatus Status(const std::string& path) const override {
     FileStatus status;
     struct stat st{};

@@ -18,6 +18,8 @@ class MemoryShellSystem final : public ShellSystem {
   MemoryShellSystem();
 
   void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
+  // The folder ProgramFolder gives (empty at creation).
+  void SetProgramFolder(const std::string& path) { program_folder_ = path; }
   void AddFolder(const std::string& path, int64_t modified = 0);
   void AddFile(const std::string& path, uint64_t size = 0, int64_t modified = 0);
   // A file whose text ReadText returns (".hidden", user-dirs.dirs, /proc/self/mountinfo).
@@ -30,6 +32,7 @@ class MemoryShellSystem final : public ShellSystem {
   const std::vector<std::string>& Opened() const { return opened_; }
 
   std::string Env(const char* name) const override;
+  std::string ProgramFolder() const override { return program_folder_; }
   FileStatus Status(const std::string& path) const override;
   std::optional<std::vector<FolderEntry>> ReadFolder(const std::string& path) const override;
   std::optional<std::string> ReadText(const std::string& path) const override;
@@ -51,6 +54,7 @@ class MemoryShellSystem final : public ShellSystem {
   const Node* Resolve(const std::string& path) const;
 
   std::map<std::string, std::string> env_;
+  std::string program_folder_;
   std::map<std::string, Node> nodes_;
   std::set<std::string> unreadable_;
   std::set<std::string> read_only_;
