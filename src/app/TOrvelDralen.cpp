@@ -3,6 +3,7 @@
 #include "app/TOrvelDralen.h"
 
 #include "app/SizeEstimate.h"
+#include "app/BatchPage.h"
 #include "app/TfrmScreen.h"
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
@@ -19,6 +20,7 @@
 #include "ui/Shell.h"
 #include "web/HtmlView.h"
 #include "web/WebAddresses.h"
+#include "worker/TOBThread.h"
 
 namespace app {
 

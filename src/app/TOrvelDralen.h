@@ -57,6 +57,10 @@ namespace skin {
 class TskSkinMessage;
 class TskSkinOpenPictureDialog;
 class TskSkinSavePictureDialog;
+class TskSkinSelectDirectoryDialog;
+}
+namespace worker {
+class TOBThread;
 }
 namespace web {
 class HtmlView;
@@ -65,6 +69,7 @@ class HtmlView;
 namespace app {
 
 class SizeEstimate;
+class BatchPage;
 class TfrmScreen;
 class TfrmsetC;
 
@@ -78,6 +83,7 @@ class TOrvelDralen : public ui::Form {
   static constexpr int kStatusProgressWidth = 400;
 
   TOrvelDralen();
+  // Stops a running batch (its files in progress are given up) and waits for its worker.
   ~TOrvelDralen() override;
 
   // The other two windows, set once all three exist.
@@ -151,7 +157,13 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinStatusPanel* skSkinStatusPanel3 = nullptr;
   skin::TskSkinGauge* skSkinGauge1 = nullptr;
   skin::TskSkinScrollBar* skSkinScrollBar3 = nullptr;
+  // The list's horizontal bar: in list style the entries run sideways.
+  skin::TskSkinScrollBar* skSkinScrollBar4 = nullptr;
   skin::TskSkinListView* skSkinListView1 = nullptr;
+  // "选择目录": the batch's output folder.
+  skin::TskSkinSelectDirectoryDialog* skSkinSelectDirectoryDialog1 = nullptr;
+  // Runs the batch (OBThread1Execute) on a worker thread: Exclusif, RunOnCreate, FreeOnTerminate.
+  worker::TOBThread* OBThread1 = nullptr;
 
   // "致谢": plain controls on white.
   ui::Panel* Panel1 = nullptr;
@@ -214,7 +226,7 @@ class TOrvelDralen : public ui::Form {
   // rotate, Ctrl+H flip, Shift+F10 and the menu key the picture's menu; F1 the help page.
   void FormKeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
   // A picture file dropped on the window while the picture page shows opens as "打开图片" opens
-  // it (the first of several).
+  // it (the first of several); on the batch page, BatchDropFiles.
   void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
 
   // The opened file's colour profile and metadata stay with the picture (through rotations,
@@ -268,6 +280,33 @@ class TOrvelDralen : public ui::Form {
   // "截屏": shows the capture window, which later makes the chosen rectangle the current picture.
   void skSkinButton10Click(ui::Component* sender);
 
+  // The batch page. Each handler that would change what a running batch works on refuses to act
+  // while it runs.
+  // "导入图片": the open dialog in multi-selection mode; the chosen files join the end of the list.
+  void skSkinButton5Click(ui::Component* sender);
+  // "移除": removes the selected entries (the focused one when none is selected) once the mouse
+  // has been over the list; disables itself when the list is empty.
+  void skSkinButton6Click(ui::Component* sender);
+  void skSkinListView1MouseMove(ui::Control* sender, ui::ShiftState shift, int x, int y);
+  // Delete removes as "移除" does and Enter opens the focused entry, wherever the mouse has been.
+  void skSkinListView1KeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  // Opens the first selected entry once the mouse has been over the list: the picture page shows
+  // and the file opens as "打开图片" opens it (a missing file says so and the picture stays).
+  void skSkinListView1DblClick(ui::Component* sender);
+  void skSkinTrackBar2Change(ui::Component* sender);
+  // "设置输出目录": a folder chosen in "选择目录" becomes the output folder's text.
+  void skSkinButton2Click(ui::Component* sender);
+  // "开始批量压缩": checks the folder, then the list, and starts OBThread1; while the batch runs the
+  // button reads "停止" and stops it.
+  void skSkinButton4Click(ui::Component* sender);
+  void OBThread1Execute(ui::Component* sender, void* params);
+  void OBThread1Finish(ui::Component* sender);
+  // Opens entry `index` of the batch list on the picture page.
+  void OpenListEntry(size_t index);
+  // Files and folders dropped on the batch page import into its list.
+  void BatchDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+  BatchPage& Batch() { return *batch_page_; }
+
  private:
   // Declared before the skin data so it outlives it.
   FormSkinMessageSink skin_sink_{this};
@@ -284,6 +323,10 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinForm* skSkinForm1 = nullptr;
 
  private:
+  // The page outlives the worker that runs its batch: the worker is destroyed (and joined) first.
+  std::unique_ptr<BatchPage> batch_page_;
+  std::unique_ptr<worker::TOBThread> obthread_;
+
   // Builds the pages and every control on them, and the picture views' menu; runs in the
   // constructor, so the status bar is there before FormCreate places StatusProgress on it.
   void BuildPages();

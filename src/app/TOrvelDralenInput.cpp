@@ -73,7 +73,8 @@ void TOrvelDralen::FormKeyDown(ui::Control*, uint16_t& key, ui::ShiftState shift
   if (handled) key = 0;
 }
 
-void TOrvelDralen::FormDropFiles(ui::Component*, const std::vector<std::string>& files) {
+void TOrvelDralen::FormDropFiles(ui::Component* sender, const std::vector<std::string>& files) {
+  if (skSkinPageControl2->ActivePage() == skSkinTabSheet3) BatchDropFiles(sender, files);
   if (files.empty() || skSkinPageControl2->ActivePage() != skSkinTabSheet1) return;
   OpenPictureFile(files.front());
 }

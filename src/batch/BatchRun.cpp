@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -41,12 +42,43 @@ void Count(BatchSummary& summary, const FileReport& r) {
     if (r.skipped) ++summary.skipped;
   } else if (r.status == FileStatus::kFailed) {
     ++summary.failed;
+  } else if (r.status == FileStatus::kAborted) {
+    ++summary.aborted;
   }
 }
 
 }  // namespace
 
-BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel)
+// The progress of one file on its worker: passes the abort request to the reader, and with
+// report_progress hands the rows on at most every kInterval and once the last row is decoded, so
+// the reporting thread is not woken for every row (waking it for each of many small steps costs
+// the workers measurable time on a machine whose cores they fill).
+class BatchRun::FileProgress : public ConvertProgress {
+ public:
+  FileProgress(BatchRun& run, size_t index, uint64_t input_bytes)
+      : run_(run), index_(index), input_bytes_(input_bytes), last_(std::chrono::steady_clock::now()) {}
+
+  void RowsDone(int64_t done, int64_t total) override {
+    if (!run_.options_.report_progress || total <= 0) return;
+    if (done < total) {
+      const auto now = std::chrono::steady_clock::now();
+      if (now - last_ < kInterval) return;
+      last_ = now;
+    }
+    run_.Progress(index_, input_bytes_, done, total);
+  }
+  bool AbortRequested() const override { return run_.abort_.load(std::memory_order_relaxed); }
+
+ private:
+  static constexpr std::chrono::milliseconds kInterval{25};
+  BatchRun& run_;
+  const size_t index_;
+  const uint64_t input_bytes_;
+  std::chrono::steady_clock::time_point last_;
+};
+
+BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
+                   const std::atomic<bool>& abort)
     : options_(options),
       convert_{.quality = options.quality,
                .format = options.format,
@@ -56,6 +88,7 @@ BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const
                .keep_dates = options.keep_dates,
                .no_larger = options.no_larger},
       cancel_(cancel),
+      abort_(abort),
       sources_(sources),
       flags_(sources.size(), 0),
       finished_(sources.size(), 0),
@@ -194,11 +227,14 @@ FileReport BatchRun::Convert(size_t index) {
       std::filesystem::create_directories(folder, error);
       if (error) throw gfx::ImageError("无法建立文件夹 " + folder.string() + ": " + error.message());
     }
-    const ConvertResult result = ConvertPicture(source, output, convert_);
+    FileProgress progress(*this, index, report.input_bytes);
+    const ConvertResult result = ConvertPicture(source, output, convert_, &progress);
     report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell
     report.output_bytes = result.output_bytes;
     report.copied_source = result.copied_source;
     report.status = FileStatus::kDone;
+  } catch (const ConvertAborted&) {
+    report.status = FileStatus::kAborted;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;
     report.error = "内存不足，无法处理 " + source;
@@ -214,6 +250,12 @@ void BatchRun::Finish(size_t index, FileReport report) {
   if (report.status == FileStatus::kFailed) failure_seen_ = true;
   results_.emplace(index, std::move(report));
   finished_[index] = 1;
+  changed_.notify_all();
+}
+
+void BatchRun::Progress(size_t index, uint64_t input_bytes, int64_t done, int64_t total) {
+  std::lock_guard lock(mutex_);
+  progress_.insert_or_assign(index, RowCount{input_bytes, done, total});
   changed_.notify_all();
 }
 
@@ -240,7 +282,7 @@ BatchSummary BatchRun::Report(const BatchCompressor::Listener& listener) {
 
 bool BatchRun::SomethingToReport() const {
   return started_reported_ < next_ || (finished_reported_ < started_reported_ && finished_[finished_reported_]) ||
-         running_workers_ == 0;
+         !progress_.empty() || running_workers_ == 0;
 }
 
 bool BatchRun::CollectDue(std::vector<FileReport>& due) {
@@ -252,6 +294,18 @@ bool BatchRun::CollectDue(std::vector<FileReport>& due) {
     r.output = OutputOf(started_reported_);
     due.push_back(std::move(r));
   }
+  // Every file here has started and been reported so. The latest progress of a file that has
+  // ended is handed on too, before its end, so each file's last report of rows is its last row.
+  for (const auto& [index, rows] : progress_) {
+    FileReport r;
+    r.index = index;
+    r.status = FileStatus::kProgress;
+    r.input_bytes = rows.input_bytes;
+    r.rows_done = rows.done;
+    r.rows_total = rows.total;
+    due.push_back(std::move(r));
+  }
+  progress_.clear();
   // A file's end is reported only after its start and after every earlier file's end.
   for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
     auto node = results_.extract(finished_reported_);

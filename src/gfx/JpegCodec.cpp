@@ -77,6 +77,8 @@ struct PixelStep {
   JSAMPROW cmyk_row;   // scratch row for four-channel files, else null
   bool inverted_cmyk;  // Adobe writes CMYK with every channel inverted
   bool missing_scan;
+  RowProgress* progress;  // told of the rows, or null
+  bool aborted;           // the progress asked to give up: the rows stop where they are
 };
 
 // Four-channel samples to blue, green, red. libjpeg has already turned YCCK into CMYK.
@@ -123,6 +125,14 @@ void ReadPixels(j_common_ptr common, void* context) {
       got = jpeg_read_scanlines(cinfo, step->rows + y, height - y);
     }
     if (got == 0) ERREXIT(cinfo, JERR_INPUT_EOF);  // cannot happen with a memory source
+    if (step->progress != nullptr) {
+      // No exception may cross libjpeg's frames: the caller throws once the guard has returned.
+      step->progress->RowsDone(cinfo->output_scanline, height);
+      if (step->progress->AbortRequested()) {
+        step->aborted = true;
+        return;
+      }
+    }
   }
   jpeg_finish_decompress(cinfo);
 }
@@ -148,7 +158,8 @@ std::vector<JpegMarker> KeptMarkers(jpeg_saved_marker_ptr list) {
 }
 
 // `want` set: decode scaled to cover it (ScaleDenominator); else at full size.
-JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr) {
+JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr,
+                   RowProgress* progress = nullptr) {
   jpeg::Decompressor decompressor;
   jpeg_decompress_struct& cinfo = decompressor.Info();
 
@@ -193,8 +204,9 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Siz
   for (uint64_t y = 0; y < height; ++y) rows[y] = bitmap.Row(static_cast<int32_t>(y));
   std::unique_ptr<JSAMPLE[]> cmyk(four_channels ? new JSAMPLE[width * 4] : nullptr);
 
-  PixelStep pixels{rows.get(), cmyk.get(), cinfo.saw_Adobe_marker != FALSE, false};
+  PixelStep pixels{rows.get(), cmyk.get(), cinfo.saw_Adobe_marker != FALSE, false, progress, false};
   decompressor.Run(ReadPixels, &pixels, kDecodeError);
+  if (pixels.aborted) throw DecodeAborted();
   if (pixels.missing_scan)
     throw ImageError(std::string(kDecodeError) + "文件数据不完整或已损坏 (缺少扫描段)");
 
@@ -255,6 +267,10 @@ JpegPicture DecodeJpeg(std::span<const uint8_t> data) { return Decode(data, Bitm
 
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels) {
   return Decode(data, max_pixels);
+}
+
+JpegPicture DecodeJpeg(std::span<const uint8_t> data, RowProgress* progress) {
+  return Decode(data, Bitmap::kMaxPixels, nullptr, progress);
 }
 
 JpegPicture ReadJpegFile(const std::string& path) {
