@@ -82,7 +82,11 @@ void TOrvelDralen::FormCreate(ui::Component*) {
   StartSizeEstimate();
 }
 
-TOrvelDralen::~TOrvelDralen() = default;
+TOrvelDralen::~TOrvelDralen() {
+  if (batch_page_) batch_page_->StopForClose();
+  // obthread_ goes before batch_page_ (it is declared after it) and joins the worker, whose job
+  // the page holds.
+}
 
 void TOrvelDralen::FormDestroy(ui::Component*) {
   // The estimate's thread ends with the window; an encoding under way finishes unheard.

@@ -16,11 +16,6 @@
 
 namespace app {
 
-TOrvelDralen::~TOrvelDralen() {
-  if (batch_page_) batch_page_->StopForClose();
-  // obthread_ goes first (declared last) and joins the worker, whose job the page holds.
-}
-
 void TOrvelDralen::skSkinButton5Click(ui::Component*) {
   if (batch_page_->Running()) return;
   skSkinOpenPictureDialog1->SetMultiSelection(true);
