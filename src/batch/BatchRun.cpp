@@ -46,7 +46,8 @@ void Count(BatchSummary& summary, const FileReport& r) {
 
 }  // namespace
 
-BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel)
+BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
+                   bool two_threads_per_file)
     : options_(options),
       convert_{.quality = options.quality,
                .format = options.format,
@@ -54,7 +55,8 @@ BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const
                .optimize = options.optimize,
                .keep_metadata = options.keep_metadata,
                .keep_dates = options.keep_dates,
-               .no_larger = options.no_larger},
+               .no_larger = options.no_larger,
+               .two_threads = two_threads_per_file},
       cancel_(cancel),
       sources_(sources),
       flags_(sources.size(), 0),

@@ -30,7 +30,10 @@ namespace batch {
 class BatchRun {
  public:
   // `cancel` is read by the workers before they take a file. `sources` must outlive the run.
-  BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel);
+  // `two_threads_per_file`: the cores outnumber the workers twice, so each streamed file may
+  // decode and encode on two threads.
+  BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
+           bool two_threads_per_file = false);
   BatchRun(const BatchRun&) = delete;
   BatchRun& operator=(const BatchRun&) = delete;
   ~BatchRun();
