@@ -2,6 +2,7 @@
 // and the handlers that transform it or open the colour dialog and the capture.
 #include "app/TOrvelDralen.h"
 
+#include "app/BatchPage.h"
 #include "app/TfrmScreen.h"
 #include "app/TfrmsetC.h"
 #include "picture/Transforms.h"
@@ -12,6 +13,7 @@
 #include "skin/frame/TskSkinForm.h"
 #include "ui/ImageView.h"
 #include "ui/ProgressBar.h"
+#include "worker/TOBThread.h"
 
 namespace app {
 

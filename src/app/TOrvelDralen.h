@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/FormSkinMessageSink.h"
 #include "skin/data/SkinData.h"
@@ -50,9 +53,13 @@ class ProgressBar;
 namespace skin {
 class TskSkinMessage;
 }
+namespace worker {
+class TOBThread;
+}
 
 namespace app {
 
+class BatchPage;
 class TfrmScreen;
 class TfrmsetC;
 
@@ -66,6 +73,8 @@ class TOrvelDralen : public ui::Form {
   static constexpr int kStatusProgressWidth = 400;
 
   TOrvelDralen();
+  // Stops a running batch (its files in progress are given up) and waits for its worker.
+  ~TOrvelDralen() override;
 
   // The other two windows, set once all three exist.
   TfrmsetC* frmsetC = nullptr;
@@ -138,7 +147,11 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinStatusPanel* skSkinStatusPanel3 = nullptr;
   skin::TskSkinGauge* skSkinGauge1 = nullptr;
   skin::TskSkinScrollBar* skSkinScrollBar3 = nullptr;
+  // The list's horizontal bar: in list style the entries run sideways.
+  skin::TskSkinScrollBar* skSkinScrollBar4 = nullptr;
   skin::TskSkinListView* skSkinListView1 = nullptr;
+  // Runs the batch (OBThread1Execute) on a worker thread: Exclusif, RunOnCreate, FreeOnTerminate.
+  worker::TOBThread* OBThread1 = nullptr;
 
   // "致谢": plain controls on white.
   ui::Panel* Panel1 = nullptr;
@@ -185,6 +198,24 @@ class TOrvelDralen : public ui::Form {
   // "截屏": shows the capture window, which later makes the chosen rectangle the current picture.
   void skSkinButton10Click(ui::Component* sender);
 
+  // The batch page. Each handler that would change what a running batch works on refuses to act
+  // while it runs.
+  // "移除": removes the selected entries (the focused one when none is selected) once the mouse
+  // has been over the list; disables itself when the list is empty.
+  void skSkinButton6Click(ui::Component* sender);
+  void skSkinListView1MouseMove(ui::Control* sender, ui::ShiftState shift, int x, int y);
+  // Delete removes as "移除" does, wherever the mouse has been.
+  void skSkinListView1KeyDown(ui::Control* sender, uint16_t& key, ui::ShiftState shift);
+  void skSkinTrackBar2Change(ui::Component* sender);
+  // "开始批量压缩": checks the folder, then the list, and starts OBThread1; while the batch runs the
+  // button reads "停止" and stops it.
+  void skSkinButton4Click(ui::Component* sender);
+  void OBThread1Execute(ui::Component* sender, void* params);
+  void OBThread1Finish(ui::Component* sender);
+  // Files and folders dropped on the window import into the batch list while its page shows.
+  void FormDropFiles(ui::Component* sender, const std::vector<std::string>& files);
+  BatchPage& Batch() { return *batch_page_; }
+
  private:
   // Declared before the skin data so it outlives it.
   FormSkinMessageSink skin_sink_{this};
@@ -201,6 +232,10 @@ class TOrvelDralen : public ui::Form {
   skin::TskSkinForm* skSkinForm1 = nullptr;
 
  private:
+  // The page outlives the worker that runs its batch: the worker is destroyed (and joined) first.
+  std::unique_ptr<BatchPage> batch_page_;
+  std::unique_ptr<worker::TOBThread> obthread_;
+
   // Builds the pages and every control on them, and the picture views' menu; runs in the
   // constructor, so the status bar is there before FormCreate places StatusProgress on it.
   void BuildPages();

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/BatchPage.h"
 #include "app/MainWindowGlyphs.h"
 #include "app/TOrvelDralen.h"
 #include "skin/controls/TskGraphicSkinControl.h"
@@ -32,6 +33,7 @@
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/Panel.h"
+#include "worker/TOBThread.h"
 
 namespace app {
 
@@ -303,6 +305,8 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinScrollBar3 = HiddenBar(*this, skSkinPanel4, "skSkinScrollBar3", true);
   skSkinScrollBar3->SetMax(499);
   skSkinScrollBar3->SetLargeChange(23);
+  // Above the status bar, which docked first.
+  skSkinScrollBar4 = HiddenBar(*this, skSkinPanel4, "skSkinScrollBar4", false);
 
   ImageList1 = Make<ui::ImageList>(16, 16);
   ImageList1->SetName("ImageList1");
@@ -314,6 +318,37 @@ void TOrvelDralen::BuildBatchPage() {
   skSkinListView1->SetShowHint(true);
   skSkinListView1->SetHeaderSkinDataName("resizebutton");
   skSkinListView1->SetVScrollBar(skSkinScrollBar3);
+  skSkinListView1->SetHScrollBar(skSkinScrollBar4);
+
+  // The page keeps the names; the list reads an entry's caption and icon when it draws it.
+  batch_page_ = std::make_unique<BatchPage>(*this);
+  skSkinListView1->SetOwnerData(true);
+  skSkinListView1->OnData = [this](const ui::ListView*, int32_t index, ui::ListItemData& out) {
+    const batch::SourceList& names = batch_page_->Names();
+    if (index < 0 || static_cast<size_t>(index) >= names.size()) return;
+    out.caption = batch_page_->Caption(static_cast<size_t>(index));
+    out.image_index = BatchPage::IconOf(names.Path(static_cast<size_t>(index)));
+  };
+  skSkinListView1->OnMouseMove = [this](ui::Control* s, ui::ShiftState sh, int x, int y) {
+    skSkinListView1MouseMove(s, sh, x, y);
+  };
+  skSkinListView1->OnKeyDown = [this](ui::Control* s, uint16_t& key, ui::ShiftState sh) {
+    skSkinListView1KeyDown(s, key, sh);
+  };
+  skSkinButton6->OnClick = [this](ui::Component* s) { skSkinButton6Click(s); };
+  skSkinTrackBar2->OnChange = [this](ui::Component* s) { skSkinTrackBar2Change(s); };
+  skSkinButton4->OnClick = [this](ui::Component* s) { skSkinButton4Click(s); };
+  OnDropFiles = [this](ui::Component* s, const std::vector<std::string>& files) { FormDropFiles(s, files); };
+
+  obthread_ = std::make_unique<worker::TOBThread>();
+  OBThread1 = obthread_.get();
+  OBThread1->SetName("OBThread1");
+  InsertComponent(OBThread1);
+  OBThread1->SetExclusif(true);
+  OBThread1->SetRunOnCreate(true);
+  OBThread1->SetFreeOnTerminate(true);
+  OBThread1->OnExecute = [this](ui::Component* s, void* params) { OBThread1Execute(s, params); };
+  OBThread1->OnFinish = [this](ui::Component* s) { OBThread1Finish(s); };
 }
 
 void TOrvelDralen::BuildThanksPage() {

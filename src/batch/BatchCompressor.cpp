@@ -19,16 +19,20 @@ unsigned WorkerCount(const BatchOptions& options, size_t files) {
   return static_cast<unsigned>(std::min<size_t>(count, files));
 }
 
-// Clears a cancel request when the run it applied to ends, however it ends.
+// Clears the cancel and abort requests when the run they applied to ends, however it ends.
 class CancelReset {
  public:
-  explicit CancelReset(std::atomic<bool>& flag) : flag_(flag) {}
+  CancelReset(std::atomic<bool>& cancel, std::atomic<bool>& abort) : cancel_(cancel), abort_(abort) {}
   CancelReset(const CancelReset&) = delete;
   CancelReset& operator=(const CancelReset&) = delete;
-  ~CancelReset() { flag_ = false; }
+  ~CancelReset() {
+    abort_ = false;
+    cancel_ = false;
+  }
 
  private:
-  std::atomic<bool>& flag_;
+  std::atomic<bool>& cancel_;
+  std::atomic<bool>& abort_;
 };
 
 }  // namespace
@@ -50,13 +54,14 @@ BatchSummary BatchCompressor::Run(const std::vector<std::string>& sources, const
 
 BatchSummary BatchCompressor::RunSources(const SourceList& sources, const BatchOptions& options, const Listener& listener) {
   const auto start = std::chrono::steady_clock::now();
-  CancelReset reset(cancel_requested_);
+  CancelReset reset(cancel_requested_, abort_requested_);
   if (!IsExistingFolder(options.output_folder)) throw gfx::ImageError("不是有效的路径！请重新选择！");
   BatchSummary summary;
   {
     const unsigned workers = WorkerCount(options, sources.size());
     // A short list leaves cores idle: each of its files then decodes and encodes side by side.
-    BatchRun run(sources, options, cancel_requested_, workers * 2 <= std::thread::hardware_concurrency());
+    BatchRun run(sources, options, cancel_requested_, abort_requested_,
+                 workers * 2 <= std::thread::hardware_concurrency());
     run.StartWorkers(workers, start_thread_);
     summary = run.Report(listener);
   }  // the workers are joined here, before the time is taken

@@ -30,26 +30,34 @@ struct BatchOptions {
   // Each output goes below output_folder in its source's subfolder (see SourceList), made when
   // missing, so that the outputs mirror the sources' folders.
   bool keep_tree = false;
+  // Also report how far the files in progress are decoded (kProgress), so a caller can show the
+  // share of a long file that is done.
+  bool report_progress = false;
 };
 
-enum class FileStatus { kStarted, kDone, kFailed };
+// kAborted: the file was given up in progress (BatchCompressor::Abort); it left no output.
+// kProgress: how far the file in progress is decoded (report_progress only).
+enum class FileStatus { kStarted, kDone, kFailed, kAborted, kProgress };
 
 struct FileReport {
   size_t index = 0;
   FileStatus status = FileStatus::kStarted;
   std::string source;
   std::string output;
-  uint64_t input_bytes = 0;   // with kDone
+  uint64_t input_bytes = 0;   // with kDone, and with kProgress the source's size
   uint64_t output_bytes = 0;  // with kDone
   bool copied_source = false; // with kDone: the output is a byte copy of the smaller source
   bool skipped = false;       // with kDone: the output was up to date and left as it was
   std::string error;          // with kFailed: the reader's or writer's text
+  int64_t rows_done = 0;      // with kProgress: rows decoded of rows_total
+  int64_t rows_total = 0;
 };
 
 struct BatchSummary {
   size_t files = 0;      // files in the list
   size_t done = 0;
   size_t failed = 0;
+  size_t aborted = 0;    // files given up in progress
   uint64_t input_bytes = 0;
   uint64_t output_bytes = 0;
   size_t larger = 0;     // outputs larger than their sources
@@ -71,8 +79,10 @@ class BatchCompressor {
   BatchCompressor();
 
   // Converts every source as the single-file converters do, on worker threads. The listener is
-  // called on the calling thread: each file's kStarted in the files' order, and each file's kDone
-  // or kFailed in the files' order too. Each output is written whole to a temporary file and then
+  // called on the calling thread: each file's kStarted in the files' order, and each file's kDone,
+  // kFailed or kAborted in the files' order too; with report_progress, kProgress reports of a file
+  // come between its start and its end (files in progress at once may take turns), the last one
+  // giving the rows the file ended at. Each output is written whole to a temporary file and then
   // renamed; when two sources share an output name the later one's output stands, as in a
   // sequential run; a file whose output would overwrite a source of this batch fails instead.
   // When the system refuses a worker thread, the workers already running do the whole list.
@@ -85,6 +95,12 @@ class BatchCompressor {
   // Asks the running batch, or the next one when none runs, to start no further file; files in
   // progress finish. The request ends with the run it applied to. Any thread.
   void Cancel() { cancel_requested_ = true; }
+  // Cancel, and the files in progress are given up between their decoded rows (reported as
+  // kAborted, with no output and no temporary file left); outputs already written stay. Any thread.
+  void Abort() {
+    abort_requested_ = true;
+    cancel_requested_ = true;
+  }
 
   // Replaces how worker threads are started (a test makes a start fail as an exhausted system
   // does, with std::system_error).
@@ -92,6 +108,7 @@ class BatchCompressor {
 
  private:
   std::atomic<bool> cancel_requested_{false};
+  std::atomic<bool> abort_requested_{false};
   ThreadStarter start_thread_;
 };
 

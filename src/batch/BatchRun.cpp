@@ -41,13 +41,39 @@ void Count(BatchSummary& summary, const FileReport& r) {
     if (r.skipped) ++summary.skipped;
   } else if (r.status == FileStatus::kFailed) {
     ++summary.failed;
+  } else if (r.status == FileStatus::kAborted) {
+    ++summary.aborted;
   }
 }
 
 }  // namespace
 
+// The progress of one file on its worker: passes the abort request to the reader, and with
+// report_progress hands the rows on in steps of a sixty-fourth of the file, so a tall picture does
+// not wake the reporting thread for every row.
+class BatchRun::FileProgress : public ConvertProgress {
+ public:
+  FileProgress(BatchRun& run, size_t index, uint64_t input_bytes) : run_(run), index_(index), input_bytes_(input_bytes) {}
+
+  void RowsDone(int64_t done, int64_t total) override {
+    if (!run_.options_.report_progress || total <= 0) return;
+    const int64_t step = done * kSteps / total;
+    if (step == last_step_) return;
+    last_step_ = step;
+    run_.Progress(index_, input_bytes_, done, total);
+  }
+  bool AbortRequested() const override { return run_.abort_.load(std::memory_order_relaxed); }
+
+ private:
+  static constexpr int64_t kSteps = 64;
+  BatchRun& run_;
+  const size_t index_;
+  const uint64_t input_bytes_;
+  int64_t last_step_ = 0;
+};
+
 BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
-                   bool two_threads_per_file)
+                   const std::atomic<bool>& abort, bool two_threads_per_file)
     : options_(options),
       convert_{.quality = options.quality,
                .format = options.format,
@@ -58,6 +84,7 @@ BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const
                .no_larger = options.no_larger,
                .two_threads = two_threads_per_file},
       cancel_(cancel),
+      abort_(abort),
       sources_(sources),
       flags_(sources.size(), 0),
       finished_(sources.size(), 0),
@@ -196,11 +223,14 @@ FileReport BatchRun::Convert(size_t index) {
       std::filesystem::create_directories(folder, error);
       if (error) throw gfx::ImageError("无法建立文件夹 " + folder.string() + ": " + error.message());
     }
-    const ConvertResult result = ConvertPicture(source, output, convert_);
+    FileProgress progress(*this, index, report.input_bytes);
+    const ConvertResult result = ConvertPicture(source, output, convert_, &progress);
     report.input_bytes = result.source_bytes;  // what was read, which a pipe's size does not tell
     report.output_bytes = result.output_bytes;
     report.copied_source = result.copied_source;
     report.status = FileStatus::kDone;
+  } catch (const ConvertAborted&) {
+    report.status = FileStatus::kAborted;
   } catch (const std::bad_alloc&) {
     report.status = FileStatus::kFailed;
     report.error = "内存不足，无法处理 " + source;
@@ -216,6 +246,12 @@ void BatchRun::Finish(size_t index, FileReport report) {
   if (report.status == FileStatus::kFailed) failure_seen_ = true;
   results_.emplace(index, std::move(report));
   finished_[index] = 1;
+  changed_.notify_all();
+}
+
+void BatchRun::Progress(size_t index, uint64_t input_bytes, int64_t done, int64_t total) {
+  std::lock_guard lock(mutex_);
+  progress_.insert_or_assign(index, RowCount{input_bytes, done, total});
   changed_.notify_all();
 }
 
@@ -242,23 +278,42 @@ BatchSummary BatchRun::Report(const BatchCompressor::Listener& listener) {
 
 bool BatchRun::SomethingToReport() const {
   return started_reported_ < next_ || (finished_reported_ < started_reported_ && finished_[finished_reported_]) ||
-         running_workers_ == 0;
+         !progress_.empty() || running_workers_ == 0;
 }
 
 bool BatchRun::CollectDue(std::vector<FileReport>& due) {
-  // Files are taken in list order, so every file below next_ has started.
-  for (; started_reported_ < next_; ++started_reported_) {
+  const auto progress_of = [&](size_t index) {
+    auto node = progress_.extract(index);
+    if (node.empty()) return;
+    FileReport r;
+    r.index = index;
+    r.status = FileStatus::kProgress;
+    r.input_bytes = node.mapped().input_bytes;
+    r.rows_done = node.mapped().done;
+    r.rows_total = node.mapped().total;
+    due.push_back(std::move(r));
+  };
+  // Starts and ends in list order, and a file's end (after the latest progress of its rows, so
+  // each file's last report of rows is its last row) before the next file's start whenever both
+  // are due: the order does not hang on how soon this thread wakes. Files are taken in list
+  // order, so every file below next_ has started; an end is due once its file and every earlier
+  // one have ended.
+  for (;;) {
+    for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
+      progress_of(finished_reported_);
+      auto node = results_.extract(finished_reported_);
+      due.push_back(std::move(node.mapped()));
+    }
+    if (started_reported_ >= next_) break;
     FileReport r;
     r.index = started_reported_;
     r.source = sources_.Path(started_reported_);
     r.output = OutputOf(started_reported_);
     due.push_back(std::move(r));
+    ++started_reported_;
   }
-  // A file's end is reported only after its start and after every earlier file's end.
-  for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
-    auto node = results_.extract(finished_reported_);
-    due.push_back(std::move(node.mapped()));
-  }
+  // The progress of files still in progress, all of them started and reported so.
+  for (auto it = progress_.begin(); it != progress_.end();) progress_of((it++)->first);
   return running_workers_ == 0 && finished_reported_ == started_reported_;
 }
 

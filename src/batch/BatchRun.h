@@ -29,11 +29,11 @@ namespace batch {
 // again when it is needed, and a report is held only from the file's end until it is handed on.
 class BatchRun {
  public:
-  // `cancel` is read by the workers before they take a file. `sources` must outlive the run.
-  // `two_threads_per_file`: the cores outnumber the workers twice, so each streamed file may
-  // decode and encode on two threads.
+  // `cancel` is read by the workers before they take a file, `abort` between the decoded rows of
+  // the files they convert. `sources` must outlive the run. `two_threads_per_file`: the cores
+  // outnumber the workers twice, so each streamed file may decode and encode on two threads.
   BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
-           bool two_threads_per_file = false);
+           const std::atomic<bool>& abort, bool two_threads_per_file = false);
   BatchRun(const BatchRun&) = delete;
   BatchRun& operator=(const BatchRun&) = delete;
   ~BatchRun();
@@ -60,10 +60,12 @@ class BatchRun {
   uint8_t OutputFlags(const std::string& output, size_t last, const std::vector<FileId>& source_ids) const;
 
   // Worker side.
+  class FileProgress;
   void Work(std::stop_token stop);
   std::optional<size_t> Take(std::stop_token stop);
   FileReport Convert(size_t index);
   void Finish(size_t index, FileReport report);
+  void Progress(size_t index, uint64_t input_bytes, int64_t done, int64_t total);
 
   // Reporting side, under the lock.
   bool SomethingToReport() const;
@@ -73,6 +75,7 @@ class BatchRun {
   const BatchOptions& options_;
   const ConvertOptions convert_;
   const std::atomic<bool>& cancel_;
+  const std::atomic<bool>& abort_;
   const SourceList& sources_;
   std::vector<uint8_t> flags_;     // set while planning, then only read
   std::vector<uint8_t> finished_;  // under the lock
@@ -88,6 +91,13 @@ class BatchRun {
   size_t started_reported_ = 0;
   size_t finished_reported_ = 0;
   std::map<size_t, FileReport> results_;  // ended, not yet handed on
+  // The latest progress of files, not yet handed on: one entry a file, a few at a time.
+  struct RowCount {
+    uint64_t input_bytes;
+    int64_t done;
+    int64_t total;
+  };
+  std::map<size_t, RowCount> progress_;
 
   std::stop_source stop_;
   std::vector<std::jthread> workers_;  // last: joined before the state they use goes

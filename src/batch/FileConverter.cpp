@@ -63,18 +63,33 @@ std::vector<uint8_t> Encode(picture::LoadedPicture& loaded, const ConvertOptions
 
 }  // namespace
 
-ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options) {
-  if (std::optional<ConvertResult> streamed = StreamPicture(source, output, options)) {
+namespace {
+
+void GiveUpWhenAsked(const ConvertProgress* progress) {
+  if (progress != nullptr && progress->AbortRequested()) throw ConvertAborted();
+}
+
+}  // namespace
+
+ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options,
+                             ConvertProgress* progress) {
+  GiveUpWhenAsked(progress);
+  if (std::optional<ConvertResult> streamed = StreamPicture(source, output, options, progress)) {
     if (options.keep_dates) CopyFileTimes(source, output);
     return *streamed;
   }
   // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
   const std::vector<uint8_t> source_bytes = gfx::ReadWholeFile(source);
-  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, source_bytes);
+  GiveUpWhenAsked(progress);
+  std::optional<picture::LoadedPicture> loaded = picture::DecodePictureFile(source, source_bytes, progress);
   if (!loaded) throw gfx::ImageError("无法读取文件 " + source + ": 文件不存在或不是 JPEG、BMP、PNG、WebP 图片");
   if (loaded->bitmap.IsEmpty()) throw gfx::ImageError("没有可以保存的图片！ (" + source + ")");
   const bool jpeg_source = picture::FormatOfBytes(source_bytes) == picture::PictureFormat::kJpeg;
+  GiveUpWhenAsked(progress);
   std::vector<uint8_t> bytes = Encode(*loaded, options);
+  // The output is written whole to a temporary file and renamed, so giving up before the write
+  // leaves nothing; once written, the output stands.
+  GiveUpWhenAsked(progress);
   ConvertResult result{source_bytes.size(), bytes.size(), false};
   // The batch never resizes, so a JPEG source has the output's pixel size (turned or not).
   if (options.no_larger && options.keep_metadata && options.format == OutputFormat::kJpeg && jpeg_source &&

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "batch/ConvertProgress.h"
+
 namespace batch {
 
 // True when the source's extension (from its last dot), upper-cased, is ".BMP".
@@ -47,8 +49,11 @@ struct ConvertResult {
 // StreamPicture, with the same bytes): JPEG with the colour profile and, unless stripped, the metadata; WebP
 // (lossy) or a bitmap file at the picture's depth, both without metadata. Says how many bytes
 // were read and written. Throws gfx::ImageError naming the file that failed, also when the
-// source is no picture the reader knows.
-ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options);
+// source is no picture the reader knows. `progress`, when given, is told of the decoded rows and
+// asked between them, and once more before the output is encoded and before it is written, whether
+// to give up: then ConvertAborted is thrown and nothing is written.
+ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options,
+                             ConvertProgress* progress = nullptr);
 
 // Gives `output` the access and modification times of `source`. Throws gfx::ImageError naming
 // the file when either cannot be reached.

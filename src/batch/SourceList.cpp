@@ -39,6 +39,33 @@ void SourceList::SortAndKeepEvery(size_t first, size_t count) {
   *this = std::move(kept);
 }
 
+void SourceList::RemoveWhere(const std::function<bool(size_t index)>& remove) {
+  size_t kept = 0;
+  size_t write = 0;  // where the next kept entry's text goes
+  for (size_t i = 0; i < starts_.size(); ++i) {
+    if (remove(i)) continue;
+    const size_t begin = starts_[i];
+    const size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
+    if (begin != write) std::memmove(text_.data() + write, text_.data() + begin, end - begin);
+    starts_[kept++] = write;
+    write += end - begin;
+  }
+  starts_.resize(kept);
+  text_.resize(write);
+}
+
+void SourceList::Append(const SourceList& other) {
+  const size_t base = text_.size();
+  text_ += other.text_;
+  starts_.reserve(starts_.size() + other.starts_.size());
+  for (size_t start : other.starts_) starts_.push_back(base + start);
+}
+
+void SourceList::Clear() {
+  text_.clear();
+  starts_.clear();
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -63,13 +90,13 @@ bool LooksLikePicture(std::string_view path) {
   return picture::FormatOfBytes({head, static_cast<size_t>(in.gcount())}) != picture::PictureFormat::kUnknown;
 }
 
-void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, SourceList& out,
-          const std::function<void(const std::string&)>& warn) {
+// Walks one folder; false when the walk is to end.
+bool Walk(const fs::path& folder, const std::string& subfolder, const SourceWalk& walk, SourceList& out) {
   std::error_code error;
   fs::directory_iterator it(folder, error);
   if (error) {
-    warn("无法读取文件夹 " + folder.string() + ": " + error.message());
-    return;
+    if (walk.warn) walk.warn("无法读取文件夹 " + folder.string() + ": " + error.message());
+    return !walk.folder_done || walk.folder_done();
   }
   // A folder of many files is gathered in a list of its own kind, not a path object a file.
   SourceList files, folders;
@@ -85,25 +112,34 @@ void Walk(const fs::path& folder, const std::string& subfolder, bool recursive, 
       files.Add(path.native());  // a link to a file is read as that file
     }
   }
-  if (error) warn("无法读取文件夹 " + folder.string() + ": " + error.message());
+  if (error && walk.warn) walk.warn("无法读取文件夹 " + folder.string() + ": " + error.message());
   files.SortAndKeepEvery(0, 1);
   folders.SortAndKeepEvery(0, 1);
-  for (size_t i = 0; i < files.size(); ++i)
-    if (LooksLikePicture(files.Path(i))) out.Add(files.Path(i), subfolder);
-  if (!recursive) return;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string_view path = files.Path(i);
+    const bool take = walk.accept ? walk.accept(path.substr(path.rfind('/') + 1)) : LooksLikePicture(path);
+    if (take) out.Add(path, subfolder);
+  }
+  if (walk.folder_done && !walk.folder_done()) return false;
+  if (!walk.recursive) return true;
   for (size_t i = 0; i < folders.size(); ++i) {
     const fs::path sub(folders.Path(i));
     const std::string name = sub.filename().string();
-    Walk(sub, subfolder.empty() ? name : subfolder + "/" + name, true, out, warn);
+    if (!Walk(sub, subfolder.empty() ? name : subfolder + "/" + name, walk, out)) return false;
   }
+  return true;
 }
 
 }  // namespace
 
 void AddSources(const std::string& argument, bool recursive, SourceList& out,
                 const std::function<void(const std::string&)>& warn) {
+  WalkSources(argument, SourceWalk{.recursive = recursive, .accept = {}, .folder_done = {}, .warn = warn}, out);
+}
+
+void WalkSources(const std::string& argument, const SourceWalk& walk, SourceList& out) {
   if (IsExistingFolder(argument)) {
-    Walk(argument, "", recursive, out, warn);
+    Walk(argument, "", walk, out);
   } else {
     out.Add(argument);
   }

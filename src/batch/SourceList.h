@@ -26,6 +26,13 @@ class SourceList {
   // Sorts by path (entries with equal paths keep their order), then keeps every `count`-th entry
   // starting at `first`.
   void SortAndKeepEvery(size_t first, size_t count);
+  // Removes every entry for whose index `remove` is true, in one pass; the others keep their order.
+  void RemoveWhere(const std::function<bool(size_t index)>& remove);
+  // Appends every entry of `other`, in its order.
+  void Append(const SourceList& other);
+  void Clear();
+  // The bytes the list holds (its buffer and offsets), for a caller that weighs its memory.
+  size_t MemoryBytes() const { return text_.capacity() + starts_.capacity() * sizeof(size_t); }
 
  private:
   std::string text_;
@@ -40,5 +47,20 @@ class SourceList {
 // is told to `warn` and the walk goes on.
 void AddSources(const std::string& argument, bool recursive, SourceList& out,
                 const std::function<void(const std::string&)>& warn);
+
+// How WalkSources chooses files and hands them on.
+struct SourceWalk {
+  bool recursive = false;
+  // Chooses a file of a folder by its name (the last component); when empty, the pictures as
+  // AddSources chooses them.
+  std::function<bool(std::string_view name)> accept;
+  // Called after each folder's files were added to the list; false ends the walk there.
+  std::function<bool()> folder_done;
+  std::function<void(const std::string&)> warn;
+};
+
+// AddSources with the choice of files and a call after each folder, so a caller can hand a long
+// walk's list on in parts or stop it.
+void WalkSources(const std::string& argument, const SourceWalk& walk, SourceList& out);
 
 }  // namespace batch

@@ -39,21 +39,24 @@ bool StartsAsJpeg(gfx::FileReader& file) {
   return head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF && file.Rewind();
 }
 
-void PumpOnOneThread(gfx::JpegReader& reader, gfx::JpegWriter& writer, uint64_t row_bytes, uint64_t height,
-                     const std::string& source) {
-  std::vector<uint8_t> band(row_bytes * kBandRows);
-  uint8_t* rows[kBandRows];
-  for (uint64_t i = 0; i < kBandRows; ++i) rows[i] = band.data() + i * row_bytes;
-  for (uint64_t done = 0; done < height;) {
-    uint64_t got = 0;
-    try {
-      got = reader.ReadRows(rows, std::min(kBandRows, height - done));
-    } catch (const gfx::ImageError& e) {
-      ThrowForSource(source, e);
+// Reads `count` rows (the picture's rows from `done` on). With a progress, the reads go as libjpeg
+// gives the rows, each followed by a report and the question whether to give up.
+uint64_t ReadBand(gfx::JpegReader& reader, uint8_t* const* rows, uint64_t count, uint64_t done, uint64_t height,
+                  const std::string& source, ConvertProgress* progress) {
+  uint64_t got = 0;
+  try {
+    if (progress == nullptr) return reader.ReadRows(rows, count);
+    while (got < count) {
+      got += reader.ReadSomeRows(rows + got, count - got);
+      gfx::ReportRows(progress, static_cast<int64_t>(done + got), static_cast<int64_t>(height));
     }
-    writer.WriteRows(rows, got);
-    done += got;
+  } catch (const gfx::ImageError& e) {
+    ThrowForSource(source, e);
   }
+  return got;
+}
+
+void FinishReading(gfx::JpegReader& reader, const std::string& source) {
   try {
     reader.Finish();
   } catch (const gfx::ImageError& e) {
@@ -61,22 +64,32 @@ void PumpOnOneThread(gfx::JpegReader& reader, gfx::JpegWriter& writer, uint64_t 
   }
 }
 
+void PumpOnOneThread(gfx::JpegReader& reader, gfx::JpegWriter& writer, uint64_t row_bytes, uint64_t height,
+                     const std::string& source, ConvertProgress* progress) {
+  std::vector<uint8_t> band(row_bytes * kBandRows);
+  uint8_t* rows[kBandRows];
+  for (uint64_t i = 0; i < kBandRows; ++i) rows[i] = band.data() + i * row_bytes;
+  for (uint64_t done = 0; done < height;) {
+    const uint64_t got = ReadBand(reader, rows, std::min(kBandRows, height - done), done, height, source, progress);
+    writer.WriteRows(rows, got);
+    done += got;
+  }
+  FinishReading(reader, source);
+}
+
 // The decoding thread fills bands while this thread encodes the bands filled before.
 void PumpOnTwoThreads(gfx::JpegReader& reader, gfx::JpegWriter& writer, uint64_t row_bytes, uint64_t height,
-                      const std::string& source) {
+                      const std::string& source, ConvertProgress* progress) {
   BandPipe pipe(row_bytes, kThreadBandRows, kThreadBands);
-  std::jthread decoder([&pipe, &reader, height, &source] {
+  std::jthread decoder([&pipe, &reader, height, &source, progress] {
     try {
       for (uint64_t done = 0; done < height;) {
         BandPipe::Band* band = pipe.TakeEmpty();
         if (band == nullptr) break;  // the encoding failed
-        try {
-          band->count = reader.ReadRows(band->rows.data(), std::min<uint64_t>(band->rows.size(), height - done));
-          done += band->count;
-          if (done == height) reader.Finish();
-        } catch (const gfx::ImageError& e) {
-          ThrowForSource(source, e);
-        }
+        band->count = ReadBand(reader, band->rows.data(), std::min<uint64_t>(band->rows.size(), height - done),
+                               done, height, source, progress);
+        done += band->count;
+        if (done == height) FinishReading(reader, source);
         pipe.PutFilled(band);
       }
       pipe.Close();
@@ -114,8 +127,10 @@ void CopySource(gfx::FileReader& file, const std::string& output) {
 }  // namespace
 
 std::optional<ConvertResult> StreamPicture(const std::string& source, const std::string& output,
-                                           const ConvertOptions& options) {
+                                           const ConvertOptions& options, ConvertProgress* progress) {
   if (options.format != OutputFormat::kJpeg || (options.optimize && !options.progressive)) return std::nullopt;
+  // Only a regular file is opened here: opening a pipe would take what its writer sends.
+  if (!gfx::IsRegularFile(source)) return std::nullopt;
   std::optional<gfx::FileReader> file;
   try {
     file.emplace(source);
@@ -153,14 +168,16 @@ std::optional<ConvertResult> StreamPicture(const std::string& source, const std:
   try {
     gfx::JpegWriter writer(static_cast<int32_t>(width), static_cast<int32_t>(height), encode, out);
     if (options.two_threads)
-      PumpOnTwoThreads(*reader, writer, width * 3, height, source);
+      PumpOnTwoThreads(*reader, writer, width * 3, height, source, progress);
     else
-      PumpOnOneThread(*reader, writer, width * 3, height, source);
+      PumpOnOneThread(*reader, writer, width * 3, height, source, progress);
     writer.Finish();
   } catch (const gfx::ImageError&) {
     if (out.Failed()) out.Commit();  // throws the file's own reason, as a whole write does
     throw;
   }
+  // Giving up before the commit leaves nothing; once committed, the output stands.
+  if (progress != nullptr && progress->AbortRequested()) throw ConvertAborted();
   ConvertResult result{file->Size(), out.BytesWritten(), false};
   // Streaming never resizes or turns, so the output has the JPEG source's pixel size.
   if (options.no_larger && options.keep_metadata && result.output_bytes > result.source_bytes) {

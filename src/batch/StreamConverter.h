@@ -17,7 +17,10 @@ namespace batch {
 // with a file that could not be opened or is too large. With options.two_threads the decoding
 // runs on a thread of its own beside the encoding. Errors as ConvertPicture; the output is
 // written whole or not at all. Does not copy file times (keep_dates is the caller's).
+// `progress`, when given, is told of the decoded rows and asked between bands, and once more
+// before the output is committed, whether to give up: then ConvertAborted is thrown and nothing
+// is left behind. With two threads it is called from the decoding thread only.
 std::optional<ConvertResult> StreamPicture(const std::string& source, const std::string& output,
-                                           const ConvertOptions& options);
+                                           const ConvertOptions& options, ConvertProgress* progress = nullptr);
 
 }  // namespace batch

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/RowProgress.h"
 
 namespace gfx {
 
@@ -37,7 +38,11 @@ namespace gfx {
 //
 // Throws ImageError with a reason on damaged or hostile input; never reads outside `data` and
 // refuses pictures too large for Bitmap before allocating them.
-Bitmap DecodeBmp(std::span<const uint8_t> data, size_t* consumed = nullptr, bool standalone = true);
+//
+// `progress`, when given, is told of the rows as they are decoded; when it asks to give up, the
+// decoding ends with DecodeAborted.
+Bitmap DecodeBmp(std::span<const uint8_t> data, size_t* consumed = nullptr, bool standalone = true,
+                 RowProgress* progress = nullptr);
 
 // Reads a bitmap file; errors name the file.
 Bitmap ReadBmpFile(const std::string& path);

@@ -261,7 +261,7 @@ const uint8_t* CheckRows(std::span<const uint8_t> data, const Layout& l, size_t 
   return data.data() + l.data_offset;
 }
 
-Bitmap DecodeIndexed(std::span<const uint8_t> data, const Layout& l) {
+Bitmap DecodeIndexed(std::span<const uint8_t> data, const Layout& l, RowProgress* progress) {
   std::vector<Color> palette = ReadPalette(data, l);
   size_t stride = FileStride(l.width, l.bits);
   const uint8_t* src = CheckRows(data, l, stride);
@@ -270,6 +270,7 @@ Bitmap DecodeIndexed(std::span<const uint8_t> data, const Layout& l) {
   out.SetPalette(std::move(palette));
   size_t used_bits = static_cast<size_t>(l.width) * l.bits;
   for (int64_t n = 0; n < l.height; ++n, src += stride) {
+    ReportRows(progress, n, l.height);
     uint8_t* dst = out.Row(RowOf(l, n));
     if (l.bits == 2) {
       for (int64_t x = 0; x < l.width; ++x) {
@@ -284,13 +285,15 @@ Bitmap DecodeIndexed(std::span<const uint8_t> data, const Layout& l) {
   return out;
 }
 
-Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l) {
+Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l, RowProgress* progress) {
   size_t stride = FileStride(l.width, l.bits);
   if (l.bits == 24) {
     const uint8_t* src = CheckRows(data, l, stride);
     Bitmap out(static_cast<int32_t>(l.width), static_cast<int32_t>(l.height), 24);
-    for (int64_t n = 0; n < l.height; ++n, src += stride)
+    for (int64_t n = 0; n < l.height; ++n, src += stride) {
+      ReportRows(progress, n, l.height);
       std::memcpy(out.Row(RowOf(l, n)), src, static_cast<size_t>(l.width) * 3);
+    }
     return out;
   }
   ResolveMasks(l);
@@ -300,12 +303,16 @@ Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l) {
   if (plain) {
     Bitmap out(static_cast<int32_t>(l.width), static_cast<int32_t>(l.height), l.bits);
     size_t used = static_cast<size_t>(l.width) * (l.bits / 8);
-    for (int64_t n = 0; n < l.height; ++n, src += stride) std::memcpy(out.Row(RowOf(l, n)), src, used);
+    for (int64_t n = 0; n < l.height; ++n, src += stride) {
+      ReportRows(progress, n, l.height);
+      std::memcpy(out.Row(RowOf(l, n)), src, used);
+    }
     return out;
   }
   Channel red(l.masks[0]), green(l.masks[1]), blue(l.masks[2]);
   Bitmap out(static_cast<int32_t>(l.width), static_cast<int32_t>(l.height), 24);
   for (int64_t n = 0; n < l.height; ++n, src += stride) {
+    ReportRows(progress, n, l.height);
     uint8_t* dst = out.Row(RowOf(l, n));
     for (int64_t x = 0; x < l.width; ++x, dst += 3) {
       uint32_t v = l.bits == 16 ? U16(src + 2 * x) : U32(src + 4 * x);
@@ -327,11 +334,12 @@ Bitmap DecodeDirect(std::span<const uint8_t> data, Layout& l) {
 // allocated for it.
 class RleDecoder {
  public:
-  RleDecoder(std::span<const uint8_t> data, const Layout& l, Bitmap* out)
+  RleDecoder(std::span<const uint8_t> data, const Layout& l, Bitmap* out, RowProgress* progress = nullptr)
       : src_(data.data() + l.data_offset),
         end_(data.data() + l.limit),
         layout_(l),
         out_(out),
+        progress_(progress),
         width_(l.width),
         stored_width_(StoredRowPixels(l)),
         height_(l.height) {}
@@ -348,6 +356,7 @@ class RleDecoder {
         case 0:
           x_ = 0;
           ++y_;
+          ReportRows(progress_, y_, height_);
           continue;
         case 1: return;
         case 2: {
@@ -445,6 +454,7 @@ class RleDecoder {
   const uint8_t* end_;
   const Layout& layout_;
   Bitmap* out_;
+  RowProgress* progress_;
   int64_t width_;
   int64_t stored_width_;  // width_ and the row's padding
   int64_t height_;
@@ -452,31 +462,32 @@ class RleDecoder {
   int64_t y_ = 0;
 };
 
-Bitmap DecodeRle(std::span<const uint8_t> data, const Layout& l) {
+Bitmap DecodeRle(std::span<const uint8_t> data, const Layout& l, RowProgress* progress) {
   bool rgb = l.compression == kJpeg;
   std::vector<Color> palette;
   if (!rgb) palette = ReadPalette(data, l);
   RleDecoder(data, l, nullptr).Run();
   Bitmap out(static_cast<int32_t>(l.width), static_cast<int32_t>(l.height), rgb ? 24 : l.bits);
   out.SetPalette(std::move(palette));
-  RleDecoder(data, l, &out).Run();
+  RleDecoder(data, l, &out, progress).Run();
   return out;
 }
 
 }  // namespace
 
-Bitmap DecodeBmp(std::span<const uint8_t> data, size_t* consumed, bool standalone) {
+Bitmap DecodeBmp(std::span<const uint8_t> data, size_t* consumed, bool standalone, RowProgress* progress) {
   Layout l = ReadLayout(data, standalone);
   Bitmap out;
   if (l.width == 0 || l.height == 0) {
     out = Bitmap(0, 0, l.bits == 2 ? 4 : l.bits);
   } else if (l.compression == kRle8 || l.compression == kRle4 || l.compression == kJpeg) {
-    out = DecodeRle(data, l);
+    out = DecodeRle(data, l, progress);
   } else if (l.bits <= 8) {
-    out = DecodeIndexed(data, l);
+    out = DecodeIndexed(data, l, progress);
   } else {
-    out = DecodeDirect(data, l);
+    out = DecodeDirect(data, l, progress);
   }
+  ReportRows(progress, l.height, l.height);
   if (consumed) {
     uint32_t total = U32(data.data() + 2);
     *consumed = standalone && (total < l.data_offset || total > data.size()) ? data.size() : total;

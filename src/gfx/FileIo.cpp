@@ -56,6 +56,11 @@ int CreateTemporaryFile(const std::string& dir, std::string& temp_path) {
 
 }  // namespace
 
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) throw ImageError("无法读取文件 " + path + ": " + Reason());

@@ -69,6 +69,10 @@ class AtomicFileWriter {
   int error_ = 0;  // errno of the failed write, once one has failed
 };
 
+// True when the path names a regular file (not a folder, a pipe or a device). Opening a pipe to
+// look at it would take the data a writer sends.
+bool IsRegularFile(const std::string& path);
+
 // Reads a whole file; throws ImageError naming the file when it cannot be read.
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 

@@ -16,8 +16,10 @@ namespace gfx {
 
 namespace {
 
-// `want` set: decode scaled to cover it; else at full size.
-JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr) {
+// `want` set: decode scaled to cover it; else at full size. `progress` set: told of the rows as
+// libjpeg gives them, and asked between them whether to give up.
+JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr,
+                   RowProgress* progress = nullptr) {
   JpegReader reader(data);
   if (want != nullptr) reader.ScaleToCover(*want);
   reader.Start(max_pixels);
@@ -25,7 +27,14 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Siz
   Bitmap bitmap(static_cast<int32_t>(reader.Width()), static_cast<int32_t>(height), 24);
   std::unique_ptr<uint8_t*[]> rows(new uint8_t*[height]);
   for (uint64_t y = 0; y < height; ++y) rows[y] = bitmap.Row(static_cast<int32_t>(y));
-  reader.ReadRows(rows.get(), height);
+  if (progress == nullptr) {
+    reader.ReadRows(rows.get(), height);
+  } else {
+    for (uint64_t done = 0; done < height;) {
+      done += reader.ReadSomeRows(rows.get() + done, height - done);
+      ReportRows(progress, static_cast<int64_t>(done), static_cast<int64_t>(height));
+    }
+  }
   reader.Finish();
 
   JpegPicture picture;
@@ -47,6 +56,10 @@ JpegPicture DecodeJpeg(std::span<const uint8_t> data) { return Decode(data, Bitm
 
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels) {
   return Decode(data, max_pixels);
+}
+
+JpegPicture DecodeJpeg(std::span<const uint8_t> data, RowProgress* progress) {
+  return Decode(data, Bitmap::kMaxPixels, nullptr, progress);
 }
 
 JpegPicture ReadJpegFile(const std::string& path) {

@@ -8,6 +8,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Geometry.h"
+#include "gfx/RowProgress.h"
 
 namespace gfx {
 
@@ -36,6 +37,9 @@ struct JpegPicture {
 // `max_pixels` pixels, before anything is allocated for it.
 JpegPicture DecodeJpeg(std::span<const uint8_t> data);
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels);
+// DecodeJpeg telling `progress` (when not null) of the rows as they come; when it asks to give up,
+// the decoding ends with DecodeAborted.
+JpegPicture DecodeJpeg(std::span<const uint8_t> data, RowProgress* progress);
 JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
 
 // Decodes at the smallest of the full size, 1/2, 1/4 and 1/8 whose picture still covers `want`

@@ -96,6 +96,7 @@ struct RowsStep {
   JDIMENSION count;
   JSAMPROW cmyk_row;   // scratch row for four-channel files, else null
   bool inverted_cmyk;  // Adobe writes CMYK with every channel inverted
+  bool once;           // stop after one call of libjpeg's
   JDIMENSION done;
 };
 
@@ -130,6 +131,7 @@ void ReadRowsStep(j_common_ptr common, void* context) {
     }
     if (got == 0) ERREXIT(cinfo, JERR_INPUT_EOF);  // cannot happen: a source that ends says so
     step->done += got;
+    if (step->once) return;
   }
 }
 
@@ -248,10 +250,14 @@ void JpegReader::Start(uint64_t max_pixels) {
   if (missing_scan) throw ImageError(std::string(kDecodeError) + "文件数据不完整或已损坏 (缺少扫描段)");
 }
 
-uint64_t JpegReader::ReadRows(uint8_t* const* rows, uint64_t count) {
+uint64_t JpegReader::ReadRows(uint8_t* const* rows, uint64_t count) { return Read(rows, count, false); }
+
+uint64_t JpegReader::ReadSomeRows(uint8_t* const* rows, uint64_t count) { return Read(rows, count, true); }
+
+uint64_t JpegReader::Read(uint8_t* const* rows, uint64_t count, bool once) {
   State& s = *state_;
   RowsStep step{rows, static_cast<JDIMENSION>(count), s.cmyk_row.get(),
-                s.decompressor.Info().saw_Adobe_marker != FALSE, 0};
+                s.decompressor.Info().saw_Adobe_marker != FALSE, once, 0};
   s.decompressor.Run(ReadRowsStep, &step, kDecodeError);
   return step.done;
 }

@@ -49,6 +49,9 @@ class JpegReader {
   // Decodes the next `count` rows into `rows` (each Width() * 3 bytes); fewer when the picture
   // ends sooner. Returns the number of rows decoded.
   uint64_t ReadRows(uint8_t* const* rows, uint64_t count);
+  // As ReadRows, but stops after the rows libjpeg gives in one go (at least one while any are
+  // left), for a caller that reports its progress as finely as the decoder works.
+  uint64_t ReadSomeRows(uint8_t* const* rows, uint64_t count);
   uint64_t RowsRead() const;
   // Reads the rest of the data up to the end marker, so damage after the last row is found too.
   void Finish();
@@ -56,6 +59,7 @@ class JpegReader {
  private:
   struct State;
   void ReadHeader();
+  uint64_t Read(uint8_t* const* rows, uint64_t count, bool once);
   std::unique_ptr<State> state_;
 };
 

@@ -81,13 +81,28 @@ struct Pixels {
   png_uint_32 width;
   png_uint_32 height;
   int passes;
+  RowProgress* progress;  // told of the rows, or null
+  bool aborted;           // the progress asked to give up
 };
+
+// Tells the progress of a row; true when it asks to give up. No exception may cross libpng's
+// frames, so the caller throws once the guard has returned.
+bool RowRead(Pixels* pixels, uint64_t done) {
+  if (pixels->progress == nullptr) return false;
+  pixels->progress->RowsDone(static_cast<int64_t>(done), static_cast<int64_t>(pixels->height) * pixels->passes);
+  pixels->aborted = pixels->progress->AbortRequested();
+  return pixels->aborted;
+}
 
 void ReadPixels(png_structp png, png_infop info, void* context) {
   auto* pixels = static_cast<Pixels*>(context);
   // Each pass of an interlaced file adds pixels to rows read before, so every row stays in place.
-  for (int pass = 0; pass < pixels->passes; ++pass)
-    for (png_uint_32 y = 0; y < pixels->height; ++y) png_read_row(png, pixels->rows[y], nullptr);
+  for (int pass = 0; pass < pixels->passes; ++pass) {
+    for (png_uint_32 y = 0; y < pixels->height; ++y) {
+      png_read_row(png, pixels->rows[y], nullptr);
+      if (RowRead(pixels, uint64_t{pixels->height} * pass + y + 1)) return;
+    }
+  }
   png_read_end(png, info);
 }
 
@@ -97,6 +112,7 @@ void ReadAlphaRows(png_structp png, png_infop info, void* context) {
   for (png_uint_32 y = 0; y < pixels->height; ++y) {
     png_read_row(png, pixels->rows[0], nullptr);
     BgraRowOverWhite(pixels->rows[0], pixels->out[y], static_cast<int32_t>(pixels->width));
+    if (RowRead(pixels, y + 1)) return;
   }
   png_read_end(png, info);
 }
@@ -131,7 +147,7 @@ bool LooksLikePng(std::span<const uint8_t> data) {
   return data.size() >= sizeof kSignature && std::memcmp(data.data(), kSignature, sizeof kSignature) == 0;
 }
 
-Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels) {
+Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels, RowProgress* progress) {
   if (!LooksLikePng(data)) throw ImageError(std::string(kDecodeError) + "不是 PNG 文件");
   ReadState state{data.data(), data.size(), 0, {}};
   PngReader reader(state);
@@ -147,9 +163,10 @@ Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels) {
   Bitmap picture(static_cast<int32_t>(width), static_cast<int32_t>(height), 24);
   std::unique_ptr<uint8_t*[]> out(new uint8_t*[height]);
   for (uint64_t y = 0; y < height; ++y) out[y] = picture.Row(static_cast<int32_t>(y));
-  Pixels pixels{out.get(), out.get(), header.width, header.height, header.passes};
+  Pixels pixels{out.get(), out.get(), header.width, header.height, header.passes, progress, false};
   if (header.channels == 3) {
     reader.Run(ReadPixels, &pixels, state);
+    if (pixels.aborted) throw DecodeAborted();
     return picture;
   }
   if (header.passes == 1) {
@@ -157,6 +174,7 @@ Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels) {
     uint8_t* scratch_row = scratch.get();
     pixels.rows = &scratch_row;
     reader.Run(ReadAlphaRows, &pixels, state);
+    if (pixels.aborted) throw DecodeAborted();
     return picture;
   }
   // An interlaced file with alpha is read whole before its rows can be composed.
@@ -165,6 +183,7 @@ Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels) {
   for (uint64_t y = 0; y < height; ++y) alpha_rows[y] = alpha.Row(static_cast<int32_t>(y));
   pixels.rows = alpha_rows.get();
   reader.Run(ReadPixels, &pixels, state);
+  if (pixels.aborted) throw DecodeAborted();
   for (uint64_t y = 0; y < height; ++y)
     BgraRowOverWhite(alpha.Row(static_cast<int32_t>(y)), out[y], static_cast<int32_t>(width));
   return picture;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
+#include "gfx/RowProgress.h"
 
 namespace gfx {
 
@@ -16,7 +17,9 @@ bool LooksLikePng(std::span<const uint8_t> data);
 // samples are scaled to 8 bits, interlaced files are read whole, and an alpha channel (or a
 // transparent colour) is composed over white. A damaged or truncated file is refused with
 // ImageError, and so is one whose picture would have more than `max_pixels` pixels, before
-// anything is allocated for it.
-Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels = Bitmap::kMaxPixels);
+// anything is allocated for it. `progress`, when given, is told of the rows as they are read (each
+// pass of an interlaced file counts); when it asks to give up, the decoding ends with DecodeAborted.
+Bitmap DecodePng(std::span<const uint8_t> data, uint64_t max_pixels = Bitmap::kMaxPixels,
+                 RowProgress* progress = nullptr);
 
 }  // namespace gfx

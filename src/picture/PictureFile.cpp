@@ -81,7 +81,8 @@ std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name) {
   return DecodePictureFile(name, gfx::ReadWholeFile(name));
 }
 
-std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes) {
+std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes,
+                                               gfx::RowProgress* progress) {
   PictureFormat format = FormatOfBytes(bytes);
   if (format == PictureFormat::kUnknown) {
     const std::string key = UpperTail(name, 3);
@@ -95,12 +96,18 @@ std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::spa
   try {
     switch (format) {
       case PictureFormat::kJpeg: {
-        gfx::JpegPicture jpeg = gfx::DecodeJpeg(bytes);
+        gfx::JpegPicture jpeg = gfx::DecodeJpeg(bytes, progress);
         return LoadedPicture{std::move(jpeg.bitmap), std::move(jpeg.icc_profile), std::move(jpeg.markers)};
       }
-      case PictureFormat::kBmp: return LoadedPicture{gfx::DecodeBmp(bytes), {}, {}};
-      case PictureFormat::kPng: return LoadedPicture{gfx::DecodePng(bytes), {}, {}};
-      case PictureFormat::kWebp: return LoadedPicture{gfx::DecodeWebp(bytes), {}, {}};
+      case PictureFormat::kBmp: return LoadedPicture{gfx::DecodeBmp(bytes, nullptr, true, progress), {}, {}};
+      case PictureFormat::kPng: return LoadedPicture{gfx::DecodePng(bytes, gfx::Bitmap::kMaxPixels, progress), {}, {}};
+      case PictureFormat::kWebp: {
+        // libwebp decodes the picture in one call: asked before it, told once it is whole.
+        gfx::ReportRows(progress, 0, 1);
+        LoadedPicture loaded{gfx::DecodeWebp(bytes), {}, {}};
+        gfx::ReportRows(progress, 1, 1);
+        return loaded;
+      }
       case PictureFormat::kUnknown: break;
     }
   } catch (const gfx::ImageError& e) {

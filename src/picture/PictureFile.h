@@ -10,6 +10,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Geometry.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/RowProgress.h"
 
 namespace picture {
 
@@ -35,8 +36,11 @@ PictureFormat FormatOfBytes(std::span<const uint8_t> bytes);
 std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name);
 
 // The reading of LoadPictureFromFile on bytes already read from the file `name` (a pipe as well
-// as a regular file): the same choice of reader, the same results and errors.
-std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes);
+// as a regular file): the same choice of reader, the same results and errors. `progress`, when
+// given, is told of the decoded rows; when it asks to give up, the reading ends with
+// gfx::DecodeAborted.
+std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes,
+                                               gfx::RowProgress* progress = nullptr);
 
 // The name with the extension of its last component replaced by `extension` (".jpg"), or with it
 // added when there is none. A leading dot of a file name does not start an extension.

@@ -33,7 +33,11 @@ struct Recorder {
   std::vector<FileReport> reports;
   BatchCompressor::Listener listener() {
     return [this](const FileReport& r) {
-      const char* kind = r.status == FileStatus::kStarted ? "S" : r.status == FileStatus::kDone ? "D" : "F";
+      const char* kind = r.status == FileStatus::kStarted   ? "S"
+                         : r.status == FileStatus::kDone    ? "D"
+                         : r.status == FileStatus::kAborted ? "A"
+                         : r.status == FileStatus::kProgress ? "P"
+                                                             : "F";
       events.push_back(kind + std::to_string(r.index));
       reports.push_back(r);
     };
@@ -168,6 +172,70 @@ TEST(BatchCompressorTest, CancelStopsStartingFiles) {
   EXPECT_EQ(s.done, 1u);
   EXPECT_EQ(rec.events, (std::vector<std::string>{"S0", "D0"}));
   EXPECT_EQ(out.List(), std::vector<std::string>{"Orvel_a.jpg"});
+}
+
+TEST(BatchCompressorTest, AbortGivesUpTheFileInProgressAndKeepsFinishedOutputs) {
+  // The second source is a pipe: the worker waits in its read until the listener, told of its
+  // start, has asked to abort and then written the picture, so the request lands mid-file.
+  TempDir in, out;
+  WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(40, 30, 1)));
+  ASSERT_EQ(::mkfifo((in / "b.jpg").c_str(), 0600), 0);
+  WriteBytes(in / "c.jpg", gfx::EncodeJpeg(Picture(40, 30, 2)));
+  BatchCompressor compressor;
+  Recorder rec;
+  auto record = rec.listener();
+  BatchSummary s = compressor.Run({in / "a.jpg", in / "b.jpg", in / "c.jpg"}, {out.path(), 75, 1, false},
+                                  [&](const FileReport& r) {
+                                    record(r);
+                                    if (r.index == 1 && r.status == FileStatus::kStarted) {
+                                      compressor.Abort();
+                                      WriteBytes(in / "b.jpg", gfx::EncodeJpeg(Picture(16, 16, 9)));
+                                    }
+                                  });
+  EXPECT_EQ(rec.events, (std::vector<std::string>{"S0", "D0", "S1", "A1"}));
+  EXPECT_EQ(s.done, 1u);
+  EXPECT_EQ(s.aborted, 1u);
+  EXPECT_EQ(s.failed, 0u);
+  EXPECT_TRUE(s.cancelled);
+  EXPECT_EQ(out.List(), std::vector<std::string>{"Orvel_a.jpg"});  // no temporary file either
+
+  Recorder next;  // the request applied to that run only
+  ::unlink((in / "b.jpg").c_str());
+  s = compressor.Run({in / "a.jpg", in / "c.jpg"}, {out.path(), 75, 1, false}, next.listener());
+  EXPECT_EQ(s.done, 2u);
+}
+
+TEST(BatchCompressorTest, ProgressOfEachFileComesBetweenItsStartAndItsEnd) {
+  TempDir in, out;
+  std::vector<std::string> sources;
+  for (int i = 0; i < 5; ++i) {
+    sources.push_back(in / ("tall" + std::to_string(i) + ".jpg"));
+    WriteBytes(sources.back(), gfx::EncodeJpeg(Picture(16, 200 + 40 * i, static_cast<uint8_t>(i))));
+  }
+  BatchOptions options{out.path(), 75, 2, false};
+  options.report_progress = true;
+  Recorder rec;
+  BatchSummary s = BatchCompressor().Run(sources, options, rec.listener());
+  EXPECT_EQ(s.done, 5u);
+  for (size_t i = 0; i < sources.size(); ++i) {
+    std::string states;  // the file's own reports, in the order they came
+    int64_t last_rows = 0;
+    for (const FileReport& r : rec.reports) {
+      if (r.index != i) continue;
+      states += rec.events[&r - rec.reports.data()][0];
+      if (r.status != FileStatus::kProgress) continue;
+      EXPECT_EQ(r.rows_total, 200 + 40 * static_cast<int64_t>(i));
+      EXPECT_GE(r.rows_done, last_rows);
+      EXPECT_EQ(r.input_bytes, ReadBytes(sources[i]).size());
+      last_rows = r.rows_done;
+    }
+    // Started, some progress, ended; the last progress is the last row.
+    EXPECT_EQ(states.front(), 'S') << i;
+    EXPECT_EQ(states.back(), 'D') << i;
+    EXPECT_EQ(states.find_first_not_of('P', 1), states.size() - 1) << states;
+    EXPECT_GT(states.size(), 2u) << i;
+    EXPECT_EQ(last_rows, 200 + 40 * static_cast<int64_t>(i));
+  }
 }
 
 TEST(BatchCompressorTest, ACancelBeforeTheRunIsHonouredAndEndsWithIt) {

@@ -141,5 +141,44 @@ TEST(StreamConverterTest, DamageFoundMidStreamLeavesNothingBehind) {
   }
 }
 
+// Records the rows told; asks to give up once `abort_after` reports have come (never when 0).
+// Told from the decoding thread, read here after the conversion has joined it.
+class Rows : public ConvertProgress {
+ public:
+  explicit Rows(size_t abort_after) : abort_after_(abort_after) {}
+  void RowsDone(int64_t done, int64_t total) override {
+    last = done;
+    this->total = total;
+    ++reports;
+  }
+  bool AbortRequested() const override { return abort_after_ > 0 && reports >= abort_after_; }
+  int64_t last = 0, total = 0;
+  size_t reports = 0;
+
+ private:
+  size_t abort_after_;
+};
+
+TEST(StreamConverterTest, ReportsRowsAndGivesUpOnEitherThreadLeavingNothing) {
+  TempDir dir;
+  testing_support::WriteBytes(dir / "tall.jpg", gfx::EncodeJpeg(Pattern(40, 500), {.quality = 80}));
+  std::filesystem::create_directory(dir / "out");
+  for (bool two_threads : {false, true}) {
+    SCOPED_TRACE(two_threads ? "two threads" : "one thread");
+    Rows whole(0);
+    ASSERT_TRUE(StreamPicture(dir / "tall.jpg", dir / "out/pic.jpg", {.two_threads = two_threads}, &whole));
+    EXPECT_EQ(whole.last, 500);
+    EXPECT_EQ(whole.total, 500);
+    EXPECT_GT(whole.reports, 2u);
+    std::filesystem::remove(dir / "out/pic.jpg");
+
+    Rows early(2);
+    EXPECT_THROW(StreamPicture(dir / "tall.jpg", dir / "out/pic.jpg", {.two_threads = two_threads}, &early),
+                 ConvertAborted);
+    EXPECT_LT(early.last, 500);
+    EXPECT_TRUE(TempDir::ListOf(dir / "out").empty());
+  }
+}
+
 }  // namespace
 }  // namespace batch

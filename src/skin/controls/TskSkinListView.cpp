@@ -180,7 +180,15 @@ void TskSkinCustomListView::UpdateListScrollBars() {
     changed = changed || hbar_->Visible() != show_h;
     hbar_->SetVisible(show_h);
   }
-  if (changed && GetAlign() != ui::Align::kNone && Parent() != nullptr) Parent()->Realign();
+  if (changed && GetAlign() != ui::Align::kNone && Parent() != nullptr) {
+    Parent()->Realign();
+    // Showing or hiding a bar resized the list, and with it its ranges: the shown bars take the
+    // new ones, or the last columns could never be reached.
+    const ui::ScrollInfo nv = VertScrollInfo();
+    const ui::ScrollInfo nh = HorzScrollInfo();
+    if (vbar_ != nullptr && vbar_->Visible()) vbar_->AssignRange(nv.min, nv.max, nv.page, nv.position);
+    if (hbar_ != nullptr && hbar_->Visible()) hbar_->AssignRange(nh.min, nh.max, nh.page, nh.position);
+  }
   guard_ = false;
 }
 
