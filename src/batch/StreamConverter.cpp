@@ -128,7 +128,7 @@ void CopySource(gfx::FileReader& file, const std::string& output) {
 
 std::optional<ConvertResult> StreamPicture(const std::string& source, const std::string& output,
                                            const ConvertOptions& options, ConvertProgress* progress) {
-  if (options.format != OutputFormat::kJpeg || (options.optimize && !options.progressive)) return std::nullopt;
+  if (options.format != OutputFormat::kJpeg) return std::nullopt;
   // Only a regular file is opened here: opening a pipe would take what its writer sends.
   if (!gfx::IsRegularFile(source)) return std::nullopt;
   std::optional<gfx::FileReader> file;

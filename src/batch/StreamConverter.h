@@ -10,9 +10,10 @@ namespace batch {
 
 // Converts `source` as ConvertPicture does, with the same output bytes, but passes the decoded
 // rows to the encoder a band at a time: the memory held is a few bands and libjpeg's own state,
-// not the picture. Applies only where that is exact: a regular file whose content is JPEG with
-// nothing to turn (orientation 1), to a JPEG output without optimised sequential tables (their
-// counting pass needs the rows twice). Gives nothing, having written nothing, when it does not
+// not the picture (optimised tables and progressive scans add libjpeg's store of the picture's
+// coefficients, which it needs between its passes). Applies only where that is exact: a regular
+// file whose content is JPEG with nothing to turn (orientation 1), to a JPEG output. Gives
+// nothing, having written nothing, when it does not
 // apply; the caller then takes the whole-picture path, which also reports whatever is wrong
 // with a file that could not be opened or is too large. With options.two_threads the decoding
 // runs on a thread of its own beside the encoding. Errors as ConvertPicture; the output is
