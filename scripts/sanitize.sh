@@ -6,9 +6,9 @@
 #             undefined behaviour fails.
 #   --thread  the thread sanitizer, in build-tsan/: any data race, lock-order inversion or misuse
 #             of a mutex fails. It runs the code that crosses threads: the worker component, the
-#             batch engine, the application's calls and messages from other threads, the folder
-#             watcher, the resampling that splits a picture among threads, and the web views'
-#             fetchers.
+#             batch engine and its band-at-a-time conversion on two threads, the application's
+#             calls and messages from other threads, the folder watcher, the resampling that
+#             splits a picture among threads, and the web views' fetchers.
 #
 # Usage: scripts/sanitize.sh [--thread] [TEST_PROGRAM ...] [-- GTEST_ARGS ...]
 #   TEST_PROGRAM  test executables to build and run (default: gfx_tests, the codec tests; with

@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/BatchReporter.h"
@@ -25,6 +26,7 @@
 #include "batch/BatchCompressor.h"
 #include "batch/FileConverter.h"
 #include "batch/SourceList.h"
+#include "batch/StreamConverter.h"
 #include "gfx/Geometry.h"
 #include "picture/PictureFile.h"
 
@@ -276,6 +278,20 @@ int RunConvert(const Arguments& a) {
   if (a.positional.size() != 2) throw UsageError("--convert 需要两个文件名: IN OUT");
   const std::string& in = a.positional[0];
   const std::string& out = a.positional[1];
+  const bool jpeg_output = !batch::IsBitmapSource(out) && !EndsWithIgnoringCase(out, ".webp");
+  if (jpeg_output && !a.size) {
+    // A JPEG that needs no turn goes straight through a band at a time, on both cores.
+    batch::ConvertOptions options;
+    options.quality = a.quality;
+    options.keep_metadata = !a.strip;
+    options.two_threads = std::thread::hardware_concurrency() >= 2;
+    const std::string target = picture::ReplaceExtension(out, ".jpg");
+    if (batch::StreamPicture(in, target, options)) {
+      if (a.keep_dates) batch::CopyFileTimes(in, target);
+      std::printf("%s -> %s\n", in.c_str(), target.c_str());
+      return 0;
+    }
+  }
   std::optional<picture::LoadedPicture> loaded = picture::LoadPictureFromFile(in);
   if (!loaded) {
     std::fprintf(stderr, "没有读取图片，程序错误: %s (文件不存在或不是 JPEG/BMP/PNG/WebP 图片)\n", in.c_str());

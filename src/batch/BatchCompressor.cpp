@@ -58,8 +58,11 @@ BatchSummary BatchCompressor::RunSources(const SourceList& sources, const BatchO
   if (!IsExistingFolder(options.output_folder)) throw gfx::ImageError("不是有效的路径！请重新选择！");
   BatchSummary summary;
   {
-    BatchRun run(sources, options, cancel_requested_, abort_requested_);
-    run.StartWorkers(WorkerCount(options, sources.size()), start_thread_);
+    const unsigned workers = WorkerCount(options, sources.size());
+    // A short list leaves cores idle: each of its files then decodes and encodes side by side.
+    BatchRun run(sources, options, cancel_requested_, abort_requested_,
+                 workers * 2 <= std::thread::hardware_concurrency());
+    run.StartWorkers(workers, start_thread_);
     summary = run.Report(listener);
   }  // the workers are joined here, before the time is taken
   summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -78,7 +78,7 @@ class BatchRun::FileProgress : public ConvertProgress {
 };
 
 BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
-                   const std::atomic<bool>& abort)
+                   const std::atomic<bool>& abort, bool two_threads_per_file)
     : options_(options),
       convert_{.quality = options.quality,
                .format = options.format,
@@ -86,7 +86,8 @@ BatchRun::BatchRun(const SourceList& sources, const BatchOptions& options, const
                .optimize = options.optimize,
                .keep_metadata = options.keep_metadata,
                .keep_dates = options.keep_dates,
-               .no_larger = options.no_larger},
+               .no_larger = options.no_larger,
+               .two_threads = two_threads_per_file},
       cancel_(cancel),
       abort_(abort),
       sources_(sources),
@@ -286,31 +287,38 @@ bool BatchRun::SomethingToReport() const {
 }
 
 bool BatchRun::CollectDue(std::vector<FileReport>& due) {
-  // Files are taken in list order, so every file below next_ has started.
-  for (; started_reported_ < next_; ++started_reported_) {
+  const auto progress_of = [&](size_t index) {
+    auto node = progress_.extract(index);
+    if (node.empty()) return;
+    FileReport r;
+    r.index = index;
+    r.status = FileStatus::kProgress;
+    r.input_bytes = node.mapped().input_bytes;
+    r.rows_done = node.mapped().done;
+    r.rows_total = node.mapped().total;
+    due.push_back(std::move(r));
+  };
+  // Starts and ends in list order, and a file's end (after the latest progress of its rows, so
+  // each file's last report of rows is its last row) before the next file's start whenever both
+  // are due: the order does not hang on how soon this thread wakes. Files are taken in list
+  // order, so every file below next_ has started; an end is due once its file and every earlier
+  // one have ended.
+  for (;;) {
+    for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
+      progress_of(finished_reported_);
+      auto node = results_.extract(finished_reported_);
+      due.push_back(std::move(node.mapped()));
+    }
+    if (started_reported_ >= next_) break;
     FileReport r;
     r.index = started_reported_;
     r.source = sources_.Path(started_reported_);
     r.output = OutputOf(started_reported_);
     due.push_back(std::move(r));
+    ++started_reported_;
   }
-  // Every file here has started and been reported so. The latest progress of a file that has
-  // ended is handed on too, before its end, so each file's last report of rows is its last row.
-  for (const auto& [index, rows] : progress_) {
-    FileReport r;
-    r.index = index;
-    r.status = FileStatus::kProgress;
-    r.input_bytes = rows.input_bytes;
-    r.rows_done = rows.done;
-    r.rows_total = rows.total;
-    due.push_back(std::move(r));
-  }
-  progress_.clear();
-  // A file's end is reported only after its start and after every earlier file's end.
-  for (; finished_reported_ < started_reported_ && finished_[finished_reported_]; ++finished_reported_) {
-    auto node = results_.extract(finished_reported_);
-    due.push_back(std::move(node.mapped()));
-  }
+  // The progress of files still in progress, all of them started and reported so.
+  for (auto it = progress_.begin(); it != progress_.end();) progress_of((it++)->first);
   return running_workers_ == 0 && finished_reported_ == started_reported_;
 }
 

@@ -30,9 +30,10 @@ namespace batch {
 class BatchRun {
  public:
   // `cancel` is read by the workers before they take a file, `abort` between the decoded rows of
-  // the files they convert. `sources` must outlive the run.
+  // the files they convert. `sources` must outlive the run. `two_threads_per_file`: the cores
+  // outnumber the workers twice, so each streamed file may decode and encode on two threads.
   BatchRun(const SourceList& sources, const BatchOptions& options, const std::atomic<bool>& cancel,
-           const std::atomic<bool>& abort);
+           const std::atomic<bool>& abort, bool two_threads_per_file = false);
   BatchRun(const BatchRun&) = delete;
   BatchRun& operator=(const BatchRun&) = delete;
   ~BatchRun();

@@ -1,5 +1,5 @@
-// One file of a batch: read and decode through the picture reader, encode in memory, then write
-// the whole output at once.
+// One file of a batch: streamed a band at a time where that is exact; else read and decoded through
+// the picture reader, encoded in memory, and the whole output written at once.
 #include "batch/FileConverter.h"
 
 #include <fcntl.h>
@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "batch/StreamConverter.h"
 #include "gfx/BmpCodec.h"
 #include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
@@ -72,6 +73,11 @@ void GiveUpWhenAsked(const ConvertProgress* progress) {
 
 ConvertResult ConvertPicture(const std::string& source, const std::string& output, const ConvertOptions& options,
                              ConvertProgress* progress) {
+  GiveUpWhenAsked(progress);
+  if (std::optional<ConvertResult> streamed = StreamPicture(source, output, options, progress)) {
+    if (options.keep_dates) CopyFileTimes(source, output);
+    return *streamed;
+  }
   // Read as it is, so that a pipe serves as a source too; a folder is refused by the read.
   const std::vector<uint8_t> source_bytes = gfx::ReadWholeFile(source);
   GiveUpWhenAsked(progress);

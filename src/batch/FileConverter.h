@@ -33,6 +33,8 @@ struct ConvertOptions {
   bool no_larger = false;       // a JPEG output larger than its JPEG source is replaced by a byte
                                 // copy of the source (not with keep_metadata off: the copy
                                 // would carry the metadata that was to be left out)
+  bool two_threads = false;     // a picture converted a band at a time is decoded on a thread of
+                                // its own while this one encodes (for cores no other file uses)
 };
 
 struct ConvertResult {
@@ -43,7 +45,8 @@ struct ConvertResult {
 
 // Reads the source through the picture reader (the kind is told by its content: JPEG with its
 // orientation applied and its colour profile and metadata kept, bitmap, PNG or WebP) and writes
-// it in the output format: JPEG with the colour profile and, unless stripped, the metadata; WebP
+// it in the output format (a JPEG that needs no turn goes to JPEG a band of rows at a time, see
+// StreamPicture, with the same bytes): JPEG with the colour profile and, unless stripped, the metadata; WebP
 // (lossy) or a bitmap file at the picture's depth, both without metadata. Says how many bytes
 // were read and written. Throws gfx::ImageError naming the file that failed, also when the
 // source is no picture the reader knows. `progress`, when given, is told of the decoded rows and

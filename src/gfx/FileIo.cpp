@@ -56,6 +56,11 @@ int CreateTemporaryFile(const std::string& dir, std::string& temp_path) {
 
 }  // namespace
 
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) throw ImageError("无法读取文件 " + path + ": " + Reason());
@@ -78,31 +83,91 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size) {
+  AtomicFileWriter file(path);
+  file.Write(data, size);  // a failure is reported by Commit
+  file.Commit();
+}
+
+FileReader::FileReader(const std::string& path) : path_(path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) throw ImageError("无法读取文件 " + path + ": " + Reason());
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) throw ImageError("无法读取文件 " + path + ": " + Reason());
+  if (S_ISDIR(st.st_mode)) throw ImageError("无法读取文件 " + path + ": 这是一个文件夹");
+  regular_ = S_ISREG(st.st_mode);
+  size_ = regular_ ? static_cast<uint64_t>(st.st_size) : 0;
+  fd_ = fd.release();
+}
+
+FileReader::~FileReader() { ::close(fd_); }
+
+long FileReader::Read(uint8_t* buffer, size_t size) noexcept {
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer, size);
+    if (n >= 0) return static_cast<long>(n);
+    if (errno == EINTR) continue;
+    error_ = errno;
+    return -1;
+  }
+}
+
+const char* FileReader::ErrorText() const { return std::strerror(error_); }
+
+bool FileReader::Rewind() noexcept {
+  if (::lseek(fd_, 0, SEEK_SET) == 0) return true;
+  error_ = errno;
+  return false;
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path) {
   std::string dir = ".";
   size_t slash = path.rfind('/');
   if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
-  std::string temp_path;
-  FileDescriptor fd(CreateTemporaryFile(dir == "/" ? std::string() : dir, temp_path));
-  if (fd.get() < 0) throw ImageError("无法写入文件 " + path + ": " + Reason());
-  auto fail = [&](const std::string& reason) {
-    ::unlink(temp_path.c_str());
-    throw ImageError("无法写入文件 " + path + ": " + reason);
-  };
+  fd_ = CreateTemporaryFile(dir == "/" ? std::string() : dir, temp_path_);
+  if (fd_ < 0) throw ImageError("无法写入文件 " + path + ": " + Reason());
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ < 0) return;  // committed, or the failed commit has cleaned up
+  ::close(fd_);
+  ::unlink(temp_path_.c_str());
+}
+
+bool AtomicFileWriter::Write(const uint8_t* data, size_t size) noexcept {
+  if (error_ != 0) return false;
   size_t done = 0;
   while (done < size) {
-    ssize_t n = ::write(fd.get(), data + done, size - done);
+    const ssize_t n = ::write(fd_, data + done, size - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      fail(Reason());
+      error_ = errno;
+      return false;
     }
     done += static_cast<size_t>(n);
+  }
+  written_ += size;
+  return true;
+}
+
+const char* AtomicFileWriter::ErrorText() const { return std::strerror(error_); }
+
+void AtomicFileWriter::Commit() {
+  const int fd = fd_;
+  fd_ = -1;
+  auto fail = [&](const std::string& reason) {
+    ::unlink(temp_path_.c_str());
+    throw ImageError("无法写入文件 " + path_ + ": " + reason);
+  };
+  if (error_ != 0) {
+    ::close(fd);
+    fail(ErrorText());
   }
   // A new file has the usual permissions already (the kernel applied the umask to 0666); a file
   // that is replaced keeps its own.
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd.get(), st.st_mode & 07777);
-  if (::close(fd.release()) != 0) fail(Reason());
-  if (::rename(temp_path.c_str(), path.c_str()) != 0) fail(Reason());
+  if (::stat(path_.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+  if (::close(fd) != 0) fail(Reason());
+  if (::rename(temp_path_.c_str(), path_.c_str()) != 0) fail(Reason());
 }
 
 }  // namespace gfx

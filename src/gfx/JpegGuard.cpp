@@ -7,6 +7,7 @@
 
 #include <jerror.h>
 
+#include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 
 namespace gfx::jpeg {
@@ -74,8 +75,29 @@ void InitDestination(j_compress_ptr cinfo) {
   buffer->mgr.free_in_buffer = buffer->capacity;
 }
 
+// Leaves the guarded step with the reason of a failed read or write.
+[[noreturn]] void FailWith(ErrorState& state, const char* what, const char* reason) {
+  std::snprintf(state.message, sizeof state.message, "%s (%s)", what, reason);
+  std::longjmp(state.jump, 1);
+}
+
+void WriteOut(GrowingBuffer& buffer, size_t size) {
+  if (!buffer.file->Write(buffer.data, size)) FailWith(*buffer.error, "写入文件出错", buffer.file->ErrorText());
+  buffer.mgr.next_output_byte = buffer.data;
+  buffer.mgr.free_in_buffer = buffer.capacity;
+}
+
 boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
   auto* buffer = reinterpret_cast<GrowingBuffer*>(cinfo->dest);
+  if (buffer->discard) {
+    buffer->mgr.next_output_byte = buffer->data;
+    buffer->mgr.free_in_buffer = buffer->capacity;
+    return TRUE;
+  }
+  if (buffer->file != nullptr) {
+    WriteOut(*buffer, buffer->capacity);  // libjpeg calls this only when the buffer is full
+    return TRUE;
+  }
   size_t used = buffer->capacity;  // libjpeg calls this only when the buffer is full
   size_t grown = used * 2;
   auto* data = static_cast<uint8_t*>(std::realloc(buffer->data, grown));
@@ -87,7 +109,44 @@ boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
   return TRUE;
 }
 
-void TermDestination(j_compress_ptr) {}
+void TermDestination(j_compress_ptr cinfo) {
+  auto* buffer = reinterpret_cast<GrowingBuffer*>(cinfo->dest);
+  if (buffer->file != nullptr) WriteOut(*buffer, buffer->capacity - buffer->mgr.free_in_buffer);
+}
+
+constexpr size_t kReadPiece = size_t{1} << 16;
+
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
+
+boolean FillInputBuffer(j_decompress_ptr cinfo) {
+  auto* source = reinterpret_cast<Decompressor::FileSource*>(cinfo->src);
+  long n = source->file->Read(source->buffer.get(), kReadPiece);
+  if (n < 0) FailWith(*source->error, "读取文件出错", source->file->ErrorText());
+  if (n == 0) {
+    // As libjpeg's own sources do: a warning (which the guard takes as damage), then an end
+    // marker so that a caller that goes on finishes the picture.
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source->buffer[0] = 0xFF;
+    source->buffer[1] = JPEG_EOI;
+    n = 2;
+  }
+  source->mgr.next_input_byte = source->buffer.get();
+  source->mgr.bytes_in_buffer = static_cast<size_t>(n);
+  return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr cinfo, long count) {
+  if (count <= 0) return;
+  jpeg_source_mgr* mgr = cinfo->src;
+  auto left = static_cast<size_t>(count);
+  while (left > mgr->bytes_in_buffer) {
+    left -= mgr->bytes_in_buffer;
+    FillInputBuffer(cinfo);
+  }
+  mgr->next_input_byte += left;
+  mgr->bytes_in_buffer -= left;
+}
 
 void CreateDecompress(j_common_ptr cinfo, void*) {
   jpeg_create_decompress(reinterpret_cast<j_decompress_ptr>(cinfo));
@@ -125,6 +184,20 @@ void Decompressor::Run(Step step, void* context, const char* prefix) {
   if (!RunGuarded(Common(), error_, step, context)) Throw(error_, prefix);
 }
 
+void Decompressor::ReadFrom(FileReader& file) {
+  source_.buffer = std::make_unique<uint8_t[]>(kReadPiece);
+  source_.file = &file;
+  source_.error = &error_;
+  source_.mgr.init_source = InitSource;
+  source_.mgr.fill_input_buffer = FillInputBuffer;
+  source_.mgr.skip_input_data = SkipInputData;
+  source_.mgr.resync_to_restart = jpeg_resync_to_restart;
+  source_.mgr.term_source = TermSource;
+  source_.mgr.next_input_byte = nullptr;
+  source_.mgr.bytes_in_buffer = 0;
+  info_.src = &source_.mgr;
+}
+
 // Called by libjpeg between scans and blocks of rows, always inside a guarded step.
 void Decompressor::Monitor(j_common_ptr cinfo) {
   auto* progress = reinterpret_cast<Progress*>(cinfo->progress);
@@ -149,13 +222,20 @@ Compressor::Compressor(size_t initial_capacity) {
   info_.dest = &buffer_.mgr;
 }
 
+Compressor::Compressor(AtomicFileWriter& file, size_t buffer_size) : Compressor(buffer_size) {
+  buffer_.file = &file;
+  buffer_.error = &error_;
+}
+
+Compressor::Compressor(DiscardOutput, size_t buffer_size) : Compressor(buffer_size) { buffer_.discard = true; }
+
 Compressor::~Compressor() {
   jpeg_destroy_compress(&info_);
   std::free(buffer_.data);
 }
 
 size_t Compressor::Size() const {
-  if (buffer_.data == nullptr) return 0;
+  if (buffer_.data == nullptr || buffer_.file != nullptr || buffer_.discard) return 0;
   return static_cast<size_t>(buffer_.mgr.next_output_byte - buffer_.data);
 }
 
