@@ -89,6 +89,9 @@ TOrvelDralen::~TOrvelDralen() {
 }
 
 void TOrvelDralen::FormDestroy(ui::Component*) {
+  // A running batch gives up its files in progress as soon as the window goes; the destructor
+  // then waits for its worker.
+  if (batch_page_) batch_page_->StopForClose();
   // The estimate's thread ends with the window; an encoding under way finishes unheard.
   size_estimate_.reset();
   if (StatusProgress == nullptr) return;

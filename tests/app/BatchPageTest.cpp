@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -301,11 +302,18 @@ TEST_F(BatchPageTest, ClosingTheWindowDuringABatchStopsItAndLeavesNoTemporaryFil
   Start(out.path());
   ASSERT_TRUE(Page().Running());
   // The window goes while the workers wait in their reads; the pipes are fed from aside, since
-  // the window's destruction waits for the worker on this thread.
+  // the window's destruction waits for the worker on this thread. They are fed only once the
+  // window's destruction work has run, so no file can finish before the batch was told to stop.
+  std::atomic<bool> destroying{false};
   std::atomic<bool> closed{false};
+  ui::NotifyEvent form_destroy = main_->OnDestroy;
+  main_->OnDestroy = [&](ui::Component* sender) {
+    form_destroy(sender);
+    destroying = true;
+  };
   std::thread feeder([&] {
     while (!closed) {
-      pipes_.FeedOpened();
+      if (destroying) pipes_.FeedOpened();
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   });
