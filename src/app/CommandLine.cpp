@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 #include <tuple>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <thread>
@@ -234,7 +236,21 @@ Arguments Parse(int argc, char** argv, int first) {
   return a;
 }
 
+struct OptionUse {
+  bool given;
+  const char* name;
+};
+
+// An option the command has no use for is refused rather than passed over, so a run never looks
+// as if it had honoured it.
+void RefuseUnused(const char* command, const char* other, std::initializer_list<OptionUse> options) {
+  for (const OptionUse& o : options) {
+    if (o.given) throw UsageError(std::string(command) + " 不接受 " + o.name + " (只用于 " + other + ")");
+  }
+}
+
 int RunBatch(const Arguments& arguments) {
+  RefuseUnused("--batch", "--convert", {{arguments.size.has_value(), "--size"}});
   const Arguments& a = arguments;
   const auto warn = [](const std::string& warning) { std::fprintf(stderr, "orvel: %s\n", warning.c_str()); };
   batch::SourceList sources;
@@ -276,6 +292,12 @@ int RunBatch(const Arguments& arguments) {
 
 int RunConvert(const Arguments& a) {
   if (a.positional.size() != 2) throw UsageError("--convert 需要两个文件名: IN OUT");
+  RefuseUnused("--convert", "--batch",
+               {{a.format != batch::OutputFormat::kJpeg, "-f"}, {a.progressive, "--progressive"},
+                {a.optimize, "--optimize"}, {a.no_larger, "--no-larger"}, {a.json, "--json"},
+                {a.quiet, "--quiet"}, {a.skip_existing, "--skip-existing"}, {a.recursive, "-r"},
+                {a.keep_tree, "--keep-tree"}, {a.shards != 1, "--shard"}, {!a.lists.empty(), "--files-from"},
+                {!a.output.empty(), "-o"}, {a.jobs != 0, "-j"}});
   const std::string& in = a.positional[0];
   const std::string& out = a.positional[1];
   const bool jpeg_output = !batch::IsBitmapSource(out) && !EndsWithIgnoringCase(out, ".webp");

@@ -93,6 +93,10 @@ TEST(CommandLineTest, ExitCodes) {
       {{"--convert", dir / "a.bmp", dir / "z.jpg", "--size", "0x10"}, 2},
       {{"--convert", dir / "missing.bmp", dir / "y.jpg"}, 1},
       {{"--convert", dir / "bad.jpg", dir / "y.jpg"}, 1},
+      // Options of the other command are refused, not passed over.
+      {{"--convert", dir / "a.bmp", dir / "z.jpg", "--optimize"}, 2},
+      {{"--convert", dir / "a.bmp", dir / "z.jpg", "-f", "webp"}, 2},
+      {{"--batch", "--size", "4x4", "-o", dir.path(), dir / "a.bmp"}, 2},
       {{"--frobnicate"}, 2},
   };
   for (const Case& c : cases) {
