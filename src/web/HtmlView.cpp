@@ -24,7 +24,7 @@ constexpr std::string_view kShippedPrefix = "orvel-shipped://pages/";
 }  // namespace
 
 HtmlView::HtmlView(std::string shipped_page, FetchLimits limits)
-    : shipped_page_(std::move(shipped_page)), fetcher_(std::make_unique<Fetcher>(limits)) {
+    : shipped_page_(std::move(shipped_page)), limits_(limits) {
   SetColor(gfx::kWhite);
   SetParentColor(false);
   SetOpaque(true);
@@ -44,14 +44,23 @@ HtmlView::~HtmlView() {
 
 void HtmlView::Load(const std::string& url) {
   url_ = url;
-  fetcher_->Cancel();
+  if (fetcher_) fetcher_->Cancel();
   ShowShipped();
   if (url.empty()) return;
   if (!IsWebAddress(url)) return;
-  fetcher_->Get(url, FetchKind::kPage, [this](FetchResult& result) {
+  NetworkFetcher().Get(url, FetchKind::kPage, [this](FetchResult& result) {
     if (!result.ok || !result.page) return;  // the shipped page stays
     ShowPage(std::move(result.page), false);
   });
+}
+
+size_t HtmlView::PendingTransfers() const { return fetcher_ ? fetcher_->Pending() : 0; }
+
+Fetcher& HtmlView::NetworkFetcher() {
+  // Made at the first transfer: setting up the network library and the fetching thread costs
+  // start-up time, and a view that only ever shows its shipped page never needs them.
+  if (!fetcher_) fetcher_ = std::make_unique<Fetcher>(limits_);
+  return *fetcher_;
 }
 
 void HtmlView::ShowShipped() {
@@ -91,7 +100,7 @@ void HtmlView::LoadWantedImages() {
     }
     if (!IsWebAddress(url)) continue;
     std::weak_ptr<HtmlPage> page = page_;
-    fetcher_->Get(url, FetchKind::kImage, [this, page, url](FetchResult& result) {
+    NetworkFetcher().Get(url, FetchKind::kImage, [this, page, url](FetchResult& result) {
       if (!result.ok || page.lock() != page_) return;
       page_->SetImage(url, result.image);
       Relayout();
