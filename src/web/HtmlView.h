@@ -60,8 +60,8 @@ class HtmlView : public ui::WinControl {
   bool MouseWheel(ui::ShiftState shift, int delta, int x, int y) override;
 
  private:
-  // The fetcher, made on first use.
-  Fetcher& NetworkFetcher();
+  // The fetcher, made on first use; null when the network library cannot be loaded.
+  Fetcher* NetworkFetcher();
   void ShowShipped();
   void ShowPage(std::shared_ptr<HtmlPage> page, bool shipped);
   void LoadWantedImages();
