@@ -2,6 +2,7 @@
 #include "app/WindowedApp.h"
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -34,10 +35,16 @@ Windows CreateWindows(ui::Application& app) {
   return w;
 }
 
-int RunApplication(const std::string& open_file) {
+int RunApplication(const std::string& open_file, bool quit_after_first_paint) {
   ui::Application app;
   TOrvelDralen* main = CreateWindows(app).OrvelDralen;
   if (!open_file.empty()) app.RunOnMainThread([main, open_file] { main->OpenPictureFile(open_file); });
+  if (quit_after_first_paint) {
+    // Shown, its window made and nothing left to paint or present: the first paint is on screen.
+    main->Show();
+    app.RunUntil([&app, main] { return !app.IsLive(main) || (main->Surface() != nullptr && !main->NeedsPaint()); });
+    return 0;
+  }
   app.Run();
   return 0;
 }
@@ -51,7 +58,8 @@ int RunWindowed(int argc, char** argv) {
   }
   int code = 1;
   try {
-    code = RunApplication(argc == 2 ? argv[1] : "");
+    const bool quit_after_paint = argc == 2 && std::strcmp(argv[1], kQuitAfterPaintOption) == 0;
+    code = RunApplication(argc == 2 && !quit_after_paint ? argv[1] : "", quit_after_paint);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvel: %s\n", e.what());
   }

@@ -27,10 +27,17 @@ Windows CreateWindows(ui::Application& app);
 // With the backend already set: creates the application and the windows and runs the loop
 // until the main window closes. A file named opens as "打开图片" opens it, once the loop runs
 // (its errors show as any handler's). Returns the exit code.
-int RunApplication(const std::string& open_file = {});
+//
+// With `quit_after_first_paint` the loop ends instead as soon as the main window is shown and
+// fully painted on the screen, so the time a start takes can be measured from outside.
+int RunApplication(const std::string& open_file = {}, bool quit_after_first_paint = false);
+
+// The argument that starts the windowed program, paints its main window once and exits with 0.
+inline constexpr const char* kQuitAfterPaintOption = "--quit-after-paint";
 
 // Starts the windowed program on the desktop backend, with the picture file named by the one
-// argument when there is one, and returns the process exit code when the main window closes.
+// argument when there is one (or, given kQuitAfterPaintOption, ending after the first paint), and
+// returns the process exit code when the main window closes.
 int RunWindowed(int argc, char** argv);
 
 }  // namespace app

@@ -1,8 +1,6 @@
 // Fetching pages and their pictures over HTTP and HTTPS on a thread of its own.
 #include "web/Fetcher.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <exception>
@@ -10,6 +8,7 @@
 
 #include "gfx/ImageError.h"
 #include "ui/Application.h"
+#include "web/CurlLibrary.h"
 #include "web/HtmlPage.h"
 #include "web/PageCharset.h"
 #include "web/WebAddresses.h"
@@ -29,7 +28,7 @@ struct Fetcher::Request {
   char error[CURL_ERROR_SIZE] = {};
 
   ~Request() {
-    if (easy != nullptr) curl_easy_cleanup(easy);
+    if (easy != nullptr) Curl().easy_cleanup(easy);
   }
 };
 
@@ -44,14 +43,6 @@ struct Fetcher::Shared {
 };
 
 namespace {
-
-void InitCurlOnce() {
-  static const bool initialised = [] {
-    if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) throw std::runtime_error("网络库无法初始化");
-    return true;
-  }();
-  (void)initialised;
-}
 
 bool IsHtmlType(const std::string& content_type) {
   std::string type = content_type.substr(0, content_type.find(';'));
@@ -71,7 +62,7 @@ std::string TransferError(CURLcode code, const char* detail) {
     default: break;
   }
   std::string text = "网络错误：";
-  text += detail[0] != '\0' ? detail : curl_easy_strerror(code);
+  text += detail[0] != '\0' ? detail : Curl().easy_strerror(code);
   return text;
 }
 
@@ -82,18 +73,17 @@ std::string UserAgent() { return std::string("Orvel/") + ORVEL_VERSION; }
 Fetcher::Fetcher(FetchLimits limits)
     : limits_(limits), app_(ui::Application::Current()), shared_(std::make_shared<Shared>()) {
   if (app_ == nullptr) throw std::logic_error("Fetcher needs the application object");
-  InitCurlOnce();
-  shared_->multi = curl_multi_init();
+  shared_->multi = Curl().multi_init();
   if (shared_->multi == nullptr) throw std::runtime_error("网络库无法初始化");
   thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
 }
 
 Fetcher::~Fetcher() {
   thread_.request_stop();
-  curl_multi_wakeup(shared_->multi);
+  Curl().multi_wakeup(shared_->multi);
   thread_.join();
   shared_->queue.clear();
-  curl_multi_cleanup(shared_->multi);
+  Curl().multi_cleanup(shared_->multi);
   shared_->multi = nullptr;
 }
 
@@ -109,7 +99,7 @@ void Fetcher::Get(const std::string& url, FetchKind kind, Done done) {
     std::lock_guard lock(shared_->mutex);
     shared_->queue.push_back(std::move(request));
   }
-  curl_multi_wakeup(shared_->multi);
+  Curl().multi_wakeup(shared_->multi);
 }
 
 void Fetcher::Cancel() {
@@ -120,7 +110,7 @@ void Fetcher::Cancel() {
     shared_->queue.clear();
     shared_->drop_active = true;
   }
-  curl_multi_wakeup(shared_->multi);
+  Curl().multi_wakeup(shared_->multi);
 }
 
 size_t Fetcher::Pending() const { return shared_->pending; }
@@ -128,7 +118,7 @@ size_t Fetcher::Pending() const { return shared_->pending; }
 void Fetcher::Deliver(std::unique_ptr<Request> request, FetchResult result) {
   std::shared_ptr<Request> held(std::move(request));
   if (held->easy != nullptr) {
-    curl_easy_cleanup(held->easy);
+    Curl().easy_cleanup(held->easy);
     held->easy = nullptr;
   }
   std::weak_ptr<Shared> weak = shared_;
@@ -143,7 +133,7 @@ void Fetcher::Deliver(std::unique_ptr<Request> request, FetchResult result) {
 void Fetcher::Run(std::stop_token stop) {
   CURLM* multi = shared_->multi;
   std::vector<std::unique_ptr<Request>> active;
-  auto drop = [&](std::unique_ptr<Request>& r) { curl_multi_remove_handle(multi, r->easy); };
+  auto drop = [&](std::unique_ptr<Request>& r) { Curl().multi_remove_handle(multi, r->easy); };
   while (!stop.stop_requested()) {
     std::vector<std::unique_ptr<Request>> incoming;
     {
@@ -163,7 +153,7 @@ void Fetcher::Run(std::stop_token stop) {
         Deliver(std::move(r), std::move(refused));
         continue;
       }
-      r->easy = curl_easy_init();
+      r->easy = Curl().easy_init();
       if (r->easy == nullptr) {
         FetchResult failed;
         failed.url = r->url;
@@ -172,26 +162,26 @@ void Fetcher::Run(std::stop_token stop) {
         continue;
       }
       CURL* e = r->easy;
-      curl_easy_setopt(e, CURLOPT_URL, r->url.c_str());
-      curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-      curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-      curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-      curl_easy_setopt(e, CURLOPT_MAXREDIRS, limits_.max_redirects);
-      curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_timeout_ms);
-      curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, limits_.total_timeout_ms);
-      curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-      curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
-      curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
-      curl_easy_setopt(e, CURLOPT_USERAGENT, UserAgent().c_str());
-      curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+      Curl().easy_setopt(e, CURLOPT_URL, r->url.c_str());
+      Curl().easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+      Curl().easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+      Curl().easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+      Curl().easy_setopt(e, CURLOPT_MAXREDIRS, limits_.max_redirects);
+      Curl().easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, limits_.connect_timeout_ms);
+      Curl().easy_setopt(e, CURLOPT_TIMEOUT_MS, limits_.total_timeout_ms);
+      Curl().easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+      Curl().easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+      Curl().easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+      Curl().easy_setopt(e, CURLOPT_USERAGENT, UserAgent().c_str());
+      Curl().easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
       // A name lookup still running when the view closes is left to finish on its own instead of
       // being waited for, so closing never waits on a slow name server.
-      curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
-      curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(r->max_bytes));
-      curl_easy_setopt(e, CURLOPT_ERRORBUFFER, r->error);
-      curl_easy_setopt(e, CURLOPT_PRIVATE, r.get());
-      curl_easy_setopt(e, CURLOPT_WRITEDATA, r.get());
-      curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, +[](char* data, size_t size, size_t count, void* user) -> size_t {
+      Curl().easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
+      Curl().easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(r->max_bytes));
+      Curl().easy_setopt(e, CURLOPT_ERRORBUFFER, r->error);
+      Curl().easy_setopt(e, CURLOPT_PRIVATE, r.get());
+      Curl().easy_setopt(e, CURLOPT_WRITEDATA, r.get());
+      Curl().easy_setopt(e, CURLOPT_WRITEFUNCTION, +[](char* data, size_t size, size_t count, void* user) -> size_t {
         auto* req = static_cast<Request*>(user);
         const size_t n = size * count;
         // The limit counts the bytes after decompression, so a small compressed body cannot
@@ -203,13 +193,13 @@ void Fetcher::Run(std::stop_token stop) {
         req->body.append(data, n);
         return n;
       });
-      curl_multi_add_handle(multi, e);
+      Curl().multi_add_handle(multi, e);
       active.push_back(std::move(r));
     }
     int running = 0;
-    curl_multi_perform(multi, &running);
+    Curl().multi_perform(multi, &running);
     int left = 0;
-    while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
+    while (CURLMsg* msg = Curl().multi_info_read(multi, &left)) {
       if (msg->msg != CURLMSG_DONE) continue;
       auto it = std::find_if(active.begin(), active.end(),
                              [&](const std::unique_ptr<Request>& r) { return r->easy == msg->easy_handle; });
@@ -217,16 +207,16 @@ void Fetcher::Run(std::stop_token stop) {
       std::unique_ptr<Request> r = std::move(*it);
       active.erase(it);
       const CURLcode code = msg->data.result;
-      curl_multi_remove_handle(multi, r->easy);
+      Curl().multi_remove_handle(multi, r->easy);
       FetchResult result;
       result.url = r->url;
       char* effective = nullptr;
-      curl_easy_getinfo(r->easy, CURLINFO_EFFECTIVE_URL, &effective);
+      Curl().easy_getinfo(r->easy, CURLINFO_EFFECTIVE_URL, &effective);
       result.final_url = effective != nullptr ? effective : r->url;
       char* type = nullptr;
-      curl_easy_getinfo(r->easy, CURLINFO_CONTENT_TYPE, &type);
+      Curl().easy_getinfo(r->easy, CURLINFO_CONTENT_TYPE, &type);
       result.content_type = type != nullptr ? type : "";
-      curl_easy_getinfo(r->easy, CURLINFO_RESPONSE_CODE, &result.status);
+      Curl().easy_getinfo(r->easy, CURLINFO_RESPONSE_CODE, &result.status);
       if (r->too_large || code == CURLE_FILESIZE_EXCEEDED) {
         result.error = r->kind == FetchKind::kPage ? "网页太大" : "图片太大";
       } else if (code != CURLE_OK) {
@@ -259,7 +249,7 @@ void Fetcher::Run(std::stop_token stop) {
       Deliver(std::move(r), std::move(result));
     }
     if (stop.stop_requested()) break;
-    curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+    Curl().multi_poll(multi, nullptr, 0, 1000, nullptr);
   }
   for (auto& r : active) drop(r);
   active.clear();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "gfx/Canvas.h"
 #include "resources/WebResources.h"
@@ -24,7 +25,7 @@ constexpr std::string_view kShippedPrefix = "orvel-shipped://pages/";
 }  // namespace
 
 HtmlView::HtmlView(std::string shipped_page, FetchLimits limits)
-    : shipped_page_(std::move(shipped_page)), fetcher_(std::make_unique<Fetcher>(limits)) {
+    : shipped_page_(std::move(shipped_page)), limits_(limits) {
   SetColor(gfx::kWhite);
   SetParentColor(false);
   SetOpaque(true);
@@ -44,14 +45,31 @@ HtmlView::~HtmlView() {
 
 void HtmlView::Load(const std::string& url) {
   url_ = url;
-  fetcher_->Cancel();
+  if (fetcher_) fetcher_->Cancel();
   ShowShipped();
   if (url.empty()) return;
   if (!IsWebAddress(url)) return;
-  fetcher_->Get(url, FetchKind::kPage, [this](FetchResult& result) {
+  Fetcher* fetcher = NetworkFetcher();
+  if (fetcher == nullptr) return;  // no network library: the shipped page stays
+  fetcher->Get(url, FetchKind::kPage, [this](FetchResult& result) {
     if (!result.ok || !result.page) return;  // the shipped page stays
     ShowPage(std::move(result.page), false);
   });
+}
+
+size_t HtmlView::PendingTransfers() const { return fetcher_ ? fetcher_->Pending() : 0; }
+
+Fetcher* HtmlView::NetworkFetcher() {
+  // Made at the first transfer: loading the network library and starting the fetching thread
+  // cost start-up time, and a view that only ever shows its shipped page never needs them.
+  if (!fetcher_) {
+    try {
+      fetcher_ = std::make_unique<Fetcher>(limits_);
+    } catch (const std::runtime_error&) {
+      return nullptr;  // the network library is missing or failed to start
+    }
+  }
+  return fetcher_.get();
 }
 
 void HtmlView::ShowShipped() {
@@ -90,8 +108,10 @@ void HtmlView::LoadWantedImages() {
       continue;
     }
     if (!IsWebAddress(url)) continue;
+    Fetcher* fetcher = NetworkFetcher();
+    if (fetcher == nullptr) return;
     std::weak_ptr<HtmlPage> page = page_;
-    fetcher_->Get(url, FetchKind::kImage, [this, page, url](FetchResult& result) {
+    fetcher->Get(url, FetchKind::kImage, [this, page, url](FetchResult& result) {
       if (!result.ok || page.lock() != page_) return;
       page_->SetImage(url, result.image);
       Relayout();

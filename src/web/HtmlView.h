@@ -38,7 +38,7 @@ class HtmlView : public ui::WinControl {
   // The page on view (never null once the view has been loaded).
   HtmlPage* Page() const { return page_.get(); }
   // Transfers of this view still running or queued.
-  size_t PendingTransfers() const { return fetcher_->Pending(); }
+  size_t PendingTransfers() const;
 
   // How far the page is scrolled up, in pixels, and moving it (clamped to the page).
   int ScrollPosition() const { return scroll_; }
@@ -60,6 +60,8 @@ class HtmlView : public ui::WinControl {
   bool MouseWheel(ui::ShiftState shift, int delta, int x, int y) override;
 
  private:
+  // The fetcher, made on first use; null when the network library cannot be loaded.
+  Fetcher* NetworkFetcher();
   void ShowShipped();
   void ShowPage(std::shared_ptr<HtmlPage> page, bool shipped);
   void LoadWantedImages();
@@ -74,6 +76,7 @@ class HtmlView : public ui::WinControl {
   std::shared_ptr<HtmlPage> page_;
   int scroll_ = 0;
   ui::ScrollBar* bar_ = nullptr;
+  FetchLimits limits_;
   // Declared last, destroyed first: its results must never reach a half-destroyed view.
   std::unique_ptr<Fetcher> fetcher_;
 };

@@ -123,6 +123,24 @@ TEST_F(WindowedAppTest, RunApplicationReturnsWhenTheMainWindowCloses) {
   app_ = std::make_unique<ui::Application>();
 }
 
+TEST_F(WindowedAppTest, QuitAfterPaintEndsOnceTheMainWindowIsPaintedWithNobodyClosingIt) {
+  app_.reset();
+  // Only waits for events when the loop failed to end after the first paint; then it closes the
+  // window so the test ends, and fails.
+  bool had_to_close = false;
+  backend_->SetIdleHandler([&] {
+    ui::Application* app = ui::Application::Current();
+    if (app == nullptr || app->MainForm() == nullptr || app->MainForm()->Surface() == nullptr) return false;
+    had_to_close = true;
+    app->MainForm()->Close();
+    return false;
+  });
+  EXPECT_EQ(app::RunApplication("", true), 0);
+  backend_->SetIdleHandler(nullptr);
+  EXPECT_FALSE(had_to_close);
+  app_ = std::make_unique<ui::Application>();
+}
+
 TEST_F(WindowedAppTest, AnErrorInAHandlerShowsInTheProgramsSkinnedBox) {
   app::Windows w = app::CreateWindows(*app_);
   w.OrvelDralen->Show();
