@@ -38,8 +38,23 @@ for _ in $(seq "$runs"); do
   DISPLAY="$display" "$orvel" >/dev/null 2>&1 &
   pid=$!
   window=""
-  until [ -n "$window" ]; do window=$(DISPLAY="$display" xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1 || true); done
-  until drawn "$window"; do :; done
+  # A program that dies or never shows its window ends the measurement after 20 s, not never.
+  give_up=$(($(date +%s) + 20))
+  until [ -n "$window" ]; do
+    window=$(DISPLAY="$display" xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1 || true)
+    if [ -z "$window" ] && { ! kill -0 "$pid" 2>/dev/null || [ "$(date +%s)" -ge "$give_up" ]; }; then
+      echo "the program showed no window within 20 s" >&2
+      kill "$pid" 2>/dev/null || true
+      exit 1
+    fi
+  done
+  until drawn "$window"; do
+    if [ "$(date +%s)" -ge "$give_up" ]; then
+      echo "the window was not drawn within 20 s" >&2
+      kill "$pid" 2>/dev/null || true
+      exit 1
+    fi
+  done
   end=$(date +%s%N)
   times+=($(((end - start) / 1000000)))
   sleep 1
