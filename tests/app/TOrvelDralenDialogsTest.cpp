@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowedApp.h"
+#include "app/MainWindowTestHelpers.h"
 #include "gfx/BmpCodec.h"
 #include "platform/KeyCodes.h"
 #include "skin/controls/TskSkinButton.h"
@@ -55,8 +55,7 @@ class TOrvelDralenDialogsTest : public ui_test::UiTest {
     env_.Set("HOME", home_.path());
     env_.Set("XDG_CONFIG_HOME", home_ / ".config");
     std::filesystem::create_directory(home_ / "Desktop");
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
+    main_ = main_window_test::ShowMainWindow(*app_);
     Pump();
     // A running dialog gets `in_dialog_` until that says it is done (a dialog still open after 30
     // seconds is cancelled); every message box is read and answered with OK.
@@ -79,11 +78,7 @@ class TOrvelDralenDialogsTest : public ui_test::UiTest {
         return false;
       }
       dialog_shown_ = nullptr;  // no dialog runs: the next one is a new run
-      auto* box = dynamic_cast<skin::TskMessageForm*>(app_->ActiveForm());
-      if (box == nullptr || box->ModalResult() != 0) return false;
-      messages_.push_back(box->MessageLabel()->Caption());
-      box->SetModalResult(ui::kMrOk);
-      return true;
+      return main_window_test::AnswerMessageBox(*app_, messages_, ui::kMrOk);
     });
   }
   void TearDown() override { backend_->SetIdleHandler(nullptr); }

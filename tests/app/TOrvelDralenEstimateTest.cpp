@@ -8,7 +8,7 @@
 
 #include "app/SizeEstimate.h"
 #include "app/TOrvelDralen.h"
-#include "app/WindowedApp.h"
+#include "app/MainWindowTestHelpers.h"
 #include "gfx/JpegCodec.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinLabel.h"
@@ -33,8 +33,7 @@ gfx::Bitmap Photo(int w, int h) {
 class TOrvelDralenEstimateTest : public ui_test::UiTest {
  protected:
   void SetUp() override {
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
+    main_ = main_window_test::ShowMainWindow(*app_);
     Pump();
     // A camera-style file: a colour profile and a comment, which the save keeps.
     gfx::JpegEncodeOptions options;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowedApp.h"
+#include "app/MainWindowTestHelpers.h"
 #include "gfx/BmpCodec.h"
 #include "platform/KeyCodes.h"
 #include "skin/controls/TskSkinLabel.h"
@@ -36,16 +36,9 @@ gfx::Bitmap Stripes(int w, int h) {
 class TOrvelDralenInputTest : public ui_test::UiTest {
  protected:
   void SetUp() override {
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
+    main_ = main_window_test::ShowMainWindow(*app_);
     Pump();
-    backend_->SetIdleHandler([this] {
-      auto* box = dynamic_cast<skin::TskMessageForm*>(app_->ActiveForm());
-      if (box == nullptr || box->ModalResult() != 0) return false;
-      messages_.push_back(box->MessageLabel()->Caption());
-      box->SetModalResult(ui::kMrOk);
-      return true;
-    });
+    backend_->SetIdleHandler([this] { return main_window_test::AnswerMessageBox(*app_, messages_, ui::kMrOk); });
     WriteBytes(dir_ / "p.bmp", gfx::EncodeBmp(Stripes(30, 20)));
   }
   void TearDown() override { backend_->SetIdleHandler(nullptr); }

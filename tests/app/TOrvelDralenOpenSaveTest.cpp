@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/WindowedApp.h"
+#include "app/MainWindowTestHelpers.h"
 #include "gfx/BmpCodec.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
@@ -61,17 +61,10 @@ int RunOrvel(std::vector<std::string> args) {
 class TOrvelDralenOpenSaveTest : public ui_test::UiTest {
  protected:
   void SetUp() override {
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
+    main_ = main_window_test::ShowMainWindow(*app_);
     Pump();
     // Every message box is read and answered with `answer_`.
-    backend_->SetIdleHandler([this] {
-      auto* box = dynamic_cast<skin::TskMessageForm*>(app_->ActiveForm());
-      if (box == nullptr || box->ModalResult() != 0) return false;
-      messages_.push_back(box->MessageLabel()->Caption());
-      box->SetModalResult(answer_);
-      return true;
-    });
+    backend_->SetIdleHandler([this] { return main_window_test::AnswerMessageBox(*app_, messages_, answer_); });
   }
   void TearDown() override { backend_->SetIdleHandler(nullptr); }
 
