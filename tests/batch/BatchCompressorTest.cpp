@@ -2,10 +2,15 @@
 #include "batch/BatchCompressor.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "gfx/BmpCodec.h"
@@ -176,22 +181,40 @@ TEST(BatchCompressorTest, CancelStopsStartingFiles) {
 
 TEST(BatchCompressorTest, AbortGivesUpTheFileInProgressAndKeepsFinishedOutputs) {
   // The second source is a pipe: the worker waits in its read until the listener, told of its
-  // start, has asked to abort and then written the picture, so the request lands mid-file.
+  // start, has asked to abort; only then is the picture written, so the request lands mid-file.
+  // A worker that sees the request before it opens the pipe never reads it, so the picture is
+  // written from aside, to a pipe with a reader only, and the writer gives up when the run ends.
   TempDir in, out;
   WriteBytes(in / "a.jpg", gfx::EncodeJpeg(Picture(40, 30, 1)));
-  ASSERT_EQ(::mkfifo((in / "b.jpg").c_str(), 0600), 0);
+  const std::string pipe = in / "b.jpg";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   WriteBytes(in / "c.jpg", gfx::EncodeJpeg(Picture(40, 30, 2)));
+  const std::vector<uint8_t> picture = gfx::EncodeJpeg(Picture(16, 16, 9));
+  std::atomic<bool> run_over{false};
+  std::thread feeder;
   BatchCompressor compressor;
   Recorder rec;
   auto record = rec.listener();
-  BatchSummary s = compressor.Run({in / "a.jpg", in / "b.jpg", in / "c.jpg"}, {out.path(), 75, 1, false},
+  BatchSummary s = compressor.Run({in / "a.jpg", pipe, in / "c.jpg"}, {out.path(), 75, 1, false},
                                   [&](const FileReport& r) {
                                     record(r);
-                                    if (r.index == 1 && r.status == FileStatus::kStarted) {
-                                      compressor.Abort();
-                                      WriteBytes(in / "b.jpg", gfx::EncodeJpeg(Picture(16, 16, 9)));
-                                    }
+                                    if (r.index != 1 || r.status != FileStatus::kStarted) return;
+                                    compressor.Abort();
+                                    feeder = std::thread([&] {
+                                      while (!run_over) {
+                                        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+                                        if (fd >= 0) {
+                                          EXPECT_EQ(::write(fd, picture.data(), picture.size()),
+                                                    static_cast<ssize_t>(picture.size()));
+                                          ::close(fd);
+                                          return;
+                                        }
+                                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                                      }
+                                    });
                                   });
+  run_over = true;
+  if (feeder.joinable()) feeder.join();
   // Starts and ends each come in list order (a start may come before an earlier file's end).
   std::vector<std::string> starts, ends;
   for (const std::string& e : rec.events) (e[0] == 'S' ? starts : ends).push_back(e);
