@@ -2,11 +2,9 @@
 #include "app/DialogCommand.h"
 
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
 
-#include "platform/Backend.h"
-#include "platform/sdl/SdlBackend.h"
+#include "app/WindowedApp.h"
 #include "resources/EmbeddedSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/dialogs/TskSkinOpenPictureDialog.h"
@@ -81,28 +79,15 @@ std::vector<std::string> RunDialogOnce(const DialogOptions& options, platform::S
 }
 
 int RunDialogCommand(const DialogOptions& options) {
-  try {
-    platform::SetBackend(platform::CreateSdlBackend());
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "orvel: %s\n", e.what());
-    return 1;
-  }
-  int code = 1;
-  {
+  return RunOnDesktop([&options] {
     ui::Application app;
     // Errors while the dialog is up are reported and the dialog goes on.
     app.OnException = [](const std::string& text) { std::fprintf(stderr, "orvel: %s\n", text.c_str()); };
-    try {
-      const std::vector<std::string> lines = RunDialogOnce(options);
-      for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-      std::fflush(stdout);
-      code = lines.size() == 1 && lines[0] == "cancelled" ? 1 : 0;
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "orvel: %s\n", e.what());
-    }
-  }
-  platform::SetBackend(nullptr);
-  return code;
+    const std::vector<std::string> lines = RunDialogOnce(options);
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    return lines.size() == 1 && lines[0] == "cancelled" ? 1 : 0;
+  });
 }
 
 }  // namespace app

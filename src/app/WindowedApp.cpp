@@ -49,7 +49,7 @@ int RunApplication(const std::string& open_file, bool quit_after_first_paint) {
   return 0;
 }
 
-int RunWindowed(int argc, char** argv) {
+int RunOnDesktop(const std::function<int()>& run) {
   try {
     platform::SetBackend(platform::CreateSdlBackend());
   } catch (const std::exception& e) {
@@ -58,13 +58,17 @@ int RunWindowed(int argc, char** argv) {
   }
   int code = 1;
   try {
-    const bool quit_after_paint = argc == 2 && std::strcmp(argv[1], kQuitAfterPaintOption) == 0;
-    code = RunApplication(argc == 2 && !quit_after_paint ? argv[1] : "", quit_after_paint);
+    code = run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvel: %s\n", e.what());
   }
   platform::SetBackend(nullptr);
   return code;
+}
+
+int RunWindowed(int argc, char** argv) {
+  const bool quit_after_paint = argc == 2 && std::strcmp(argv[1], kQuitAfterPaintOption) == 0;
+  return RunOnDesktop([&] { return RunApplication(argc == 2 && !quit_after_paint ? argv[1] : "", quit_after_paint); });
 }
 
 }  // namespace app

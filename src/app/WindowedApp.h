@@ -1,6 +1,7 @@
 // The windowed program: the application, its three windows and the message loop.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -34,6 +35,11 @@ int RunApplication(const std::string& open_file = {}, bool quit_after_first_pain
 
 // The argument that starts the windowed program, paints its main window once and exits with 0.
 inline constexpr const char* kQuitAfterPaintOption = "--quit-after-paint";
+
+// Sets the desktop backend, runs `run` and takes the backend down again. A backend that cannot
+// start, or an error `run` throws, is printed as "orvel: ..." and gives exit code 1; otherwise the
+// code is `run`'s.
+int RunOnDesktop(const std::function<int()>& run);
 
 // Starts the windowed program on the desktop backend, with the picture file named by the one
 // argument when there is one (or, given kQuitAfterPaintOption, ending after the first paint), and

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/WindowedApp.h"
 #include "app/gallery/GalleryWindow.h"
 #include "gfx/BmpCodec.h"
 #include "gfx/Canvas.h"
 #include "gfx/FileIo.h"
 #include "platform/Backend.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "platform/sdl/SdlBackend.h"
 #include "ui/Application.h"
 
 namespace app {
@@ -112,8 +112,7 @@ int RunHeadless(const GalleryArgs& args) {
 }
 
 int RunDesktop(const GalleryArgs& args) {
-  platform::SetBackend(platform::CreateSdlBackend());
-  {
+  return RunOnDesktop([&args] {
     ui::Application app;
     auto* window = app.CreateForm<GalleryWindow>(args.page);
     window->Build();
@@ -125,9 +124,8 @@ int RunDesktop(const GalleryArgs& args) {
     });
     window->SetUpStates(input);
     app.Run();
-  }
-  platform::SetBackend(nullptr);
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace
