@@ -28,6 +28,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && StartsWithNoCase(a, b); }
+
 int32_t FindPrefix(const std::vector<std::string>& items, std::string_view prefix, int32_t start) {
   const auto count = static_cast<int32_t>(items.size());
   if (prefix.empty() || count == 0) return -1;

@@ -27,6 +27,8 @@ class TypeAhead {
 // Whether `text` begins with `prefix`, ASCII letters compared without case (other bytes exactly,
 // so a UTF-8 prefix matches only whole characters).
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Whether `a` and `b` are equal with ASCII letters compared without case.
+bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // The first item beginning with `prefix`, searched from `start` on and wrapping round to the
 // items before it; -1 when none does or the prefix is empty.

@@ -12,17 +12,9 @@
 #include "skin/dialogs/TskSkinFileListView.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
+#include "ui/TypeAhead.h"
 
 namespace skin {
-
-namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
-}
-
-}  // namespace
 
 TskSkinDirTreeView::TskSkinDirTreeView() : icons_(std::make_unique<ui::ImageList>()) {
   FillShellIcons(*icons_, kSmallShellIcon);
@@ -53,7 +45,7 @@ void TskSkinDirTreeView::SetShell(platform::ShellNamespace* shell) {
 }
 
 void TskSkinDirTreeView::SetRoot(const std::string& root) {
-  if (EqualsNoCase(root, root_)) return;
+  if (ui::EqualsNoCase(root, root_)) return;
   if (shell_) {
     std::string id = shell_->Parse(root);  // throws before anything changes
     root_ = root;

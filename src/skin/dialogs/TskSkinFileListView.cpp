@@ -15,20 +15,11 @@
 #include "ui/Edit.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
+#include "ui/TypeAhead.h"
 
 namespace skin {
 
 namespace {
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
 
 constexpr uint16_t kVkF5 = platform::kVkF1 + 4;
 constexpr uint16_t kVkF10 = platform::kVkF1 + 9;
@@ -78,7 +69,7 @@ void TskSkinFileListView::SetShell(platform::ShellNamespace* shell) {
 }
 
 void TskSkinFileListView::SetRoot(const std::string& root) {
-  if (EqualsNoCase(root, root_)) return;
+  if (ui::EqualsNoCase(root, root_)) return;
   if (shell_) {
     std::string id = shell_->Parse(root);  // throws before anything changes
     root_ = root;
@@ -290,7 +281,7 @@ int32_t TskSkinFileListView::FindPrefix(const std::string& prefix, int32_t start
   start = std::clamp(start, 0, count - 1);
   for (int32_t n = 0; n < count; ++n) {
     const int32_t i = (start + n) % count;
-    if (StartsWithNoCase(entries_[static_cast<size_t>(i)].Name(), prefix)) return i;
+    if (ui::StartsWithNoCase(entries_[static_cast<size_t>(i)].Name(), prefix)) return i;
   }
   return -1;
 }
