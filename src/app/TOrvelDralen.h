@@ -350,8 +350,6 @@ class TOrvelDralen : public ui::Form {
   void Inform(const std::string& text);
   // The view's size, as the size edits or a zoom step give it: auto-size off, stretch on.
   void ResizeView(int width, int height);
-  // Sets an edit's value only when that changes its text, so its change handler runs only then.
-  static void SetEditValue(skin::TskSkinNumericEdit& edit, double value);
   // The view takes the picture's size (also an empty picture's, which auto-size leaves alone).
   void SizeViewToPicture();
   void ShowColourDialog(const char* caption);

@@ -67,11 +67,6 @@ void TOrvelDralen::Inform(const std::string& text) {
   skSkinMessage1->ShowMessageBox(text, skin::MessageType::kInformation, skin::kMbOK);
 }
 
-void TOrvelDralen::SetEditValue(skin::TskSkinNumericEdit& edit, double value) {
-  if (edit.FormatValue(edit.ClampToRange(value)) == edit.Text()) return;
-  edit.SetValue(value);
-}
-
 void TOrvelDralen::ResizeView(int width, int height) {
   Image1->SetAutoSize(false);
   Image1->SetStretch(true);
@@ -133,8 +128,8 @@ void TOrvelDralen::OpenPictureFile(const std::string& path) {
   estimate_text_.clear();
   skSkinStatusPanel2->SetCaption(size_text_);
   // The width's change handler sizes the view to the edits (and the height, with the ratio locked).
-  SetEditValue(*skSkinNumericEdit1, width);
-  SetEditValue(*skSkinNumericEdit2, height);
+  skSkinNumericEdit1->SetValue(width);
+  skSkinNumericEdit2->SetValue(height);
 }
 
 void TOrvelDralen::ForgetPictureMetadata() { metadata_ = {}; }
@@ -195,8 +190,7 @@ void TOrvelDralen::skSkinNumericEdit2Exit(ui::Component*) {
   const gfx::Bitmap& picture = Image1->Picture();
   if (picture.IsEmpty()) return;
   if (skSkinCheckRadioBox2->Checked()) {
-    SetEditValue(*skSkinNumericEdit1,
-                 RoundHalfEven(static_cast<long double>(picture.Width()) * skSkinNumericEdit2->Value() / picture.Height()));
+    skSkinNumericEdit1->SetValue(RoundHalfEven(static_cast<long double>(picture.Width()) * skSkinNumericEdit2->Value() / picture.Height()));
   }
   ResizeView(static_cast<int>(skSkinNumericEdit1->Value()), static_cast<int>(skSkinNumericEdit2->Value()));
   SetPictureMiddle();

@@ -35,7 +35,10 @@ std::string Edit::SingleLine(std::string_view text) {
 }
 
 void Edit::SetText(std::string_view text) {
-  Model().SetText(SingleLine(text));
+  std::string line = SingleLine(text);
+  // Setting the text it already has is no change: nothing moves and OnChange stays quiet.
+  if (line == Text()) return;
+  Model().SetText(std::move(line));
   DropComposition();
   layout_valid_ = false;
   scroll_x_ = 0;

@@ -116,6 +116,12 @@ TEST_F(EditTest, TypingFiresOnChangeAndInvalidBytesBecomeReplacementCharacters) 
   backend_->SetClipboardText("\xFFz\nsecond line");
   Press(kKeyV, ui::kCtrl);
   EXPECT_EQ(edit_->Text(), "Hello " + kPicture + "\xEF\xBF\xBDz");
+  // Setting the text it already has is no change; a new text is one.
+  const int changes = changes_;
+  edit_->SetText(edit_->Text());
+  EXPECT_EQ(changes_, changes);
+  edit_->SetText("Hello");
+  EXPECT_EQ(changes_, changes + 1);
 }
 
 TEST_F(EditTest, ClipboardAndPrimarySelection) {
