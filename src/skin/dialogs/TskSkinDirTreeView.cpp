@@ -9,10 +9,10 @@
 #include "platform/ShellItemOrder.h"
 #include "skin/dialogs/ShellIcons.h"
 #include "skin/dialogs/ShellItemMenu.h"
+#include "skin/dialogs/ShellRoot.h"
 #include "skin/dialogs/TskSkinFileListView.h"
 #include "ui/ImageList.h"
 #include "ui/KeyCodes.h"
-#include "ui/TypeAhead.h"
 
 namespace skin {
 
@@ -45,15 +45,7 @@ void TskSkinDirTreeView::SetShell(platform::ShellNamespace* shell) {
 }
 
 void TskSkinDirTreeView::SetRoot(const std::string& root) {
-  if (ui::EqualsNoCase(root, root_)) return;
-  if (shell_) {
-    std::string id = shell_->Parse(root);  // throws before anything changes
-    root_ = root;
-    root_id_ = std::move(id);
-    Rebuild();
-  } else {
-    root_ = root;
-  }
+  if (ChangeShellRoot(shell_, root, root_, root_id_) && shell_) Rebuild();
 }
 
 void TskSkinDirTreeView::SetShellListView(TskSkinFileListView* list) {

@@ -9,6 +9,7 @@
 #include "skin/dialogs/FileFilters.h"
 #include "skin/dialogs/ShellIcons.h"
 #include "skin/dialogs/ShellItemMenu.h"
+#include "skin/dialogs/ShellRoot.h"
 #include "skin/dialogs/TskSkinDirTreeView.h"
 #include "skin/dialogs/TskSkinShellComboBox.h"
 #include "ui/Application.h"
@@ -69,16 +70,9 @@ void TskSkinFileListView::SetShell(platform::ShellNamespace* shell) {
 }
 
 void TskSkinFileListView::SetRoot(const std::string& root) {
-  if (ui::EqualsNoCase(root, root_)) return;
-  if (shell_) {
-    std::string id = shell_->Parse(root);  // throws before anything changes
-    root_ = root;
-    folder_ = std::move(id);
-    if (tree_) tree_->SetRoot(root_);
-    ReadFolder();
-  } else {
-    root_ = root;
-  }
+  if (!ChangeShellRoot(shell_, root, root_, folder_) || !shell_) return;
+  if (tree_) tree_->SetRoot(root_);
+  ReadFolder();
 }
 
 void TskSkinFileListView::SetMask(const std::string& mask) {

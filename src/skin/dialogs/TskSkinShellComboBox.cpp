@@ -8,9 +8,9 @@
 #include "gfx/Canvas.h"
 #include "skin/controls/TskPopupListBox.h"
 #include "skin/dialogs/ShellIcons.h"
+#include "skin/dialogs/ShellRoot.h"
 #include "skin/dialogs/TskSkinFileListView.h"
 #include "ui/ImageList.h"
-#include "ui/TypeAhead.h"
 
 namespace skin {
 
@@ -45,15 +45,7 @@ void TskSkinShellComboBox::SetShell(platform::ShellNamespace* shell) {
 }
 
 void TskSkinShellComboBox::SetRoot(const std::string& root) {
-  if (ui::EqualsNoCase(root, root_)) return;
-  if (shell_) {
-    std::string id = shell_->Parse(root);  // throws before anything changes
-    root_ = root;
-    root_id_ = std::move(id);
-    ShowFolder(root_id_);
-  } else {
-    root_ = root;
-  }
+  if (ChangeShellRoot(shell_, root, root_, root_id_) && shell_) ShowFolder(root_id_);
 }
 
 void TskSkinShellComboBox::SetShellListView(TskSkinFileListView* list) {
