@@ -15,13 +15,12 @@
 #include <thread>
 #include <vector>
 
+#include "HeadlessProgram.h"
 #include "app/BatchPage.h"
 #include "app/CommandLine.h"
 #include "app/TOrvelDralen.h"
-#include "app/WindowedApp.h"
 #include "gfx/FileIo.h"
 #include "gfx/JpegCodec.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinEdit.h"
 #include "skin/controls/TskSkinListView.h"
@@ -32,36 +31,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Program {
+// The program with its batch page showing.
+class Program : public HeadlessProgram {
  public:
-  Program() {
-    platform::SetBackend(std::make_unique<platform::HeadlessBackend>());
-    app_ = std::make_unique<ui::Application>();
-  }
-  ~Program() {
-    app_.reset();
-    platform::SetBackend(nullptr);
-  }
   app::TOrvelDralen& Start() {
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
-    main_->skSkinPageControl2->SetActivePage(main_->skSkinTabSheet3);
-    app_->ProcessMessages();
-    return *main_;
+    app::TOrvelDralen& main = HeadlessProgram::Start();
+    main.skSkinPageControl2->SetActivePage(main.skSkinTabSheet3);
+    App().ProcessMessages();
+    return main;
   }
-  // Serves the loop until `done`.
-  template <class F>
-  void ServeUntil(F done) {
-    while (!done()) {
-      app_->ProcessMessages();
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    app_->ProcessMessages();
-  }
-
- private:
-  std::unique_ptr<ui::Application> app_;
-  app::TOrvelDralen* main_ = nullptr;
 };
 
 fs::path BenchFolder(const char* name) {

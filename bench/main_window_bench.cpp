@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "HeadlessProgram.h"
 #include "app/TOrvelDralen.h"
-#include "app/WindowedApp.h"
 #include "gfx/FileIo.h"
 #include "gfx/JpegCodec.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "ui/Application.h"
@@ -20,29 +19,7 @@
 
 namespace {
 
-// The backend and the application object around one benchmark.
-class Program {
- public:
-  Program() {
-    platform::SetBackend(std::make_unique<platform::HeadlessBackend>());
-    app_ = std::make_unique<ui::Application>();
-  }
-  ~Program() {
-    app_.reset();
-    platform::SetBackend(nullptr);
-  }
-  app::TOrvelDralen& Start() {
-    main_ = app::CreateWindows(*app_).OrvelDralen;
-    main_->Show();
-    app_->ProcessMessages();
-    return *main_;
-  }
-  ui::Application& App() { return *app_; }
-
- private:
-  std::unique_ptr<ui::Application> app_;
-  app::TOrvelDralen* main_ = nullptr;
-};
+using Program = HeadlessProgram;
 
 // A 6000 x 4000 photograph-like JPEG at quality 90 in the temporary folder, made once.
 const std::string& Jpeg24Megapixels() {
