@@ -11,30 +11,14 @@
 #include <vector>
 
 #include "platform/memory/MemoryShellSystem.h"
+#include "support/ScopedEnv.h"
 
 namespace platform {
 namespace {
 
 constexpr unsigned kAll = kShellFolders | kShellNonFolders;
 
-// Runs a test body in UTC so local times are known.
-class UtcZone {
- public:
-  UtcZone() {
-    if (const char* tz = std::getenv("TZ")) saved_ = tz, had_ = true;
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  ~UtcZone() {
-    if (had_) setenv("TZ", saved_.c_str(), 1);
-    else unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
+using testing_support::UtcZone;
 
 // A home at /home/user with a desktop folder, pictures and the trash.
 class ShellNamespaceTest : public testing::Test {

@@ -34,4 +34,13 @@ class ScopedEnv {
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
+// Runs a test body in UTC, so local times are known.
+class UtcZone {
+ public:
+  UtcZone() { env_.Set("TZ", "UTC"); }
+
+ private:
+  ScopedEnv env_;
+};
+
 }  // namespace testing_support

@@ -29,24 +29,7 @@ using skin::TskSkinFileListView;
 
 constexpr const char* kPictureMask = "*.jpg;*.jpeg;*.bmp;";
 
-// Runs a test body in UTC so local times are known.
-class UtcZone {
- public:
-  UtcZone() {
-    if (const char* tz = std::getenv("TZ")) saved_ = tz, had_ = true;
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  ~UtcZone() {
-    if (had_) setenv("TZ", saved_.c_str(), 1);
-    else unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
+using testing_support::UtcZone;
 
 // A home with a desktop folder and a folder of pictures and other files.
 class TskSkinFileListViewTest : public skin_test::RangeControlTest {
