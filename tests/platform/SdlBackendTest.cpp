@@ -22,6 +22,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Region.h"
 #include "platform/sdl/SdlSurface.h"
+#include "support/DesktopSuite.h"
 #include "support/PrivateXServer.h"
 
 // Last: Xlib's macros (None, Bool, CursorShape ...) must not reach the headers above.
@@ -156,20 +157,6 @@ class SdlBackendTest : public ::testing::Test {
   static bool Has(const std::vector<Event>& events, EventType type, SurfaceId surface) {
     for (const Event& e : events)
       if (e.type == type && e.surface == surface) return true;
-    return false;
-  }
-
-  static bool ToolAvailable(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= dirs.size()) {
-      size_t end = dirs.find(':', start);
-      if (end == std::string::npos) end = dirs.size();
-      std::string candidate = dirs.substr(start, end - start) + "/" + name;
-      if (access(candidate.c_str(), X_OK) == 0) return true;
-      start = end + 1;
-    }
     return false;
   }
 
@@ -330,7 +317,7 @@ TEST_F(SdlBackendTest, CaptureReadsPresentedPixels) {
 }
 
 TEST_F(SdlBackendTest, CaptionDragMovesTheWindow) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 300, 250});
   s->SetHitTest([](gfx::Point p) { return p.y < 20 ? HitCode::kCaption : HitCode::kClient; });
   s->Show(true);
@@ -352,7 +339,7 @@ TEST_F(SdlBackendTest, CaptionDragMovesTheWindow) {
 }
 
 TEST_F(SdlBackendTest, BorderDragResizesWithinTheMinimum) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 300, 250});
   s->SetHitTest([s](gfx::Point p) { return p.x >= s->FrameSize().width - 4 ? HitCode::kRight : HitCode::kClient; });
   s->SetMinSize({150, 50});
@@ -368,7 +355,7 @@ TEST_F(SdlBackendTest, BorderDragResizesWithinTheMinimum) {
 }
 
 TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* a = Make(SurfaceKind::kNormal, {0, 0, 200, 200});
   SdlSurface* b = Make(SurfaceKind::kNormal, {300, 0, 500, 200});
   a->Show(true);
@@ -397,7 +384,7 @@ TEST_F(SdlBackendTest, ClicksActivateButPopupsDoNot) {
 }
 
 TEST_F(SdlBackendTest, CaptureFollowsThePointerOutsideTheWindow) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to move the pointer";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
   s->Show(true);
   PumpUntilViewable(s);
@@ -429,7 +416,7 @@ TEST_F(SdlBackendTest, CaptureFollowsThePointerOutsideTheWindow) {
 }
 
 TEST_F(SdlBackendTest, KeysAndTextGoToTheActiveWindow) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
   s->Show(true);
   PumpUntil([&] { return Viewable(s->XWindow()) && backend_->ActiveSurface() == s->Id(); });
@@ -466,7 +453,7 @@ class SdlBackendLateTest : public SdlBackendTest {
 };
 
 TEST_F(SdlBackendLateTest, AKeyKeepsTheModifiersItCameWith) {
-  if (!ToolAvailable("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
+  if (!testing_support::ToolOnPath("xdotool")) GTEST_SKIP() << "xdotool is needed to type";
   SdlSurface* s = Make(SurfaceKind::kNormal, {100, 100, 200, 200});
   s->Show(true);
   PumpUntil([&] { return Viewable(s->XWindow()) && backend_->ActiveSurface() == s->Id(); });

@@ -23,7 +23,7 @@
 #include "platform/sdl/SdlSurface.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
-#include "support/PrivateXServer.h"
+#include "support/DesktopSuite.h"
 
 // Last: Xlib's macros must not reach the headers above.
 #include <X11/Xlib.h>
@@ -33,29 +33,10 @@ extern char** environ;
 
 namespace {
 
-testing_support::PrivateXServer g_x;
-
-class DesktopStartTest : public ::testing::Test {
+class DesktopStartTest : public testing_support::DesktopSuite {
  protected:
-  // One desktop backend for the suite, as in the program: one per process.
-  static void SetUpTestSuite() {
-    if (!g_x.Start().has_value()) {
-      skip_reason_ = "no X server could be started";
-      return;
-    }
-    try {
-      platform::SetBackend(platform::CreateSdlBackend());
-    } catch (const std::exception& e) {
-      skip_reason_ = e.what();
-    }
-  }
-  static void TearDownTestSuite() {
-    if (platform::HasBackend()) platform::SetBackend(nullptr);
-    g_x.Stop();
-  }
-
   void SetUp() override {
-    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
+    if (!SkipReason().empty()) GTEST_SKIP() << SkipReason();
     x_ = XOpenDisplay(nullptr);
     ASSERT_NE(x_, nullptr);
     app_ = std::make_unique<ui::Application>();
@@ -76,7 +57,6 @@ class DesktopStartTest : public ::testing::Test {
     return static_cast<platform::SdlSurface*>(f->Surface())->XWindow();
   }
 
-  static inline std::string skip_reason_;
   Display* x_ = nullptr;
   std::unique_ptr<ui::Application> app_;
 };

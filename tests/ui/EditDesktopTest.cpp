@@ -17,7 +17,7 @@
 
 #include "platform/Backend.h"
 #include "platform/sdl/SdlBackend.h"
-#include "support/PrivateXServer.h"
+#include "support/DesktopSuite.h"
 #include "ui/Application.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -26,44 +26,14 @@ extern char** environ;
 
 namespace {
 
-testing_support::PrivateXServer g_edit_x;
-
 // The limit only ends a test whose condition never comes.
 constexpr int kPatienceMs = 20000;
 
-bool ToolAvailable(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    if (access((dirs.substr(start, end - start) + "/" + name).c_str(), X_OK) == 0) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
-class EditDesktopTest : public ::testing::Test {
+class EditDesktopTest : public testing_support::DesktopSuite {
  protected:
-  static void SetUpTestSuite() {
-    if (!g_edit_x.Start().has_value()) {
-      skip_reason_ = "no X server could be started";
-      return;
-    }
-    try {
-      platform::SetBackend(platform::CreateSdlBackend());
-    } catch (const std::exception& e) {
-      skip_reason_ = e.what();
-    }
-  }
-  static void TearDownTestSuite() {
-    if (platform::HasBackend()) platform::SetBackend(nullptr);
-    g_edit_x.Stop();
-  }
   void SetUp() override {
-    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
-    if (!ToolAvailable("xdotool") || !ToolAvailable("xclip")) GTEST_SKIP() << "xdotool and xclip are needed";
+    if (!SkipReason().empty()) GTEST_SKIP() << SkipReason();
+    if (!testing_support::ToolOnPath("xdotool") || !testing_support::ToolOnPath("xclip")) GTEST_SKIP() << "xdotool and xclip are needed";
     app_ = std::make_unique<ui::Application>();
   }
   void TearDown() override { app_.reset(); }
@@ -116,7 +86,6 @@ class EditDesktopTest : public ::testing::Test {
     return out;
   }
 
-  static inline std::string skip_reason_;
   std::unique_ptr<ui::Application> app_;
 };
 
