@@ -314,7 +314,9 @@ int RunConvert(const Arguments& a) {
       return 0;
     }
   }
-  std::optional<picture::LoadedPicture> loaded = picture::LoadPictureFromFile(in);
+  // With a size the picture is resized as it is read; the saves then keep its size.
+  std::optional<picture::LoadedPicture> loaded =
+      a.size ? picture::LoadPictureResized(in, *a.size, batch::IsBitmapSource(out)) : picture::LoadPictureFromFile(in);
   if (!loaded) {
     std::fprintf(stderr, "没有读取图片，程序错误: %s (文件不存在或不是 JPEG/BMP/PNG/WebP 图片)\n", in.c_str());
     return 1;
@@ -326,11 +328,12 @@ int RunConvert(const Arguments& a) {
   if (a.strip) loaded->markers.clear();
   std::string written;
   if (batch::IsBitmapSource(out)) {
-    written = picture::SavePictureAsBitmap(loaded->bitmap, out, a.size);
+    written = picture::SavePictureAsBitmap(loaded->bitmap, out, std::nullopt);
   } else if (EndsWithIgnoringCase(out, ".webp")) {
-    written = picture::SavePictureAsWebp(loaded->bitmap, out, a.quality, a.size);
+    written = picture::SavePictureAsWebp(loaded->bitmap, out, a.quality, std::nullopt);
   } else {
-    written = picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, a.size, loaded->icc_profile, loaded->markers);
+    written = picture::SavePictureAsJpeg(loaded->bitmap, out, a.quality, std::nullopt, loaded->icc_profile,
+                                         loaded->markers);
   }
   if (a.keep_dates) batch::CopyFileTimes(in, written);
   std::printf("%s -> %s\n", in.c_str(), written.c_str());

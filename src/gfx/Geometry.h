@@ -1,4 +1,4 @@
-// Points, sizes and rectangles in integer pixel coordinates.
+// Points, sizes and rectangles in integer pixel coordinates, and a picture's fractional extent.
 #pragma once
 
 #include <algorithm>
@@ -16,6 +16,17 @@ struct Size {
   int32_t width = 0;
   int32_t height = 0;
   friend bool operator==(const Size&, const Size&) = default;
+};
+
+// The part of a picture's pixels that its content covers, in pixel units: the whole of them
+// unless the content ends or starts part-way into an edge column or row, as a picture decoded at a
+// fraction of its size does (the decoder rounds each scaled side up).
+struct PictureExtent {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  friend bool operator==(const PictureExtent&, const PictureExtent&) = default;
 };
 
 // Right and bottom are exclusive: Width() == right - left.

@@ -2,6 +2,8 @@
 // row-band reader and writer.
 #include "gfx/JpegCodec.h"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,12 +18,18 @@ namespace gfx {
 
 namespace {
 
-// `want` set: decode scaled to cover it; else at full size. `progress` set: told of the rows as
-// libjpeg gives them, and asked between them whether to give up.
-JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Size* want = nullptr,
+// How a read is scaled: not at all, by halvings, or by eighths, to cover `want`.
+struct Scaling {
+  enum class Steps { kNone, kHalvings, kEighths } steps = Steps::kNone;
+  Size want{};
+};
+
+// `progress` set: told of the rows as libjpeg gives them, and asked between them whether to give up.
+JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, Scaling scaling = {},
                    RowProgress* progress = nullptr) {
   JpegReader reader(data);
-  if (want != nullptr) reader.ScaleToCover(*want);
+  if (scaling.steps == Scaling::Steps::kHalvings) reader.ScaleToCover(scaling.want);
+  if (scaling.steps == Scaling::Steps::kEighths) reader.ScaleToCoverInEighths(scaling.want);
   reader.Start(max_pixels);
   const uint64_t height = reader.Height();
   Bitmap bitmap(static_cast<int32_t>(reader.Width()), static_cast<int32_t>(height), 24);
@@ -38,6 +46,7 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, const Siz
   reader.Finish();
 
   JpegPicture picture;
+  picture.extent = OrientExtent(reader.Extent(), bitmap.GetSize(), reader.Orientation());
   picture.bitmap = ApplyOrientation(std::move(bitmap), reader.Orientation());
   picture.icc_profile = reader.TakeIccProfile();
   picture.markers = reader.TakeMarkers();
@@ -59,7 +68,7 @@ JpegPicture DecodeJpeg(std::span<const uint8_t> data, uint64_t max_pixels) {
 }
 
 JpegPicture DecodeJpeg(std::span<const uint8_t> data, RowProgress* progress) {
-  return Decode(data, Bitmap::kMaxPixels, nullptr, progress);
+  return Decode(data, Bitmap::kMaxPixels, {}, progress);
 }
 
 JpegPicture ReadJpegFile(const std::string& path) {
@@ -72,13 +81,20 @@ JpegPicture ReadJpegFile(const std::string& path) {
 }
 
 JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want) {
-  return Decode(data, Bitmap::kMaxPixels, &want);
+  return Decode(data, Bitmap::kMaxPixels, {Scaling::Steps::kHalvings, want});
+}
+
+JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target) {
+  auto twice = [](int32_t side) {
+    return static_cast<int32_t>(std::min<int64_t>(int64_t{side} * 2, std::numeric_limits<int32_t>::max()));
+  };
+  return Decode(data, Bitmap::kMaxPixels, {Scaling::Steps::kEighths, {twice(target.width), twice(target.height)}});
 }
 
 JpegPicture ReadJpegFileScaled(const std::string& path, Size want) {
   std::vector<uint8_t> bytes = ReadWholeFile(path);
   try {
-    return Decode(bytes, Bitmap::kMaxPixels, &want);
+    return Decode(bytes, Bitmap::kMaxPixels, {Scaling::Steps::kHalvings, want});
   } catch (const ImageError& e) {
     throw ImageError("文件 \"" + path + "\": " + e.what());
   }

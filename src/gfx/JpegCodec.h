@@ -29,6 +29,9 @@ struct JpegPicture {
   // pixels: the EXIF orientation reads 1 and the EXIF thumbnail is gone (an EXIF segment that
   // cannot be read is left out).
   std::vector<JpegMarker> markers;
+  // The part of the bitmap the picture covers: all of it, but a scaled read can end the picture
+  // part-way into an edge column or row.
+  PictureExtent extent;
 };
 
 // Decodes a JPEG file into a 24-bit picture: grey-scale becomes three equal channels, Adobe
@@ -48,6 +51,11 @@ JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
 // fraction of the work. Pictures smaller than `want` come whole. Errors as DecodeJpeg.
 JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want);
 JpegPicture ReadJpegFileScaled(const std::string& path, Size want);  // errors name the file
+// Decodes for a resize to `target`: at the smallest eighth of the full size (1/8, 2/8 ... 8/8) whose
+// picture still covers twice `target` as it is seen. libjpeg's DCT then does most of a large
+// shrink at little cost, and the filter that follows still has two source pixels for each pixel
+// it makes, so the result stays close to a resize of the whole picture. Errors as DecodeJpeg.
+JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target);
 
 struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace gfx {
 
@@ -127,6 +128,22 @@ Bitmap ApplyOrientation(Bitmap picture, int orientation) {
     }
   }
   return out;
+}
+
+PictureExtent OrientExtent(PictureExtent extent, Size size, int orientation) {
+  if (orientation < 2 || orientation > 8) return extent;
+  if (orientation >= 5) {
+    std::swap(extent.x, extent.y);
+    std::swap(extent.width, extent.height);
+    std::swap(size.width, size.height);
+  }
+  // The stored right column (or, turned, the stored bottom row) ends up on the left for these,
+  // and the stored bottom row (or the stored right column) on top for the others below.
+  const bool to_left = orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
+  const bool to_top = orientation == 3 || orientation == 4 || orientation == 7 || orientation == 8;
+  if (to_left) extent.x = size.width - extent.x - extent.width;
+  if (to_top) extent.y = size.height - extent.y - extent.height;
+  return extent;
 }
 
 }  // namespace gfx

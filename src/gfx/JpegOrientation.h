@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Geometry.h"
 
 namespace gfx {
 
@@ -17,5 +18,9 @@ int ExifOrientation(const uint8_t* payload, size_t size);
 // seen: 2 mirrors, 3 turns by 180 degrees, 4 flips, 5 transposes, 6 turns clockwise, 7 transposes
 // across the other diagonal, 8 turns anticlockwise. Values outside 2..8 return the picture as is.
 Bitmap ApplyOrientation(Bitmap picture, int orientation);
+// Where the content of a picture of `size` whose content covers `extent` (as stored) lies once
+// ApplyOrientation has turned it: the sides swap for the quarter turns, and an edge that mirrors
+// to the other side takes its partial column or row with it.
+PictureExtent OrientExtent(PictureExtent extent, Size size, int orientation);
 
 }  // namespace gfx

@@ -54,23 +54,28 @@ void ReadHeaderStep(j_common_ptr common, void* context) {
   }
 }
 
-// Sets the output scale 1/denominator and lets libjpeg work out the output size.
+struct OutputScale {
+  unsigned numerator;
+  unsigned denominator;
+};
+
+// Sets the output scale and lets libjpeg work out the output size.
 void ScaleOutput(j_common_ptr common, void* context) {
   auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
-  cinfo->scale_num = 1;
-  cinfo->scale_denom = *static_cast<unsigned*>(context);
+  const auto* scale = static_cast<const OutputScale*>(context);
+  cinfo->scale_num = scale->numerator;
+  cinfo->scale_denom = scale->denominator;
   jpeg_calc_output_dimensions(cinfo);
 }
 
-// The largest denominator (8, 4, 2, else 1) whose output still covers `want`. libjpeg rounds a
+// Whether the picture scaled by numerator / denominator still covers `want`. libjpeg rounds a
 // scaled side up, and `want` is taken as seen, so an orientation that turns the picture swaps it.
-unsigned ScaleDenominator(uint64_t width, uint64_t height, int orientation, Size want) {
+bool Covers(uint64_t width, uint64_t height, int orientation, Size want, unsigned numerator, unsigned denominator) {
   if (orientation >= 5 && orientation <= 8) std::swap(want.width, want.height);
   const uint64_t want_w = want.width > 0 ? static_cast<uint64_t>(want.width) : 0;
   const uint64_t want_h = want.height > 0 ? static_cast<uint64_t>(want.height) : 0;
-  for (unsigned denom : {8u, 4u, 2u})
-    if ((width + denom - 1) / denom >= want_w && (height + denom - 1) / denom >= want_h) return denom;
-  return 1;
+  return (width * numerator + denominator - 1) / denominator >= want_w &&
+         (height * numerator + denominator - 1) / denominator >= want_h;
 }
 
 // Starts decompressing. A progressive file has been read to its end by then. Encoders send every
@@ -217,10 +222,28 @@ std::vector<uint8_t> JpegReader::TakeIccProfile() { return std::move(state_->icc
 std::vector<JpegMarker> JpegReader::TakeMarkers() { return std::move(state_->markers); }
 
 void JpegReader::ScaleToCover(Size want) {
-  jpeg_decompress_struct& cinfo = state_->decompressor.Info();
-  unsigned denom = ScaleDenominator(cinfo.image_width, cinfo.image_height, state_->orientation, want);
-  if (denom <= 1) return;
-  state_->decompressor.Run(ScaleOutput, &denom, kDecodeError);
+  const jpeg_decompress_struct& cinfo = state_->decompressor.Info();
+  for (unsigned denominator : {8u, 4u, 2u}) {
+    if (Covers(cinfo.image_width, cinfo.image_height, state_->orientation, want, 1, denominator)) {
+      SetScale(1, denominator);
+      return;
+    }
+  }
+}
+
+void JpegReader::ScaleToCoverInEighths(Size want) {
+  const jpeg_decompress_struct& cinfo = state_->decompressor.Info();
+  for (unsigned eighths = 1; eighths < 8; ++eighths) {
+    if (Covers(cinfo.image_width, cinfo.image_height, state_->orientation, want, eighths, 8)) {
+      SetScale(eighths, 8);
+      return;
+    }
+  }
+}
+
+void JpegReader::SetScale(unsigned numerator, unsigned denominator) {
+  OutputScale scale{numerator, denominator};
+  state_->decompressor.Run(ScaleOutput, &scale, kDecodeError);
   state_->scaled = true;
 }
 
@@ -233,6 +256,13 @@ uint64_t JpegReader::Width() const {
 uint64_t JpegReader::Height() const {
   const jpeg_decompress_struct& cinfo = state_->decompressor.Info();
   return state_->scaled ? cinfo.output_height : cinfo.image_height;
+}
+
+PictureExtent JpegReader::Extent() const {
+  const jpeg_decompress_struct& cinfo = state_->decompressor.Info();
+  if (!state_->scaled) return {0, 0, static_cast<double>(cinfo.image_width), static_cast<double>(cinfo.image_height)};
+  const double scale = static_cast<double>(cinfo.scale_num) / cinfo.scale_denom;
+  return {0, 0, cinfo.image_width * scale, cinfo.image_height * scale};
 }
 
 void JpegReader::Start(uint64_t max_pixels) {

@@ -39,9 +39,15 @@ class JpegReader {
   // Decodes at the smallest of the full size, 1/2, 1/4 and 1/8 that still covers `want` as the
   // picture is seen once its orientation is applied (see DecodeJpegScaled). Before Start.
   void ScaleToCover(Size want);
+  // The same over every eighth of the full size (1/8, 2/8 ... 8/8): libjpeg scales in its inverse
+  // DCT by any eighth, the halvings only being the fastest. Before Start.
+  void ScaleToCoverInEighths(Size want);
   // The size of the rows that come out (scaled, not turned).
   uint64_t Width() const;
   uint64_t Height() const;
+  // The part of those rows the picture covers: all of them, unless a scaled read ends the picture
+  // part-way into the last column or row.
+  PictureExtent Extent() const;
 
   // Refuses a picture whose rows would not fit a Bitmap or hold more than `max_pixels` pixels,
   // then starts decoding (a progressive file is read whole here; one that lost scans is refused).
@@ -59,6 +65,7 @@ class JpegReader {
  private:
   struct State;
   void ReadHeader();
+  void SetScale(unsigned numerator, unsigned denominator);
   uint64_t Read(uint8_t* const* rows, uint64_t count, bool once);
   std::unique_ptr<State> state_;
 };

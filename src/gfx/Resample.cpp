@@ -172,10 +172,11 @@ constexpr int32_t kBoxedScale = 3;
 // Resamples one axis of `src` to `target` pixels with a separable convolution: when shrinking, a
 // Lanczos-3 low-pass scaled to the destination pixel over box-shaped source pixels; when enlarging,
 // cubic interpolation. The source is padded with its edge pixels, so no dark border comes in.
-// `extent` is the picture's length in source pixels (after a box reduction the last source pixel
-// may stand for a shorter group than the others). The lines across the axis are shared among
+// The picture spans `extent` source pixels from `origin` (after a box reduction the last source
+// pixel may stand for a shorter group than the others, and a picture decoded at a fraction of its
+// size can start or end part-way into an edge pixel). The lines across the axis are shared among
 // `workers` threads; the tiles along it are the same for every split, so the result is too.
-Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double extent, int workers) {
+Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double origin, double extent, int workers) {
   const int32_t n = horizontal ? src.width : src.height;
   const double scale = extent / target;  // source pixels per destination pixel
   const bool shrinking = scale > 1.0;
@@ -208,20 +209,21 @@ Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double ext
       const int32_t band_n = std::min(kBandLength, end - band);
       for (int32_t d0 = 0; d0 < target; d0 += tile) {
         const int32_t d_n = std::min(tile, target - d0);
-        const auto lo = std::max<int32_t>(0, static_cast<int32_t>(std::floor(d0 * scale)) - margin);
-        const auto hi = std::min<int32_t>(n, static_cast<int32_t>(std::ceil((d0 + d_n) * scale)) + margin);
+        const auto lo = std::max<int32_t>(0, static_cast<int32_t>(std::floor(origin + d0 * scale)) - margin);
+        const auto hi = std::min<int32_t>(n, static_cast<int32_t>(std::ceil(origin + (d0 + d_n) * scale)) + margin);
         Image source = horizontal
             ? Wrap(src_pixels + static_cast<size_t>(band) * src.width + lo, hi - lo, band_n, src.width)
             : Wrap(src_pixels + static_cast<size_t>(lo) * src.width + band, band_n, hi - lo, src.width);
         Image dest = horizontal
             ? Wrap(out.Row(band) + d0, d_n, band_n, out.width)
             : Wrap(out.Row(d0) + band, band_n, d_n, out.width);
-        // Destination pixel centre p (tile coordinates) samples source point scale * (p + d0) - lo.
+        // Destination pixel centre p (tile coordinates) samples source point
+        // origin + scale * (p + d0) - lo.
         pixman_transform_t transform;
         pixman_transform_init_identity(&transform);
         const int axis = horizontal ? 0 : 1;
         transform.matrix[axis][axis] = ToFixed(scale);
-        transform.matrix[axis][2] = ToFixed(scale * d0 - lo);
+        transform.matrix[axis][2] = ToFixed(origin + scale * d0 - lo);
         if (!pixman_image_set_transform(source.get(), &transform) ||
             !pixman_image_set_filter(source.get(), PIXMAN_FILTER_SEPARABLE_CONVOLUTION, params.get(),
                                      n_params)) {
@@ -236,17 +238,30 @@ Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double ext
   return out;
 }
 
+// One thread per core, fewer for small pictures: the larger of the source and the result decides.
+int WorkersFor(const Bitmap& source, int32_t width, int32_t height) {
+  const int64_t pixels = std::max(int64_t{source.Width()} * source.Height(), int64_t{width} * height);
+  const auto cores = static_cast<int64_t>(std::max(1u, std::thread::hardware_concurrency()));
+  return static_cast<int>(std::clamp(pixels / kMinPixelsPerWorker, int64_t{1}, cores));
+}
+
 }  // namespace
 
 Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height) {
-  // One thread per core, fewer for small pictures: the larger of the source and the result decides.
-  const int64_t pixels = std::max(int64_t{source.Width()} * source.Height(), int64_t{width} * height);
-  const auto cores = static_cast<int64_t>(std::max(1u, std::thread::hardware_concurrency()));
-  const auto workers = static_cast<int>(std::clamp(pixels / kMinPixelsPerWorker, int64_t{1}, cores));
-  return ResizeHighQuality(source, width, height, workers);
+  return ResizeHighQuality(source, width, height, WorkersFor(source, width, height));
 }
 
 Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height, int workers) {
+  const PictureExtent whole{0, 0, static_cast<double>(source.Width()), static_cast<double>(source.Height())};
+  return ResizeHighQuality(source, whole, width, height, workers);
+}
+
+Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int32_t width, int32_t height) {
+  return ResizeHighQuality(source, extent, width, height, WorkersFor(source, width, height));
+}
+
+Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int32_t width, int32_t height,
+                         int workers) {
   if (width <= 0 || height <= 0) {
     throw ImageError("无效的图片尺寸: " + std::to_string(width) + " x " + std::to_string(height) +
                      " (宽和高都必须大于 0)");
@@ -254,7 +269,8 @@ Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height, in
   if (!Bitmap::IsAllowedSize(width, height))
     throw ImageError("图片尺寸过大: " + std::to_string(width) + " x " + std::to_string(height));
   if (source.IsEmpty()) throw ImageError("无法缩放空白图片");
-  if (width == source.Width() && height == source.Height()) return source.ToBgr24();
+  const PictureExtent whole{0, 0, static_cast<double>(source.Width()), static_cast<double>(source.Height())};
+  if (width == source.Width() && height == source.Height() && extent == whole) return source.ToBgr24();
 
   const bool direct = source.BitsPerPixel() == 24 || source.BitsPerPixel() == 32;
   Plane plane = direct ? ToPlane(source, workers) : ToPlane(source.ToBgr24(), workers);
@@ -265,14 +281,16 @@ Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height, in
     const bool horizontal = (pass == 0) == horizontal_first;
     const int32_t n = horizontal ? plane.width : plane.height;
     const int32_t target = horizontal ? width : height;
-    if (n == target) continue;
-    double extent = n;
-    if (extent / target > kMaxFilterScale) {
+    double origin = horizontal ? extent.x : extent.y;
+    double length = horizontal ? extent.width : extent.height;
+    if (n == target && origin == 0 && length == n) continue;
+    if (length / target > kMaxFilterScale) {
       const int32_t factor = n / (target * kBoxedScale);
       plane = BoxReduce(plane, horizontal, factor, workers);
-      extent /= factor;
+      origin /= factor;
+      length /= factor;
     }
-    plane = ResampleAxis(plane, horizontal, target, extent, workers);
+    plane = ResampleAxis(plane, horizontal, target, origin, length, workers);
   }
   return FromPlane(plane, workers);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Geometry.h"
 
 namespace gfx {
 
@@ -16,6 +17,11 @@ Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height);
 // The same on exactly `workers` threads (fewer only where a step has fewer lines than that); the
 // result is the same for any count. One suits callers that already keep every core busy.
 Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height, int workers);
+// The same for a source whose picture covers only `extent` of its pixels (see PictureExtent): that
+// part is what is resized to width x height.
+Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int32_t width, int32_t height);
+Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int32_t width, int32_t height,
+                         int workers);
 
 // Resizes by nearest neighbour, pixel-exact and unsmoothed, into a 24-bit picture (destination
 // pixel i takes source pixel floor(i * source size / size)). Throws ImageError like the above.

@@ -81,6 +81,28 @@ std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name) {
   return DecodePictureFile(name, gfx::ReadWholeFile(name));
 }
 
+std::optional<LoadedPicture> LoadPictureResized(const std::string& name, gfx::Size size, bool keep_depth) {
+  CheckCustomSize(size);
+  if (!IsRegularFile(name)) return std::nullopt;
+  const std::vector<uint8_t> bytes = gfx::ReadWholeFile(name);
+  if (FormatOfBytes(bytes) != PictureFormat::kJpeg) {
+    std::optional<LoadedPicture> loaded = DecodePictureFile(name, bytes);
+    if (loaded && !loaded->bitmap.IsEmpty()) {
+      loaded->bitmap = keep_depth ? ResizeKeepingDepth(loaded->bitmap, size.width, size.height)
+                                  : gfx::ResizeHighQuality(loaded->bitmap, size.width, size.height);
+    }
+    return loaded;
+  }
+  gfx::JpegPicture jpeg;
+  try {
+    jpeg = gfx::DecodeJpegToResize(bytes, size);
+  } catch (const gfx::ImageError& e) {
+    throw gfx::ImageError("文件 \"" + name + "\": " + e.what());
+  }
+  gfx::Bitmap resized = gfx::ResizeHighQuality(jpeg.bitmap, jpeg.extent, size.width, size.height);
+  return LoadedPicture{std::move(resized), std::move(jpeg.icc_profile), std::move(jpeg.markers)};
+}
+
 std::optional<LoadedPicture> DecodePictureFile(const std::string& name, std::span<const uint8_t> bytes,
                                                gfx::RowProgress* progress) {
   PictureFormat format = FormatOfBytes(bytes);

@@ -34,6 +34,11 @@ PictureFormat FormatOfBytes(std::span<const uint8_t> bytes);
 // the ending name a known kind; throws gfx::ImageError naming the file when it is damaged or
 // cannot be read.
 std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name);
+// LoadPictureFromFile, then the picture resized to `size` as the saves resize it: with the
+// high-quality filter, or keeping a bitmap file's depth when `keep_depth` (see ResizeKeepingDepth).
+// A JPEG is decoded only as large as the resize needs (see gfx::DecodeJpegToResize), which costs
+// a fraction of a whole decode and resize when it shrinks by much. A side of 0 is refused.
+std::optional<LoadedPicture> LoadPictureResized(const std::string& name, gfx::Size size, bool keep_depth);
 
 // The reading of LoadPictureFromFile on bytes already read from the file `name` (a pipe as well
 // as a regular file): the same choice of reader, the same results and errors. `progress`, when

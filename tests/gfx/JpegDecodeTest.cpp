@@ -14,6 +14,7 @@
 
 #include "gfx/ImageError.h"
 #include "gfx/JpegTestTools.h"
+#include "gfx/Resample.h"
 
 namespace gfx {
 namespace {
@@ -390,10 +391,80 @@ TEST(JpegDecodeTest, ScaledDecodeTakesTheSmallestScaleThatCoversTheRequest) {
   }
 }
 
+// Peak signal-to-noise ratio of two pictures of the same size, in decibels.
+double Psnr(const Bitmap& a, const Bitmap& b) {
+  double sum = 0;
+  for (int32_t y = 0; y < a.Height(); ++y)
+    for (int32_t x = 0; x < a.Width() * 3; ++x) {
+      const double d = a.Row(y)[x] - b.Row(y)[x];
+      sum += d * d;
+    }
+  const double mse = sum / (static_cast<double>(a.Width()) * a.Height() * 3);
+  return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+// Shading, hard-edged blocks and fine grain, at a size that is no multiple of the 8-pixel blocks,
+// so a scaled read ends part-way into its last column and row.
+Bitmap PhotoLike(int32_t width, int32_t height) {
+  Bitmap picture(width, height, 24);
+  uint32_t seed = 2024;
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      const int grain = static_cast<int>(seed >> 28) - 8;
+      const bool inside = (x / 37 + y / 23) % 3 == 0;
+      auto clamp = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
+      picture.SetPixel(x, y, Rgb(clamp((x + y) * 150 / (width + height) + (inside ? 0 : 60) + grain),
+                                 clamp(y * 180 / height + 30 + grain), clamp(x * 200 / width + (inside ? 40 : 0) + grain)));
+    }
+  return picture;
+}
+
+TEST(JpegDecodeTest, ReadForAResizeIsResizedLikeTheWholePicture) {
+  const std::vector<uint8_t> plain = EncodeJpeg(PhotoLike(1003, 701), {.quality = 92, .icc_profile = {}});
+  struct Case {
+    int orientation;
+    Size target;
+    Size read;  // the smallest eighth covering twice the target, as seen
+  };
+  const Case cases[] = {
+      {1, {200, 140}, {502, 351}},   // 4/8
+      {1, {150, 100}, {377, 263}},   // 3/8
+      {1, {100, 70}, {251, 176}},    // 2/8
+      {1, {60, 20}, {126, 88}},      // 1/8
+      {1, {40, 300}, {878, 614}},    // 7/8: the height decides
+      {1, {40, 360}, {1003, 701}},   // taller than half the picture: whole
+      {1, {1500, 1000}, {1003, 701}},
+      {2, {100, 70}, {251, 176}},    // the partial column goes to the left
+      {3, {100, 70}, {251, 176}},    // ... and the partial row to the top
+      {4, {150, 100}, {377, 263}},
+      {6, {140, 200}, {351, 502}},   // turned: the sides swap
+      {7, {70, 100}, {176, 251}},
+      {8, {100, 150}, {263, 377}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "orientation " << c.orientation << ", " << c.target.width << " x "
+                                      << c.target.height);
+    std::vector<uint8_t> bytes = plain;
+    if (c.orientation != 1) {
+      const std::vector<uint8_t> exif = ExifSegment(c.orientation, false);
+      bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
+    }
+    const JpegPicture read = DecodeJpegToResize(bytes, c.target);
+    ASSERT_EQ(read.bitmap.GetSize(), c.read);
+    const Bitmap shrunk = ResizeHighQuality(read.bitmap, read.extent, c.target.width, c.target.height);
+    const Bitmap whole = ResizeHighQuality(DecodeJpeg(bytes).bitmap, c.target.width, c.target.height);
+    // The DCT's share of the shrink differs a little from the filter's; a picture stretched by the
+    // part of an edge pixel the content does not cover is off by far more.
+    EXPECT_GT(Psnr(shrunk, whole), 46.0);
+  }
+}
+
 TEST(JpegDecodeTest, ScaledDecodeRefusesWhatTheFullDecodeRefuses) {
   for (const char* file : {"peacock.default.truncated.jpeg", "missing-sof.jpg", "derive-huffman-codes-overflow.jpg"}) {
     const std::vector<uint8_t> bytes = ReadBytes(JpegDataPath(file));
     EXPECT_THROW(DecodeJpegScaled(bytes, {100, 100}), ImageError) << file;
+    EXPECT_THROW(DecodeJpegToResize(bytes, {10, 10}), ImageError) << file;
   }
   EXPECT_THROW(ReadJpegFileScaled(JpegDataPath("missing.jpg"), {10, 10}), ImageError);
 }
