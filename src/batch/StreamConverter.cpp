@@ -28,17 +28,6 @@ constexpr size_t kThreadBands = 4;
   throw gfx::ImageError("文件 \"" + source + "\": " + e.what());
 }
 
-bool StartsAsJpeg(gfx::FileReader& file) {
-  uint8_t head[3];
-  size_t got = 0;
-  while (got < sizeof head) {
-    const long n = file.Read(head + got, sizeof head - got);
-    if (n <= 0) return false;
-    got += static_cast<size_t>(n);
-  }
-  return head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF && file.Rewind();
-}
-
 // Reads `count` rows (the picture's rows from `done` on). With a progress, the reads go as libjpeg
 // gives the rows, each followed by a report and the question whether to give up.
 uint64_t ReadBand(gfx::JpegReader& reader, uint8_t* const* rows, uint64_t count, uint64_t done, uint64_t height,
@@ -137,7 +126,7 @@ std::optional<ConvertResult> StreamPicture(const std::string& source, const std:
   } catch (const gfx::ImageError&) {
     return std::nullopt;  // the whole-picture path says why
   }
-  if (!file->IsRegular() || !StartsAsJpeg(*file)) return std::nullopt;
+  if (!file->IsRegular() || !gfx::StartsAsJpeg(*file)) return std::nullopt;
 
   std::optional<gfx::JpegReader> reader;
   try {

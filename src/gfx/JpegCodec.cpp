@@ -25,9 +25,7 @@ struct Scaling {
 };
 
 // `progress` set: told of the rows as libjpeg gives them, and asked between them whether to give up.
-JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, Scaling scaling = {},
-                   RowProgress* progress = nullptr) {
-  JpegReader reader(data);
+JpegPicture Decode(JpegReader& reader, uint64_t max_pixels, Scaling scaling = {}, RowProgress* progress = nullptr) {
   if (scaling.steps == Scaling::Steps::kHalvings) reader.ScaleToCover(scaling.want);
   if (scaling.steps == Scaling::Steps::kEighths) reader.ScaleToCoverInEighths(scaling.want);
   reader.Start(max_pixels);
@@ -51,6 +49,20 @@ JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, Scaling s
   picture.icc_profile = reader.TakeIccProfile();
   picture.markers = reader.TakeMarkers();
   return picture;
+}
+
+JpegPicture Decode(std::span<const uint8_t> data, uint64_t max_pixels, Scaling scaling = {},
+                   RowProgress* progress = nullptr) {
+  JpegReader reader(data);
+  return Decode(reader, max_pixels, scaling, progress);
+}
+
+// The scaling of a read for a resize to `target`: twice the target, by eighths.
+Scaling ForResizeTo(Size target) {
+  auto twice = [](int32_t side) {
+    return static_cast<int32_t>(std::min<int64_t>(int64_t{side} * 2, std::numeric_limits<int32_t>::max()));
+  };
+  return {Scaling::Steps::kEighths, {twice(target.width), twice(target.height)}};
 }
 
 std::unique_ptr<const uint8_t*[]> RowsOf(const Bitmap& bitmap) {
@@ -85,10 +97,12 @@ JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want) {
 }
 
 JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target) {
-  auto twice = [](int32_t side) {
-    return static_cast<int32_t>(std::min<int64_t>(int64_t{side} * 2, std::numeric_limits<int32_t>::max()));
-  };
-  return Decode(data, Bitmap::kMaxPixels, {Scaling::Steps::kEighths, {twice(target.width), twice(target.height)}});
+  return Decode(data, Bitmap::kMaxPixels, ForResizeTo(target));
+}
+
+JpegPicture ReadJpegToResize(FileReader& file, Size target) {
+  JpegReader reader(file);
+  return Decode(reader, Bitmap::kMaxPixels, ForResizeTo(target));
 }
 
 JpegPicture ReadJpegFileScaled(const std::string& path, Size want) {

@@ -12,6 +12,8 @@
 
 namespace gfx {
 
+class FileReader;
+
 inline constexpr int kJpegApp1 = 0xE1;     // EXIF and XMP segments
 inline constexpr int kJpegComment = 0xFE;  // comment segments
 
@@ -56,6 +58,8 @@ JpegPicture ReadJpegFileScaled(const std::string& path, Size want);  // errors n
 // shrink at little cost, and the filter that follows still has two source pixels for each pixel
 // it makes, so the result stays close to a resize of the whole picture. Errors as DecodeJpeg.
 JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target);
+// The same read from an open file in pieces, so the file's bytes are never held whole.
+JpegPicture ReadJpegToResize(FileReader& file, Size target);
 
 struct JpegEncodeOptions {
   int quality = 75;                   // 0..100; 0 is taken as 1, as libjpeg does

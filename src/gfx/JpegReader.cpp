@@ -164,6 +164,17 @@ std::vector<JpegMarker> KeptMarkers(jpeg_saved_marker_ptr list) {
 
 }  // namespace
 
+bool StartsAsJpeg(FileReader& file) {
+  uint8_t head[3];
+  size_t got = 0;
+  while (got < sizeof head) {
+    const long n = file.Read(head + got, sizeof head - got);
+    if (n <= 0) return false;
+    got += static_cast<size_t>(n);
+  }
+  return head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF && file.Rewind();
+}
+
 struct JpegReader::State {
   jpeg::Decompressor decompressor;
   std::span<const uint8_t> data;

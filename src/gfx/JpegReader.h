@@ -13,6 +13,10 @@ namespace gfx {
 
 class FileReader;
 
+// True when the file's first bytes are those of a JPEG file; the file is then back at its start
+// (only a regular file can go back).
+bool StartsAsJpeg(FileReader& file);
+
 // Decodes one JPEG picture into 24-bit blue-green-red rows, a band at a time, so a caller that
 // passes each band on never holds the whole picture. The header is read on construction; then
 // Start, ReadRows until every row is read, and Finish. Grey-scale comes as three equal channels,

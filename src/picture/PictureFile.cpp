@@ -10,6 +10,7 @@
 #include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegCodec.h"
+#include "gfx/JpegReader.h"
 #include "gfx/PngCodec.h"
 #include "gfx/WebpCodec.h"
 #include "gfx/Resample.h"
@@ -84,9 +85,9 @@ std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name) {
 std::optional<LoadedPicture> LoadPictureResized(const std::string& name, gfx::Size size, bool keep_depth) {
   CheckCustomSize(size);
   if (!IsRegularFile(name)) return std::nullopt;
-  const std::vector<uint8_t> bytes = gfx::ReadWholeFile(name);
-  if (FormatOfBytes(bytes) != PictureFormat::kJpeg) {
-    std::optional<LoadedPicture> loaded = DecodePictureFile(name, bytes);
+  gfx::FileReader file(name);
+  if (!gfx::StartsAsJpeg(file)) {
+    std::optional<LoadedPicture> loaded = DecodePictureFile(name, gfx::ReadWholeFile(name));
     if (loaded && !loaded->bitmap.IsEmpty()) {
       loaded->bitmap = keep_depth ? ResizeKeepingDepth(loaded->bitmap, size.width, size.height)
                                   : gfx::ResizeHighQuality(loaded->bitmap, size.width, size.height);
@@ -95,7 +96,7 @@ std::optional<LoadedPicture> LoadPictureResized(const std::string& name, gfx::Si
   }
   gfx::JpegPicture jpeg;
   try {
-    jpeg = gfx::DecodeJpegToResize(bytes, size);
+    jpeg = gfx::ReadJpegToResize(file, size);
   } catch (const gfx::ImageError& e) {
     throw gfx::ImageError("文件 \"" + name + "\": " + e.what());
   }
