@@ -2,6 +2,9 @@
 # Shrinks one 4-megapixel photograph to 800 x 500 with `orvel --convert --size` and with
 # vipsthumbnail, and prints each whole command's time and its ratio to Orvel's. Uses hyperfine
 # when it is installed (bench/packages-bench.txt installs it), else the best of N runs of a loop.
+# Then it checks what the shrink of a JPEG on reading costs in quality: the PSNR of Orvel's output
+# and of the same conversion from the whole decoded picture (a bitmap source is always read
+# whole), each against the lossless resize of the whole picture.
 #
 # Usage: bench/compare_shrink.sh [PHOTO] [RUNS]   (an empty PHOTO takes the default)
 # Without a photograph it makes one of 2560 x 1600 from the largest photograph of Debian's
@@ -67,3 +70,32 @@ row() {
 }
 row "orvel --convert --size" "${times[0]}"
 row "vipsthumbnail" "${times[1]}"
+
+# Quality: a JPEG read at a fraction of its size against the whole picture.
+"$build/orvel" --convert "$photo" "$work/whole.bmp" >/dev/null
+"$build/orvel" --convert "$work/whole.bmp" "$work/reference.bmp" --size $size >/dev/null
+"$build/orvel" --convert "$work/whole.bmp" "$work/from-whole.jpg" -q $quality --size $size >/dev/null
+"$build/orvel" --convert "$work/from-whole.jpg" "$work/from-whole.bmp" >/dev/null
+"$build/orvel" --convert "$work/orvel.jpg" "$work/shrunk.bmp" >/dev/null
+"$build/orvel" --convert "$photo" "$work/shrunk-pixels.bmp" --size $size >/dev/null
+python3 - "$work" <<'PSNR'
+import math, struct, sys
+def pixels(path):
+    data = open(path, "rb").read()
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height = struct.unpack_from("<ii", data, 18)
+    stride = (width * 3 + 3) & ~3
+    return b"".join(data[offset + y * stride:offset + y * stride + width * 3] for y in range(abs(height)))
+def psnr(a, b):
+    a, b = pixels(a), pixels(b)
+    mse = sum((x - y) * (x - y) for x, y in zip(a, b)) / len(a)
+    return 10 * math.log10(255 * 255 / mse) if mse else float("inf")
+work = sys.argv[1]
+reference = work + "/reference.bmp"
+whole = psnr(work + "/from-whole.bmp", reference)
+shrunk = psnr(work + "/shrunk.bmp", reference)
+print("PSNR against the lossless resize of the whole picture:")
+print("  JPEG from the whole picture  %6.2f dB" % whole)
+print("  JPEG read shrunk (orvel)     %6.2f dB  (%+.2f dB)" % (shrunk, shrunk - whole))
+print("  resize alone, shrunk read    %6.2f dB" % psnr(work + "/shrunk-pixels.bmp", reference))
+PSNR
