@@ -5,7 +5,6 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 
 #include "gfx/JpegGuard.h"
 #include <jpegint.h>
@@ -101,9 +100,8 @@ void BlockStore::Gather(j_compress_ptr cinfo) {
   cinfo->entropy->finish_pass = FinishGather;
 }
 
-// Room for one more block's values, in a new chunk when the last one has too little.
-int16_t* BlockStore::Room(j_compress_ptr cinfo) {
-  if (kChunkValues - chunk_used_ >= 64) return chunks_[chunk_count_ - 1] + chunk_used_;
+// A new chunk for the values, when the last one has no room for a whole block's.
+int16_t* BlockStore::NewChunk(j_compress_ptr cinfo) {
   if (chunk_count_ == chunk_slots_) {
     const size_t slots = chunk_slots_ == 0 ? 64 : chunk_slots_ * 2;
     auto* grown = static_cast<int16_t**>(std::realloc(chunks_, slots * sizeof(int16_t*)));
@@ -125,10 +123,11 @@ int BlockStore::GatherMcu(j_compress_ptr cinfo, JBLOCKROW* mcu) {
   auto* store = static_cast<BlockStore*>(cinfo->client_data);
   if (store->block_count_ + static_cast<size_t>(store->blocks_in_mcu_) > store->block_capacity_)
     ERREXIT(cinfo, JERR_BAD_STATE);  // more MCUs than the scan holds
+  int16_t* out = store->chunk_count_ == 0 ? nullptr : store->chunks_[store->chunk_count_ - 1] + store->chunk_used_;
   for (int b = 0; b < store->blocks_in_mcu_; ++b) {
     const JCOEF* block = mcu[b][0];
-    int16_t* const start = store->Room(cinfo);
-    int16_t* out = start;
+    if (kChunkValues - store->chunk_used_ < 64) out = store->NewChunk(cinfo);
+    int16_t* const start = out;
     const int ci = store->component_[b];
     ++store->dc_counts_[store->dc_table_[b]][Nbits(block[0] - store->last_dc_[ci])];
     store->last_dc_[ci] = block[0];
@@ -181,7 +180,7 @@ void BlockStore::CodeInto(j_compress_ptr cinfo) const {
   if (cinfo->blocks_in_MCU != blocks_in_mcu_) ERREXIT(cinfo, JERR_BAD_STATE);
   // What jpeg_write_scanlines does before its first rows.
   if (cinfo->master->call_pass_startup) (*cinfo->master->pass_startup)(cinfo);
-  alignas(32) JBLOCK blocks[C_MAX_BLOCKS_IN_MCU];
+  alignas(32) JBLOCK blocks[C_MAX_BLOCKS_IN_MCU] = {};
   JBLOCKROW mcu[C_MAX_BLOCKS_IN_MCU];
   for (int b = 0; b < blocks_in_mcu_; ++b) mcu[b] = &blocks[b];
   size_t chunk = 0;
@@ -196,12 +195,15 @@ void BlockStore::CodeInto(j_compress_ptr cinfo) const {
       const int16_t* in = chunks_[chunk] + used;
       const int16_t* const start = in;
       JCOEF* block = blocks[b];
-      std::memset(block, 0, sizeof(JBLOCK));
       block[0] = *in++;
       for (uint64_t m = masks_[n]; m != 0; m &= m - 1) block[kNatural[static_cast<size_t>(std::countr_zero(m))]] = *in++;
       used += static_cast<size_t>(in - start);
     }
     if (!(*cinfo->entropy->encode_mcu)(cinfo, mcu)) ERREXIT(cinfo, JERR_CANT_SUSPEND);
+    // Only the coefficients just set need clearing for the next MCU.
+    for (int b = 0; b < blocks_in_mcu_; ++b)
+      for (uint64_t m = masks_[n - static_cast<size_t>(blocks_in_mcu_ - b)]; m != 0; m &= m - 1)
+        blocks[b][kNatural[static_cast<size_t>(std::countr_zero(m))]] = 0;
   }
   // Every row has been given, as far as jpeg_finish_compress is concerned.
   cinfo->next_scanline = cinfo->image_height;

@@ -45,7 +45,7 @@ class BlockStore {
 
   static int GatherMcu(jpeg_compress_struct* cinfo, short (**mcu)[64]);
   static void FinishGather(jpeg_compress_struct* cinfo);
-  int16_t* Room(jpeg_compress_struct* cinfo);
+  int16_t* NewChunk(jpeg_compress_struct* cinfo);
 
   uint64_t* masks_ = nullptr;  // one per block, in coding order
   size_t block_count_ = 0;
