@@ -187,7 +187,7 @@ void BlockStore::CodeInto(j_compress_ptr cinfo) const {
   size_t used = 0;
   for (size_t n = 0; n < block_count_;) {
     for (int b = 0; b < blocks_in_mcu_; ++b, ++n) {
-      // The chunks are read as Room filled them.
+      // The chunks are read as GatherMcu filled them.
       if (kChunkValues - used < 64) {
         ++chunk;
         used = 0;
