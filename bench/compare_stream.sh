@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Converts one 82-megapixel JPEG with `orvel --convert` and with `vips copy` and prints each whole
-# command's time and peak memory with its ratio to Orvel's; then compresses a folder of
+# command's time and peak memory with its ratio to Orvel's; then the same photograph alone with
+# `orvel --batch` and `orvel --batch --optimize` (the optimised tables keep the picture's quantised
+# blocks until its end); then compresses a folder of
 # photographs with `orvel --batch` and with `orvel --batch --optimize` and prints the cost of the
 # optimised Huffman tables. Times come from hyperfine (bench/packages-bench.txt installs it), peak
 # memory from GNU time (the median of the runs).
@@ -64,7 +66,19 @@ printf '%-22s %9.4f %9.4f %7.2f %10.1f %7.2f\n' "orvel --convert" "$o_mean" "$o_
 printf '%-22s %9.4f %9.4f %7s %10.1f %7s\n' "vips copy" "$v_mean" "$v_sd" "$(ratio "$v_mean" "$o_mean")" \
   "$(ratio "$v_mem" 1024)" "$(ratio "$v_mem" "$o_mem")"
 
-mkdir -p "$work/in" "$work/out"
+mkdir -p "$work/one" "$work/in" "$work/out"
+one="'$build/orvel' --batch --quiet -q $quality -o '$work/one' '$photo'"
+hyperfine -N --warmup 1 --runs "$runs" --export-json "$work/one.json" "$one" "$one --optimize" >/dev/null
+mapfile -t t < <(mean_times "$work/one.json")
+read -r d_mean d_sd <<< "${t[0]}"
+read -r p_mean p_sd <<< "${t[1]}"
+d_mem=$(peak_kib "$one")
+p_mem=$(peak_kib "$one --optimize")
+printf '\n%-30s %9s %9s %7s %10s %7s\n' "one photograph" "mean s" "stddev" "ratio" "peak MiB" "ratio"
+printf '%-30s %9.4f %9.4f %7.2f %10.1f %7.2f\n' "orvel --batch" "$d_mean" "$d_sd" 1 "$(ratio "$d_mem" 1024)" 1
+printf '%-30s %9.4f %9.4f %7s %10.1f %7s\n' "orvel --batch --optimize" "$p_mean" "$p_sd" "$(ratio "$p_mean" "$d_mean")" \
+  "$(ratio "$p_mem" 1024)" "$(ratio "$p_mem" "$d_mem")"
+
 find "$photos" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) -exec cp {} "$work/in/" \;
 count=$(find "$work/in" -type f | wc -l)
 [ "$count" -gt 0 ] || { echo "no JPEG photographs in $photos" >&2; exit 1; }

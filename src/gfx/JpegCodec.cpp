@@ -124,19 +124,7 @@ std::vector<uint8_t> EncodeJpeg(const Bitmap& bitmap, const JpegEncodeOptions& o
   const int32_t width = source->Width();
   const int32_t height = source->Height();
   const auto rows = source->IsEmpty() ? nullptr : RowsOf(*source);
-  // Optimised sequential tables take a pass that only counts symbols, then the coding pass with
-  // them: the same bytes as libjpeg's two-pass mode, which keeps every coefficient of the picture
-  // in memory between its passes and costs far more than the counting.
-  if (options.optimize && !options.progressive && !source->IsEmpty()) {
-    JpegWriter statistics(width, height, options, JpegWriter::Output::kStatistics);
-    statistics.WriteRows(rows.get(), static_cast<uint64_t>(height));
-    statistics.Finish();
-    JpegWriter writer(width, height, options, JpegWriter::Output::kMemory, &statistics.Tables());
-    writer.WriteRows(rows.get(), static_cast<uint64_t>(height));
-    writer.Finish();
-    return writer.TakeBytes();
-  }
-  JpegWriter writer(width, height, options, JpegWriter::Output::kMemory);
+  JpegWriter writer(width, height, options);
   writer.WriteRows(rows.get(), static_cast<uint64_t>(height));
   writer.Finish();
   return writer.TakeBytes();

@@ -5,10 +5,8 @@
 #include <optional>
 #include <string>
 
-// jpegint.h gives the entropy coder's interface, through which a one-pass compression gathers
-// the statistics of the Huffman tables (libjpeg's own two-pass mode holds every coefficient).
+#include "gfx/JpegBlockStore.h"
 #include "gfx/JpegGuard.h"
-#include <jpegint.h>
 #include <jerror.h>
 
 #include "gfx/FileIo.h"
@@ -21,6 +19,13 @@ namespace {
 constexpr const char* kEncodeError = "无法编码 JPEG 图片: ";
 constexpr size_t kFileBuffer = size_t{1} << 18;
 
+// The two DC and two AC Huffman tables made for one picture: for each, the count of codes of
+// each length 1..16 (index 0 unused) and the symbols in code order.
+struct HuffmanTables {
+  uint8_t bits[4][17];
+  uint8_t values[4][256];
+};
+
 // The steps below run inside the libjpeg guard: they touch only the plain data they are given.
 
 struct StartStep {
@@ -32,8 +37,8 @@ struct StartStep {
   size_t marker_count;
   bool progressive;
   bool optimize;
-  bool statistics;
-  const JpegHuffmanTables* tables;
+  jpeg::BlockStore* gather;      // set: the blocks go there, nothing into the output
+  const HuffmanTables* tables;  // set: the picture is coded with them
 };
 
 void WriteMarkers(j_compress_ptr cinfo, const StartStep& step, bool app1) {
@@ -58,7 +63,8 @@ void StartCompress(j_common_ptr common, void* context) {
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, step->quality, TRUE);
   if (step->progressive) jpeg_simple_progression(cinfo);
-  if (step->optimize && step->tables == nullptr && !step->statistics) cinfo->optimize_coding = TRUE;
+  // Progressive scans are optimised by libjpeg; sequential ones through a block store.
+  if (step->optimize && step->progressive) cinfo->optimize_coding = TRUE;
   if (step->tables != nullptr) {
     for (int i = 0; i < 4; ++i) {
       JHUFF_TBL* table = TableSlot(cinfo, i);
@@ -67,9 +73,8 @@ void StartCompress(j_common_ptr common, void* context) {
     }
   }
   jpeg_start_compress(cinfo, TRUE);
-  if (step->statistics) {
-    // The entropy coder counts the symbols instead of coding them; finishing makes the tables.
-    (*cinfo->entropy->start_pass)(cinfo, TRUE);
+  if (step->gather != nullptr) {
+    step->gather->Gather(cinfo);
     return;
   }
   // The usual order after the JFIF header: EXIF and XMP, the colour profile, then comments.
@@ -96,8 +101,12 @@ void WriteRowsStep(j_common_ptr common, void* context) {
   }
 }
 
+void CodeStoredBlocks(j_common_ptr common, void* context) {
+  static_cast<const jpeg::BlockStore*>(context)->CodeInto(reinterpret_cast<j_compress_ptr>(common));
+}
+
 struct FinishStep {
-  JpegHuffmanTables* tables;  // statistics: where the tables go
+  HuffmanTables* tables;  // gathering: where the tables go
 };
 
 void FinishCompress(j_common_ptr common, void* context) {
@@ -128,54 +137,66 @@ void CheckPicture(int32_t width, int32_t height, const JpegEncodeOptions& option
 
 struct JpegWriter::State {
   std::optional<jpeg::Compressor> compressor;
-  Output output = Output::kMemory;
-  JpegHuffmanTables tables{};
+  int32_t width = 0;
+  int32_t height = 0;
+  // Optimised sequential tables: the first compression keeps the blocks here, and Finish codes
+  // them into memory (`estimate` bytes to start with) or into `file`, under `options`' headers.
+  std::unique_ptr<jpeg::BlockStore> blocks;
+  std::optional<JpegEncodeOptions> options;
+  AtomicFileWriter* file = nullptr;
+  size_t estimate = 0;
 
   void Run(jpeg::Step step, void* context) { compressor->Run(step, context, kEncodeError); }
 };
 
-JpegWriter::JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, Output output,
-                       const JpegHuffmanTables* tables)
+JpegWriter::JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options)
     : state_(std::make_unique<State>()) {
   size_t marker_bytes = 0;
   CheckPicture(width, height, options, marker_bytes);
-  state_->output = output;
-  if (output == Output::kStatistics) {
-    state_->compressor.emplace(jpeg::DiscardOutput{}, kFileBuffer);
-  } else {
-    // A quarter of the raw size holds most pictures at ordinary qualities without regrowing.
-    const size_t estimate = static_cast<size_t>(width) * static_cast<size_t>(height) * 3 / 4 +
-                            options.icc_profile.size() + marker_bytes + 1024;
-    state_->compressor.emplace(estimate);
-  }
-  Start(width, height, options, tables);
+  state_->width = width;
+  state_->height = height;
+  // A quarter of the raw size holds most pictures at ordinary qualities without regrowing.
+  state_->estimate = static_cast<size_t>(width) * static_cast<size_t>(height) * 3 / 4 +
+                     options.icc_profile.size() + marker_bytes + 1024;
+  Start(options);
 }
 
-JpegWriter::JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, AtomicFileWriter& file,
-                       const JpegHuffmanTables* tables)
+JpegWriter::JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, AtomicFileWriter& file)
     : state_(std::make_unique<State>()) {
   size_t marker_bytes = 0;
   CheckPicture(width, height, options, marker_bytes);
-  state_->compressor.emplace(file, kFileBuffer);
-  Start(width, height, options, tables);
+  state_->width = width;
+  state_->height = height;
+  state_->file = &file;
+  Start(options);
 }
 
 JpegWriter::~JpegWriter() = default;
 
-void JpegWriter::Start(int32_t width, int32_t height, const JpegEncodeOptions& options,
-                       const JpegHuffmanTables* tables) {
+namespace {
+
+StartStep StepFor(int32_t width, int32_t height, const JpegEncodeOptions& options) {
   const int quality = options.quality < 1 ? 1 : options.quality > 100 ? 100 : options.quality;
-  StartStep step{width,
-                 height,
-                 quality,
-                 &options.icc_profile,
-                 options.markers.data(),
-                 options.markers.size(),
-                 options.progressive,
-                 options.optimize,
-                 state_->output == Output::kStatistics,
-                 options.progressive ? nullptr : tables};
-  state_->Run(StartCompress, &step);
+  return StartStep{width, height, quality, &options.icc_profile, options.markers.data(), options.markers.size(),
+                   options.progressive, options.optimize, nullptr, nullptr};
+}
+
+}  // namespace
+
+void JpegWriter::Start(const JpegEncodeOptions& options) {
+  State& s = *state_;
+  StartStep step = StepFor(s.width, s.height, options);
+  if (options.optimize && !options.progressive) {
+    s.blocks = std::make_unique<jpeg::BlockStore>();
+    s.options = options;
+    s.compressor.emplace(jpeg::DiscardOutput{}, size_t{4096});
+    step.gather = s.blocks.get();
+  } else if (s.file != nullptr) {
+    s.compressor.emplace(*s.file, kFileBuffer);
+  } else {
+    s.compressor.emplace(s.estimate);
+  }
+  s.Run(StartCompress, &step);
 }
 
 void JpegWriter::WriteRows(const uint8_t* const* rows, uint64_t count) {
@@ -184,15 +205,32 @@ void JpegWriter::WriteRows(const uint8_t* const* rows, uint64_t count) {
 }
 
 void JpegWriter::Finish() {
-  FinishStep step{state_->output == Output::kStatistics ? &state_->tables : nullptr};
-  state_->Run(FinishCompress, &step);
+  State& s = *state_;
+  if (s.blocks == nullptr) {
+    FinishStep step{nullptr};
+    s.Run(FinishCompress, &step);
+    return;
+  }
+  HuffmanTables tables{};
+  FinishStep gathered{&tables};
+  s.Run(FinishCompress, &gathered);
+  s.compressor.reset();
+  if (s.file != nullptr)
+    s.compressor.emplace(*s.file, kFileBuffer);
+  else
+    s.compressor.emplace(s.estimate);
+  StartStep start = StepFor(s.width, s.height, *s.options);
+  start.tables = &tables;
+  s.Run(StartCompress, &start);
+  s.Run(CodeStoredBlocks, s.blocks.get());
+  FinishStep done{nullptr};
+  s.Run(FinishCompress, &done);
+  s.blocks.reset();
 }
 
 std::vector<uint8_t> JpegWriter::TakeBytes() {
   const jpeg::Compressor& c = *state_->compressor;
   return std::vector<uint8_t>(c.Data(), c.Data() + c.Size());
 }
-
-const JpegHuffmanTables& JpegWriter::Tables() const { return state_->tables; }
 
 }  // namespace gfx

@@ -11,33 +11,20 @@ namespace gfx {
 
 class AtomicFileWriter;
 
-// The two DC and two AC Huffman tables made for one picture: for each, the count of codes of
-// each length 1..16 (index 0 unused) and the symbols in code order.
-struct JpegHuffmanTables {
-  uint8_t bits[4][17];
-  uint8_t values[4][256];
-};
-
 // Encodes one picture from 24-bit blue-green-red rows, handed in top to bottom in bands of any
 // size, with the settings of EncodeJpeg: libjpeg's defaults, the quality with baseline tables,
 // the metadata segments before the first table. Every failure throws ImageError; the writer can
 // then only be destroyed. A file written to is left uncommitted: its owner commits it.
+//
+// Optimised tables of a sequential picture need every block before the first byte: the writer
+// keeps the quantised blocks compactly as the rows come and codes them in Finish, which is when
+// the whole output is written.
 class JpegWriter {
  public:
-  // What the writer makes of the rows.
-  enum class Output {
-    kMemory,      // the file's bytes, for TakeBytes
-    kStatistics,  // only the Huffman tables that suit the picture best, for Tables
-  };
-
-  // Checks the size and the metadata as EncodeJpeg does. With `tables` (sequential scans only)
-  // the picture is coded with them, which gives the same bytes as `optimize` in one pass over
-  // the rows once the tables are known.
-  JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, Output output,
-             const JpegHuffmanTables* tables = nullptr);
-  // Writes into `file` (through a buffer) as the bytes come.
-  JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, AtomicFileWriter& file,
-             const JpegHuffmanTables* tables = nullptr);
+  // Writes into memory, for TakeBytes. Checks the size and the metadata as EncodeJpeg does.
+  JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options);
+  // Writes into `file` (through a buffer) as the bytes come. The file must outlive the writer.
+  JpegWriter(int32_t width, int32_t height, const JpegEncodeOptions& options, AtomicFileWriter& file);
   ~JpegWriter();
   JpegWriter(const JpegWriter&) = delete;
   JpegWriter& operator=(const JpegWriter&) = delete;
@@ -47,12 +34,11 @@ class JpegWriter {
   // After the last row: ends the data (and, for a file, has written every byte to it).
   void Finish();
 
-  std::vector<uint8_t> TakeBytes();        // kMemory, after Finish
-  const JpegHuffmanTables& Tables() const;  // kStatistics, after Finish
+  std::vector<uint8_t> TakeBytes();  // in memory, after Finish
 
  private:
   struct State;
-  void Start(int32_t width, int32_t height, const JpegEncodeOptions& options, const JpegHuffmanTables* tables);
+  void Start(const JpegEncodeOptions& options);
   std::unique_ptr<State> state_;
 };
 
