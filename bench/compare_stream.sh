@@ -53,31 +53,27 @@ peak_kib() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-orvel_cmd="'$build/orvel' --convert '$photo' '$work/orvel.jpg' -q $quality"
-vips_cmd="vips copy '$photo' '$work/vips.jpg[Q=$quality]'"
-hyperfine -N --warmup 1 --runs "$runs" --export-json "$work/convert.json" "$orvel_cmd" "$vips_cmd" >/dev/null
-mapfile -t t < <(mean_times "$work/convert.json")
-read -r o_mean o_sd <<< "${t[0]}"
-read -r v_mean v_sd <<< "${t[1]}"
-o_mem=$(peak_kib "$orvel_cmd")
-v_mem=$(peak_kib "$vips_cmd")
-printf '\n%-22s %9s %9s %7s %10s %7s\n' "command" "mean s" "stddev" "ratio" "peak MiB" "ratio"
-printf '%-22s %9.4f %9.4f %7.2f %10.1f %7.2f\n' "orvel --convert" "$o_mean" "$o_sd" 1 "$(ratio "$o_mem" 1024)" 1
-printf '%-22s %9.4f %9.4f %7s %10.1f %7s\n' "vips copy" "$v_mean" "$v_sd" "$(ratio "$v_mean" "$o_mean")" \
-  "$(ratio "$v_mem" 1024)" "$(ratio "$v_mem" "$o_mem")"
+# time_pair TITLE LABEL_A CMD_A LABEL_B CMD_B: times both commands, measures their peak memory and
+# prints a table with B's ratios to A.
+time_pair() {
+  hyperfine -N --warmup 1 --runs "$runs" --export-json "$work/pair.json" "$3" "$5" >/dev/null
+  mapfile -t t < <(mean_times "$work/pair.json")
+  read -r a_mean a_sd <<< "${t[0]}"
+  read -r b_mean b_sd <<< "${t[1]}"
+  a_mem=$(peak_kib "$3")
+  b_mem=$(peak_kib "$5")
+  printf '\n%-30s %9s %9s %7s %10s %7s\n' "$1" "mean s" "stddev" "ratio" "peak MiB" "ratio"
+  printf '%-30s %9.4f %9.4f %7.2f %10.1f %7.2f\n' "$2" "$a_mean" "$a_sd" 1 "$(ratio "$a_mem" 1024)" 1
+  printf '%-30s %9.4f %9.4f %7s %10.1f %7s\n' "$4" "$b_mean" "$b_sd" "$(ratio "$b_mean" "$a_mean")" \
+    "$(ratio "$b_mem" 1024)" "$(ratio "$b_mem" "$a_mem")"
+}
+
+time_pair "command" "orvel --convert" "'$build/orvel' --convert '$photo' '$work/orvel.jpg' -q $quality" \
+  "vips copy" "vips copy '$photo' '$work/vips.jpg[Q=$quality]'"
 
 mkdir -p "$work/one" "$work/in" "$work/out"
 one="'$build/orvel' --batch --quiet -q $quality -o '$work/one' '$photo'"
-hyperfine -N --warmup 1 --runs "$runs" --export-json "$work/one.json" "$one" "$one --optimize" >/dev/null
-mapfile -t t < <(mean_times "$work/one.json")
-read -r d_mean d_sd <<< "${t[0]}"
-read -r p_mean p_sd <<< "${t[1]}"
-d_mem=$(peak_kib "$one")
-p_mem=$(peak_kib "$one --optimize")
-printf '\n%-30s %9s %9s %7s %10s %7s\n' "one photograph" "mean s" "stddev" "ratio" "peak MiB" "ratio"
-printf '%-30s %9.4f %9.4f %7.2f %10.1f %7.2f\n' "orvel --batch" "$d_mean" "$d_sd" 1 "$(ratio "$d_mem" 1024)" 1
-printf '%-30s %9.4f %9.4f %7s %10.1f %7s\n' "orvel --batch --optimize" "$p_mean" "$p_sd" "$(ratio "$p_mean" "$d_mean")" \
-  "$(ratio "$p_mem" 1024)" "$(ratio "$p_mem" "$d_mem")"
+time_pair "one photograph" "orvel --batch" "$one" "orvel --batch --optimize" "$one --optimize"
 
 find "$photos" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) -exec cp {} "$work/in/" \;
 count=$(find "$work/in" -type f | wc -l)
