@@ -96,10 +96,6 @@ JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want) {
   return Decode(data, Bitmap::kMaxPixels, {Scaling::Steps::kHalvings, want});
 }
 
-JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target) {
-  return Decode(data, Bitmap::kMaxPixels, ForResizeTo(target));
-}
-
 JpegPicture ReadJpegToResize(FileReader& file, Size target) {
   JpegReader reader(file);
   return Decode(reader, Bitmap::kMaxPixels, ForResizeTo(target));

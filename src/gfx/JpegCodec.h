@@ -53,12 +53,11 @@ JpegPicture ReadJpegFile(const std::string& path);  // errors name the file
 // fraction of the work. Pictures smaller than `want` come whole. Errors as DecodeJpeg.
 JpegPicture DecodeJpegScaled(std::span<const uint8_t> data, Size want);
 JpegPicture ReadJpegFileScaled(const std::string& path, Size want);  // errors name the file
-// Decodes for a resize to `target`: at the smallest eighth of the full size (1/8, 2/8 ... 8/8) whose
+// Reads an open JPEG file, in pieces, for a resize to `target`: at the smallest eighth of the full size (1/8, 2/8 ... 8/8) whose
 // picture still covers twice `target` as it is seen. libjpeg's DCT then does most of a large
 // shrink at little cost, and the filter that follows still has two source pixels for each pixel
-// it makes, so the result stays close to a resize of the whole picture. Errors as DecodeJpeg.
-JpegPicture DecodeJpegToResize(std::span<const uint8_t> data, Size target);
-// The same read from an open file in pieces, so the file's bytes are never held whole.
+// it makes, so the result stays close to a resize of the whole picture. The picture's `extent`
+// tells the resize which part of the edge pixels it covers. Errors as DecodeJpeg.
 JpegPicture ReadJpegToResize(FileReader& file, Size target);
 
 struct JpegEncodeOptions {

@@ -36,7 +36,7 @@ PictureFormat FormatOfBytes(std::span<const uint8_t> bytes);
 std::optional<LoadedPicture> LoadPictureFromFile(const std::string& name);
 // LoadPictureFromFile, then the picture resized to `size` as the saves resize it: with the
 // high-quality filter, or keeping a bitmap file's depth when `keep_depth` (see ResizeKeepingDepth).
-// A JPEG is decoded only as large as the resize needs (see gfx::DecodeJpegToResize), which costs
+// A JPEG is decoded only as large as the resize needs (see gfx::ReadJpegToResize), which costs
 // a fraction of a whole decode and resize when it shrinks by much. A side of 0 is refused.
 std::optional<LoadedPicture> LoadPictureResized(const std::string& name, gfx::Size size, bool keep_depth);
 

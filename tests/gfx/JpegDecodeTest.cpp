@@ -12,6 +12,7 @@
 
 #include <jpeglib.h>
 
+#include "gfx/FileIo.h"
 #include "gfx/ImageError.h"
 #include "gfx/JpegTestTools.h"
 #include "gfx/Resample.h"
@@ -420,6 +421,14 @@ Bitmap PhotoLike(int32_t width, int32_t height) {
   return picture;
 }
 
+// ReadJpegToResize of the bytes, through a file as the command line reads them.
+JpegPicture ReadToResize(const std::vector<uint8_t>& bytes, Size target) {
+  testing::ScratchDir dir;
+  testing::WriteBytes(dir.Path() / "p.jpg", bytes);
+  FileReader file((dir.Path() / "p.jpg").string());
+  return ReadJpegToResize(file, target);
+}
+
 TEST(JpegDecodeTest, ReadForAResizeIsResizedLikeTheWholePicture) {
   const std::vector<uint8_t> plain = EncodeJpeg(PhotoLike(1003, 701), {.quality = 92, .icc_profile = {}});
   struct Case {
@@ -450,7 +459,7 @@ TEST(JpegDecodeTest, ReadForAResizeIsResizedLikeTheWholePicture) {
       const std::vector<uint8_t> exif = ExifSegment(c.orientation, false);
       bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
     }
-    const JpegPicture read = DecodeJpegToResize(bytes, c.target);
+    const JpegPicture read = ReadToResize(bytes, c.target);
     ASSERT_EQ(read.bitmap.GetSize(), c.read);
     const Bitmap shrunk = ResizeHighQuality(read.bitmap, read.extent, c.target.width, c.target.height);
     const Bitmap whole = ResizeHighQuality(DecodeJpeg(bytes).bitmap, c.target.width, c.target.height);
@@ -464,7 +473,7 @@ TEST(JpegDecodeTest, ScaledDecodeRefusesWhatTheFullDecodeRefuses) {
   for (const char* file : {"peacock.default.truncated.jpeg", "missing-sof.jpg", "derive-huffman-codes-overflow.jpg"}) {
     const std::vector<uint8_t> bytes = ReadBytes(JpegDataPath(file));
     EXPECT_THROW(DecodeJpegScaled(bytes, {100, 100}), ImageError) << file;
-    EXPECT_THROW(DecodeJpegToResize(bytes, {10, 10}), ImageError) << file;
+    EXPECT_THROW(ReadToResize(bytes, {10, 10}), ImageError) << file;
   }
   EXPECT_THROW(ReadJpegFileScaled(JpegDataPath("missing.jpg"), {10, 10}), ImageError);
 }
