@@ -238,6 +238,11 @@ Plane ResampleAxis(const Plane& src, bool horizontal, int32_t target, double ori
   return out;
 }
 
+// The extent of a picture that covers all its pixels.
+PictureExtent WholeOf(const Bitmap& bitmap) {
+  return {0, 0, static_cast<double>(bitmap.Width()), static_cast<double>(bitmap.Height())};
+}
+
 // One thread per core, fewer for small pictures: the larger of the source and the result decides.
 int WorkersFor(const Bitmap& source, int32_t width, int32_t height) {
   const int64_t pixels = std::max(int64_t{source.Width()} * source.Height(), int64_t{width} * height);
@@ -252,8 +257,7 @@ Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height) {
 }
 
 Bitmap ResizeHighQuality(const Bitmap& source, int32_t width, int32_t height, int workers) {
-  const PictureExtent whole{0, 0, static_cast<double>(source.Width()), static_cast<double>(source.Height())};
-  return ResizeHighQuality(source, whole, width, height, workers);
+  return ResizeHighQuality(source, WholeOf(source), width, height, workers);
 }
 
 Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int32_t width, int32_t height) {
@@ -269,8 +273,7 @@ Bitmap ResizeHighQuality(const Bitmap& source, const PictureExtent& extent, int3
   if (!Bitmap::IsAllowedSize(width, height))
     throw ImageError("图片尺寸过大: " + std::to_string(width) + " x " + std::to_string(height));
   if (source.IsEmpty()) throw ImageError("无法缩放空白图片");
-  const PictureExtent whole{0, 0, static_cast<double>(source.Width()), static_cast<double>(source.Height())};
-  if (width == source.Width() && height == source.Height() && extent == whole) return source.ToBgr24();
+  if (width == source.Width() && height == source.Height() && extent == WholeOf(source)) return source.ToBgr24();
 
   const bool direct = source.BitsPerPixel() == 24 || source.BitsPerPixel() == 32;
   Plane plane = direct ? ToPlane(source, workers) : ToPlane(source.ToBgr24(), workers);
